@@ -1,0 +1,44 @@
+# Test helpers shared by every folder.
+#
+# quillet_add_test(NAME name SOURCES ... LIBS ... [TIMEOUT s])
+# builds one GoogleTest executable and registers it as a single ctest test:
+# under Wine every process start costs time, so one executable is one test.
+
+if(NOT TARGET GTest::gtest_main)
+  if(EXISTS /usr/src/googletest/CMakeLists.txt)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+  else()
+    find_package(GTest REQUIRED)
+  endif()
+endif()
+
+if(WIN32)
+  # One wineserver for the whole run, started before the first test and
+  # stopped after the last.
+  add_test(NAME wine-start
+           COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-server.sh start ${CMAKE_BINARY_DIR})
+  add_test(NAME wine-stop
+           COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-server.sh stop ${CMAKE_BINARY_DIR})
+  set_tests_properties(wine-start PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+  set_tests_properties(wine-stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
+endif()
+
+function(quillet_add_test)
+  cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main)
+  target_compile_definitions(${T_NAME} PRIVATE
+    QUILLET_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_brief=1)
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  if(WIN32)
+    set_tests_properties(${T_NAME} PROPERTIES FIXTURES_REQUIRED wine)
+  endif()
+endfunction()
