@@ -1,0 +1,151 @@
+#include "FileUtil.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace
+{
+
+std::string LastErrorText()
+{
+    const DWORD code = GetLastError();
+    char buffer[512] = {};
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                                        0, buffer, sizeof buffer, nullptr);
+    std::string text(buffer, length);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.'))
+        text.pop_back();
+    return text.empty() ? "error " + std::to_string(code) : text;
+}
+
+class FileHandle
+{
+public:
+    explicit FileHandle(HANDLE handle) : m_handle(handle) {}
+    ~FileHandle()
+    {
+        if (IsValid())
+            CloseHandle(m_handle);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool IsValid() const { return m_handle != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return m_handle; }
+    bool Close()
+    {
+        const BOOL ok = CloseHandle(m_handle);
+        m_handle = INVALID_HANDLE_VALUE;
+        return ok != FALSE;
+    }
+
+private:
+    HANDLE m_handle;
+};
+
+// Deletes the temporary file unless it was moved into place.
+class TemporaryPath
+{
+public:
+    explicit TemporaryPath(std::string path) : m_path(std::move(path)) {}
+    ~TemporaryPath()
+    {
+        if (!m_released)
+            DeleteFileA(m_path.c_str());
+    }
+    TemporaryPath(const TemporaryPath&) = delete;
+    TemporaryPath& operator=(const TemporaryPath&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    void Release() { m_released = true; }
+
+private:
+    std::string m_path;
+    bool m_released = false;
+};
+
+std::string FolderOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+}
+
+} // namespace
+
+bool ReplaceFileContents(const std::string& path, const std::string& bytes, std::string& error)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists)
+    {
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        {
+            error = "is a directory";
+            return false;
+        }
+        if (attributes & FILE_ATTRIBUTE_READONLY)
+        {
+            error = "is read-only";
+            return false;
+        }
+        // A file another program holds open without sharing it is reported
+        // now, before anything is written.
+        FileHandle probe(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!probe.IsValid())
+        {
+            error = "cannot be opened for writing: " + LastErrorText();
+            return false;
+        }
+    }
+
+    char temporaryName[MAX_PATH] = {};
+    if (!GetTempFileNameA(FolderOf(path).c_str(), "qlt", 0, temporaryName))
+    {
+        error = "cannot create a temporary file: " + LastErrorText();
+        return false;
+    }
+    TemporaryPath temporary(temporaryName);
+    {
+        FileHandle file(CreateFileA(temporary.Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.IsValid())
+        {
+            error = "cannot create a temporary file: " + LastErrorText();
+            return false;
+        }
+        size_t done = 0;
+        while (done < bytes.size())
+        {
+            const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
+            DWORD written = 0;
+            if (!WriteFile(file.Get(), bytes.data() + done, chunk, &written, nullptr) || written == 0)
+            {
+                error = "cannot be written: " + LastErrorText();
+                return false;
+            }
+            done += written;
+        }
+        if (!FlushFileBuffers(file.Get()) || !file.Close())
+        {
+            error = "cannot be written: " + LastErrorText();
+            return false;
+        }
+    }
+
+    // ReplaceFile keeps the original's identity; a new file is simply moved.
+    const BOOL replaced = exists ? ReplaceFileA(path.c_str(), temporary.Path().c_str(), nullptr,
+                                                REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                                 : MoveFileExA(temporary.Path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+    if (!replaced)
+    {
+        error = "cannot be replaced: " + LastErrorText();
+        return false;
+    }
+    temporary.Release();
+    // Not every ReplaceFile carries the attributes over; set them again.
+    if (exists)
+        SetFileAttributesA(path.c_str(), attributes);
+    return true;
+}
