@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+// Project files written on Windows name files without regard to case
+// (".\QWFwd.dsp" for qwfwd.dsp). On a case-sensitive file system a path that
+// does not exist as written is looked up folder by folder ignoring case; the
+// first match wins. On Windows, and when nothing matches, the path comes back
+// unchanged.
+std::string ResolveFileNameCase(const std::string& nativePath);

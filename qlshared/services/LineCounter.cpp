@@ -1,0 +1,141 @@
+#include "LineCounter.h"
+
+#include "FileNameCase.h"
+#include "FileUtil.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <iterator>
+
+namespace
+{
+
+const char* const LineCountedExtensions[] = {"def", "cpp", "inl", "c", "h", "rc", "odl", "idl", "rc2"};
+const char* const CommentCountedExtensions[] = {"cpp", "inl", "c", "h", "rc", "odl", "idl", "rc2"};
+
+template <std::size_t N>
+bool InTable(const char* const (&table)[N], const std::string& extension)
+{
+    return std::any_of(std::begin(table), std::end(table),
+                       [&](const char* entry) { return extension == entry; });
+}
+
+// Reads directory + fileName (joined as they are) into bytes and cuts them at
+// the first NUL. False when the file cannot be read.
+bool ReadCountedText(const std::string& directory, const std::string& fileName, std::string& bytes)
+{
+    const std::string path = ResolveFileNameCase(NativePath(directory + fileName));
+    std::string error;
+    if (!ReadWholeFile(path, bytes, error))
+        return false;
+    if (const void* nul = std::memchr(bytes.data(), '\0', bytes.size()))
+        bytes.resize(static_cast<const char*>(nul) - bytes.data());
+    return true;
+}
+
+std::size_t TextLength(const char* text, std::size_t size)
+{
+    const void* nul = std::memchr(text, '\0', size);
+    return nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - text) : size;
+}
+
+} // namespace
+
+std::string CLineCounter::LowerExtension(const std::string& fileName)
+{
+    const std::size_t dot = fileName.rfind('.');
+    std::string extension = dot == std::string::npos ? fileName : fileName.substr(dot + 1);
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
+}
+
+bool CLineCounter::IsLineCounted(const std::string& lowerExtension)
+{
+    return InTable(LineCountedExtensions, lowerExtension);
+}
+
+bool CLineCounter::IsCommentCounted(const std::string& lowerExtension)
+{
+    return InTable(CommentCountedExtensions, lowerExtension);
+}
+
+int CLineCounter::CountLines(const char* text, std::size_t size)
+{
+    size = TextLength(text, size);
+    return static_cast<int>(std::count(text, text + size, '\n'));
+}
+
+// One pass with two flags. A marker's second byte is examined again as the
+// next position, so "/*/" closes at once and "*//" closes and opens a line
+// comment. Literals are not recognised: markers inside quotes count.
+int CLineCounter::CountComments(const char* text, std::size_t size)
+{
+    size = TextLength(text, size);
+    const char* const end = text + size;
+    bool inLineComment = false;
+    bool inBlockComment = false;
+    int count = 0;
+    const char* p = text;
+    while (p < end)
+    {
+        if (inLineComment)
+        {
+            p = static_cast<const char*>(std::memchr(p, '\n', end - p));
+            if (!p)
+                break;
+            inLineComment = false;
+            ++p;
+        }
+        else if (inBlockComment)
+        {
+            const char c = *p;
+            const char next = p + 1 < end ? p[1] : '\0';
+            if (c == '\n')
+                ++count;
+            else if (c == '*' && next == '/')
+                inBlockComment = false;
+            ++p;
+        }
+        else
+        {
+            p = static_cast<const char*>(std::memchr(p, '/', end - p));
+            if (!p)
+                break;
+            const char next = p + 1 < end ? p[1] : '\0';
+            if (next == '/')
+            {
+                inLineComment = true;
+                ++count;
+            }
+            else if (next == '*')
+            {
+                inBlockComment = true;
+                ++count;
+            }
+            ++p;
+        }
+    }
+    return count;
+}
+
+int CLineCounter::GetLineCount(const std::string& directory, const std::string& fileName)
+{
+    if (!IsLineCounted(LowerExtension(fileName)))
+        return -1;
+    std::string bytes;
+    if (!ReadCountedText(directory, fileName, bytes))
+        return 0;
+    return CountLines(bytes.data(), bytes.size());
+}
+
+int CLineCounter::GetCommentCount(const std::string& directory, const std::string& fileName)
+{
+    if (!IsCommentCounted(LowerExtension(fileName)))
+        return -1;
+    std::string bytes;
+    if (!ReadCountedText(directory, fileName, bytes))
+        return 0;
+    return CountComments(bytes.data(), bytes.size());
+}

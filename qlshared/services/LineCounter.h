@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Line and comment counts of one source file, named as a project file names
+// it: the project's directory (ending in a backslash) and the file's name,
+// possibly a relative path. Results: -1 when the extension is not one the
+// count applies to (the file is not touched), 0 when the file cannot be read
+// or is empty, otherwise the count. The counted text ends at the first NUL.
+class CLineCounter
+{
+public:
+    static int GetLineCount(const std::string& directory, const std::string& fileName);
+    static int GetCommentCount(const std::string& directory, const std::string& fileName);
+
+    // The counts over text already in memory; the text ends at size or at
+    // its first NUL, whichever comes first.
+    static int CountLines(const char* text, std::size_t size);
+    static int CountComments(const char* text, std::size_t size);
+
+    // Everything after the last "." of the file name (the whole name when it
+    // has none), in lower case.
+    static std::string LowerExtension(const std::string& fileName);
+
+    static bool IsLineCounted(const std::string& lowerExtension);
+    static bool IsCommentCounted(const std::string& lowerExtension);
+};
