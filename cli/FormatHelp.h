@@ -1,0 +1,6 @@
+#pragma once
+
+#include <iosfwd>
+
+// The text of "quillet-cli format --help".
+void WriteFormatHelp(std::ostream& out);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "FormatOptions.h"
+
+#include <string>
+
+// The thirteen options by their stored value names, with the values the
+// command line accepts for each.
+struct FormatOptionName
+{
+    const char* name;
+    int FormatOptions::*member;
+    int minimum;
+    int maximum;
+};
+
+// The option of that name (exact spelling), or null.
+const FormatOptionName* FindFormatOptionName(const std::string& name);
+
+// Every option name, separated by ", ", for help and error texts.
+std::string FormatOptionNameList();

@@ -1,0 +1,20 @@
+#include "LineEndStyle.h"
+
+bool FirstLineEndsInCrLf(const std::string& text)
+{
+    const size_t lineFeed = text.find('\n');
+    return lineFeed != std::string::npos && lineFeed > 0 && text[lineFeed - 1] == '\r';
+}
+
+std::string ToCrLfLineEnds(const std::string& text)
+{
+    std::string converted;
+    converted.reserve(text.size() + text.size() / 16);
+    for (const char c : text)
+    {
+        if (c == '\n')
+            converted += '\r';
+        converted += c;
+    }
+    return converted;
+}

@@ -1,0 +1,47 @@
+#include "QuilletCli.h"
+
+#include "CliCommandTable.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace
+{
+
+void WriteUsage(std::ostream& stream)
+{
+    stream << "Usage: " << kCliName << " COMMAND [ARGUMENTS]...\n"
+           << "\n"
+           << "Commands:\n";
+    for (const CliCommand& command : CliCommands())
+        stream << "  " << command.name << std::string(12 - std::min<size_t>(11, std::string(command.name).size()), ' ')
+               << command.summary << "\n";
+    stream << "\n"
+           << "'" << kCliName << " COMMAND --help' describes a command.\n"
+           << "Exit status: 0 success, 1 changes found by a check, 2 usage error or failed input.\n";
+}
+
+} // namespace
+
+int RunQuilletCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    if (args.empty())
+    {
+        WriteUsage(err);
+        return kExitFailure;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help")
+    {
+        WriteUsage(out);
+        return kExitOk;
+    }
+    const CliCommand* command = FindCliCommand(args[0]);
+    if (!command)
+    {
+        err << kCliName << ": unknown command '" << args[0] << "'\n"
+            << "Try '" << kCliName << " --help'.\n";
+        return kExitFailure;
+    }
+    CliStreams io{in, out, err};
+    return command->run(std::vector<std::string>(args.begin() + 1, args.end()), io);
+}

@@ -1,0 +1,174 @@
+#include "CliTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace
+{
+
+namespace fs = std::filesystem;
+
+const std::string kMessy = "int f()\t\n{\n\treturn 1;  \n}\n";
+const std::string kTidy = "int f()\n{\n\treturn 1;\n}\n";
+
+class FormatFiles : public ::testing::Test
+{
+protected:
+    // Every run deletes trailing white space, on top of the defaults.
+    CliResult Format(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), {"format", "--settings", folder.PathOf("missing.reg"), "--command",
+                                   "delete-trailing-whitespace"});
+        return RunCli(args);
+    }
+
+    // Sets the file's time far back, so that any rewrite shows.
+    void Age(const std::string& path)
+    {
+        fs::last_write_time(path, fs::last_write_time(path) - std::chrono::hours(24 * 400));
+    }
+
+    ScratchFolder folder;
+};
+
+TEST_F(FormatFiles, ResultsGoToStdoutInOrderAndFilesStayUntouched)
+{
+    const std::string a = folder.Write("a.cpp", "a;  \r\n");
+    const std::string b = folder.Write("b.cpp", "b;\t\n");
+    const CliResult result = Format({b, a});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "b;\na;\n");
+    EXPECT_EQ(folder.Read("a.cpp"), "a;  \r\n");
+    EXPECT_EQ(folder.Read("b.cpp"), "b;\t\n");
+}
+
+TEST_F(FormatFiles, FailedFileIsReportedAndTheOthersAreStillDone)
+{
+    const std::string a = folder.Write("a.cpp", "a; \n");
+    const std::string b = folder.Write("b.cpp", "b; \n");
+    const std::string missing = folder.PathOf("missing.cpp");
+    const std::string directory = folder.PathOf("");
+    const CliResult result = Format({a, missing, directory, b});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "a;\nb;\n");
+    EXPECT_NE(result.err.find("quillet-cli: " + missing + ": cannot open"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("quillet-cli: " + directory + ": is a directory"), std::string::npos) << result.err;
+}
+
+TEST_F(FormatFiles, InPlaceKeepsEachFilesLineEnds)
+{
+    const std::string lf = folder.Write("lf.cpp", kMessy);
+    std::string crlfMessy = "int f()\t\r\n{\r\n\treturn 1;  \r\n}";   // and no final line end
+    const std::string crlf = folder.Write("crlf.cpp", crlfMessy);
+    const CliResult result = Format({"--in-place", lf, crlf});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(folder.Read("lf.cpp"), kTidy);
+    EXPECT_EQ(folder.Read("crlf.cpp"), "int f()\r\n{\r\n\treturn 1;\r\n}\r\n");
+}
+
+TEST_F(FormatFiles, FirstLineDecidesTheLineEndStyle)
+{
+    // A bare LF after a CR LF first line is written as CR LF; a CR LF after
+    // an LF first line becomes LF.
+    folder.Write("mixed1.cpp", "a;\r\nb;\n");
+    folder.Write("mixed2.cpp", "a;\nb;\r\n");
+    const CliResult result = Format({"--in-place", folder.PathOf("mixed1.cpp"), folder.PathOf("mixed2.cpp")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(folder.Read("mixed1.cpp"), "a;\r\nb;\r\n");
+    EXPECT_EQ(folder.Read("mixed2.cpp"), "a;\nb;\n");
+}
+
+TEST_F(FormatFiles, UnchangedFilesAreNotRewritten)
+{
+    const std::string lf = folder.Write("lf.cpp", kTidy);
+    const std::string crlf = folder.Write("crlf.cpp", "x;\r\ny;\r\n");
+    const std::string empty = folder.Write("empty.cpp", "");
+    for (const std::string& path : {lf, crlf, empty})
+        Age(path);
+    const auto before = {fs::last_write_time(lf), fs::last_write_time(crlf), fs::last_write_time(empty)};
+
+    const CliResult result = Format({"--in-place", lf, crlf, empty});
+    EXPECT_EQ(result.status, 0) << result.err;
+    const auto after = {fs::last_write_time(lf), fs::last_write_time(crlf), fs::last_write_time(empty)};
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin()));
+    EXPECT_EQ(folder.Read("crlf.cpp"), "x;\r\ny;\r\n");
+    EXPECT_EQ(folder.Read("empty.cpp"), "");
+}
+
+TEST_F(FormatFiles, ReadOnlyFileIsLeftAloneAndReported)
+{
+    const std::string first = folder.Write("first.cpp", kMessy);
+    const std::string locked = folder.Write("locked.cpp", kMessy);
+    const std::string last = folder.Write("last.cpp", kMessy);
+    SetWritable(locked, false);
+    const CliResult result = Format({"--in-place", first, locked, last});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "quillet-cli: " + locked + ": cannot be written: read-only\n");
+    EXPECT_EQ(folder.Read("locked.cpp"), kMessy);
+    EXPECT_EQ(folder.Read("first.cpp"), kTidy);
+    EXPECT_EQ(folder.Read("last.cpp"), kTidy);
+    int entries = 0;
+    for (const auto& entry : fs::directory_iterator(folder.PathOf("")))
+        entries += entry.path().filename() != "missing.reg";
+    EXPECT_EQ(entries, 3) << "no temporary file may be left behind";
+}
+
+TEST_F(FormatFiles, TextWithNulIsNeverWrittenBack)
+{
+    const std::string bytes("int a;  \n\0int b;  \n", 19);
+    const std::string nul = folder.Write("nul.cpp", bytes);
+    const std::string fine = folder.Write("fine.cpp", kMessy);
+    Age(nul);
+    const auto before = fs::last_write_time(nul);
+
+    CliResult result = Format({"--in-place", nul, fine});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "quillet-cli: " + nul + ": holds a NUL byte\n");
+    EXPECT_EQ(folder.Read("nul.cpp"), bytes);
+    EXPECT_EQ(fs::last_write_time(nul), before);
+    EXPECT_EQ(folder.Read("fine.cpp"), kTidy);
+
+    // Not written to stdout either, and an error under --check.
+    result = Format({nul});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    result = Format({"--check", nul});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "quillet-cli: " + nul + ": holds a NUL byte\n");
+}
+
+TEST_F(FormatFiles, CheckListsWhatWouldChangeAndWritesNothing)
+{
+    const std::string messy = folder.Write("messy.cpp", kMessy);
+    const std::string tidy = folder.Write("tidy.cpp", kTidy);
+    const std::string tidyCrlf = folder.Write("tidy-crlf.cpp", "x;\r\ny;\r\n");
+    const std::string noFinalEnd = folder.Write("no-end.cpp", "x;");
+
+    CliResult result = Format({"--check", tidy, messy, tidyCrlf, noFinalEnd});
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_EQ(result.out, messy + "\n" + noFinalEnd + "\n");
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(folder.Read("messy.cpp"), kMessy);
+    EXPECT_EQ(folder.Read("no-end.cpp"), "x;");
+
+    result = Format({"--check", tidy, tidyCrlf});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+
+    // A failure outranks changes.
+    result = Format({"--check", messy, folder.PathOf("gone.cpp")});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, messy + "\n");
+
+    // stdin is checked too.
+    result = RunCli({"format", "--settings", folder.PathOf("missing.reg"), "--check"}, "x;\r\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    result = RunCli({"format", "--settings", folder.PathOf("missing.reg"), "--check"}, "x;");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "<stdin>\n");
+}
+
+} // namespace

@@ -1,0 +1,128 @@
+#include "CliTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace
+{
+
+class FormatStream : public ::testing::Test
+{
+protected:
+    // Runs "format" with a settings file that does not exist: the defaults.
+    CliResult Format(std::vector<std::string> args, const std::string& input)
+    {
+        args.insert(args.begin(), {"format", "--settings", folder.PathOf("missing.reg")});
+        return RunCli(args, input);
+    }
+
+    ScratchFolder folder;
+};
+
+TEST_F(FormatStream, StdinResultIsWrittenToStdoutByteForByte)
+{
+    // Default options change nothing but line ends: CR LF and a missing final
+    // line end come out as LF.
+    CliResult result = Format({}, "a\r\nb");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "a\nb\n");
+
+    result = Format({}, "");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "");
+
+    result = Format({}, "\n");
+    EXPECT_EQ(result.out, "\n");
+
+    // Bytes above 127 pass through untouched.
+    const std::string high = "char* s = \"\xe9\xff\x80\";\n";
+    result = Format({}, high);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, high);
+}
+
+TEST_F(FormatStream, StdinHoldingNulIsRefused)
+{
+    const CliResult result = Format({}, std::string("int a;\n\0int b;\n", 15));
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "quillet-cli: <stdin>: holds a NUL byte\n");
+}
+
+TEST_F(FormatStream, CommandSetsApplyTheirValues)
+{
+    EXPECT_EQ(Format({"--command", "untabify"}, "\tx;\n").out, "    x;\n");
+    EXPECT_EQ(Format({"--command", "tabify"}, "        x;\n").out, "\t\tx;\n");
+    EXPECT_EQ(Format({"--command", "delete-trailing-whitespace"}, "x; \t\ny;\n").out, "x;\ny;\n");
+    // full keeps the stored options: the defaults change nothing here.
+    EXPECT_EQ(Format({"--command", "full"}, "\tx; \n").out, "\tx; \n");
+}
+
+TEST_F(FormatStream, OptionsOverrideTheCommandSetWhereverTheyStand)
+{
+    // The option comes first on the line but is applied after the set.
+    CliResult result =
+        Format({"--option", "DeleteTrailingWhiteSpace=0", "--command", "delete-trailing-whitespace"}, "x;  \n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "x;  \n");
+
+    result = Format({"--command", "untabify", "--option", "TabSize=2"}, "\tx;\n");
+    EXPECT_EQ(result.out, "  x;\n");
+
+    // A set cannot reach TabSize: only the stored value or an option can.
+    result = Format({"--command", "untabify", "--option", "SpaceTabStyle=2"}, "\tx;\n");
+    EXPECT_EQ(result.out, "\tx;\n");
+
+    // Later options win over earlier ones.
+    result = Format({"--option", "TabSize=3", "--option", "TabSize=1", "--option", "SpaceTabStyle=0"}, "\tx;\n");
+    EXPECT_EQ(result.out, " x;\n");
+}
+
+TEST_F(FormatStream, SettingsFileValuesAreHonoured)
+{
+    const std::string settings = folder.WriteSettings(
+        "settings.reg", {{"TabSize", 8}, {"SpaceTabStyle", 0}, {"DeleteTrailingWhiteSpace", 1}});
+
+    // full: the stored options unchanged.
+    CliResult result = RunCli({"format", "--settings", settings}, "\tx; \n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "        x;\n");
+
+    // A set replaces the stored SpaceTabStyle and DeleteTrailingWhiteSpace
+    // but keeps the stored TabSize.
+    result = RunCli({"format", "--settings", settings, "--command", "tabify"}, "                x; \n");
+    EXPECT_EQ(result.out, "\t\tx; \n");
+
+    // An option overrides a stored value.
+    result = RunCli({"format", "--settings", settings, "--option", "TabSize=2"}, "\tx;\n");
+    EXPECT_EQ(result.out, "  x;\n");
+}
+
+TEST_F(FormatStream, UnreadableSettingsFileIsAnError)
+{
+    const CliResult result = RunCli({"format", "--settings", folder.PathOf("")}, "x;\n");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("settings"), std::string::npos) << result.err;
+}
+
+#ifndef _WIN32
+TEST_F(FormatStream, DefaultSettingsFileLiesUnderTheConfigFolder)
+{
+    std::filesystem::create_directories(folder.PathOf("config/quillet"));
+    folder.WriteSettings("config/quillet/settings.reg", {{"TabSize", 3}, {"SpaceTabStyle", 0}});
+    const char* old = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = old ? old : "";
+    setenv("XDG_CONFIG_HOME", folder.PathOf("config").c_str(), 1);
+    const CliResult result = RunCli({"format"}, "\tx;\n");
+    if (old)
+        setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "   x;\n");
+}
+#endif
+
+} // namespace
