@@ -2,6 +2,10 @@
 
 #include "CliCommandTable.h"
 
+#ifdef _WIN32
+#include "ConsoleMessageBoxes.h"
+#endif
+
 #include <algorithm>
 #include <ostream>
 
@@ -42,6 +46,9 @@ int RunQuilletCli(const std::vector<std::string>& args, std::istream& in, std::o
             << "Try '" << kCliName << " --help'.\n";
         return kExitFailure;
     }
+#ifdef _WIN32
+    const CConsoleMessageBoxes messageBoxes(err);
+#endif
     CliStreams io{in, out, err};
     return command->run(std::vector<std::string>(args.begin() + 1, args.end()), io);
 }

@@ -101,7 +101,8 @@ TEST_F(FormatStream, SettingsFileValuesAreHonoured)
 
 TEST_F(FormatStream, UnreadableSettingsFileIsAnError)
 {
-    const CliResult result = RunCli({"format", "--settings", folder.PathOf("")}, "x;\n");
+    std::filesystem::create_directory(folder.PathOf("sub"));
+    const CliResult result = RunCli({"format", "--settings", folder.PathOf("sub")}, "x;\n");
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_NE(result.err.find("settings"), std::string::npos) << result.err;
