@@ -1,0 +1,97 @@
+#pragma once
+
+#include "BatchProgress.h"
+#include "MessageSink.h"
+#include "MetricsTree.h"
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// One source item of the metrics tree.
+struct TargetItem
+{
+    std::size_t project;
+    std::size_t file;
+
+    bool operator==(const TargetItem& other) const { return project == other.project && file == other.file; }
+};
+
+// Formats one text; returns the result, or the empty text when formatting
+// failed (the caller then keeps its file). The Windows front ends call the
+// library's FormatText or SpecialFormatText with their progress dialog; the
+// command line runs the engine with the sink it is given.
+using FormatStep = std::function<std::string(const std::string& text, IProgressSink& progress)>;
+
+struct BatchSettings
+{
+    enum class FrontEnd
+    {
+        Standalone,   // path = workspace folder + project's folder + item text
+        AddIn         // path = item data (project folder) + item text
+    };
+
+    FrontEnd frontEnd = FrontEnd::Standalone;
+    std::string workspaceDirectory;   // Standalone only
+    bool fullFormat = false;          // selects the write-failure prefix
+    bool checkOnly = false;           // find what would change, write nothing, ask nothing
+    std::string caption = "Quillet";  // of the write-failure question
+};
+
+struct BatchFileResult
+{
+    enum class Outcome
+    {
+        Written,
+        Unchanged,       // the result equals the text
+        WouldChange,     // check only
+        NotFormattable,  // extension not one of FormattableExtensions
+        Unreadable,      // skipped: the file could not be read
+        HoldsNul,        // skipped: the engine would cut the text at the NUL
+        EngineFailed,    // the engine gave no result; the file is kept
+        WriteFailed      // the file could not be replaced and stays as it was
+    };
+
+    std::string itemText;
+    std::string path;
+    Outcome outcome;
+    std::string error;
+};
+
+struct BatchReport
+{
+    std::vector<BatchFileResult> files;
+    bool cancelled = false;   // by the cancel flag
+    bool stopped = false;     // by a No to the write-failure question
+};
+
+// Reformats in place every source item that is selected itself or whose
+// project is selected, each once, in tree order.
+class CBatchFormatter
+{
+public:
+    CBatchFormatter(const IMetricsTree& tree, BatchSettings settings, FormatStep format,
+                    IBatchProgress& progress, IMessageSink& messages);
+
+    BatchReport BatchFormat();
+
+    // The next item to process after previous (none: from the start).
+    static std::optional<TargetItem> NextTargetItem(const IMetricsTree& tree,
+                                                    const std::optional<TargetItem>& previous);
+
+    std::string FullPath(const TargetItem& item) const;
+
+    // The question's text when the item's file cannot be written.
+    std::string WriteFailureText(const std::string& itemText) const;
+
+private:
+    BatchFileResult FormatItem(const TargetItem& item);
+
+    const IMetricsTree& m_tree;
+    BatchSettings m_settings;
+    FormatStep m_format;
+    IBatchProgress& m_progress;
+    IMessageSink& m_messages;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+enum class RowKind : unsigned
+{
+    Project = 1,
+    SourceFile = 2
+};
+
+// The projects and source files of a workspace with their counts: parallel
+// arrays appended in step, row i being entry i of each. Every SourceFile row
+// follows the Project row it belongs to; a Project row's counts are its
+// totals and never negative. A negative file count means "not countable".
+struct MetricsTable
+{
+    std::vector<RowKind> kinds;
+    std::vector<std::string> names;
+    std::vector<int> lineCounts;
+    std::vector<int> commentCounts;
+    // Add-in only: a project's full path; for a file, its project's folder.
+    std::vector<std::string> directories;
+
+    std::size_t Size() const { return kinds.size(); }
+
+    std::size_t Append(RowKind kind, const std::string& name, int lines, int comments,
+                       const std::string& directory)
+    {
+        kinds.push_back(kind);
+        names.push_back(name);
+        lineCounts.push_back(lines);
+        commentCounts.push_back(comments);
+        directories.push_back(directory);
+        return kinds.size() - 1;
+    }
+
+    void Clear() { *this = MetricsTable(); }
+};

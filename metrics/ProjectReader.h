@@ -1,0 +1,57 @@
+#pragma once
+
+#include "MetricsTable.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Fills a MetricsTable from Developer Studio files: a workspace (.dsw) names
+// projects, a project file (.dsp) names sources in "# Begin Source File"
+// blocks. The files are scanned as text for those markers only.
+//
+// Standalone flavour: project rows are named by the path as the workspace
+// writes it, read relative to the workspace's folder; a project file that
+// cannot be read fails the whole load.
+// Add-in flavour: AddProject gets the host's full project path; the row is
+// named by its file-name part and keeps the path in directories. A project
+// file that cannot be read leaves its row with totals 0, is recorded in
+// Failures(), and the load goes on.
+class CProjectReader
+{
+public:
+    enum class Flavour
+    {
+        Standalone,
+        AddIn
+    };
+
+    // Receives the loading texts "Adding project: ..." and "Adding file: ...".
+    using StatusCallback = std::function<void(const std::string&)>;
+
+    CProjectReader(MetricsTable& table, Flavour flavour, StatusCallback status = nullptr);
+
+    // Standalone: reads the workspace and every project it names. On failure
+    // the table is left empty and error names the file and the cause.
+    bool ReadWorkspace(const std::string& workspacePath, std::string& error);
+
+    // Appends the project's row and its sources, then its totals. False when
+    // the project file cannot be read (error names it).
+    bool AddProject(const std::string& projectPath, std::string& error);
+
+    // The workspace file's folder, up to and including its last separator.
+    const std::string& WorkspaceDirectory() const { return m_workspaceDirectory; }
+
+    // Add-in flavour: "file: cause" for each project file that could not be read.
+    const std::vector<std::string>& Failures() const { return m_failures; }
+
+private:
+    bool ReadProjectSources(const std::string& projectFilePath, std::string& error);
+    void Report(const std::string& text) const;
+
+    MetricsTable& m_table;
+    Flavour m_flavour;
+    StatusCallback m_status;
+    std::string m_workspaceDirectory;
+    std::vector<std::string> m_failures;
+};
