@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// The line the formatting pass is walking. Every edit of the walk inserts or
+// removes blanks at or next to its position, so the bytes are kept with a gap
+// that follows the edits: an edit costs the distance from the previous one,
+// not the length of the line.
+//
+// Two facts the walk asks at every byte are kept up to date instead of being
+// searched for: where the first non-blank byte is and where the last ')' is.
+class CWorkingLine
+{
+public:
+    // Takes the bytes of a line.
+    void Load(std::string&& line);
+    // Gives the bytes back and leaves the working line empty.
+    std::string Take();
+    // The bytes as one string; valid until the next edit.
+    const std::string& Contiguous();
+
+    std::size_t size() const { return m_buffer.size() - m_gapLength; }
+    char operator[](std::size_t index) const
+    {
+        return m_buffer[index < m_gapBegin ? index : index + m_gapLength];
+    }
+
+    // Index of the first byte that is neither space nor tab; size() if none.
+    std::size_t FirstNonBlank() const { return m_firstNonBlank; }
+    bool HasCloseParenAfter(std::size_t index) const
+    {
+        return m_lastCloseParen != std::string::npos && m_lastCloseParen > index;
+    }
+
+    // Only blanks are inserted and removed, which is what keeps the two facts
+    // above cheap to maintain.
+    void InsertBlanks(std::size_t index, std::size_t count, char blank);
+    void EraseBlanks(std::size_t index, std::size_t count);
+
+private:
+    void MoveGapTo(std::size_t index);
+
+    std::string m_buffer;
+    std::size_t m_gapBegin = 0;
+    std::size_t m_gapLength = 0;
+    std::size_t m_firstNonBlank = 0;
+    std::size_t m_lastCloseParen = std::string::npos;
+};

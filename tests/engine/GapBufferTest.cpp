@@ -1,0 +1,98 @@
+#include "LineArray.h"
+#include "WorkingLine.h"
+
+#include "FormatHelper.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+// Random edits compared against a plain vector: the gap must never show.
+TEST(GapBuffers, LineArrayMatchesVector)
+{
+    std::mt19937 random(11);
+    CLineArray lines;
+    std::vector<std::string> model;
+    for (int step = 0; step < 5000; ++step)
+    {
+        const std::size_t index = model.empty() ? 0 : random() % (model.size() + 1);
+        const int action = static_cast<int>(random() % 4);
+        if (action < 2 || model.empty())
+        {
+            const std::string line = "line " + std::to_string(step);
+            lines.InsertAt(index, line);
+            model.insert(model.begin() + static_cast<std::ptrdiff_t>(index), line);
+        }
+        else if (action == 2 && index < model.size())
+        {
+            lines.RemoveAt(index);
+            model.erase(model.begin() + static_cast<std::ptrdiff_t>(index));
+        }
+        else
+        {
+            lines.Append("end");
+            model.push_back("end");
+        }
+        ASSERT_EQ(lines.Size(), model.size());
+    }
+    for (std::size_t i = 0; i < model.size(); ++i)
+        ASSERT_EQ(lines[i], model[i]) << i;
+}
+
+TEST(GapBuffers, WorkingLineMatchesString)
+{
+    std::mt19937 random(5);
+    for (int round = 0; round < 200; ++round)
+    {
+        std::string model = round % 3 ? "a(b) c)d" : "   ";
+        CWorkingLine line;
+        line.Load(std::string(model));
+        for (int step = 0; step < 40; ++step)
+        {
+            const std::size_t at = random() % (model.size() + 1);
+            if (random() % 2)
+            {
+                const std::size_t count = random() % 5;
+                const char blank = random() % 2 ? ' ' : '\t';
+                line.InsertBlanks(at, count, blank);
+                model.insert(at, count, blank);
+            }
+            else
+            {
+                std::size_t count = 0;
+                while (at + count < model.size() && (model[at + count] == ' ' || model[at + count] == '\t'))
+                    ++count;
+                line.EraseBlanks(at, count);
+                model.erase(at, count);
+            }
+            ASSERT_EQ(line.size(), model.size());
+            const std::size_t first = model.find_first_not_of(" \t");
+            ASSERT_EQ(line.FirstNonBlank(), first == std::string::npos ? model.size() : first);
+            for (std::size_t i = 0; i <= model.size(); ++i)
+            {
+                const std::size_t paren = model.find(')', i + 1);
+                ASSERT_EQ(line.HasCloseParenAfter(i), paren != std::string::npos) << model << " " << i;
+            }
+            for (std::size_t i = 0; i < model.size(); ++i)
+                ASSERT_EQ(line[i], model[i]);
+        }
+        ASSERT_EQ(line.Take(), model);
+    }
+}
+
+TEST(GapBuffers, HasCodeThrough)
+{
+    CCodeFormatter f("", FormatOptions());
+    CWorkingLine line;
+    line.Load("  a+b");
+    EXPECT_FALSE(f.HasCodeThrough(line, 2));   // only blanks so far
+    EXPECT_TRUE(f.HasCodeThrough(line, 3));
+    EXPECT_TRUE(f.HasCodeThrough(line, 4));
+    EXPECT_FALSE(f.HasCodeThrough(line, 5));   // the last byte
+    line.Load("\t+x");
+    EXPECT_TRUE(f.HasCodeThrough(line, 2));
+    EXPECT_FALSE(f.HasCodeThrough(line, 1));
+    line.Load("a +");
+    EXPECT_FALSE(f.HasCodeThrough(line, 2));   // a space at n - 1
+}

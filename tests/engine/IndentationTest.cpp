@@ -1,0 +1,136 @@
+#include "FormatHelper.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+FormatOptions BraceLevel()
+{
+    FormatOptions options = Reindenting();
+    options.OpenIndentStyle = 1;
+    options.CloseIndentStyle = 1;
+    return options;
+}
+
+struct Case
+{
+    const char* name;
+    std::string input, expected;
+};
+
+void ExpectAll(const Case* begin, const Case* end, const FormatOptions& options)
+{
+    for (const Case* c = begin; c != end; ++c)
+        EXPECT_EQ(FormatWith(c->input, options), c->expected) << c->name;
+}
+}
+
+TEST(Indentation, SwitchWithCaseLabels)
+{
+    EXPECT_EQ(FormatWith("switch (n) {\ncase 1:\nif (a)\nb = 1;\nbreak;\n}\n", BraceLevel()),
+              "switch (n) {\ncase 1:\n    if (a)\n        b = 1;\n    break;\n}\n");
+    // Labels outside a switch and the lines after the switch closes.
+    EXPECT_EQ(FormatWith("{\nswitch (n)\n{\ndefault:\nx;\n}\ncase_count;\ndefault_x;\n}\n", BraceLevel()),
+              "{\n    switch (n)\n    {\n    default:\n        x;\n    }\n    case_count;\n    default_x;\n}\n");
+}
+
+TEST(Indentation, WhatALineOwesTheNext)
+{
+    const Case cases[] = {
+        {"for header", "for (i = 0; i < n; i++)\nx;\ny;\n", "for (i = 0; i < n; i++)\n    x;\ny;\n"},
+        {"one-line if", "if (a) b;\nc;\n", "if (a) b;\nc;\n"},
+        {"nested if", "if (a)\nif (b)\nx;\ny;\n", "if (a)\n    if (b)\n        x;\ny;\n"},
+        {"trailing +", "x = a +\nb;\nc;\n", "x = a +\n    b;\nc;\n"},
+        {"trailing &&", "x = a &&\nb;\nc;\n", "x = a &&\n    b;\nc;\n"},
+        {"open paren", "f(\na);\n", "f(\n    a);\n"},
+        {"initializer list", "int a[] = {\n1,\n2,\n3\n};\n", "int a[] = {\n    1,\n        2,\n        3\n};\n"},
+        {"next begins with operator", "x = a\n+ b;\ny;\n", "x = a\n    + b;\ny;\n"},
+        {"next begins with comment", "x = a\n// c\ny;\n", "x = a\n// c\ny;\n"},
+        {"do while", "do\nx;\nwhile (a);\ny;\nwhile (b)\nz;\n", "do\n    x;\nwhile (a);\ny;\nwhile (b)\n    z;\n"},
+        {"else", "if (a)\nx;\nelse\ny;\n", "if (a)\n    x;\nelse\n    y;\n"},
+        {"keyword inside a word", "iffy(a)\nx;\n", "iffy(a)\nx;\n"},
+        {"trailing comment", "x = a + /* c */\nb;\n", "x = a + /* c */\n    b;\n"},
+    };
+    ExpectAll(std::begin(cases), std::end(cases), BraceLevel());
+}
+
+TEST(Indentation, PreprocessorLines)
+{
+    FormatOptions spaced = BraceLevel();
+    spaced.OperatorSpace = 0;
+    EXPECT_EQ(FormatWith("{\n#define X a+b\n  #if Y\n        # define Z a+b\nx=1;\n}\n", spaced),
+              "{\n#define X a+b\n    #if Y\n    # define Z a+b\n    x = 1;\n}\n");
+    // A continued directive is neither re-indented nor spaced.
+    EXPECT_EQ(FormatWith("{\n#define M(a) \\\n  a+1\nx;\n}\n", spaced), "{\n#define M(a) \\\n  a+1\n    x;\n}\n");
+}
+
+TEST(Indentation, CommentsAndBlankLines)
+{
+    const Case cases[] = {
+        {"block comment", "{\n/* a\n * b {\n*/\nx;\n}\n", "{\n    /* a\n    * b {\n    */\n    x;\n}\n"},
+        {"comment at depth 0", "/* a\n * b\n */\n", "/* a\n* b\n*/\n"},
+        {"blank line", "{\n   \n\n}\n  \n", "{\n    \n\n}\n\n"},
+        {"slash star slash", "/*/ {\n*/ x;\n", "/*/ {\n*/ x;\n"},
+        {"star before comment", "a = b*/* { */c;\nd;\n", "a = b*/* { */c;\nd;\n"},
+        {"line comment brace", "// {\nx;\n", "// {\nx;\n"},
+    };
+    ExpectAll(std::begin(cases), std::end(cases), BraceLevel());
+    FormatOptions trimmed = BraceLevel();
+    trimmed.DeleteTrailingWhiteSpace = 1;
+    EXPECT_EQ(FormatWith("{\n   \n}\n", trimmed), "{\n\n}\n");
+}
+
+TEST(Indentation, LiteralsHideBracesAndComments)
+{
+    const Case cases[] = {
+        {"brace in string", "s = \"{\";\nx;\n", "s = \"{\";\nx;\n"},
+        {"comment opener in string", "s = \"/*\";\n{\nx;\n}\n", "s = \"/*\";\n{\n    x;\n}\n"},
+        {"escaped quote char", "c = '\\'';\n{\nx;\n}\n", "c = '\\'';\n{\n    x;\n}\n"},
+        {"escaped quote string", "s = \"\\\"{\";\n{\nx;\n}\n", "s = \"\\\"{\";\n{\n    x;\n}\n"},
+        {"even backslashes", "s = \"a\\\\\";\n{\nx;\n}\n", "s = \"a\\\\\";\n{\n    x;\n}\n"},
+        {"continued string", "s = \"a\\\n  {\";\n{\nx;\n}\n", "s = \"a\\\n  {\";\n{\n    x;\n}\n"},
+        {"unterminated string", "s = \"{;\n{\nx;\n}\n", "s = \"{;\n{\n    x;\n}\n"},
+    };
+    ExpectAll(std::begin(cases), std::end(cases), BraceLevel());
+}
+
+TEST(Indentation, UnbalancedBracesAndTabs)
+{
+    EXPECT_EQ(FormatWith("}\n}\nx;\n{\ny;\n", BraceLevel()), "}\n}\nx;\n{\ny;\n");
+    EXPECT_EQ(FormatWith("{{{\nx;\n", BraceLevel()), "{{{\n            x;\n");
+    // A line already at its width keeps its tabs; others get spaces.
+    EXPECT_EQ(FormatWith("{\n\tx;\n\t\ty;\n}\n", BraceLevel()), "{\n\tx;\n    y;\n}\n");
+    FormatOptions tabs = BraceLevel();
+    tabs.SpaceTabStyle = 1;
+    tabs.IndentSize = 2;
+    EXPECT_EQ(FormatWith("{\n{\nx;\n}\n}\n", tabs), "{\n\t{\n\t\tx;\n\t}\n}\n");
+}
+
+TEST(Indentation, ScannerOperations)
+{
+    CCodeFormatter f("", FormatOptions());
+    EXPECT_TRUE(f.MatchesKeywordAt(std::string("if(a)"), 0, "if"));
+    EXPECT_FALSE(f.MatchesKeywordAt(std::string("elif"), 2, "if"));
+    EXPECT_FALSE(f.MatchesKeywordAt(std::string("if_a"), 0, "if"));
+    EXPECT_FALSE(f.MatchesKeywordAt(std::string("i"), 0, "if"));
+    EXPECT_TRUE(f.StartsWithCaseLabel(std::string("\t default:")));
+    EXPECT_FALSE(f.StartsWithCaseLabel(std::string("  ")));
+    EXPECT_TRUE(f.IsClosingQuote(std::string("\\\""), 1, '"'));   // index 0 does not escape
+    EXPECT_FALSE(f.IsClosingQuote(std::string("a\\\""), 2, '"'));
+    EXPECT_TRUE(f.IsClosingQuote(std::string("a\\\\\""), 3, '"'));
+    EXPECT_TRUE(CCodeFormatter::EndsWithBackslash("a\\"));
+    EXPECT_FALSE(CCodeFormatter::EndsWithBackslash(""));
+    EXPECT_TRUE(f.LineHasBalancedBraces("if (a) { b; }", false));
+    EXPECT_FALSE(f.LineHasBalancedBraces("} else {", false));
+    EXPECT_FALSE(f.LineHasBalancedBraces("x; } // {}", true)); // starts inside a comment
+    EXPECT_TRUE(f.LineHasBalancedBraces("{} // {", false));
+    EXPECT_EQ(f.ClassifyLine("x = a", "/ b"), 1);
+    EXPECT_EQ(f.ClassifyLine("x = a", "/* b */"), 0);
+    EXPECT_EQ(f.ClassifyLine("x = a", ""), 0);
+    EXPECT_EQ(f.ClassifyLine("  ", "+"), 0);
+    EXPECT_EQ(f.ClassifyLine("while (a)", "x;"), 2);
+    EXPECT_EQ(f.ClassifyLine("do {", "x;"), 0);
+    EXPECT_EQ(f.AfterDo, 1);
+    EXPECT_EQ(f.ClassifyLine("while (a);", "x;"), 0);
+    EXPECT_EQ(f.AfterDo, 0);
+}
