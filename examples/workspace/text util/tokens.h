@@ -1,0 +1,2 @@
+// tokens.h : what counts as part of a word
+int IsTokenChar(int c);

@@ -1,0 +1,181 @@
+#include "BatchCommand.h"
+#include "QuilletCli.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+namespace
+{
+
+struct Result
+{
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Result Cli(const std::vector<std::string>& args)
+{
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunQuilletCli(args, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+const std::string ExampleFolder = std::string(QUILLET_SOURCE_DIR) + "/examples/workspace";
+
+// A writable copy of the bundled example workspace.
+class ExampleCopy : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::filesystem::copy(ExampleFolder, folder.Path("ws"), std::filesystem::copy_options::recursive);
+        workspace = folder.Path("ws/example.dsw");
+    }
+
+    TempFolder folder;
+    std::string workspace;
+};
+
+TEST(MetricsCommand, TextListsTheReportColumns)
+{
+    const Result result = Cli({"metrics", ExampleFolder + "/example.dsw"});
+    ASSERT_EQ(0, result.status) << result.err;
+    EXPECT_EQ("", result.err);
+    EXPECT_EQ("File                            Lines  Comments\n"
+              ".\\calc\\calc.dsp                    98        14\n"
+              "        .\\calc.cpp                 21         5\n"
+              "        .\\parser.c                 45         1\n"
+              "        .\\history.cpp               0         0\n"
+              "        .\\calc.def                  4        NA\n"
+              "        .\\calc.h                    7         1\n"
+              "        .\\parser.h                  7         1\n"
+              "        \"..\\shared\\mathutil.h\"     NA        NA\n"
+              "        .\\calc.rc                  14         6\n"
+              "        .\\res\\calc.ico             NA        NA\n"
+              ".\\text util\\text util.dsp          33         6\n"
+              "        .\\wordcount.c              21         4\n"
+              "        .\\Tokens.CPP               10         1\n"
+              "        .\\tokens.h                  2         1\n"
+              "        .\\README.txt               NA        NA\n"
+              ".\\shared\\shared.dsp                28         3\n"
+              "        .\\mathutil.c                8         1\n"
+              "        .\\mathutil.h               15         1\n"
+              "        .\\mathutil.inl              5         1\n",
+              result.out);
+}
+
+TEST(MetricsCommand, CsvAndJsonCarryRawCounts)
+{
+    const Result csv = Cli({"metrics", ExampleFolder + "/example.dsw", "--format", "csv"});
+    ASSERT_EQ(0, csv.status) << csv.err;
+    std::istringstream lines(csv.out);
+    std::string line;
+    std::vector<std::string> rows;
+    while (std::getline(lines, line))
+        rows.push_back(line);
+    ASSERT_EQ(20u, rows.size());
+    EXPECT_EQ("kind,project,name,lines,comments", rows[0]);
+    EXPECT_EQ("project,.\\calc\\calc.dsp,.\\calc\\calc.dsp,98,14", rows[1]);
+    EXPECT_EQ("file,.\\calc\\calc.dsp,.\\calc.def,4,-1", rows[5]);
+    EXPECT_EQ("file,.\\calc\\calc.dsp,\"\"\"..\\shared\\mathutil.h\"\"\",-1,-1", rows[8]);
+
+    const Result json = Cli({"metrics", "--format=json", ExampleFolder + "/example.dsw"});
+    ASSERT_EQ(0, json.status) << json.err;
+    EXPECT_EQ(0u, json.out.find("[\n  {\"kind\": \"project\", \"project\": \".\\\\calc\\\\calc.dsp\", \"name\": "
+                                "\".\\\\calc\\\\calc.dsp\", \"lines\": 98, \"comments\": 14},\n"));
+    EXPECT_NE(std::string::npos, json.out.find("\"name\": \"\\\"..\\\\shared\\\\mathutil.h\\\"\", \"lines\": -1"));
+    EXPECT_EQ("}\n]\n", json.out.substr(json.out.size() - 4));
+}
+
+TEST(MetricsCommand, JsonStaysValidForAnsiNames)
+{
+    TempFolder folder;
+    folder.Write("w.dsw", "x\nProject: \"p\"=p.dsp - Package Owner=<4>\n");
+    folder.Write("p.dsp", "# Begin Source File\n\nSOURCE=Gr\xf6\xdf" "e.c\n# Begin Source File\n\nSOURCE=\xc3\xa9t\xc3\xa9.c\n");
+    const Result json = Cli({"metrics", folder.Path("w.dsw"), "--format", "json"});
+    ASSERT_EQ(0, json.status) << json.err;
+    EXPECT_NE(std::string::npos, json.out.find("\"Gr\\u00f6\\u00dfe.c\""));
+    EXPECT_NE(std::string::npos, json.out.find("\"\xc3\xa9t\xc3\xa9.c\""));
+}
+
+TEST_F(ExampleCopy, UnreadableProjectFileFailsNamingIt)
+{
+    std::filesystem::remove(folder.Path("ws/shared/shared.dsp"));
+    const Result result = Cli({"metrics", workspace});
+    EXPECT_EQ(2, result.status);
+    EXPECT_EQ("", result.out);
+    EXPECT_NE(std::string::npos, result.err.find("shared.dsp")) << result.err;
+    EXPECT_EQ(2, Cli({"batch", workspace, "--command", "reindent"}).status);
+}
+
+TEST(MetricsCommand, UsageErrors)
+{
+    EXPECT_EQ(2, Cli({"metrics"}).status);
+    EXPECT_EQ(2, Cli({"metrics", ExampleFolder + "/example.dsw", "--format", "xml"}).status);
+    EXPECT_EQ(2, Cli({"metrics", ExampleFolder + "/example.dsw", "--format"}).status);
+    EXPECT_EQ(2, Cli({"metrics", "a.dsw", "b.dsw"}).status);
+    EXPECT_EQ(0, Cli({"metrics", "--help"}).status);
+    EXPECT_EQ(2, Cli({"batch", ExampleFolder + "/example.dsw"}).status);
+    EXPECT_EQ(2, Cli({"batch", ExampleFolder + "/example.dsw", "--command", "shuffle"}).status);
+    EXPECT_EQ(2, Cli({"batch", ExampleFolder + "/example.dsw", "--command", "reindent", "--project", "nope"}).status);
+    EXPECT_EQ(2, Cli({"batch", ExampleFolder + "/example.dsw", "--command", "reindent", "--file", "nope.c"}).status);
+    EXPECT_EQ(0, Cli({"batch", "--help"}).status);
+}
+
+TEST_F(ExampleCopy, CheckListsChangesAndWritesNothing)
+{
+    const std::string before = folder.Read("ws/calc/calc.cpp");
+    const Result result = Cli({"batch", workspace, "--command", "reindent", "--check"});
+    EXPECT_EQ(1, result.status) << result.err;
+    EXPECT_NE(std::string::npos, result.out.find("calc\\calc.cpp\n")) << result.out;
+    // Already indented, a quoted name, a missing file, not formattable.
+    for (const char* unchanged : {"calc\\parser.c", "mathutil.h\"", "history.cpp", "calc.rc", "README"})
+        EXPECT_EQ(std::string::npos, result.out.find(unchanged)) << unchanged;
+    EXPECT_EQ(before, folder.Read("ws/calc/calc.cpp"));
+}
+
+TEST_F(ExampleCopy, BatchRewritesTheChosenFilesKeepingCrLf)
+{
+    const std::string parser = folder.Read("ws/calc/parser.c");
+    const std::string words = folder.Read("ws/text util/wordcount.c");
+    const Result result = Cli({"batch", workspace, "--command", "reindent", "--project", "calc", "--file", "mathutil.inl"});
+    ASSERT_EQ(0, result.status) << result.err;
+    EXPECT_NE(std::string::npos, result.err.find("history.cpp: skipped")) << result.err;
+
+    const std::string calc = folder.Read("ws/calc/calc.cpp");
+    EXPECT_NE(std::string::npos, calc.find("\r\n    return 0;\r\n}\r\n")) << calc;
+    EXPECT_EQ(std::string::npos, calc.find("\n\n"));
+    EXPECT_NE(std::string::npos, folder.Read("ws/shared/mathutil.inl").find("\r\n    return SafeDivide"));
+    EXPECT_EQ(parser, folder.Read("ws/calc/parser.c"));
+    EXPECT_EQ(words, folder.Read("ws/text util/wordcount.c"));
+}
+
+TEST_F(ExampleCopy, WriteFailureIsReportedAndTheRunGoesOn)
+{
+    const std::string inl = folder.Read("ws/shared/mathutil.inl");
+    std::filesystem::permissions(folder.Path("ws/shared/mathutil.inl"),
+                                 std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    const Result result = Cli({"batch", workspace, "--command", "reindent"});
+    EXPECT_EQ(2, result.status);
+    EXPECT_NE(std::string::npos, result.err.find("quillet-cli: shared\\mathutil.inl: cannot be written: read-only"))
+        << result.err;
+    EXPECT_EQ(inl, folder.Read("ws/shared/mathutil.inl"));
+    EXPECT_NE(std::string::npos, folder.Read("ws/calc/calc.cpp").find("\r\n    return 0;\r\n"));
+}
+
+TEST(BatchCommand, WorkspaceRelativeNames)
+{
+    EXPECT_EQ("app\\main.cpp", WorkspaceRelativeName(".\\app\\.\\main.cpp"));
+    EXPECT_EQ("..\\x\\y.c", WorkspaceRelativeName("..\\x\\\\y.c"));
+    EXPECT_EQ("a.c", WorkspaceRelativeName("a.c"));
+}
+
+} // namespace
