@@ -51,7 +51,9 @@ CCodeFormatter::CCodeFormatter(const std::string& text, const FormatOptions& opt
     // The text ends at its first NUL byte.
     const std::size_t end = std::min(text.find('\0'), text.size());
     const char* const bytes = text.data();
-    Lines.Reserve(static_cast<std::size_t>(std::count(bytes, bytes + end, '\n')) + 1);
+    // Room for as many lines again, which brace moves may add, so that the
+    // array is not moved while the pass runs.
+    Lines.Reserve(2 * (static_cast<std::size_t>(std::count(bytes, bytes + end, '\n')) + 1));
     std::size_t start = 0;
     while (start < end)
     {
@@ -60,7 +62,14 @@ CCodeFormatter::CCodeFormatter(const std::string& text, const FormatOptions& opt
         std::size_t length = stop - start;
         if (length > 0 && bytes[stop - 1] == '\r')
             --length;
-        Lines.Append(std::string(bytes + start, length));
+        // A little room for the indentation the walk may add, so that
+        // re-indenting a line seldom has to move it. Short lines live inside
+        // the string object and need none.
+        std::string line;
+        if (length > 15)
+            line.reserve(length + 8);
+        line.assign(bytes + start, length);
+        Lines.Append(std::move(line));
         if (!feed)
             break;
         start = stop + 1;
@@ -83,6 +92,7 @@ int CCodeFormatter::Format()
             TrimLines();
 
         LastProgressPercent = 0;
+        PrepareByteSets();
         ScannerState state;
         CWorkingLine line;
         // Brace moves insert and remove lines, so the count is read anew for
@@ -133,6 +143,43 @@ void CCodeFormatter::ReportProgress(std::size_t lineIndex, std::size_t lineCount
     }
 }
 
+void CCodeFormatter::PrepareByteSets()
+{
+    m_codeBytes = ByteSet{};
+    for (unsigned char c : {'{', '}', '/', '"', '\'', '#'})
+        m_codeBytes[c] = true;
+    if (RecalculateIndents)
+    {
+        m_codeBytes[';'] = true;
+        m_codeBytes['s'] = true;  // the start of "switch"
+    }
+    if (OperatorSpace < 2)
+    {
+        for (int c = 0; c < 256; ++c)
+            m_codeBytes[c] = m_codeBytes[c] || CanBeginOperator(static_cast<unsigned char>(c));
+    }
+    if (ParenthesesSpace == 0 || ParenthesesSpace == 1)
+        m_codeBytes['('] = m_codeBytes[')'] = true;
+    m_blockCommentBytes['/'] = true;
+    m_stringBytes['"'] = true;
+    m_charBytes['\''] = true;
+}
+
+// A line comment and preprocessor text run to the end of the line and no
+// step acts inside them.
+const ByteSet& CCodeFormatter::BytesThatMatter(const ScannerState& state) const
+{
+    if (state.InLineComment || state.InPreprocessor)
+        return m_noBytes;
+    if (state.InBlockComment)
+        return m_blockCommentBytes;
+    if (state.InString)
+        return m_stringBytes;
+    if (state.InChar)
+        return m_charBytes;
+    return m_codeBytes;
+}
+
 void CCodeFormatter::WalkLine(ScannerState& state, CWorkingLine& line, std::size_t& lineIndex)
 {
     // Only a brace move needs the flag; the scan is skipped when none can happen.
@@ -142,6 +189,13 @@ void CCodeFormatter::WalkLine(ScannerState& state, CWorkingLine& line, std::size
 
     for (std::size_t pos = 0; pos < line.size(); ++pos)
     {
+        // The first byte always gets the indentation step.
+        if (pos > 0)
+        {
+            pos = line.FindFirstOf(pos, BytesThatMatter(state));
+            if (pos >= line.size())
+                break;
+        }
         if (RecalculateIndents && !state.InString && !state.InChar && !state.InPreprocessor)
         {
             StepIndentation(state, line, lineIndex, pos);
@@ -223,13 +277,12 @@ void CCodeFormatter::Reindent(ScannerState& state, CWorkingLine& line)
     // A line already at its width keeps its blanks, tabs included.
     if (width == static_cast<long long>(levels) * IndentSize)
         return;
-    line.EraseBlanks(0, j);
     if (levels <= 0)
-        return;
-    if (SpaceTabStyle == 1)
-        line.InsertBlanks(0, static_cast<std::size_t>(levels), '\t');
+        line.ReplaceLeadingBlanks(j, 0, ' ');
+    else if (SpaceTabStyle == 1)
+        line.ReplaceLeadingBlanks(j, static_cast<std::size_t>(levels), '\t');
     else
-        line.InsertBlanks(0, static_cast<std::size_t>(levels) * static_cast<std::size_t>(std::max(IndentSize, 0)), ' ');
+        line.ReplaceLeadingBlanks(j, static_cast<std::size_t>(levels) * static_cast<std::size_t>(std::max(IndentSize, 0)), ' ');
 }
 
 bool CCodeFormatter::StepCode(ScannerState& state, CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos)
@@ -322,6 +375,9 @@ void CCodeFormatter::StepEndOfPosition(ScannerState& state, const CWorkingLine& 
 
 bool CCodeFormatter::LineHasBalancedBraces(const std::string& line, bool inBlockComment) const
 {
+    // Only a closing brace can set the flag.
+    if (line.find('}') == std::string::npos)
+        return false;
     bool inComment = inBlockComment;
     int depth = 0;
     bool balanced = false;
@@ -381,24 +437,33 @@ int CCodeFormatter::ClassifyLine(const std::string& line, const std::string& nex
         return 2;
 
     std::size_t last = std::string::npos;
-    bool comment = false;
-    for (std::size_t i = k; i < line.size(); ++i)
+    if (line.find('/', k) == std::string::npos)
     {
-        const char c = line[i];
-        if (IsBlank(c))
-            continue;
-        if (c == '/')
+        // No comment to step over: the last significant byte is the last
+        // non-blank one.
+        last = line.find_last_not_of(" \t");
+    }
+    else
+    {
+        bool comment = false;
+        for (std::size_t i = k; i < line.size(); ++i)
         {
-            if (i + 1 < line.size() && line[i + 1] == '/')
-                break;
-            if (i + 1 < line.size() && line[i + 1] == '*')
-                comment = true;
-            if (i > 0 && line[i - 1] == '*')
-                comment = false;
-            continue;
+            const char c = line[i];
+            if (IsBlank(c))
+                continue;
+            if (c == '/')
+            {
+                if (i + 1 < line.size() && line[i + 1] == '/')
+                    break;
+                if (i + 1 < line.size() && line[i + 1] == '*')
+                    comment = true;
+                if (i > 0 && line[i - 1] == '*')
+                    comment = false;
+                continue;
+            }
+            if (!comment)
+                last = i;
         }
-        if (!comment)
-            last = i;
     }
 
     if (last == std::string::npos)
@@ -459,12 +524,14 @@ std::string_view CCodeFormatter::MatchOperator(const Line& line, std::size_t pos
 {
     spaceBefore = false;
     spaceAfter = false;
-    if (pos >= line.size() || !CanBeginOperator(static_cast<unsigned char>(line[pos])))
+    if (pos >= line.size())
         return {};
 
     std::string_view result;
-    for (std::string_view entry : OperatorTable)
+    const OperatorCandidates& candidates = OperatorsBeginningWith(static_cast<unsigned char>(line[pos]));
+    for (std::size_t c = 0; c < candidates.count; ++c)
     {
+        const std::string_view entry = OperatorTable[candidates.entries[c]];
         if (entry.size() > line.size() - pos)
             continue;
         std::size_t k = 0;

@@ -81,6 +81,8 @@ public:
     std::string Text;
 
 private:
+    void PrepareByteSets();
+    const ByteSet& BytesThatMatter(const ScannerState& state) const;
     void WalkLine(ScannerState& state, CWorkingLine& line, std::size_t& lineIndex);
     void StepIndentation(ScannerState& state, CWorkingLine& line, std::size_t lineIndex,
                          std::size_t pos);
@@ -91,4 +93,12 @@ private:
     void ReplaceAllInEachLine(const std::string& search, const std::string& replacement);
     std::string IndentUnits(int levels) const;
     void JoinLines();
+
+    // The bytes at which some step of the walk can act, for each kind of
+    // text the walk can be in; the walk passes over every other byte.
+    ByteSet m_codeBytes{};
+    ByteSet m_blockCommentBytes{};
+    ByteSet m_stringBytes{};
+    ByteSet m_charBytes{};
+    ByteSet m_noBytes{};
 };

@@ -12,17 +12,20 @@ const std::string_view OperatorTable[OperatorCount] = {
 
 namespace
 {
-std::array<bool, 256> MakeFirstByteSet()
+std::array<OperatorCandidates, 256> MakeCandidates()
 {
-    std::array<bool, 256> set{};
-    for (std::string_view entry : OperatorTable)
-        set[static_cast<unsigned char>(entry[0])] = true;
-    return set;
+    std::array<OperatorCandidates, 256> candidates{};
+    for (std::size_t i = 0; i < OperatorCount; ++i)
+    {
+        OperatorCandidates& forByte = candidates[static_cast<unsigned char>(OperatorTable[i][0])];
+        forByte.entries[forByte.count++] = static_cast<unsigned char>(i);
+    }
+    return candidates;
 }
 }
 
-bool CanBeginOperator(unsigned char byte)
+const OperatorCandidates& OperatorsBeginningWith(unsigned char byte)
 {
-    static const std::array<bool, 256> firstBytes = MakeFirstByteSet();
-    return firstBytes[byte];
+    static const std::array<OperatorCandidates, 256> candidates = MakeCandidates();
+    return candidates[byte];
 }

@@ -8,6 +8,16 @@
 constexpr std::size_t OperatorCount = 35;
 extern const std::string_view OperatorTable[OperatorCount];
 
-// True when some operator begins with this byte; lets the matcher skip the
-// table for the letters, digits and blanks that make up most of a line.
-bool CanBeginOperator(unsigned char byte);
+// The entries that begin with one byte, in table order: trying only these
+// finds the same first match as trying the whole table.
+struct OperatorCandidates
+{
+    unsigned char count;
+    unsigned char entries[OperatorCount];
+};
+const OperatorCandidates& OperatorsBeginningWith(unsigned char byte);
+
+inline bool CanBeginOperator(unsigned char byte)
+{
+    return OperatorsBeginningWith(byte).count != 0;
+}

@@ -11,7 +11,25 @@ void CWorkingLine::Load(std::string&& line)
     m_firstNonBlank = m_buffer.find_first_not_of(" \t");
     if (m_firstNonBlank == std::string::npos)
         m_firstNonBlank = m_buffer.size();
-    m_lastCloseParen = m_buffer.rfind(')');
+    m_lastCloseParenKnown = false;
+}
+
+bool CWorkingLine::HasCloseParenAfter(std::size_t index) const
+{
+    if (!m_lastCloseParenKnown)
+    {
+        m_lastCloseParen = std::string::npos;
+        for (std::size_t i = size(); i > 0; --i)
+        {
+            if ((*this)[i - 1] == ')')
+            {
+                m_lastCloseParen = i - 1;
+                break;
+            }
+        }
+        m_lastCloseParenKnown = true;
+    }
+    return m_lastCloseParen != std::string::npos && m_lastCloseParen > index;
 }
 
 std::string CWorkingLine::Take()
@@ -21,7 +39,7 @@ std::string CWorkingLine::Take()
     m_buffer.clear();
     m_gapBegin = 0;
     m_firstNonBlank = 0;
-    m_lastCloseParen = std::string::npos;
+    m_lastCloseParenKnown = false;
     return line;
 }
 
@@ -55,6 +73,23 @@ void CWorkingLine::InsertBlanks(std::size_t index, std::size_t count, char blank
         m_lastCloseParen += count;
 }
 
+void CWorkingLine::ReplaceLeadingBlanks(std::size_t count, std::size_t newCount, char blank)
+{
+    if (m_gapLength != 0)
+    {
+        EraseBlanks(0, count);
+        InsertBlanks(0, newCount, blank);
+        return;
+    }
+    // Still one piece, as the line is when the walk begins it: one shift of
+    // the rest of the line instead of two moves of the gap.
+    m_buffer.replace(0, count, newCount, blank);
+    m_gapBegin = m_buffer.size();
+    m_firstNonBlank = m_firstNonBlank - count + newCount;
+    if (m_lastCloseParen != std::string::npos)
+        m_lastCloseParen = m_lastCloseParen - count + newCount;
+}
+
 void CWorkingLine::EraseBlanks(std::size_t index, std::size_t count)
 {
     MoveGapTo(index);
@@ -63,6 +98,24 @@ void CWorkingLine::EraseBlanks(std::size_t index, std::size_t count)
         m_firstNonBlank -= count;
     if (m_lastCloseParen != std::string::npos && m_lastCloseParen >= index + count)
         m_lastCloseParen -= count;
+}
+
+std::size_t CWorkingLine::FindFirstOf(std::size_t from, const ByteSet& set) const
+{
+    // The bytes before the gap, then those after it, each scanned in place.
+    const unsigned char* const bytes = reinterpret_cast<const unsigned char*>(m_buffer.data());
+    for (std::size_t i = from; i < m_gapBegin; ++i)
+    {
+        if (set[bytes[i]])
+            return i;
+    }
+    const std::size_t end = m_buffer.size();
+    for (std::size_t i = std::max(from, m_gapBegin) + m_gapLength; i < end; ++i)
+    {
+        if (set[bytes[i]])
+            return i - m_gapLength;
+    }
+    return size();
 }
 
 void CWorkingLine::MoveGapTo(std::size_t index)

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
+
+// Marks the byte values a scan stops at.
+using ByteSet = std::array<bool, 256>;
 
 // The line the formatting pass is walking. Every edit of the walk inserts or
 // removes blanks at or next to its position, so the bytes are kept with a gap
@@ -28,15 +32,19 @@ public:
 
     // Index of the first byte that is neither space nor tab; size() if none.
     std::size_t FirstNonBlank() const { return m_firstNonBlank; }
-    bool HasCloseParenAfter(std::size_t index) const
-    {
-        return m_lastCloseParen != std::string::npos && m_lastCloseParen > index;
-    }
+    bool HasCloseParenAfter(std::size_t index) const;
+
+    // Index of the first byte at or after from that is in the set; size()
+    // if none.
+    std::size_t FindFirstOf(std::size_t from, const ByteSet& set) const;
 
     // Only blanks are inserted and removed, which is what keeps the two facts
     // above cheap to maintain.
     void InsertBlanks(std::size_t index, std::size_t count, char blank);
     void EraseBlanks(std::size_t index, std::size_t count);
+    // Replaces the first count bytes (all blanks) by blanks: the new
+    // indentation of the line.
+    void ReplaceLeadingBlanks(std::size_t count, std::size_t newCount, char blank);
 
 private:
     void MoveGapTo(std::size_t index);
@@ -45,5 +53,7 @@ private:
     std::size_t m_gapBegin = 0;
     std::size_t m_gapLength = 0;
     std::size_t m_firstNonBlank = 0;
-    std::size_t m_lastCloseParen = std::string::npos;
+    // Found on first use: most lines are never asked.
+    mutable bool m_lastCloseParenKnown = false;
+    mutable std::size_t m_lastCloseParen = std::string::npos;
 };

@@ -1,0 +1,183 @@
+// Throughput, linearity and peak memory of the formatting engine.
+//
+// The input is built at run time from the C++ standard library headers
+// (whole files in path order until 4 MiB are reached), so nothing large is
+// kept in the tree. Times are medians of several runs, measured as the CPU
+// time of the one thread that formats, so that other work on a shared
+// machine does not count.
+
+#include "CodeFormatter.h"
+
+#include <sys/resource.h>
+#include <time.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+std::size_t g_resultBytes = 0;  // keeps the results observable
+
+std::string LoadHeaders(const std::string& folder, std::size_t limit)
+{
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+    {
+        if (entry.is_regular_file())
+            files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    std::string text;
+    for (const auto& file : files)
+    {
+        if (text.size() >= limit)
+            break;
+        std::ifstream in(file, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        text += bytes.str();
+    }
+    return text;
+}
+
+double ThreadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+double SecondsToFormat(const std::string& text, const FormatOptions& options)
+{
+    const double start = ThreadSeconds();
+    CCodeFormatter formatter(text, options);
+    if (!formatter.Format())
+    {
+        std::fprintf(stderr, "formatting failed\n");
+        std::exit(1);
+    }
+    g_resultBytes += formatter.GetResult().size();
+    return ThreadSeconds() - start;
+}
+
+double MedianSeconds(const std::string& text, const FormatOptions& options, int runs)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i)
+        times.push_back(SecondsToFormat(text, options));
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+long PeakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+std::string Repeat(const std::string& piece, std::size_t count)
+{
+    std::string text;
+    text.reserve(piece.size() * count);
+    for (std::size_t i = 0; i < count; ++i)
+        text += piece;
+    return text;
+}
+
+struct LinearityCase
+{
+    const char* name;
+    std::function<std::string(std::size_t)> make;  // text for a given count
+    std::size_t fullCount;
+    FormatOptions options;
+};
+}
+
+int main(int argc, char** argv)
+{
+    const std::string folder = argc > 1 ? argv[1] : "/usr/include/c++/12";
+    const std::string input = LoadHeaders(folder, 4u << 20);
+    const double megabytes = static_cast<double>(input.size()) / 1e6;
+    std::printf("input: %zu bytes from %s\n\n", input.size(), folder.c_str());
+
+    const FormatOptions unchanged;
+    FormatOptions reindent;
+    ApplySpecialFormatValues(reindent, {2, 2, 2, 3, 3, 1, 0, 0, 0});
+    FormatOptions everything;
+    everything.ParenthesesSpace = 0;
+    everything.OperatorSpace = 0;
+    everything.OpenNewLineStyle = 0;
+    everything.CloseNewLineStyle = 0;
+    everything.OpenIndentStyle = 0;
+    everything.CloseIndentStyle = 0;
+    everything.SpaceTabStyle = 0;
+    everything.DeleteTrailingWhiteSpace = 1;
+    everything.RecalculateIndents = 1;
+
+    const struct
+    {
+        const char* name;
+        const FormatOptions& options;
+        double target;
+    } throughput[] = {
+        {"(a) no-change options", unchanged, 0},
+        {"(b) reindent command", reindent, 100},
+        {"(c) every option on", everything, 50},
+    };
+    std::printf("%-26s %10s %10s %8s\n", "throughput", "median ms", "MB/s", "target");
+    for (const auto& run : throughput)
+    {
+        const double seconds = MedianSeconds(input, run.options, 7);
+        std::printf("%-26s %10.1f %10.1f %8s\n", run.name, seconds * 1e3, megabytes / seconds,
+                    run.target > 0 ? (">= " + std::to_string(static_cast<int>(run.target))).c_str() : "-");
+    }
+    const long peak = PeakKilobytes();
+    const double allowed = 4 * megabytes + 50;
+    std::printf("\npeak memory: %.1f MB (allowed 4 x input + 50 = %.1f MB)\n\n", peak / 1024.0 * 1.048576,
+                allowed);
+
+    FormatOptions spacing;
+    spacing.OperatorSpace = 0;
+    spacing.ParenthesesSpace = 0;
+    FormatOptions openNewLine;
+    openNewLine.OpenNewLineStyle = 0;
+    FormatOptions sameLine;
+    sameLine.OpenNewLineStyle = 1;
+    sameLine.CloseNewLineStyle = 1;
+    FormatOptions untabify;
+    untabify.SpaceTabStyle = 0;
+    FormatOptions tabify;
+    tabify.SpaceTabStyle = 1;
+    FormatOptions indentOnly;
+    indentOnly.RecalculateIndents = 1;
+
+    const std::string code = "x=f(a,b)+c*(d-e);";
+    const LinearityCase cases[] = {
+        {"10 MB line, spacing on", [&](std::size_t n) { return Repeat(code, n / code.size()); }, 10000000, spacing},
+        {"if (x) { / } lines", [](std::size_t n) { return Repeat("if (x) {\n}\n", n); }, 100000, openNewLine},
+        {"if/{/x;/} lines, join", [](std::size_t n) { return Repeat("if (x)\n{\nx;\n}\n", n); }, 100000,
+         sameLine},
+        {"line of tabs", [](std::size_t n) { return Repeat("\t", n); }, 100000, untabify},
+        {"line of 8-space runs", [](std::size_t n) { return Repeat("        x", n); }, 100000, tabify},
+        {"line of a; statements", [](std::size_t n) { return Repeat("a;", n); }, 100000, indentOnly},
+    };
+    std::printf("%-26s %10s %10s %8s %8s\n", "linearity", "full ms", "1/4 ms", "ratio", "limit");
+    for (const auto& c : cases)
+    {
+        const std::string full = c.make(c.fullCount);
+        const std::string quarter = c.make(c.fullCount / 4);
+        const double fullSeconds = MedianSeconds(full, c.options, 5);
+        const double quarterSeconds = MedianSeconds(quarter, c.options, 5);
+        std::printf("%-26s %10.2f %10.2f %8.2f %8s\n", c.name, fullSeconds * 1e3, quarterSeconds * 1e3,
+                    fullSeconds / quarterSeconds, "4.5");
+    }
+    return g_resultBytes == 0;
+}
