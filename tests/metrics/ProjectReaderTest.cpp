@@ -174,8 +174,8 @@ TEST(ProjectReader, WorkspaceShapesThatYieldNoOrEmptyValues)
     EXPECT_FALSE(CProjectReader(table, CProjectReader::Flavour::Standalone).ReadWorkspace(folder.Path("quote.dsw"), error));
 
     // Text after a NUL byte is not read.
-    folder.Write("nul.dsw", std::string("x\nProject: \"a\"=.\\a.dsp -\n") + '\0' + "\nProject: \"b\"=.\\b.dsp -\n");
-    EXPECT_TRUE(CProjectReader(table, CProjectReader::Flavour::Standalone).ReadWorkspace(folder.Path("nul.dsw"), error))
+    folder.Write("zero.dsw", std::string("x\nProject: \"a\"=.\\a.dsp -\n") + '\0' + "\nProject: \"b\"=.\\b.dsp -\n");
+    EXPECT_TRUE(CProjectReader(table, CProjectReader::Flavour::Standalone).ReadWorkspace(folder.Path("zero.dsw"), error))
         << error;
     ASSERT_EQ(1u, table.Size());
     ExpectRow(Rows(table)[0], RowKind::Project, ".\\a.dsp", 0, 0);
