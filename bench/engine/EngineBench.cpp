@@ -69,6 +69,9 @@ double SecondsToFormat(const std::string& text, const FormatOptions& options)
 
 double MedianSeconds(const std::string& text, const FormatOptions& options, int runs)
 {
+    // One run first so that every timed run finds the allocator in the same
+    // state.
+    SecondsToFormat(text, options);
     std::vector<double> times;
     for (int i = 0; i < runs; ++i)
         times.push_back(SecondsToFormat(text, options));
@@ -174,8 +177,8 @@ int main(int argc, char** argv)
     {
         const std::string full = c.make(c.fullCount);
         const std::string quarter = c.make(c.fullCount / 4);
-        const double fullSeconds = MedianSeconds(full, c.options, 5);
-        const double quarterSeconds = MedianSeconds(quarter, c.options, 5);
+        const double fullSeconds = MedianSeconds(full, c.options, 9);
+        const double quarterSeconds = MedianSeconds(quarter, c.options, 9);
         std::printf("%-26s %10.2f %10.2f %8.2f %8s\n", c.name, fullSeconds * 1e3, quarterSeconds * 1e3,
                     fullSeconds / quarterSeconds, "4.5");
     }

@@ -19,6 +19,28 @@ bool IsIdentifierByte(char c)
     return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9') || b == '_';
 }
 
+// Index of the first blank-free byte at or after from; npos if none. (The
+// library's find_first_not_of tests each byte against the set by a call.)
+std::size_t FindNonBlank(std::string_view line, std::size_t from = 0)
+{
+    for (std::size_t i = from; i < line.size(); ++i)
+    {
+        if (!IsBlank(line[i]))
+            return i;
+    }
+    return std::string::npos;
+}
+
+std::size_t FindLastNonBlank(std::string_view line)
+{
+    for (std::size_t i = line.size(); i > 0; --i)
+    {
+        if (!IsBlank(line[i - 1]))
+            return i - 1;
+    }
+    return std::string::npos;
+}
+
 // What may stand before the E of an exponent: a space, a digit or a dot.
 bool CanLeadExponent(char c)
 {
@@ -51,9 +73,8 @@ CCodeFormatter::CCodeFormatter(const std::string& text, const FormatOptions& opt
     // The text ends at its first NUL byte.
     const std::size_t end = std::min(text.find('\0'), text.size());
     const char* const bytes = text.data();
-    // Room for as many lines again, which brace moves may add, so that the
-    // array is not moved while the pass runs.
-    Lines.Reserve(2 * (static_cast<std::size_t>(std::count(bytes, bytes + end, '\n')) + 1));
+    Lines.Reserve(static_cast<std::size_t>(std::count(bytes, bytes + end, '\n')) + 1);
+    Lines.Adopt(std::string_view(bytes, end));
     std::size_t start = 0;
     while (start < end)
     {
@@ -62,14 +83,7 @@ CCodeFormatter::CCodeFormatter(const std::string& text, const FormatOptions& opt
         std::size_t length = stop - start;
         if (length > 0 && bytes[stop - 1] == '\r')
             --length;
-        // A little room for the indentation the walk may add, so that
-        // re-indenting a line seldom has to move it. Short lines live inside
-        // the string object and need none.
-        std::string line;
-        if (length > 15)
-            line.reserve(length + 8);
-        line.assign(bytes + start, length);
-        Lines.Append(std::move(line));
+        Lines.AppendSlice(start, length);
         if (!feed)
             break;
         start = stop + 1;
@@ -109,9 +123,10 @@ int CCodeFormatter::Format()
                 state.InChar = false;
                 state.InPreprocessor = false;
             }
-            line.Load(std::move(Lines[lineIndex]));
+            line.Load(Lines[lineIndex]);
             WalkLine(state, line, lineIndex);
-            Lines[lineIndex] = line.Take();
+            if (line.IsChanged())
+                Lines.Set(lineIndex, line.Contiguous());
             state.Continued = EndsWithBackslash(Lines[lineIndex]);
         }
 
@@ -195,6 +210,9 @@ void CCodeFormatter::WalkLine(ScannerState& state, CWorkingLine& line, std::size
             pos = line.FindFirstOf(pos, BytesThatMatter(state));
             if (pos >= line.size())
                 break;
+            // Past the first byte an 's' matters only as the start of switch.
+            if (line[pos] == 's' && !MatchesKeywordAt(line, pos, "switch"))
+                continue;
         }
         if (RecalculateIndents && !state.InString && !state.InChar && !state.InPreprocessor)
         {
@@ -373,7 +391,7 @@ void CCodeFormatter::StepEndOfPosition(ScannerState& state, const CWorkingLine& 
     }
 }
 
-bool CCodeFormatter::LineHasBalancedBraces(const std::string& line, bool inBlockComment) const
+bool CCodeFormatter::LineHasBalancedBraces(std::string_view line, bool inBlockComment) const
 {
     // Only a closing brace can set the flag.
     if (line.find('}') == std::string::npos)
@@ -407,9 +425,9 @@ bool CCodeFormatter::LineHasBalancedBraces(const std::string& line, bool inBlock
     return balanced;
 }
 
-int CCodeFormatter::ClassifyLine(const std::string& line, const std::string& next)
+int CCodeFormatter::ClassifyLine(std::string_view line, std::string_view next)
 {
-    const std::size_t k = line.find_first_not_of(" \t");
+    const std::size_t k = FindNonBlank(line);
     if (k == std::string::npos)
         return 0;
 
@@ -441,7 +459,7 @@ int CCodeFormatter::ClassifyLine(const std::string& line, const std::string& nex
     {
         // No comment to step over: the last significant byte is the last
         // non-blank one.
-        last = line.find_last_not_of(" \t");
+        last = FindLastNonBlank(line);
     }
     else
     {
@@ -478,7 +496,7 @@ int CCodeFormatter::ClassifyLine(const std::string& line, const std::string& nex
     if (!MatchOperator(line, last, spaceBefore, spaceAfter).empty())
         return 1;
 
-    std::size_t m = next.find_first_not_of(" \t");
+    std::size_t m = FindNonBlank(next);
     if (m == std::string::npos)
         m = next.size();
     const std::string_view op = MatchOperator(next, m, spaceBefore, spaceAfter);
@@ -582,7 +600,7 @@ bool CCodeFormatter::IsClosingQuote(const Line& line, std::size_t pos, char quot
     return backslashes % 2 == 0;
 }
 
-bool CCodeFormatter::EndsWithBackslash(const std::string& line)
+bool CCodeFormatter::EndsWithBackslash(std::string_view line)
 {
     return !line.empty() && line.back() == '\\';
 }
@@ -593,7 +611,7 @@ void CCodeFormatter::MoveBraceToNewLine(CWorkingLine& line, std::size_t& lineInd
     if (p == 0 || line.FirstNonBlank() >= p)
         return;
 
-    std::string code = line.Take();
+    const std::string_view code = line.Contiguous();
     const char brace = code[p];
     const bool extraUnit = brace == '{' ? OpenIndentStyle == 0 : CloseIndentStyle == 0;
     std::string braceLine = IndentUnits(depth - 1) + IndentUnits(extraUnit ? 1 : 0);
@@ -601,25 +619,24 @@ void CCodeFormatter::MoveBraceToNewLine(CWorkingLine& line, std::size_t& lineInd
     braceLine += brace;
 
     std::string rest;
-    const std::size_t q = code.find_first_not_of(" \t", p + 1);
+    const std::size_t q = FindNonBlank(code, p + 1);
     if (q != std::string::npos)
     {
         if (brace == '{')
-            rest = IndentUnits(std::max(depth, 1)) + code.substr(q);
+            rest = IndentUnits(std::max(depth, 1)).append(code.substr(q));
         else
-            braceLine.append(code, p + 1, std::string::npos); // keeps "} else" together
+            braceLine.append(code.substr(p + 1)); // keeps "} else" together
     }
 
-    code.resize(p);
     const std::size_t i = lineIndex;
-    Lines[i] = std::move(code);
+    Lines.Set(i, code.substr(0, p));
     if (!rest.empty())
-        Lines.InsertAt(i + 1, std::move(rest));
-    Lines.InsertAt(i + 1, std::move(braceLine));
+        Lines.InsertAt(i + 1, rest);
+    Lines.InsertAt(i + 1, braceLine);
 
     lineIndex = i + 1;
     pos = bracePos;
-    line.Load(std::move(Lines[lineIndex]));
+    line.Load(Lines[lineIndex]);
 }
 
 void CCodeFormatter::JoinBraceToPreviousLine(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos)
@@ -628,32 +645,31 @@ void CCodeFormatter::JoinBraceToPreviousLine(CWorkingLine& line, std::size_t& li
     const std::size_t i = lineIndex;
     if (line.FirstNonBlank() < p || i == 0)
         return;
-    std::string& previous = Lines[i - 1];
+    const std::string_view previous = Lines[i - 1];
     // Appending to a continued line, after a line comment or to a directive
     // would change what the brace means.
-    if (EndsWithBackslash(previous) || previous.find("//") != std::string::npos)
+    if (EndsWithBackslash(previous) || previous.find("//") != std::string_view::npos)
         return;
-    const std::size_t first = previous.find_first_not_of(" \t");
+    const std::size_t first = FindNonBlank(previous);
     if (first != std::string::npos && previous[first] == '#')
         return;
 
-    std::string rest = line.Take();
-    const char brace = rest[p];
-    const std::size_t last = previous.find_last_not_of(" \t");
-    previous.resize(last == std::string::npos ? 0 : last + 1);
-    previous += ' ';
-    previous += brace;
-    const std::size_t bracePos = previous.size() - 1;
+    const std::string_view current = line.Contiguous();
+    const std::size_t last = FindLastNonBlank(previous);
+    std::string joined(previous.substr(0, last == std::string::npos ? 0 : last + 1));
+    joined += ' ';
+    joined += current[p];
+    Lines.Set(i - 1, joined);
 
-    rest.erase(0, p + 1);
+    const std::string_view rest = current.substr(p + 1);
     if (rest.empty())
         Lines.RemoveAt(i);
     else
-        Lines[i] = std::move(rest);
+        Lines.Set(i, rest);
 
     lineIndex = i - 1;
-    pos = bracePos;
-    line.Load(std::move(Lines[lineIndex]));
+    pos = joined.size() - 1;
+    line.Load(Lines[lineIndex]);
 }
 
 bool CCodeFormatter::HasCodeThrough(const CWorkingLine& line, std::size_t count) const
@@ -772,11 +788,14 @@ bool CCodeFormatter::ReplaceFirstInEachLine(const std::string& search, const std
     bool changed = false;
     for (std::size_t i = 0; i < Lines.Size(); ++i)
     {
-        std::string& line = Lines[i];
+        const std::string_view line = Lines[i];
         const std::size_t at = line.find(search);
-        if (at == std::string::npos)
+        if (at == std::string_view::npos)
             continue;
-        line.replace(at, search.size(), replacement);
+        std::string replaced(line.substr(0, at));
+        replaced += replacement;
+        replaced += line.substr(at + search.size());
+        Lines.Set(i, replaced);
         changed = true;
     }
     return changed;
@@ -788,23 +807,23 @@ bool CCodeFormatter::ReplaceFirstInEachLine(const std::string& search, const std
 // pass over the whole text per occurrence.
 void CCodeFormatter::ReplaceAllInEachLine(const std::string& search, const std::string& replacement)
 {
+    std::string replaced;
     for (std::size_t i = 0; i < Lines.Size(); ++i)
     {
-        std::string& line = Lines[i];
+        const std::string_view line = Lines[i];
         std::size_t at = line.find(search);
-        if (at == std::string::npos)
+        if (at == std::string_view::npos)
             continue;
-        std::string replaced;
-        replaced.reserve(line.size());
+        replaced.clear();
         std::size_t from = 0;
-        for (; at != std::string::npos; at = line.find(search, from))
+        for (; at != std::string_view::npos; at = line.find(search, from))
         {
-            replaced.append(line, from, at - from);
+            replaced.append(line.substr(from, at - from));
             replaced += replacement;
             from = at + search.size();
         }
-        replaced.append(line, from, std::string::npos);
-        line = std::move(replaced);
+        replaced.append(line.substr(from));
+        Lines.Set(i, replaced);
     }
 }
 
@@ -812,11 +831,11 @@ void CCodeFormatter::TrimLines()
 {
     for (std::size_t i = 0; i < Lines.Size(); ++i)
     {
-        std::string& line = Lines[i];
+        const std::string_view line = Lines[i];
         std::size_t length = line.size();
         while (length > 0 && IsTrailingSpace(line[length - 1]))
             --length;
-        line.resize(length);
+        Lines.Truncate(i, length);
     }
 }
 
@@ -850,16 +869,19 @@ void CCodeFormatter::JoinLines()
     {
         Text += Lines[i];
         Text += '\n';
-        std::string().swap(Lines[i]);
     }
     Lines.Clear();
 }
 
 template bool CCodeFormatter::MatchesKeywordAt(const std::string&, std::size_t, std::string_view) const;
+template bool CCodeFormatter::MatchesKeywordAt(const std::string_view&, std::size_t, std::string_view) const;
 template bool CCodeFormatter::MatchesKeywordAt(const CWorkingLine&, std::size_t, std::string_view) const;
 template bool CCodeFormatter::StartsWithCaseLabel(const std::string&) const;
+template bool CCodeFormatter::StartsWithCaseLabel(const std::string_view&) const;
 template bool CCodeFormatter::StartsWithCaseLabel(const CWorkingLine&) const;
 template std::string_view CCodeFormatter::MatchOperator(const std::string&, std::size_t, bool&, bool&) const;
+template std::string_view CCodeFormatter::MatchOperator(const std::string_view&, std::size_t, bool&, bool&) const;
 template std::string_view CCodeFormatter::MatchOperator(const CWorkingLine&, std::size_t, bool&, bool&) const;
 template bool CCodeFormatter::IsClosingQuote(const std::string&, std::size_t, char) const;
+template bool CCodeFormatter::IsClosingQuote(const std::string_view&, std::size_t, char) const;
 template bool CCodeFormatter::IsClosingQuote(const CWorkingLine&, std::size_t, char) const;

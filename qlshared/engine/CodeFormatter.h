@@ -15,8 +15,8 @@
 // indentation, brace placement, spacing) with whole-text steps for tabs and
 // trailing white space before and after, and joins the lines again.
 //
-// Operations that look at a line accept both a plain string and the working
-// line of the walk.
+// Operations that look at a line accept a string, a view of one, or the
+// working line of the walk.
 class CCodeFormatter
 {
 public:
@@ -32,7 +32,7 @@ public:
 
     // 0: the line owes nothing to the lines after it; 1: the next line
     // continues an unfinished expression; 2: a brace-less control statement.
-    int ClassifyLine(const std::string& line, const std::string& next);
+    int ClassifyLine(std::string_view line, std::string_view next);
     template <class Line>
     bool MatchesKeywordAt(const Line& line, std::size_t pos, std::string_view word) const;
     template <class Line>
@@ -44,8 +44,8 @@ public:
                                    bool& spaceAfter) const;
     template <class Line>
     bool IsClosingQuote(const Line& line, std::size_t pos, char quote) const;
-    static bool EndsWithBackslash(const std::string& line);
-    bool LineHasBalancedBraces(const std::string& line, bool inBlockComment) const;
+    static bool EndsWithBackslash(std::string_view line);
+    bool LineHasBalancedBraces(std::string_view line, bool inBlockComment) const;
 
     void MoveBraceToNewLine(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos, int depth);
     void JoinBraceToPreviousLine(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos);

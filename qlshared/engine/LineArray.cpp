@@ -3,30 +3,70 @@
 #include <algorithm>
 #include <iterator>
 
+void CLineArray::Adopt(std::string_view text)
+{
+    // Room for a changed copy of half the lines before the buffer must move.
+    m_bytes.reserve(text.size() + text.size() / 2 + 64);
+    m_bytes.assign(text.data(), text.size());
+}
+
+void CLineArray::AppendSlice(std::size_t offset, std::size_t length)
+{
+    InsertSlice(Size(), Slice{offset, length});
+}
+
 void CLineArray::Reserve(std::size_t count)
 {
-    MoveGapTo(Size());
-    m_items.resize(m_gapBegin);
-    m_gapLength = 0;
     m_items.reserve(count);
 }
 
-void CLineArray::Append(std::string line)
+void CLineArray::Append(std::string_view line)
 {
-    InsertAt(Size(), std::move(line));
+    InsertAt(Size(), line);
 }
 
-void CLineArray::InsertAt(std::size_t index, std::string line)
+CLineArray::Slice CLineArray::Store(std::string_view line)
+{
+    // A line that is itself a view of this buffer is copied out first: the
+    // buffer may move while it grows.
+    if (!line.empty() && line.data() >= m_bytes.data() && line.data() < m_bytes.data() + m_bytes.size())
+    {
+        const std::string copy(line);
+        return Store(copy);
+    }
+    const Slice slice{m_bytes.size(), line.size()};
+    m_bytes.append(line.data(), line.size());
+    return slice;
+}
+
+void CLineArray::Set(std::size_t index, std::string_view line)
+{
+    m_items[Slot(index)] = Store(line);
+}
+
+void CLineArray::Truncate(std::size_t index, std::size_t length)
+{
+    Slice& slice = m_items[Slot(index)];
+    slice.length = std::min(slice.length, length);
+}
+
+void CLineArray::InsertAt(std::size_t index, std::string_view line)
+{
+    InsertSlice(index, Store(line));
+}
+
+void CLineArray::InsertSlice(std::size_t index, Slice slice)
 {
     MoveGapTo(index);
     if (m_gapLength == 0)
     {
-        // Doubling keeps the cost of growth linear over a run.
-        const std::size_t extra = std::max<std::size_t>(16, m_items.size());
-        m_items.insert(m_items.begin() + static_cast<std::ptrdiff_t>(m_gapBegin), extra, std::string());
+        // A gap in proportion to the array keeps the cost of growth linear
+        // over a run.
+        const std::size_t extra = std::max<std::size_t>(16, m_items.size() / 8);
+        m_items.insert(m_items.begin() + static_cast<std::ptrdiff_t>(m_gapBegin), extra, Slice{0, 0});
         m_gapLength = extra;
     }
-    m_items[m_gapBegin] = std::move(line);
+    m_items[m_gapBegin] = slice;
     ++m_gapBegin;
     --m_gapLength;
 }
@@ -34,34 +74,26 @@ void CLineArray::InsertAt(std::size_t index, std::string line)
 void CLineArray::RemoveAt(std::size_t index)
 {
     MoveGapTo(index);
-    // Release the line's memory now: a removed line may be long.
-    std::string().swap(m_items[m_gapBegin + m_gapLength]);
     ++m_gapLength;
 }
 
 void CLineArray::Clear()
 {
-    std::vector<std::string>().swap(m_items);
+    std::string().swap(m_bytes);
+    std::vector<Slice>().swap(m_items);
     m_gapBegin = 0;
     m_gapLength = 0;
 }
 
 void CLineArray::MoveGapTo(std::size_t index)
 {
-    // Without a gap there is nothing to move (and moving a line onto itself
-    // would empty it).
-    if (m_gapLength == 0)
-    {
-        m_gapBegin = index;
-        return;
-    }
     const auto items = m_items.begin();
     const auto gap = static_cast<std::ptrdiff_t>(m_gapLength);
     const auto at = static_cast<std::ptrdiff_t>(index);
     const auto begin = static_cast<std::ptrdiff_t>(m_gapBegin);
-    if (index < m_gapBegin)
-        std::move_backward(items + at, items + begin, items + begin + gap);
-    else if (index > m_gapBegin)
-        std::move(items + begin + gap, items + at + gap, items + begin);
+    if (gap != 0 && index < m_gapBegin)
+        std::copy_backward(items + at, items + begin, items + begin + gap);
+    else if (gap != 0 && index > m_gapBegin)
+        std::copy(items + begin + gap, items + at + gap, items + begin);
     m_gapBegin = index;
 }

@@ -2,35 +2,56 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
-// The lines of a text, kept with a gap of free slots where the last insertion
-// or removal happened. The formatting pass inserts and removes lines right
-// next to the line it is on, so the gap follows it and no edit shifts the
-// rest of a long text.
+// The lines of a text. Their bytes live in one buffer: the text itself, with
+// the new bytes of every changed line appended, so that no line costs an
+// allocation of its own. The array of lines keeps a gap of free slots where
+// the last insertion or removal happened; the formatting pass inserts and
+// removes lines right next to the line it is on, so the gap follows it and no
+// edit shifts the rest of a long text.
+//
+// A view returned by operator[] is valid until the next change of the array.
 class CLineArray
 {
 public:
-    std::size_t Size() const { return m_items.size() - m_gapLength; }
-    bool IsEmpty() const { return Size() == 0; }
+    // Takes the text whose slices become the first lines.
+    void Adopt(std::string_view text);
+    void AppendSlice(std::size_t offset, std::size_t length);
 
-    std::string& operator[](std::size_t index) { return m_items[Slot(index)]; }
-    const std::string& operator[](std::size_t index) const { return m_items[Slot(index)]; }
+    std::size_t Size() const { return m_items.size() - m_gapLength; }
+    std::string_view operator[](std::size_t index) const
+    {
+        const Slice& slice = m_items[Slot(index)];
+        return std::string_view(m_bytes.data() + slice.offset, slice.length);
+    }
 
     void Reserve(std::size_t count);
-    void Append(std::string line);
-    void InsertAt(std::size_t index, std::string line);
+    void Append(std::string_view line);
+    void Set(std::size_t index, std::string_view line);
+    void Truncate(std::size_t index, std::size_t length);
+    void InsertAt(std::size_t index, std::string_view line);
     void RemoveAt(std::size_t index);
     void Clear();
 
 private:
+    struct Slice
+    {
+        std::size_t offset;
+        std::size_t length;
+    };
+
     std::size_t Slot(std::size_t index) const
     {
         return index < m_gapBegin ? index : index + m_gapLength;
     }
     void MoveGapTo(std::size_t index);
+    Slice Store(std::string_view line);
+    void InsertSlice(std::size_t index, Slice slice);
 
-    std::vector<std::string> m_items;
+    std::string m_bytes;
+    std::vector<Slice> m_items;
     std::size_t m_gapBegin = 0;
     std::size_t m_gapLength = 0;
 };

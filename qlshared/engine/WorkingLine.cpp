@@ -3,14 +3,15 @@
 #include <algorithm>
 #include <cstring>
 
-void CWorkingLine::Load(std::string&& line)
+void CWorkingLine::Load(std::string_view line)
 {
-    m_buffer = std::move(line);
+    m_buffer.assign(line.data(), line.size());
     m_gapBegin = m_buffer.size();
     m_gapLength = 0;
-    m_firstNonBlank = m_buffer.find_first_not_of(" \t");
-    if (m_firstNonBlank == std::string::npos)
-        m_firstNonBlank = m_buffer.size();
+    m_changed = false;
+    m_firstNonBlank = 0;
+    while (m_firstNonBlank < m_buffer.size() && (m_buffer[m_firstNonBlank] == ' ' || m_buffer[m_firstNonBlank] == '\t'))
+        ++m_firstNonBlank;
     m_lastCloseParenKnown = false;
 }
 
@@ -32,17 +33,6 @@ bool CWorkingLine::HasCloseParenAfter(std::size_t index) const
     return m_lastCloseParen != std::string::npos && m_lastCloseParen > index;
 }
 
-std::string CWorkingLine::Take()
-{
-    Contiguous();
-    std::string line = std::move(m_buffer);
-    m_buffer.clear();
-    m_gapBegin = 0;
-    m_firstNonBlank = 0;
-    m_lastCloseParenKnown = false;
-    return line;
-}
-
 const std::string& CWorkingLine::Contiguous()
 {
     MoveGapTo(size());
@@ -55,6 +45,7 @@ void CWorkingLine::InsertBlanks(std::size_t index, std::size_t count, char blank
 {
     if (count == 0)
         return;
+    m_changed = true;
     MoveGapTo(index);
     if (m_gapLength < count)
     {
@@ -83,6 +74,7 @@ void CWorkingLine::ReplaceLeadingBlanks(std::size_t count, std::size_t newCount,
     }
     // Still one piece, as the line is when the walk begins it: one shift of
     // the rest of the line instead of two moves of the gap.
+    m_changed = true;
     m_buffer.replace(0, count, newCount, blank);
     m_gapBegin = m_buffer.size();
     m_firstNonBlank = m_firstNonBlank - count + newCount;
@@ -92,6 +84,9 @@ void CWorkingLine::ReplaceLeadingBlanks(std::size_t count, std::size_t newCount,
 
 void CWorkingLine::EraseBlanks(std::size_t index, std::size_t count)
 {
+    if (count == 0)
+        return;
+    m_changed = true;
     MoveGapTo(index);
     m_gapLength += count;
     if (m_firstNonBlank >= index + count)

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // Marks the byte values a scan stops at.
 using ByteSet = std::array<bool, 256>;
@@ -17,12 +18,13 @@ using ByteSet = std::array<bool, 256>;
 class CWorkingLine
 {
 public:
-    // Takes the bytes of a line.
-    void Load(std::string&& line);
-    // Gives the bytes back and leaves the working line empty.
-    std::string Take();
-    // The bytes as one string; valid until the next edit.
+    // Copies the bytes of a line into the working buffer, which is kept from
+    // line to line.
+    void Load(std::string_view line);
+    // The bytes as one string; valid until the next edit or load.
     const std::string& Contiguous();
+    // True once an edit has been made since the line was loaded.
+    bool IsChanged() const { return m_changed; }
 
     std::size_t size() const { return m_buffer.size() - m_gapLength; }
     char operator[](std::size_t index) const
@@ -53,6 +55,7 @@ private:
     std::size_t m_gapBegin = 0;
     std::size_t m_gapLength = 0;
     std::size_t m_firstNonBlank = 0;
+    bool m_changed = false;
     // Found on first use: most lines are never asked.
     mutable bool m_lastCloseParenKnown = false;
     mutable std::size_t m_lastCloseParen = std::string::npos;

@@ -77,7 +77,7 @@ TEST(GapBuffers, WorkingLineMatchesString)
             for (std::size_t i = 0; i < model.size(); ++i)
                 ASSERT_EQ(line[i], model[i]);
         }
-        ASSERT_EQ(line.Take(), model);
+        ASSERT_EQ(line.Contiguous(), model);
     }
 }
 
