@@ -6,6 +6,7 @@
 #include "LineEndStyle.h"
 #include "SourceTextFormatter.h"
 
+#include <filesystem>
 #include <istream>
 #include <iterator>
 #include <ostream>
@@ -107,8 +108,12 @@ private:
         const std::string bytes = InOwnLineEnds(text, result);
         if (bytes == text)
             return;
+        // The replacement is made from the full path: Wine's ReplaceFile
+        // refuses a bare file name in the current folder.
+        std::error_code code;
+        const std::filesystem::path full = std::filesystem::absolute(path, code);
         std::string cause;
-        if (!ReplaceFileContents(path, bytes, cause))
+        if (!ReplaceFileContents(code ? path : full.string(), bytes, cause))
             Fail(name, WriteFailureCause(cause));
     }
 

@@ -81,7 +81,9 @@ compare() {
   local native_status windows_status
   native_status=$(run_tool native "$work/native.out" "$input" "$@")
   windows_status=$(run_tool windows "$work/windows.out" "$input" "$@")
-  if [ "$native_status" != "$windows_status" ] || ! cmp -s "$work/native.out" "$work/windows.out"; then
+  # Two tools failing alike would compare equal: the native run must succeed.
+  if [ "$native_status" -ge 2 ] || [ "$native_status" != "$windows_status" ] ||
+     ! cmp -s "$work/native.out" "$work/windows.out"; then
     failures=$((failures + 1))
     echo "DIFFERENT: $label: quillet-cli $*" >&2
     echo "  exit status: native $native_status, windows $windows_status" >&2

@@ -63,6 +63,17 @@ TEST_F(FormatFiles, InPlaceKeepsTheLineEndsOfEachFilesFirstLine)
     EXPECT_EQ(folder.Read("mixed2.cpp"), "a;\nb;\n");
 }
 
+TEST_F(FormatFiles, InPlaceTakesANameInTheCurrentFolder)
+{
+    folder.Write("here.cpp", kMessy);
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder.PathOf(""));
+    const CliResult result = Format({"--in-place", "here.cpp"});
+    fs::current_path(previous);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(folder.Read("here.cpp"), kTidy);
+}
+
 TEST_F(FormatFiles, UnchangedFilesAreNotRewritten)
 {
     const std::string lf = folder.Write("lf.cpp", kTidy);
@@ -99,7 +110,7 @@ TEST_F(FormatFiles, ReadOnlyFileIsLeftAloneAndReported)
 TEST_F(FormatFiles, TextWithNulIsNeverWrittenBack)
 {
     const std::string bytes("int a;  \n\0int b;  \n", 19);
-    const std::string nul = folder.Write("nul.cpp", bytes);
+    const std::string nul = folder.Write("zero.cpp", bytes);
     const std::string fine = folder.Write("fine.cpp", kMessy);
     Age(nul);
     const auto before = fs::last_write_time(nul);
@@ -107,7 +118,7 @@ TEST_F(FormatFiles, TextWithNulIsNeverWrittenBack)
     CliResult result = Format({"--in-place", nul, fine});
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.err, "quillet-cli: " + nul + ": holds a NUL byte\n");
-    EXPECT_EQ(folder.Read("nul.cpp"), bytes);
+    EXPECT_EQ(folder.Read("zero.cpp"), bytes);
     EXPECT_EQ(fs::last_write_time(nul), before);
     EXPECT_EQ(folder.Read("fine.cpp"), kTidy);
 

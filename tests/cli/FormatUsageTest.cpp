@@ -51,7 +51,7 @@ TEST(FormatUsage, ValueFormsAndEndOfOptionsAreAccepted)
 
 TEST(FormatUsage, HelpGoesToStdout)
 {
-    for (const std::string& first : {"--help", "format"})
+    for (const char* first : {"--help", "format"})
     {
         const CliResult result = RunCli({first, "--help"});
         EXPECT_EQ(result.status, 0);
