@@ -7,7 +7,11 @@ export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all
 case "$action" in
   start)
     "$(dirname "$0")/wine-prefix.sh" "$WINEPREFIX"
-    wineserver -p
+    # The daemon and the session's helper processes (services, the desktop)
+    # must not hold the caller's output open: ctest would wait for them. A
+    # first program started here brings the helpers up detached from it.
+    wineserver -p </dev/null >/dev/null 2>&1
+    wine cmd /c exit </dev/null >/dev/null 2>&1 || true
     ;;
   stop)
     wineserver -k || true

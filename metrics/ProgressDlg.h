@@ -1,10 +1,54 @@
 #pragma once
 
 #include "Dialog.h"
+#include "ProgressCtrl.h"
+
+#include <string>
 
 // Modeless progress dialog: status line, bar, percentage and Cancel. The
 // formatting engine reaches only its window, to which it sends WM_USER with
-// the percentage in lParam.
+// the percentage in lParam. While it exists its owner is disabled, so no
+// second command can start.
 class CProgressDlg : public CDialog
 {
+public:
+    // captionId 0 selects the module's default caption string.
+    explicit CProgressDlg(UINT captionId = 0);
+    ~CProgressDlg() override;
+
+    // Disables the owner and shows the dialog; parent null means the
+    // module's main window.
+    BOOL Create(CWnd* parent = nullptr);
+    BOOL DestroyWindow() override;
+
+    void SetStatus(const std::string& text);
+    // Dispatches pending messages, then moves the bar; returns its previous
+    // position.
+    int SetPos(int position);
+
+    // Set by Cancel and Escape; the caller's loop reads it and ends the run.
+    BOOL m_bCancel = FALSE;
+
+protected:
+    void DoDataExchange(CDataExchange& dx) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    // The engine's progress message: lParam is the percentage done.
+    virtual LRESULT OnProgressMessage(WPARAM wParam, LPARAM lParam);
+
+private:
+    void ReEnableParent();
+    void PumpMessages();
+    void UpdatePercent(int position);
+
+    CProgressCtrl m_progress;
+    UINT m_captionId;
+    int m_lower = 0;
+    int m_upper = 100;
+    int m_step = 10;
+    BOOL m_parentDisabled = FALSE;
+    HWND m_owner = nullptr;
 };

@@ -1,0 +1,153 @@
+#include "Wnd.h"
+
+#include "ResourceModule.h"
+
+namespace {
+
+// Each module links its own copy of the framework, so the property that
+// binds a window to its object is named per module: one module never takes
+// another module's object for its own.
+const char* ObjectProperty()
+{
+    static char name[40];
+    if (!name[0])
+        wsprintfA(name, "QuilletWnd%p", static_cast<void*>(OwnModule()));
+    return name;
+}
+const char kDefaultClass[] = "QuilletWnd";
+
+HWND g_mainWindow = nullptr;
+
+bool RegisterDefaultClass(WNDPROC proc)
+{
+    HINSTANCE module = OwnModule();
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExA(module, kDefaultClass, &existing))
+        return true;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = module;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = kDefaultClass;
+    return RegisterClassExA(&wc) != 0;
+}
+
+} // namespace
+
+CWnd::~CWnd()
+{
+    // Only a window bound to this object belongs to it; a control merely
+    // attached by its id belongs to its dialog.
+    if (m_hWnd && IsWindow(m_hWnd) && FromHandle(m_hWnd) == this) {
+        // The object goes first: the window must not call into freed memory.
+        HWND hwnd = m_hWnd;
+        Unbind();
+        ::DestroyWindow(hwnd);
+    }
+}
+
+void CWnd::Bind(HWND hwnd)
+{
+    m_hWnd = hwnd;
+    SetPropA(hwnd, ObjectProperty(), this);
+}
+
+void CWnd::Unbind()
+{
+    if (!m_hWnd)
+        return;
+    RemovePropA(m_hWnd, ObjectProperty());
+    if (m_previousProc && IsWindow(m_hWnd))
+        SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousProc));
+    m_previousProc = nullptr;
+    m_hWnd = nullptr;
+}
+
+CWnd* CWnd::FromHandle(HWND hwnd)
+{
+    return hwnd ? static_cast<CWnd*>(GetPropA(hwnd, ObjectProperty())) : nullptr;
+}
+
+HWND CWnd::GetSafeOwner(HWND parent)
+{
+    HWND owner = parent ? parent : g_mainWindow;
+    if (!owner || !IsWindow(owner))
+        return nullptr;
+    HWND top = GetAncestor(owner, GA_ROOT);
+    return top ? top : owner;
+}
+
+void CWnd::SetMainWindow(HWND hwnd)
+{
+    g_mainWindow = hwnd;
+}
+
+bool CWnd::CreateEx(DWORD exStyle, const char* text, DWORD style, const RECT& rect, HWND parent, UINT id)
+{
+    if (!RegisterDefaultClass(DefaultClassProc))
+        return false;
+    HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
+    HWND hwnd = CreateWindowExA(exStyle, kDefaultClass, text ? text : "", style, rect.left, rect.top,
+                                rect.right - rect.left, rect.bottom - rect.top, parent, menu, OwnModule(), this);
+    return hwnd != nullptr;
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    if (!m_hWnd)
+        return FALSE;
+    return ::DestroyWindow(m_hWnd);
+}
+
+void CWnd::SubclassWindow(HWND hwnd)
+{
+    Bind(hwnd);
+    m_previousProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+}
+
+bool CWnd::OnMessage(UINT, WPARAM, LPARAM, LRESULT&)
+{
+    return false;
+}
+
+LRESULT CWnd::Default(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_previousProc)
+        return CallWindowProcA(m_previousProc, m_hWnd, message, wParam, lParam);
+    return DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (!OnMessage(message, wParam, lParam, result))
+        result = Default(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        Unbind();
+        OnFinalDestroy();
+    }
+    return result;
+}
+
+LRESULT CALLBACK CWnd::DefaultClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        if (auto* self = static_cast<CWnd*>(create->lpCreateParams))
+            self->Bind(hwnd);
+    }
+    if (CWnd* self = FromHandle(hwnd))
+        return self->Dispatch(message, wParam, lParam);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (CWnd* self = FromHandle(hwnd))
+        return self->Dispatch(message, wParam, lParam);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}

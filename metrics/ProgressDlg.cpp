@@ -1,0 +1,126 @@
+#include "ProgressDlg.h"
+
+#include "CommonControls.h"
+#include "DataExchange.h"
+#include "ProgressDlgRes.h"
+#include "ResourceModule.h"
+
+#include <cstdio>
+
+CProgressDlg::CProgressDlg(UINT captionId)
+    : CDialog(IDD_PROGRESS), m_captionId(captionId ? captionId : IDS_PROGRESS_CAPTION)
+{
+}
+
+CProgressDlg::~CProgressDlg()
+{
+    if (m_hWnd)
+        DestroyWindow();
+}
+
+BOOL CProgressDlg::Create(CWnd* parent)
+{
+    InitCommonControlClasses();
+    m_owner = GetSafeOwner(parent ? parent->m_hWnd : nullptr);
+    if (m_owner && IsWindowEnabled(m_owner)) {
+        EnableWindow(m_owner, FALSE);
+        m_parentDisabled = TRUE;
+    }
+    if (!CreateModeless(m_owner)) {
+        ReEnableParent();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CProgressDlg::ReEnableParent()
+{
+    if (m_parentDisabled && m_owner)
+        EnableWindow(m_owner, TRUE);
+    m_parentDisabled = FALSE;
+}
+
+BOOL CProgressDlg::DestroyWindow()
+{
+    ReEnableParent();
+    return CDialog::DestroyWindow();
+}
+
+void CProgressDlg::DoDataExchange(CDataExchange& dx)
+{
+    dx.Control(IDC_PROGRESS_BAR, m_progress);
+}
+
+BOOL CProgressDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_progress.SetRange(m_lower, m_upper);
+    m_progress.SetStep(m_step);
+    m_progress.SetPos(m_lower);
+    SetWindowTextA(m_hWnd, LoadResourceString(m_captionId).c_str());
+    return TRUE;
+}
+
+void CProgressDlg::OnOK()
+{
+    // Enter must not end a run: only the caller closes this dialog.
+}
+
+void CProgressDlg::OnCancel()
+{
+    m_bCancel = TRUE;
+}
+
+void CProgressDlg::SetStatus(const std::string& text)
+{
+    SetItemText(IDC_PROGRESS_STATUS, text);
+}
+
+int CProgressDlg::SetPos(int position)
+{
+    PumpMessages();
+    int previous = m_progress.SetPos(position);
+    UpdatePercent(position);
+    return previous;
+}
+
+void CProgressDlg::PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // The quit request belongs to the thread's own loop.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        if (!m_hWnd || !IsDialogMessageA(m_hWnd, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+void CProgressDlg::UpdatePercent(int position)
+{
+    int percent = (position - m_lower) * 100 / (m_upper - m_lower);
+    char text[16];
+    std::snprintf(text, sizeof(text), "%d%c", percent == 100 ? percent : percent % 100, '%');
+    // Setting an unchanged text would only make the control flicker.
+    if (GetItemText(IDC_PROGRESS_PERCENT) != text)
+        SetItemText(IDC_PROGRESS_PERCENT, text);
+}
+
+LRESULT CProgressDlg::OnProgressMessage(WPARAM, LPARAM lParam)
+{
+    SetPos(static_cast<int>(lParam));
+    return 0;
+}
+
+bool CProgressDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (message == WM_USER) {
+        result = OnProgressMessage(wParam, lParam);
+        return true;
+    }
+    return CDialog::OnMessage(message, wParam, lParam, result);
+}

@@ -1,0 +1,256 @@
+// The progress dialog under Wine: texts, percentage, cancel flag, owner
+// enabling. Runs for both front ends' copies (QL_PROGRESS_ADDIN selects).
+#include "ProgressDlg.h"
+
+#include "ProgressDlgRes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string TextOf(HWND hwnd)
+{
+    char buffer[256] = {};
+    GetWindowTextA(hwnd, buffer, sizeof(buffer));
+    return buffer;
+}
+
+// A plain top-level window to own the dialog.
+class OwnerWindow
+{
+public:
+    OwnerWindow()
+    {
+        m_hwnd = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    }
+    ~OwnerWindow() { DestroyWindow(m_hwnd); }
+    HWND Handle() const { return m_hwnd; }
+
+private:
+    HWND m_hwnd;
+};
+
+class ParentObject : public CWnd
+{
+public:
+    explicit ParentObject(HWND hwnd) { m_hWnd = hwnd; }
+    ~ParentObject() override { m_hWnd = nullptr; }
+};
+
+// Counts the texts set on a control, to see that an unchanged percentage
+// is not set again.
+int g_setTextCount = 0;
+WNDPROC g_staticProc = nullptr;
+
+LRESULT CALLBACK CountingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SETTEXT)
+        ++g_setTextCount;
+    return CallWindowProcA(g_staticProc, hwnd, message, wParam, lParam);
+}
+
+void DrainMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+} // namespace
+
+TEST(ProgressDialog, ShowsTemplateTextsAndModuleCaption)
+{
+    OwnerWindow owner;
+    ParentObject parent(owner.Handle());
+    CProgressDlg dialog;
+    ASSERT_TRUE(dialog.Create(&parent));
+    HWND hwnd = dialog.GetSafeHwnd();
+    ASSERT_NE(hwnd, nullptr);
+#ifdef QL_PROGRESS_ADDIN
+    EXPECT_EQ(TextOf(hwnd), "Loading Files");
+#else
+    EXPECT_EQ(TextOf(hwnd), "Formatting Files");
+#endif
+    EXPECT_EQ(TextOf(GetDlgItem(hwnd, IDC_PROGRESS_STATUS)), "");
+    EXPECT_EQ(TextOf(GetDlgItem(hwnd, IDC_PROGRESS_PERCENT)), " 0 %");
+    EXPECT_EQ(TextOf(GetDlgItem(hwnd, IDCANCEL)), "Cancel");
+    EXPECT_EQ(SendMessageA(GetDlgItem(hwnd, IDC_PROGRESS_BAR), PBM_GETPOS, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(GetDlgItem(hwnd, IDC_PROGRESS_BAR), PBM_GETRANGE, FALSE, 0), 100);
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+
+    dialog.SetStatus("Formatting file: a.cpp");
+    EXPECT_EQ(TextOf(GetDlgItem(hwnd, IDC_PROGRESS_STATUS)), "Formatting file: a.cpp");
+}
+
+TEST(ProgressDialog, ExplicitCaptionIdReplacesTheDefault)
+{
+    // An id without a string gives an empty caption rather than a failure.
+    CProgressDlg dialog(9999);
+    ASSERT_TRUE(dialog.Create());
+    EXPECT_EQ(TextOf(dialog.GetSafeHwnd()), "");
+}
+
+TEST(ProgressDialog, StatusLineHasItsModuleWidth)
+{
+    CProgressDlg dialog;
+    ASSERT_TRUE(dialog.Create());
+    HWND hwnd = dialog.GetSafeHwnd();
+#ifdef QL_PROGRESS_ADDIN
+    RECT expected = {7, 7, 7 + 172, 7 + 8};
+#else
+    RECT expected = {13, 7, 13 + 158, 7 + 8};
+#endif
+    MapDialogRect(hwnd, &expected);
+    RECT actual;
+    HWND status = GetDlgItem(hwnd, IDC_PROGRESS_STATUS);
+    GetWindowRect(status, &actual);
+    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&actual), 2);
+    EXPECT_EQ(actual.left, expected.left);
+    EXPECT_EQ(actual.top, expected.top);
+    EXPECT_EQ(actual.right, expected.right);
+    EXPECT_EQ(actual.bottom, expected.bottom);
+}
+
+TEST(ProgressDialog, ProgressMessageMovesBarAndShowsPercent)
+{
+    CProgressDlg dialog;
+    ASSERT_TRUE(dialog.Create());
+    HWND hwnd = dialog.GetSafeHwnd();
+    HWND percent = GetDlgItem(hwnd, IDC_PROGRESS_PERCENT);
+    HWND bar = GetDlgItem(hwnd, IDC_PROGRESS_BAR);
+
+    EXPECT_EQ(SendMessageA(hwnd, WM_USER, 0, 0), 0);
+    EXPECT_EQ(TextOf(percent), "0%");
+    SendMessageA(hwnd, WM_USER, 0, 37);
+    EXPECT_EQ(TextOf(percent), "37%");
+    EXPECT_EQ(SendMessageA(bar, PBM_GETPOS, 0, 0), 37);
+    EXPECT_EQ(dialog.SetPos(100), 37);
+    EXPECT_EQ(TextOf(percent), "100%");
+    EXPECT_EQ(SendMessageA(bar, PBM_GETPOS, 0, 0), 100);
+}
+
+TEST(ProgressDialog, UnchangedPercentIsNotSetAgain)
+{
+    CProgressDlg dialog;
+    ASSERT_TRUE(dialog.Create());
+    HWND percent = GetDlgItem(dialog.GetSafeHwnd(), IDC_PROGRESS_PERCENT);
+    g_staticProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(percent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingProc)));
+    g_setTextCount = 0;
+    SendMessageA(dialog.GetSafeHwnd(), WM_USER, 0, 42);
+    SendMessageA(dialog.GetSafeHwnd(), WM_USER, 0, 42);
+    EXPECT_EQ(g_setTextCount, 1);
+    SendMessageA(dialog.GetSafeHwnd(), WM_USER, 0, 43);
+    EXPECT_EQ(g_setTextCount, 2);
+    SetWindowLongPtrA(percent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_staticProc));
+}
+
+TEST(ProgressDialog, OkDoesNothingAndCancelOnlySetsTheFlag)
+{
+    CProgressDlg dialog;
+    ASSERT_TRUE(dialog.Create());
+    HWND hwnd = dialog.GetSafeHwnd();
+
+    SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_TRUE(IsWindow(hwnd));
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    EXPECT_FALSE(dialog.m_bCancel);
+
+    // The close box asks for Cancel too (posted); the dialog still stays.
+    SendMessageA(hwnd, WM_CLOSE, 0, 0);
+    DrainMessages();
+    EXPECT_TRUE(dialog.m_bCancel);
+    EXPECT_TRUE(IsWindow(hwnd));
+    EXPECT_EQ(dialog.GetSafeHwnd(), hwnd);
+}
+
+TEST(ProgressDialog, ClicksAndEscapeAreSeenOnlyWhileProgressPumps)
+{
+    CProgressDlg dialog;
+    ASSERT_TRUE(dialog.Create());
+    HWND hwnd = dialog.GetSafeHwnd();
+    HWND cancel = GetDlgItem(hwnd, IDCANCEL);
+
+    // A click waiting in the queue is not seen until the engine reports.
+    PostMessageA(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(cancel, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_FALSE(dialog.m_bCancel);
+    SendMessageA(hwnd, WM_USER, 0, 10);
+    EXPECT_TRUE(dialog.m_bCancel);
+    EXPECT_TRUE(IsWindow(hwnd));
+
+    CProgressDlg second;
+    ASSERT_TRUE(second.Create());
+    HWND focus = GetDlgItem(second.GetSafeHwnd(), IDCANCEL);
+    PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_FALSE(second.m_bCancel);
+    SendMessageA(second.GetSafeHwnd(), WM_USER, 0, 20);
+    EXPECT_TRUE(second.m_bCancel);
+    // Once set, the flag stays set.
+    SendMessageA(second.GetSafeHwnd(), WM_USER, 0, 30);
+    EXPECT_TRUE(second.m_bCancel);
+}
+
+TEST(ProgressDialog, OwnerIsDisabledWhileShownAndEnabledAfter)
+{
+    OwnerWindow owner;
+    ParentObject parent(owner.Handle());
+    {
+        CProgressDlg dialog;
+        ASSERT_TRUE(dialog.Create(&parent));
+        EXPECT_FALSE(IsWindowEnabled(owner.Handle()));
+        EXPECT_EQ(GetWindow(dialog.GetSafeHwnd(), GW_OWNER), owner.Handle());
+        dialog.DestroyWindow();
+        EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+        EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
+    }
+    {
+        // A run that ends by an error leaves the dialog to its destructor.
+        CProgressDlg dialog;
+        ASSERT_TRUE(dialog.Create(&parent));
+        EXPECT_FALSE(IsWindowEnabled(owner.Handle()));
+    }
+    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+}
+
+TEST(ProgressDialog, OwnerDisabledBeforeStaysDisabled)
+{
+    OwnerWindow owner;
+    ParentObject parent(owner.Handle());
+    EnableWindow(owner.Handle(), FALSE);
+    {
+        CProgressDlg dialog;
+        ASSERT_TRUE(dialog.Create(&parent));
+    }
+    EXPECT_FALSE(IsWindowEnabled(owner.Handle()));
+}
+
+TEST(ProgressDialog, MainWindowOwnsDialogWithoutParent)
+{
+    OwnerWindow owner;
+    CWnd::SetMainWindow(owner.Handle());
+    {
+        CProgressDlg dialog;
+        ASSERT_TRUE(dialog.Create());
+        EXPECT_FALSE(IsWindowEnabled(owner.Handle()));
+    }
+    CWnd::SetMainWindow(nullptr);
+    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+}
+
+TEST(ProgressDialog, QuitRequestSurvivesThePump)
+{
+    CProgressDlg dialog;
+    ASSERT_TRUE(dialog.Create());
+    PostQuitMessage(7);
+    SendMessageA(dialog.GetSafeHwnd(), WM_USER, 0, 50);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 7u);
+    DrainMessages();
+}
