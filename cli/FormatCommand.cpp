@@ -108,13 +108,22 @@ private:
         const std::string bytes = InOwnLineEnds(text, result);
         if (bytes == text)
             return;
-        // The replacement is made from the full path: Wine's ReplaceFile
-        // refuses a bare file name in the current folder.
-        std::error_code code;
-        const std::filesystem::path full = std::filesystem::absolute(path, code);
         std::string cause;
-        if (!ReplaceFileContents(code ? path : full.string(), bytes, cause))
+        if (!ReplaceFileContents(TargetPath(path), bytes, cause))
             Fail(name, WriteFailureCause(cause));
+    }
+
+    // The file that is really rewritten. A symbolic link is followed: the new
+    // file would otherwise replace the link, and its target keep the old
+    // text. The path is made full because Wine's ReplaceFile refuses a bare
+    // file name in the current folder.
+    static std::string TargetPath(const std::string& path)
+    {
+        namespace fs = std::filesystem;
+        std::error_code code;
+        const fs::path target =
+            fs::is_symlink(path, code) ? fs::canonical(path, code) : fs::absolute(path, code);
+        return code ? path : target.string();
     }
 
     static std::string InOwnLineEnds(const std::string& text, const std::string& result)

@@ -74,6 +74,18 @@ TEST_F(FormatFiles, InPlaceTakesANameInTheCurrentFolder)
     EXPECT_EQ(folder.Read("here.cpp"), kTidy);
 }
 
+#ifndef _WIN32
+TEST_F(FormatFiles, InPlaceThroughASymbolicLinkRewritesItsTarget)
+{
+    const std::string target = folder.Write("target.cpp", kMessy);
+    fs::create_symlink(target, folder.PathOf("link.cpp"));
+    const CliResult result = Format({"--in-place", folder.PathOf("link.cpp")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(fs::is_symlink(folder.PathOf("link.cpp")));
+    EXPECT_EQ(folder.Read("target.cpp"), kTidy);
+}
+#endif
+
 TEST_F(FormatFiles, UnchangedFilesAreNotRewritten)
 {
     const std::string lf = folder.Write("lf.cpp", kTidy);
