@@ -4,11 +4,37 @@
 #include "FormatOptionNames.h"
 
 #include <ostream>
+#include <sstream>
+#include <string>
+
+namespace
+{
+
+// The words of text on lines of at most 79 columns, each indented.
+std::string Wrapped(const std::string& text, const std::string& indent)
+{
+    std::istringstream words(text);
+    std::string wrapped;
+    std::string line = indent;
+    std::string word;
+    while (words >> word)
+    {
+        if (line.size() > indent.size() && line.size() + 1 + word.size() > 79)
+        {
+            wrapped += line + "\n";
+            line = indent;
+        }
+        line += (line.size() > indent.size() ? " " : "") + word;
+    }
+    return wrapped + line + "\n";
+}
+
+} // namespace
 
 void WriteFormatHelp(std::ostream& out)
 {
-    out << "Usage: quillet-cli format [--settings FILE] [--command NAME] [--option NAME=VALUE]...\n"
-           "                          [--in-place | --check] [FILE...]\n"
+    out << "Usage: quillet-cli format [--settings FILE] [--command NAME]\n"
+           "         [--option NAME=VALUE]... [--in-place | --check] [FILE...]\n"
            "\n"
            "Reformats C and C++ source text with the Quillet formatting engine.\n"
            "\n"
@@ -17,20 +43,17 @@ void WriteFormatHelp(std::ostream& out)
 #ifdef _WIN32
            "     or else the settings in the registry;\n"
 #else
-           "     or else $XDG_CONFIG_HOME/quillet/settings.reg (~/.config/quillet/settings.reg\n"
-           "     when XDG_CONFIG_HOME is not set); a missing file means the defaults;\n"
+           "     or else $XDG_CONFIG_HOME/quillet/settings.reg (or\n"
+           "     ~/.config/quillet/settings.reg when XDG_CONFIG_HOME is not set); a\n"
+           "     missing file means the defaults;\n"
 #endif
            "  2. --command NAME replaces nine of them by the set of that format command:\n"
-           "     "
-        << FormatCommandSetList()
-        << "\n"
-           "     (full keeps the stored settings unchanged);\n"
+        << Wrapped(FormatCommandSetList() + " (full keeps the stored settings unchanged);", "     ")
+        <<
            "  3. each --option NAME=VALUE then sets one option outright, whatever its\n"
            "     place on the command line. NAME is one of\n"
-           "     "
-        << FormatOptionNameList()
-        << ";\n"
-           "     VALUE is a decimal integer: 0 to 20 for TabSize and IndentSize, 0 to 2 for\n"
+        << Wrapped(FormatOptionNameList() + ";", "     ")
+        << "     VALUE is a decimal integer: 0 to 20 for TabSize and IndentSize, 0 to 2 for\n"
            "     the styles and spacings (0 first style, 1 second, 2 do not change), 0 or 1\n"
            "     for the others.\n"
            "\n"
@@ -43,6 +66,8 @@ void WriteFormatHelp(std::ostream& out)
            "               is replaced as a whole, never left half-written, and a file\n"
            "               that does not change is not touched\n"
            "  --check      write nothing; list the FILEs that would change, one a line\n"
+           "               (<stdin> when the text comes from standard input)\n"
+           "  --           every argument after it is a FILE\n"
            "  --help       show this text\n"
            "\n"
            "A text holding a NUL byte is never formatted. Errors are reported on standard\n"
