@@ -94,9 +94,11 @@ int CCodeFormatter::Format()
 {
     try
     {
-        // The lines hold the text from here on and the result is joined from
-        // them, so the copy is released for the length of the pass.
-        std::string().swap(Text);
+        // The lines hold the text from here on. The copy of the input is not
+        // needed, but its buffer is kept for the result, which is joined into
+        // it at the end and is about as long: the peak is the same as freeing
+        // it now and allocating it again then.
+        Text.clear();
 
         if (SpaceTabStyle == 0)
             ConvertTabsToSpaces();

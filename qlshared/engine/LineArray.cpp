@@ -12,7 +12,14 @@ void CLineArray::Adopt(std::string_view text)
 
 void CLineArray::AppendSlice(std::size_t offset, std::size_t length)
 {
-    InsertSlice(Size(), Slice{offset, length});
+    if (m_gapLength != 0)
+    {
+        InsertSlice(Size(), Slice{offset, length});
+        return;
+    }
+    // While the array is being filled it has no gap: plain appends.
+    m_items.push_back(Slice{offset, length});
+    m_gapBegin = m_items.size();
 }
 
 void CLineArray::Reserve(std::size_t count)
