@@ -11,8 +11,8 @@
 #include "SettingsRegistry.h"
 #endif
 
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace
 {
@@ -21,9 +21,8 @@ namespace
 // silent fall-back to the defaults.
 bool CheckSettingsFile(const std::string& path, std::string& error)
 {
-    std::error_code code;
-    const std::filesystem::file_status status = std::filesystem::status(std::filesystem::u8path(path), code);
-    if (status.type() == std::filesystem::file_type::not_found)
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 && errno == ENOENT)
         return true;
     std::string bytes;
     std::string cause;

@@ -4,9 +4,9 @@
 #include "FormatHelp.h"
 #include "FormatRequest.h"
 #include "LineEndStyle.h"
+#include "RewriteTarget.h"
 #include "SourceTextFormatter.h"
 
-#include <filesystem>
 #include <istream>
 #include <iterator>
 #include <ostream>
@@ -109,21 +109,8 @@ private:
         if (bytes == text)
             return;
         std::string cause;
-        if (!ReplaceFileContents(TargetPath(path), bytes, cause))
+        if (!ReplaceFileContents(RewriteTarget(path), bytes, cause))
             Fail(name, WriteFailureCause(cause));
-    }
-
-    // The file that is really rewritten. A symbolic link is followed: the new
-    // file would otherwise replace the link, and its target keep the old
-    // text. The path is made full because Wine's ReplaceFile refuses a bare
-    // file name in the current folder.
-    static std::string TargetPath(const std::string& path)
-    {
-        namespace fs = std::filesystem;
-        std::error_code code;
-        const fs::path target =
-            fs::is_symlink(path, code) ? fs::canonical(path, code) : fs::absolute(path, code);
-        return code ? path : target.string();
     }
 
     static std::string InOwnLineEnds(const std::string& text, const std::string& result)

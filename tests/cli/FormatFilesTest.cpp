@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fstream>
+#include <iterator>
 
 namespace
 {
@@ -63,15 +65,26 @@ TEST_F(FormatFiles, InPlaceKeepsTheLineEndsOfEachFilesFirstLine)
     EXPECT_EQ(folder.Read("mixed2.cpp"), "a;\nb;\n");
 }
 
-TEST_F(FormatFiles, InPlaceTakesANameInTheCurrentFolder)
+TEST_F(FormatFiles, InPlaceRewritesTheNamedFileItself)
 {
+    // A bare name in the current folder, and a name outside ASCII in the
+    // system's own encoding: the file itself is rewritten, no other appears.
+#ifdef _WIN32
+    const std::string accented = "caf\xe9.cpp";
+#else
+    const std::string accented = "caf\xc3\xa9.cpp";
+#endif
     folder.Write("here.cpp", kMessy);
+    std::ofstream(folder.PathOf("") + accented, std::ios::binary) << kMessy;
     const fs::path previous = fs::current_path();
     fs::current_path(folder.PathOf(""));
-    const CliResult result = Format({"--in-place", "here.cpp"});
+    const CliResult result = Format({"--in-place", "here.cpp", accented});
     fs::current_path(previous);
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(folder.Read("here.cpp"), kTidy);
+    std::ifstream file(folder.PathOf("") + accented, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), kTidy);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.PathOf("")), fs::directory_iterator()), 2);
 }
 
 #ifndef _WIN32
