@@ -61,9 +61,19 @@ bool CPropertyPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         // TRUE keeps the page open.
         result = OnKillActive() ? FALSE : TRUE;
         return true;
-    case PSN_APPLY:
-        result = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+    case PSN_APPLY: {
+        bool accepted = OnApply() != FALSE;
+        result = accepted ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+        // lParam is TRUE when the apply comes from OK rather than Apply.
+        if (accepted && reinterpret_cast<const PSHNOTIFY*>(lParam)->lParam)
+            if (CPropertySheet* sheet = GetSheet())
+                sheet->NoteClosingButton(IDOK);
         return true;
+    }
+    case PSN_RESET:
+        if (CPropertySheet* sheet = GetSheet())
+            sheet->NoteClosingButton(IDCANCEL);
+        return false;
     default:
         return CDialog::OnMessage(message, wParam, lParam, result);
     }

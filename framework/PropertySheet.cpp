@@ -88,16 +88,6 @@ BOOL CPropertySheet::OnInitDialog()
     return TRUE;
 }
 
-bool CPropertySheet::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT&)
-{
-    // Watch the closing commands and let the sheet handle them as usual.
-    if (message == WM_COMMAND && LOWORD(wParam) == IDOK)
-        m_result = IDOK;
-    else if ((message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) || message == WM_CLOSE)
-        m_result = IDCANCEL;
-    return false;
-}
-
 int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM)
 {
     if (message == PSCB_INITIALIZED && t_creating) {

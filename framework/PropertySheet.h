@@ -6,8 +6,9 @@
 #include <vector>
 
 // A property sheet over comctl32's, created modeless and run by its own modal
-// loop, so that the button that closed it is known: Apply followed by Cancel
-// still ends in IDCANCEL.
+// loop. The pages report which button is closing it (comctl32 presses its
+// buttons without any command message), so Apply followed by Cancel still
+// ends in IDCANCEL.
 class CPropertySheet : public CWnd
 {
 public:
@@ -27,12 +28,12 @@ public:
     bool IsFinished() const;
     // IDOK when the sheet ended by OK, else IDCANCEL.
     INT_PTR Result() const { return m_result; }
+    // Told by the pages: an apply that comes from OK, or a cancel.
+    void NoteClosingButton(INT_PTR result) { m_result = result; }
 
 protected:
     // Runs once the sheet and its first page exist, before the sheet is seen.
     virtual BOOL OnInitDialog();
-
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     static int CALLBACK SheetCallback(HWND hwnd, UINT message, LPARAM lParam);

@@ -1,0 +1,28 @@
+#include "QLShared.h"
+
+#include "FormatGuard.h"
+#include "FormatSettings.h"
+#include "PropertySheetOptions.h"
+#include "ResourceModule.h"
+#include "SettingsStoreFactory.h"
+#include "Wnd.h"
+
+// Entry point number reported when the sheet fails unexpectedly.
+constexpr int DoPropertySheetEntryPoint = 1002;
+
+void DoPropertySheet(CWnd* owner)
+{
+    try {
+        // The page templates are this library's, whoever calls.
+        CResourceModule resources(OwnModule());
+        CPropertySheetOptions sheet(owner ? owner->GetSafeHwnd() : nullptr);
+        if (sheet.DoModal() != IDOK)
+            return;
+        // Pages never shown still hold what they read, so all thirteen
+        // values are written; a missing key is created.
+        std::unique_ptr<ISettingsStore> store = CreateSettingsStore();
+        SaveFormatOptions(*store, sheet.PageOptions());
+    } catch (...) {
+        ShowMessageBox(nullptr, EntryPointErrorText(DoPropertySheetEntryPoint), LibraryCaption, MB_OK);
+    }
+}

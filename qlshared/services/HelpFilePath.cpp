@@ -1,0 +1,13 @@
+#include "HelpFilePath.h"
+
+#include "settings/SettingNames.h"
+
+std::string HelpFilePathFrom(ISettingsStore& store, const std::string& defaultFolder, char separator)
+{
+    std::string folder;
+    if (store.OpenKey())
+        folder = store.ReadString(SettingNames::InstallPath);
+    if (folder.empty())
+        folder = defaultFolder;
+    return folder + separator + "Quillet.hlp";
+}

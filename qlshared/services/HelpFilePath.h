@@ -1,0 +1,11 @@
+#pragma once
+
+#include "settings/SettingsStore.h"
+
+#include <string>
+
+// The help file's path: the stored "Install Path", the separator and
+// "Quillet.hlp". The folder is taken as stored, so one that ends in the
+// separator gives two in a row. Without a key or value the folder is
+// defaultFolder (empty on Windows, which yields "\Quillet.hlp").
+std::string HelpFilePathFrom(ISettingsStore& store, const std::string& defaultFolder, char separator);

@@ -1,0 +1,144 @@
+#include "PropertyPageWhiteSpace.h"
+
+#include "DataExchange.h"
+#include "MessageRoute.h"
+#include "PropertyPageIds.h"
+#include "SettingNames.h"
+
+#include <string>
+
+namespace {
+
+const char kCaption[] = "Configuration  Problem";
+
+const std::string kTail = "format your code in this way you must do it in two steps.  "
+                          "First set both items to space and format the code, then set one "
+                          "item to no-space, the other to no-change and format the code again.";
+
+const std::string kBothToSpace = "\n\nDo you wish to set both items to space at this time?";
+
+} // namespace
+
+CPropertyPageWhiteSpace::CPropertyPageWhiteSpace()
+    : CPropertyPageOptions(IDD_PAGE_WHITESPACE)
+{
+    // A missing spacing value shows "Space" here, not the formatter's
+    // "Do Not Change".
+    if (auto store = OpenStore()) {
+        m_deleteTrailingWhiteSpace = store->ReadNumber(SettingNames::DeleteTrailingWhiteSpace, 0);
+        m_operatorSpace = store->ReadNumber(SettingNames::OperatorSpace, 0);
+        m_parenthesesSpace = store->ReadNumber(SettingNames::ParenthesesSpace, 0);
+    }
+}
+
+void CPropertyPageWhiteSpace::DoDataExchange(CDataExchange& dx)
+{
+    dx.Check(IDC_DELETE_TRAILING, m_deleteTrailingWhiteSpace);
+    dx.Radio(IDC_OPERATOR_SPACE, m_operatorSpace);
+    dx.Radio(IDC_PARENS_SPACE, m_parenthesesSpace);
+}
+
+bool CPropertyPageWhiteSpace::OnCommand(WORD id, WORD code, HWND control)
+{
+    if (code == BN_CLICKED) {
+        switch (id) {
+        case IDC_OPERATOR_NO_SPACE: OnOperatorNoSpace(); return true;
+        case IDC_OPERATOR_SPACE: OnOperatorSpace(); return true;
+        case IDC_PARENS_NO_SPACE: OnParenthesesNoSpace(); return true;
+        case IDC_PARENS_SPACE: OnParenthesesSpace(); return true;
+        default: break;
+        }
+    }
+    return CPropertyPageOptions::OnCommand(id, code, control);
+}
+
+void CPropertyPageWhiteSpace::OnOperatorNoSpace()
+{
+    if (!IsChecked(IDC_OPERATOR_NO_SPACE))
+        return;
+    if (IsChecked(IDC_PARENS_SPACE)) {
+        RouteMessage("It is illegal to set the operator to no-space while "
+                     "parentheses are set to space.  If you really want to " + kTail,
+                     kCaption, MB_OK | MB_ICONSTOP);
+        SetChecked(IDC_OPERATOR_SPACE, true);
+        Focus(IDC_OPERATOR_SPACE);
+        SetChecked(IDC_OPERATOR_NO_SPACE, false);
+        return;
+    }
+    SetModified();
+}
+
+void CPropertyPageWhiteSpace::OnOperatorSpace()
+{
+    if (!IsChecked(IDC_OPERATOR_SPACE))
+        return;
+    if (IsChecked(IDC_PARENS_NO_SPACE)) {
+        int answer = RouteMessage("It is illegal to set the operator to space while "
+                                  "parentheses are set to no-space.  If you really want to " + kTail + kBothToSpace,
+                                  kCaption, MB_YESNO | MB_ICONQUESTION);
+        if (answer == IDYES) {
+            SetChecked(IDC_PARENS_SPACE, true);
+            SetChecked(IDC_PARENS_NO_SPACE, false);
+            SetModified();
+        } else {
+            SetChecked(IDC_OPERATOR_SPACE, false);
+            SetChecked(IDC_OPERATOR_NO_SPACE, true);
+            Focus(IDC_OPERATOR_NO_SPACE);
+        }
+        return;
+    }
+    SetModified();
+}
+
+void CPropertyPageWhiteSpace::OnParenthesesNoSpace()
+{
+    if (!IsChecked(IDC_PARENS_NO_SPACE))
+        return;
+    if (IsChecked(IDC_OPERATOR_SPACE)) {
+        RouteMessage("It is illegal to set the parentheses to no-space while "
+                     "operators are set to space.  If you really want to " + kTail,
+                     kCaption, MB_OK | MB_ICONSTOP);
+        SetChecked(IDC_PARENS_SPACE, true);
+        Focus(IDC_PARENS_SPACE);
+        SetChecked(IDC_PARENS_NO_SPACE, false);
+        return;
+    }
+    SetModified();
+}
+
+void CPropertyPageWhiteSpace::OnParenthesesSpace()
+{
+    if (!IsChecked(IDC_PARENS_SPACE))
+        return;
+    if (IsChecked(IDC_OPERATOR_NO_SPACE)) {
+        int answer = RouteMessage("It is illegal to set the parentheses to space while "
+                                  "operators are set to no-space.  If you really want to " + kTail + kBothToSpace,
+                                  kCaption, MB_YESNO | MB_ICONQUESTION);
+        if (answer == IDYES) {
+            SetChecked(IDC_OPERATOR_SPACE, true);
+            SetChecked(IDC_OPERATOR_NO_SPACE, false);
+            SetModified();
+        } else {
+            SetChecked(IDC_PARENS_SPACE, false);
+            SetChecked(IDC_PARENS_NO_SPACE, true);
+            Focus(IDC_PARENS_NO_SPACE);
+        }
+        return;
+    }
+    SetModified();
+}
+
+bool CPropertyPageWhiteSpace::IsChecked(int id) const
+{
+    return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
+}
+
+void CPropertyPageWhiteSpace::SetChecked(int id, bool checked)
+{
+    CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void CPropertyPageWhiteSpace::Focus(int id)
+{
+    SetFocus(GetDlgItem(id));
+}

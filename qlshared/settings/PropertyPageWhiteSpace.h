@@ -1,0 +1,30 @@
+#pragma once
+
+#include "PropertyPageOptions.h"
+
+// Spacing inside parentheses and around operators, and trailing white space.
+// Operators and parentheses may not be set to opposite spacing in one pass:
+// the clicks that would do so are refused with an explanation.
+class CPropertyPageWhiteSpace : public CPropertyPageOptions
+{
+public:
+    CPropertyPageWhiteSpace();
+
+    int m_deleteTrailingWhiteSpace = 0;
+    int m_operatorSpace = 0;
+    int m_parenthesesSpace = 0;
+
+protected:
+    void DoDataExchange(CDataExchange& dx) override;
+    bool OnCommand(WORD id, WORD code, HWND control) override;
+
+private:
+    void OnOperatorNoSpace();
+    void OnOperatorSpace();
+    void OnParenthesesNoSpace();
+    void OnParenthesesSpace();
+
+    bool IsChecked(int id) const;
+    void SetChecked(int id, bool checked);
+    void Focus(int id);
+};

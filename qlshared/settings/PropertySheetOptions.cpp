@@ -1,0 +1,84 @@
+#include "PropertySheetOptions.h"
+
+CPropertySheetOptions::CPropertySheetOptions(HWND owner)
+    : CPropertySheet("Format Settings", owner, 0)
+{
+    AddPage(&m_pageTabs);
+    AddPage(&m_pageOpen);
+    AddPage(&m_pageClose);
+    AddPage(&m_pageWhiteSpace);
+    AddPage(&m_pageMisc);
+}
+
+FormatOptions CPropertySheetOptions::PageOptions() const
+{
+    FormatOptions options;
+    options.TabSize = m_pageTabs.m_tabSize;
+    options.IndentSize = m_pageTabs.m_indentSize;
+    options.SpaceTabStyle = m_pageTabs.m_spaceTabStyle;
+    options.OpenIndentStyle = m_pageOpen.m_openIndentStyle;
+    options.OpenNewLineStyle = m_pageOpen.m_openNewLineStyle;
+    options.CloseIndentStyle = m_pageClose.m_closeIndentStyle;
+    options.CloseNewLineStyle = m_pageClose.m_closeNewLineStyle;
+    options.ParenthesesSpace = m_pageWhiteSpace.m_parenthesesSpace;
+    options.OperatorSpace = m_pageWhiteSpace.m_operatorSpace;
+    options.DeleteTrailingWhiteSpace = m_pageWhiteSpace.m_deleteTrailingWhiteSpace;
+    options.RecalculateIndents = m_pageMisc.m_recalculateIndents;
+    options.SpellCheckComments = m_pageMisc.m_spellCheckComments;
+    options.SpellCheckText = m_pageMisc.m_spellCheckText;
+    return options;
+}
+
+FormatOptions CPropertySheetOptions::PreviewOptions() const
+{
+    FormatOptions options = PageOptions();
+    options.SpellCheckComments = 0;
+    options.SpellCheckText = 0;
+    options.DeleteTrailingWhiteSpace = 1;
+    return options;
+}
+
+void CPropertySheetOptions::RefreshPreview()
+{
+    HWND preview = m_sample.GetSafeHwnd();
+    if (!preview)
+        return;
+    InvalidateRect(preview, nullptr, TRUE);
+    UpdateWindow(preview);
+}
+
+BOOL CPropertySheetOptions::OnInitDialog()
+{
+    BOOL result = CPropertySheet::OnInitDialog();
+
+    RECT window;
+    GetWindowRect(m_hWnd, &window);
+    int width = window.right - window.left;
+    int height = window.bottom - window.top;
+    SetWindowPos(m_hWnd, nullptr, 0, 0, width + 200, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    // A strip 150 pixels wide in the 200 just added.
+    RECT strip = {width + 25, 25, width + 175, height - 50};
+    m_sample.Create(m_hWnd, strip);
+
+    CentreOverOwner();
+    return result;
+}
+
+void CPropertySheetOptions::CentreOverOwner()
+{
+    RECT area;
+    HWND owner = Owner();
+    if (owner && IsWindow(owner) && !IsIconic(owner)) {
+        GetWindowRect(owner, &area);
+    } else {
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    }
+    RECT sheet;
+    GetWindowRect(m_hWnd, &sheet);
+    int width = sheet.right - sheet.left;
+    int height = sheet.bottom - sheet.top;
+    int left = area.left + (area.right - area.left - width) / 2;
+    int top = area.top + (area.bottom - area.top - height) / 2;
+    SetWindowPos(m_hWnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
