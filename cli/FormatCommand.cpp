@@ -8,7 +8,6 @@
 #include "SourceTextFormatter.h"
 
 #include <istream>
-#include <iterator>
 #include <ostream>
 #include <sstream>
 
