@@ -18,6 +18,13 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
         error = "is a directory";
         return false;
     }
+    // A pipe or a device (a FIFO; CON or AUX on Windows) would block the read
+    // or never end it: project files may name anything.
+    if (!S_ISREG(info.st_mode))
+    {
+        error = "is not a regular file";
+        return false;
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file)
     {

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace
 {
 
@@ -126,6 +130,16 @@ TEST(LineCounter, MissingFilesGiveZeroAndUncountedOnesAreNotOpened)
     folder.Write("sub.c/inner.c", "\n");
     EXPECT_EQ(0, CLineCounter::GetLineCount(dir, "sub.c"));
 }
+
+#ifndef _WIN32
+TEST(LineCounter, PipesAreNotReadSoNothingHangs)
+{
+    TempFolder folder;
+    ASSERT_EQ(0, mkfifo(folder.Path("pipe.c").c_str(), 0600));
+    EXPECT_EQ(0, CLineCounter::GetLineCount(folder.Directory(), "pipe.c"));
+    EXPECT_EQ(0, CLineCounter::GetCommentCount(folder.Directory(), "pipe.c"));
+}
+#endif
 
 TEST(LineCounter, WindowsStyleRelativeNamesAreJoinedAsWritten)
 {
