@@ -85,17 +85,6 @@ TEST(ReportLayout, EmptyListHasOnePageWithTheHeaderOnly)
     const CMetricsList list;
     EXPECT_EQ(1, CReportLayout::PageCount(list));
     EXPECT_TRUE(CReportLayout::PageRows(list, 1).empty());
-    EXPECT_STREQ("File", CReportLayout::FileHeader);
-    EXPECT_STREQ("Lines  ", CReportLayout::LinesHeader);
-    EXPECT_STREQ("Comments  ", CReportLayout::CommentsHeader);
-}
-
-TEST(ReportLayout, ColumnEdges)
-{
-    const CReportLayout::Columns columns = CReportLayout::ColumnsFor(4799);
-    EXPECT_EQ(479, columns.left);
-    EXPECT_EQ(3199, columns.linesRight);
-    EXPECT_EQ(4319, columns.commentsRight);
 }
 
 TEST(MetricsList, CountTextsAndProjectTotals)
