@@ -18,11 +18,12 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
         error = "is a directory";
         return false;
     }
-    // A pipe or a device (a FIFO; CON or AUX on Windows) would block the read
-    // or never end it: project files may name anything.
-    if (!S_ISREG(info.st_mode))
+    // Opening a named pipe waits for a writer that may never come: project
+    // files may name anything. Devices read as empty (their length is 0), so
+    // "--settings /dev/null" still means no settings.
+    if (S_ISFIFO(info.st_mode))
     {
-        error = "is not a regular file";
+        error = "is a named pipe";
         return false;
     }
     std::ifstream file(path, std::ios::binary);
