@@ -268,6 +268,13 @@ public:
     MessageAnswer Show(const std::string&, const std::string&, MessageStyle) override { return MessageAnswer::Yes; }
 };
 
+std::string WriteFailureCause(const std::string& cause)
+{
+    if (cause == "is read-only")
+        return "cannot be written: read-only";
+    return cause.compare(0, 6, "cannot") == 0 ? cause : "cannot be written: " + cause;
+}
+
 std::string FormatWithEngine(const std::string& text, const FormatOptions& options, IProgressSink& progress)
 {
     if (text.empty())
@@ -350,18 +357,16 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
     settings.checkOnly = request.check;
     CAnswerYes answers;
     BatchReport report;
-    std::size_t targets = 0;
+    std::size_t formattable = 0;
     {
         CConsoleBatchProgress progress(io.err);
         CBatchFormatter formatter(
             list, settings,
             [&options](const std::string& text, IProgressSink& sink) { return FormatWithEngine(text, options, sink); },
             progress, answers);
-        std::size_t formattable = 0;
         for (auto item = CBatchFormatter::NextTargetItem(list, std::nullopt); item;
              item = CBatchFormatter::NextTargetItem(list, item))
         {
-            ++targets;
             if (IsFormattableExtension(CLineCounter::LowerExtension(formatter.FullPath(*item))))
                 ++formattable;
         }
@@ -395,9 +400,7 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
             break;
         case Outcome::WriteFailed:
             ++failures;
-            io.err << kCliName << ": " << shown << ": "
-                   << (file.error.compare(0, 6, "cannot") == 0 ? file.error
-                       : "cannot be written: " + (file.error == "is read-only" ? std::string("read-only") : file.error)) << "\n";
+            io.err << kCliName << ": " << shown << ": " << WriteFailureCause(file.error) << "\n";
             break;
         case Outcome::Unchanged:
         case Outcome::NotFormattable:
@@ -405,7 +408,7 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
         }
     }
     if (!request.check)
-        io.err << kCliName << ": " << written << " of " << targets << " files rewritten\n";
+        io.err << kCliName << ": " << written << " of " << formattable << " source files rewritten\n";
     if (failures > 0)
         return kExitFailure;
     return changes > 0 ? kExitChanges : kExitOk;
