@@ -21,6 +21,12 @@ bool InTable(const char* const (&table)[N], const std::string& extension)
                        [&](const char* entry) { return extension == entry; });
 }
 
+std::size_t TextLength(const char* text, std::size_t size)
+{
+    const void* nul = std::memchr(text, '\0', size);
+    return nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - text) : size;
+}
+
 // Reads directory + fileName (joined as they are) into bytes and cuts them at
 // the first NUL. False when the file cannot be read.
 bool ReadCountedText(const std::string& directory, const std::string& fileName, std::string& bytes)
@@ -29,15 +35,8 @@ bool ReadCountedText(const std::string& directory, const std::string& fileName, 
     std::string error;
     if (!ReadWholeFile(path, bytes, error))
         return false;
-    if (const void* nul = std::memchr(bytes.data(), '\0', bytes.size()))
-        bytes.resize(static_cast<const char*>(nul) - bytes.data());
+    bytes.resize(TextLength(bytes.data(), bytes.size()));
     return true;
-}
-
-std::size_t TextLength(const char* text, std::size_t size)
-{
-    const void* nul = std::memchr(text, '\0', size);
-    return nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - text) : size;
 }
 
 // Line feeds in blocks small enough for a 32-bit tally, which the compiler
@@ -56,42 +55,6 @@ int LineFeeds(const char* text, std::size_t size)
     }
     return static_cast<int>(total);
 }
-
-int CommentLines(const char* text, std::size_t size);
-
-} // namespace
-
-std::string CLineCounter::LowerExtension(const std::string& fileName)
-{
-    const std::size_t dot = fileName.rfind('.');
-    std::string extension = dot == std::string::npos ? fileName : fileName.substr(dot + 1);
-    for (char& c : extension)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension;
-}
-
-bool CLineCounter::IsLineCounted(const std::string& lowerExtension)
-{
-    return InTable(LineCountedExtensions, lowerExtension);
-}
-
-bool CLineCounter::IsCommentCounted(const std::string& lowerExtension)
-{
-    return InTable(CommentCountedExtensions, lowerExtension);
-}
-
-int CLineCounter::CountLines(const char* text, std::size_t size)
-{
-    return LineFeeds(text, TextLength(text, size));
-}
-
-int CLineCounter::CountComments(const char* text, std::size_t size)
-{
-    return CommentLines(text, TextLength(text, size));
-}
-
-namespace
-{
 
 // One pass with two flags. A marker's second byte is examined again as the
 // next position, so "/*/" closes at once and "*//" closes and opens a line
@@ -146,6 +109,35 @@ int CommentLines(const char* text, std::size_t size)
 }
 
 } // namespace
+
+std::string CLineCounter::LowerExtension(const std::string& fileName)
+{
+    const std::size_t dot = fileName.rfind('.');
+    std::string extension = dot == std::string::npos ? fileName : fileName.substr(dot + 1);
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
+}
+
+bool CLineCounter::IsLineCounted(const std::string& lowerExtension)
+{
+    return InTable(LineCountedExtensions, lowerExtension);
+}
+
+bool CLineCounter::IsCommentCounted(const std::string& lowerExtension)
+{
+    return InTable(CommentCountedExtensions, lowerExtension);
+}
+
+int CLineCounter::CountLines(const char* text, std::size_t size)
+{
+    return LineFeeds(text, TextLength(text, size));
+}
+
+int CLineCounter::CountComments(const char* text, std::size_t size)
+{
+    return CommentLines(text, TextLength(text, size));
+}
 
 int CLineCounter::GetLineCount(const std::string& directory, const std::string& fileName)
 {
