@@ -9,3 +9,10 @@
 // separator gives two in a row. Without a key or value the folder is
 // defaultFolder (empty on Windows, which yields "\Quillet.hlp").
 std::string HelpFilePathFrom(ISettingsStore& store, const std::string& defaultFolder, char separator);
+
+#ifndef _WIN32
+// The help file on systems without the registry: "Install Path" from the
+// settings file, by default the executable's own folder. On Windows the
+// library exports GetHelpFilePath instead.
+std::string GetHelpFilePath();
+#endif

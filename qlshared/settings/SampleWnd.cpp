@@ -55,10 +55,16 @@ bool CSampleWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
 
 void CSampleWnd::FormatSample(const FormatOptions& options)
 {
+    if (m_formatting || m_formatFailed)
+        return;
+    m_formatting = true;
     std::string formatted = FormatTextWithOptions(m_sampleText, nullptr, options);
+    m_formatting = false;
     // An empty result is the formatter's failure (already reported): the
     // sample keeps its text.
-    if (!formatted.empty())
+    if (formatted.empty())
+        m_formatFailed = true;
+    else
         m_sampleText = formatted;
 }
 

@@ -30,4 +30,9 @@ private:
     std::string m_sampleText;
     // The Tabs page's tab size as of the last paint, for the tab stops.
     int m_tabSize = 4;
+    // A failed format shows a message box, whose loop paints this window
+    // again: formatting is not re-entered, and after one failure the sample
+    // is only drawn, so the user sees one message rather than one per paint.
+    bool m_formatting = false;
+    bool m_formatFailed = false;
 };

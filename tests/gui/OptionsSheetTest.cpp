@@ -456,3 +456,24 @@ TEST(OptionsSheet, OkCreatesTheRegistryKeyWithAllValues)
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, path);
     EXPECT_TRUE(H::boxes.empty());
 }
+
+TEST(OptionsSheet, PreviewThatCannotFormatReportsOnceAndKeepsItsText)
+{
+    H harness;
+    // Only a stored value can be this large: the page checks 0 to 20 only
+    // when it is edited. Indenting by it cannot be done.
+    H::key.numbers["IndentSize"] = 2000000000;
+    H::key.numbers["RecalculateIndents"] = 1;
+    H::Run([](HWND sheet) {
+        HWND preview = GetDlgItem(sheet, IDC_SAMPLE);
+        for (int i = 0; i < 3; ++i) {
+            InvalidateRect(preview, nullptr, TRUE);
+            UpdateWindow(preview);
+        }
+        ASSERT_EQ(H::boxes.size(), 1u);
+        EXPECT_EQ(H::boxes[0].text, "Unexpected error in formatting process, text is unchanged.");
+        EXPECT_EQ(H::boxes[0].caption, "QLShared DLL");
+        EXPECT_EQ(H::Text(preview).rfind("// Comment\n\nCTest::CTest()\n{\n    A = B + C;", 0), 0u);
+        H::Press(sheet, PSBTN_CANCEL);
+    });
+}
