@@ -20,6 +20,7 @@ TEST(BraceMoves, OpeningBraceToNewLine)
     EXPECT_EQ(FormatWith("if (x) { y;\n}\n", options), "if (x) \n{\n    y;\n}\n");
     EXPECT_EQ(FormatWith("{\nif (x) {   y;\n}\n}\n", options), "{\nif (x) \n    {\n        y;\n}\n}\n");
     EXPECT_EQ(FormatWith("  {\n{\n", options), "  {\n{\n");   // already first on its line
+    EXPECT_EQ(FormatWith("}\nif (a) { b;\n", options), "}\nif (a) \n{\n    b;\n");  // depth 0 inside
     options.OpenIndentStyle = 0;
     EXPECT_EQ(FormatWith("if (x) {\n}\n", options), "if (x) \n    {\n}\n");
     options.SpaceTabStyle = 1;

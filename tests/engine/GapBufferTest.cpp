@@ -51,7 +51,17 @@ TEST(GapBuffers, WorkingLineMatchesString)
         for (int step = 0; step < 40; ++step)
         {
             const std::size_t at = random() % (model.size() + 1);
-            if (random() % 2)
+            const int action = static_cast<int>(random() % 5);
+            if (action == 0)
+            {
+                std::size_t count = 0;
+                while (count < model.size() && (model[count] == ' ' || model[count] == '\t'))
+                    ++count;
+                const std::size_t newCount = random() % 6;
+                line.ReplaceLeadingBlanks(count, newCount, ' ');
+                model.replace(0, count, newCount, ' ');
+            }
+            else if (action < 3)
             {
                 const std::size_t count = random() % 5;
                 const char blank = random() % 2 ? ' ' : '\t';
@@ -76,6 +86,14 @@ TEST(GapBuffers, WorkingLineMatchesString)
             }
             for (std::size_t i = 0; i < model.size(); ++i)
                 ASSERT_EQ(line[i], model[i]);
+            // The bytes left behind in the gap must never be found.
+            ByteSet letters{};
+            letters['a'] = letters['d'] = true;
+            for (std::size_t i = 0; i <= model.size(); ++i)
+            {
+                const std::size_t found = model.find_first_of("ad", i);
+                ASSERT_EQ(line.FindFirstOf(i, letters), found == std::string::npos ? model.size() : found);
+            }
         }
         ASSERT_EQ(line.Contiguous(), model);
     }

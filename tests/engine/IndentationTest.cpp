@@ -29,6 +29,8 @@ TEST(Indentation, SwitchWithCaseLabels)
 {
     EXPECT_EQ(FormatWith("switch (n) {\ncase 1:\nif (a)\nb = 1;\nbreak;\n}\n", BraceLevel()),
               "switch (n) {\ncase 1:\n    if (a)\n        b = 1;\n    break;\n}\n");
+    EXPECT_EQ(FormatWith("{\nx; switch (n) {\ncase 1:\ny;\n}\n}\n", BraceLevel()),
+              "{\n    x; switch (n) {\n    case 1:\n        y;\n    }\n}\n");
     // Labels outside a switch and the lines after the switch closes.
     EXPECT_EQ(FormatWith("{\nswitch (n)\n{\ndefault:\nx;\n}\ncase_count;\ndefault_x;\n}\n", BraceLevel()),
               "{\n    switch (n)\n    {\n    default:\n        x;\n    }\n    case_count;\n    default_x;\n}\n");

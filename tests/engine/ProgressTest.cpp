@@ -68,9 +68,9 @@ TEST(Progress, LargeLineCountsDoNotOverflow)
     RecordingSink sink;
     CCodeFormatter formatter("a", FormatOptions());
     formatter.SetProgressDialog(&sink);
-    formatter.ReportProgress(30000000, 40000000);
-    formatter.ReportProgress(30000001, 40000000);
-    EXPECT_EQ(sink.sent, std::vector<int>{75});
+    formatter.ReportProgress(50000000, 60000000);
+    formatter.ReportProgress(50000001, 60000000);
+    EXPECT_EQ(sink.sent, std::vector<int>{83});
 }
 
 TEST(Progress, FailureInsideThePassIsReportedNotThrown)
