@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 TEST(LinesAndOptions, SplitsAtLineFeedsAndJoinsWithThem)
 {
     const FormatOptions none;
@@ -33,74 +35,40 @@ TEST(LinesAndOptions, NoChangeOptionsKeepTextApartFromLineEnds)
     EXPECT_EQ(FormatWith(text, options), "int f( int a ){\n\tif(a)  { return a+1 ; }  \n  x=y ;\t\n}\n");
 }
 
-TEST(LinesAndOptions, ConstructorCopiesEveryOption)
+namespace
 {
-    FormatOptions o;
-    o.TabSize = 3;
-    o.IndentSize = 5;
-    o.SpaceTabStyle = 0;
-    o.OpenIndentStyle = 1;
-    o.OpenNewLineStyle = 0;
-    o.CloseIndentStyle = 0;
-    o.CloseNewLineStyle = 1;
-    o.ParenthesesSpace = 1;
-    o.OperatorSpace = 0;
-    o.DeleteTrailingWhiteSpace = 1;
-    o.RecalculateIndents = 1;
-    o.SpellCheckComments = 1;
-    o.SpellCheckText = 1;
+std::vector<int> Values(const FormatOptions& o)
+{
+    return {o.TabSize, o.IndentSize, o.SpaceTabStyle, o.OpenIndentStyle, o.OpenNewLineStyle,
+            o.CloseIndentStyle, o.CloseNewLineStyle, o.ParenthesesSpace, o.OperatorSpace,
+            o.DeleteTrailingWhiteSpace, o.RecalculateIndents, o.SpellCheckComments, o.SpellCheckText};
+}
+}
+
+TEST(LinesAndOptions, ConstructorTakesEveryOption)
+{
+    const FormatOptions o{3, 5, 0, 1, 0, 0, 1, 1, 0, 1, 1, 1, 1};
     const CCodeFormatter f("a\nb", o);
-    EXPECT_EQ(f.TabSize, 3);
-    EXPECT_EQ(f.IndentSize, 5);
-    EXPECT_EQ(f.SpaceTabStyle, 0);
-    EXPECT_EQ(f.OpenIndentStyle, 1);
-    EXPECT_EQ(f.OpenNewLineStyle, 0);
-    EXPECT_EQ(f.CloseIndentStyle, 0);
-    EXPECT_EQ(f.CloseNewLineStyle, 1);
-    EXPECT_EQ(f.ParenthesesSpace, 1);
-    EXPECT_EQ(f.OperatorSpace, 0);
-    EXPECT_EQ(f.DeleteTrailingWhiteSpace, 1);
-    EXPECT_EQ(f.RecalculateIndents, 1);
-    EXPECT_EQ(f.SpellCheckComments, 1);
-    EXPECT_EQ(f.SpellCheckText, 1);
+    EXPECT_EQ(Values({f.TabSize, f.IndentSize, f.SpaceTabStyle, f.OpenIndentStyle, f.OpenNewLineStyle,
+                      f.CloseIndentStyle, f.CloseNewLineStyle, f.ParenthesesSpace, f.OperatorSpace,
+                      f.DeleteTrailingWhiteSpace, f.RecalculateIndents, f.SpellCheckComments, f.SpellCheckText}),
+              Values(o));
     EXPECT_EQ(f.AfterDo, 0);
     EXPECT_EQ(f.ProgressDialog, nullptr);
     EXPECT_EQ(f.Lines.Size(), 2u);
-    EXPECT_EQ(f.GetResult(), "a\nb");
 }
 
+// Values in the order of the nine arguments; 3 and above keep the stored
+// brace placement, and no argument reaches the sizes or indent styles.
 TEST(LinesAndOptions, NineValuesReplaceOnlyTheirOptions)
 {
-    FormatOptions stored;
-    stored.TabSize = 8;
-    stored.IndentSize = 2;
-    stored.OpenIndentStyle = 0;
-    stored.CloseIndentStyle = 0;
-    stored.OpenNewLineStyle = 0;
-    stored.CloseNewLineStyle = 1;
-
+    const FormatOptions stored{8, 2, 1, 0, 0, 0, 1, 1, 1, 1, 0, 0, 0};
     FormatOptions reindent = stored;
     ApplySpecialFormatValues(reindent, {2, 2, 2, 3, 3, 1, 0, 0, 0});
-    EXPECT_EQ(reindent.OpenNewLineStyle, 0);
-    EXPECT_EQ(reindent.CloseNewLineStyle, 1);
-    EXPECT_EQ(reindent.RecalculateIndents, 1);
-    EXPECT_EQ(reindent.TabSize, 8);
-    EXPECT_EQ(reindent.IndentSize, 2);
-    EXPECT_EQ(reindent.OpenIndentStyle, 0);
-    EXPECT_EQ(reindent.CloseIndentStyle, 0);
-
+    EXPECT_EQ(Values(reindent), (std::vector<int>{8, 2, 2, 0, 0, 0, 1, 2, 2, 0, 1, 0, 0}));
     FormatOptions all = stored;
     ApplySpecialFormatValues(all, {0, 1, 0, 2, 0, 0, 1, 1, 1});
-    EXPECT_EQ(all.ParenthesesSpace, 0);
-    EXPECT_EQ(all.OperatorSpace, 1);
-    EXPECT_EQ(all.SpaceTabStyle, 0);
-    EXPECT_EQ(all.OpenNewLineStyle, 2);
-    EXPECT_EQ(all.CloseNewLineStyle, 0);
-    EXPECT_EQ(all.RecalculateIndents, 0);
-    EXPECT_EQ(all.SpellCheckText, 1);
-    EXPECT_EQ(all.SpellCheckComments, 1);
-    EXPECT_EQ(all.DeleteTrailingWhiteSpace, 1);
-
+    EXPECT_EQ(Values(all), (std::vector<int>{8, 2, 0, 0, 2, 0, 0, 0, 1, 1, 0, 1, 1}));
     FormatOptions high = stored;
     ApplySpecialFormatValues(high, {2, 2, 2, 7, 4, 0, 0, 0, 0});
     EXPECT_EQ(high.OpenNewLineStyle, 0);

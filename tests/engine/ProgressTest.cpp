@@ -81,8 +81,3 @@ TEST(Progress, FailureInsideThePassIsReportedNotThrown)
     EXPECT_EQ(formatter.Format(), 0);
     EXPECT_EQ(formatter.GetResult(), "");
 }
-
-TEST(Progress, NoSinkFormatsAllTheSame)
-{
-    EXPECT_EQ(FormatWith(Repeat("x;\n", 150), Reindenting()), Repeat("x;\n", 150));
-}
