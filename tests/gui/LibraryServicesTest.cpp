@@ -2,7 +2,6 @@
 #include "SheetHarness.h"
 
 #include "QLShared.h"
-#include "VersionText.h"
 
 #include <gtest/gtest.h>
 
@@ -32,19 +31,6 @@ TEST(VersionString, FileWithoutRecordGivesEmptyTextQuietly)
     EXPECT_EQ(GetVersionString("C:\\no such folder\\nothing.dll"), "");
     EXPECT_EQ(GetVersionString(""), "");
     EXPECT_TRUE(SheetHarness::boxes.empty());
-}
-
-TEST(VersionString, ShortTextJoinsSecondAndThirdNumbers)
-{
-    EXPECT_EQ(ShortVersionText("1, 0, 2, 1"), "1.02");
-    EXPECT_EQ(ShortVersionText("2, 1, 0, 0"), "2.10");
-    EXPECT_EQ(ShortVersionText("1, 12, 3, 0"), "1.123");
-    EXPECT_EQ(ShortVersionText("1.0.2.1"), "");
-    EXPECT_EQ(ShortVersionText("3 4 5"), "3.45");
-    // Fewer than three numbers is not a version.
-    EXPECT_EQ(ShortVersionText("1, 0"), "");
-    EXPECT_EQ(ShortVersionText(""), "");
-    EXPECT_EQ(ShortVersionText("-1, 0, 2"), "");
 }
 
 TEST(HelpFilePath, StoredFolderAndItsTrailingBackslash)

@@ -61,6 +61,14 @@ void DrainMessages()
     }
 }
 
+CDialog* g_modal = nullptr;
+
+void CALLBACK EndModal(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    g_modal->EndDialog(42);
+}
+
 } // namespace
 
 TEST(ProgressDialog, ShowsTemplateTextsAndModuleCaption)
@@ -257,4 +265,15 @@ TEST(ProgressDialog, QuitRequestSurvivesThePump)
     ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 7u);
     DrainMessages();
+}
+
+TEST(Dialog, ModalRunEndsWithTheEndDialogResult)
+{
+    // Any template serves; the progress one is at hand.
+    CDialog dialog(IDD_PROGRESS);
+    g_modal = &dialog;
+    SetTimer(nullptr, 0, 10, EndModal);
+    EXPECT_EQ(dialog.DoModal(nullptr), 42);
+    EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(CDialog(9999).DoModal(nullptr), -1);
 }
