@@ -1,0 +1,49 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+// Thin wrapper of one registry connection and one open key. Every operation
+// reports success as a bool; the destructor closes whatever is still open.
+class SECRegistry
+{
+public:
+    SECRegistry() = default;
+    SECRegistry(const SECRegistry&) = delete;
+    SECRegistry& operator=(const SECRegistry&) = delete;
+    virtual ~SECRegistry() = default;
+
+    // Connects to a predefined hive (HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER,
+    // ...) of the local machine.
+    bool Connect(HKEY hive);
+    // Opens a subkey of the hive with the given access; it becomes the
+    // current key.
+    bool Open(const char* subkey, REGSAM access);
+    // Creates the subkey (or opens it when it exists): non-volatile, no class
+    // name, default security. It becomes the current key.
+    bool Create(const char* subkey, REGSAM access);
+    // Queries a value of the current key into the caller's buffer. On entry
+    // size is the buffer's size; on success it is the size of the data and
+    // type its registry type.
+    bool QueryValue(const char* name, DWORD& type, BYTE* buffer, DWORD& size) const;
+    // Sets a value of the current key.
+    bool SetValue(const char* name, DWORD type, const BYTE* data, DWORD size);
+    // Closes the current key and the hive connection.
+    void Close();
+
+    bool IsConnected() const { return m_hive != nullptr; }
+    bool IsOpen() const { return m_key != nullptr; }
+
+private:
+    struct KeyCloser
+    {
+        void operator()(HKEY key) const { RegCloseKey(key); }
+    };
+    using KeyHandle = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
+
+    // Declared in this order so the key closes before its hive.
+    KeyHandle m_hive;
+    KeyHandle m_key;
+};
