@@ -1,6 +1,7 @@
 #include "LineArray.h"
 
 #include <algorithm>
+#include <functional>
 #include <iterator>
 
 void CLineArray::Adopt(std::string_view text)
@@ -36,7 +37,8 @@ CLineArray::Slice CLineArray::Store(std::string_view line)
 {
     // A line that is itself a view of this buffer is copied out first: the
     // buffer may move while it grows.
-    if (!line.empty() && line.data() >= m_bytes.data() && line.data() < m_bytes.data() + m_bytes.size())
+    const std::less<const char*> before;
+    if (!line.empty() && !before(line.data(), m_bytes.data()) && before(line.data(), m_bytes.data() + m_bytes.size()))
     {
         const std::string copy(line);
         return Store(copy);
