@@ -219,6 +219,7 @@ TEST(OptionsSheet, ClickMarksThePageModified)
     H harness;
     H::Run([](HWND sheet) {
         HWND apply = GetDlgItem(sheet, 0x3021);
+        // Filling the Tabs page's boxes is not a change.
         EXPECT_FALSE(IsWindowEnabled(apply));
         HWND page = H::ShowPage(sheet, 2);
         H::Click(page, IDC_CLOSE_SAME_LINE);
