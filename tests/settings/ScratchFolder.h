@@ -1,7 +1,5 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,36 +10,27 @@
 class ScratchFolder
 {
 public:
-    ScratchFolder()
+    ScratchFolder() : m_path(std::filesystem::temp_directory_path() / ("quillet-" + std::to_string(std::random_device()())))
     {
-        std::random_device random;
-        m_path = std::filesystem::temp_directory_path() / ("quillet-settings-" + std::to_string(random()));
         std::filesystem::create_directories(m_path);
     }
     ~ScratchFolder()
     {
         std::error_code ignored;
-        // Read-only files left by a test must not keep the folder alive.
         for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path, ignored))
             std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
                                          std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(m_path, ignored);
     }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     std::string PathOf(const std::string& name) const { return (m_path / name).string(); }
-    const std::filesystem::path& Path() const { return m_path; }
+    size_t FileCount() const { return std::distance(std::filesystem::directory_iterator(m_path), {}); }
 
-    static void Write(const std::string& path, const std::string& bytes)
-    {
-        std::ofstream file(path, std::ios::binary);
-        file << bytes;
-    }
+    static void Write(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
     static std::string Read(const std::string& path)
     {
         std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        return std::string(std::istreambuf_iterator<char>(file), {});
     }
 
 private:

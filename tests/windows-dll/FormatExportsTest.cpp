@@ -7,54 +7,25 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
 #include <vector>
 
 namespace
 {
 
-std::string Lines(int count)
-{
-    std::string text;
-    for (int i = 0; i < count; ++i)
-        text += "x = " + std::to_string(i) + ";\n";
-    return text;
-}
-
-// A factory that cannot give a store, the one failure of the loading step a
-// test can cause from outside the library.
-std::unique_ptr<ISettingsStore> CreateNoStore()
-{
-    return nullptr;
-}
-
-// Puts a store factory in place for one scope.
-class StoreFactoryScope
-{
-public:
-    explicit StoreFactoryScope(SettingsStoreFactory factory) : m_previous(SetSettingsStoreFactory(factory)) {}
-    ~StoreFactoryScope() { SetSettingsStoreFactory(m_previous); }
-
-private:
-    SettingsStoreFactory m_previous;
-};
-
-// A hidden top-level window that records the progress messages it receives,
-// standing in for the progress dialog's window.
+// What the hidden stand-in for the progress dialog's window received.
 std::vector<LPARAM> progressSeen;
-std::vector<WPARAM> progressWParams;
 
 LRESULT CALLBACK RecordProgress(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_USER)
-    {
-        progressSeen.push_back(lParam);
-        progressWParams.push_back(wParam);
-        return 0;
-    }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (message != WM_USER)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    progressSeen.push_back(wParam == 0 ? lParam : -1);
+    return 0;
 }
 
+// A progress dialog object over a hidden top-level window of this test.
 class ProgressWindow
 {
 public:
@@ -62,109 +33,82 @@ public:
     {
         WNDCLASSA windowClass = {};
         windowClass.lpfnWndProc = &RecordProgress;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.lpszClassName = "QuilletProgressRecorder";
         RegisterClassA(&windowClass);
-        m_hwnd = CreateWindowExA(0, windowClass.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                                 windowClass.hInstance, nullptr);
+        dialog.m_hWnd = CreateWindowExA(0, windowClass.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                        nullptr, nullptr, nullptr);
         progressSeen.clear();
-        progressWParams.clear();
-        m_dialog.m_hWnd = m_hwnd;
     }
     ~ProgressWindow()
     {
-        // The window is not the dialog's own: it must not try to destroy it.
-        m_dialog.m_hWnd = nullptr;
-        DestroyWindow(m_hwnd);
+        // The window is not the dialog's own to destroy.
+        DestroyWindow(dialog.m_hWnd);
+        dialog.m_hWnd = nullptr;
     }
-    ProgressWindow(const ProgressWindow&) = delete;
-    ProgressWindow& operator=(const ProgressWindow&) = delete;
 
-    CProgressDlg* Dialog() { return &m_dialog; }
-    bool IsValid() const { return m_hwnd != nullptr; }
-
-private:
-    HWND m_hwnd = nullptr;
-    CProgressDlg m_dialog;
+    CProgressDlg dialog;
 };
+
+// A factory that cannot give a store: the one failure of the loading step
+// that can be caused from outside the library.
+std::unique_ptr<ISettingsStore> CreateNoStore()
+{
+    return nullptr;
+}
 
 class FormatExportsTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { SettingsKey::Delete(); }
-    void TearDown() override { SettingsKey::Delete(); }
+    SettingsKey clean;
+    MessageBoxScript boxes;
 };
-
-void ExpectLibraryBox(const ShownBox& box, const std::string& text)
-{
-    EXPECT_EQ(box.text, text);
-    EXPECT_EQ(box.caption, "QLShared DLL");
-    EXPECT_EQ(box.owner, nullptr);
-    EXPECT_EQ(box.type, static_cast<UINT>(MB_OK));
-}
 
 } // namespace
 
 TEST_F(FormatExportsTest, WithoutAKeyTheDefaultsOnlyNormaliseLineEnds)
 {
-    MessageBoxScript boxes;
     EXPECT_EQ(FormatText("a\r\nb", nullptr), "a\nb\n");
-    EXPECT_EQ(FormatText("\n", nullptr), "\n");
     EXPECT_EQ(FormatText("", nullptr), "");
     EXPECT_EQ(SpecialFormatText("", nullptr, 0, 0, 0, 0, 0, 1, 0, 0, 1), "");
-    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_TRUE(boxes.shown.empty());
     EXPECT_FALSE(SettingsKey::Exists()) << "formatting never creates the key";
 }
 
-TEST_F(FormatExportsTest, StoredOptionsApplyAndSpecialValuesOverrideThem)
+TEST_F(FormatExportsTest, StoredOptionsApplyUnlessTheCallerReplacesThem)
 {
     SettingsKey::SetNumber(SettingNames::DeleteTrailingWhiteSpace, 1);
-    MessageBoxScript boxes;
     EXPECT_EQ(FormatText("a  \nb\t\n", nullptr), "a\nb\n");
     EXPECT_EQ(SpecialFormatText("a  \n", nullptr, 2, 2, 2, 3, 3, 0, 0, 0, 0), "a  \n");
-    EXPECT_EQ(SpecialFormatText("a  \n", nullptr, 2, 2, 2, 3, 3, 0, 0, 0, 1), "a\n");
-    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(FormatExportsTest, ProgressReachesTheDialogsWindowOncePerPercent)
 {
     ProgressWindow window;
-    ASSERT_TRUE(window.IsValid());
-    MessageBoxScript boxes;
-    const std::string text = Lines(200);
-    EXPECT_EQ(SpecialFormatText(text, window.Dialog(), 2, 2, 2, 3, 3, 0, 0, 0, 0), text);
-    std::vector<LPARAM> expected;
-    for (int percent = 1; percent <= 99; ++percent)
-        expected.push_back(percent);
+    ASSERT_NE(window.dialog.GetSafeHwnd(), nullptr);
+    std::string text;
+    for (int i = 0; i < 200; ++i)
+        text += "x;\n";
+    EXPECT_EQ(SpecialFormatText(text, &window.dialog, 2, 2, 2, 3, 3, 0, 0, 0, 0), text);
+    std::vector<LPARAM> expected(99);
+    std::iota(expected.begin(), expected.end(), 1);
     EXPECT_EQ(progressSeen, expected);
-    EXPECT_EQ(progressWParams, std::vector<WPARAM>(99, 0));
-
-    progressSeen.clear();
-    EXPECT_EQ(FormatText("one line\n", window.Dialog()), "one line\n");
-    EXPECT_TRUE(progressSeen.empty()) << "a text of one line sends nothing";
-    EXPECT_TRUE(boxes.Shown().empty());
 }
 
-TEST_F(FormatExportsTest, AnExceptionWhileLoadingNamesTheExportAndReturnsNothing)
+TEST_F(FormatExportsTest, AFailureWhileLoadingNamesTheExportAndReturnsNothing)
 {
-    StoreFactoryScope failing(&CreateNoStore);
-    MessageBoxScript boxes;
-    EXPECT_EQ(FormatText("a\n", nullptr), "");
-    ASSERT_EQ(boxes.Shown().size(), 1u);
-    ExpectLibraryBox(boxes.Shown()[0], "Unexpected error in DLL entry point 1004");
-
-    EXPECT_EQ(SpecialFormatText("a\n", nullptr, 2, 2, 2, 3, 3, 0, 0, 0, 0), "");
-    ASSERT_EQ(boxes.Shown().size(), 2u);
-    ExpectLibraryBox(boxes.Shown()[1], "Unexpected error in DLL entry point 1007");
-}
-
-TEST_F(FormatExportsTest, TheStoreFactoryCanBeRestored)
-{
-    SettingsKey::SetNumber(SettingNames::DeleteTrailingWhiteSpace, 1);
     const SettingsStoreFactory registry = SetSettingsStoreFactory(&CreateNoStore);
-    EXPECT_EQ(SetSettingsStoreFactory(nullptr), &CreateNoStore);
-    EXPECT_EQ(SetSettingsStoreFactory(registry), registry);
-    MessageBoxScript boxes;
-    EXPECT_EQ(FormatText("a \n", nullptr), "a\n");
-    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_EQ(FormatText("a\n", nullptr), "");
+    EXPECT_EQ(SpecialFormatText("a\n", nullptr, 2, 2, 2, 3, 3, 0, 0, 0, 0), "");
+    EXPECT_EQ(SetSettingsStoreFactory(registry), &CreateNoStore);
+
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, "Unexpected error in DLL entry point 1004");
+    EXPECT_EQ(boxes.shown[1].text, "Unexpected error in DLL entry point 1007");
+    for (const ShownBox& box : boxes.shown)
+    {
+        EXPECT_EQ(box.caption, "QLShared DLL");
+        EXPECT_EQ(box.owner, nullptr);
+        EXPECT_EQ(box.type, static_cast<UINT>(MB_OK));
+    }
 }

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-// What a scripted message box was shown with.
 struct ShownBox
 {
     HWND owner;
@@ -14,24 +13,21 @@ struct ShownBox
     UINT type;
 };
 
-// Scripts the message-box seam for the length of a scope: every box is
-// recorded and answered with the given button. Outside any script the test
-// program's handler fails the running test, so no real box ever appears.
+// Scripts the message-box seam for one scope: each box is recorded and
+// answered with the given button. Outside any script a box fails the running
+// test, so no real box ever appears.
 class MessageBoxScript
 {
 public:
     explicit MessageBoxScript(int answer = IDOK);
     ~MessageBoxScript();
-    MessageBoxScript(const MessageBoxScript&) = delete;
-    MessageBoxScript& operator=(const MessageBoxScript&) = delete;
 
-    const std::vector<ShownBox>& Shown() const { return m_shown; }
+    std::vector<ShownBox> shown;
 
 private:
     static int Record(HWND owner, const std::string& text, const std::string& caption, UINT type);
 
     int m_answer;
-    std::vector<ShownBox> m_shown;
     MessageBoxScript* m_outer;
     MessageBoxHandler m_previous;
 };

@@ -3,54 +3,35 @@
 
 #include <gtest/gtest.h>
 
-TEST(MessageBoxSeamTest, TheHandlerSeesEveryArgumentAndGivesTheAnswer)
-{
-    MessageBoxScript boxes(IDNO);
-    const HWND owner = GetDesktopWindow();
-    EXPECT_EQ(ShowMessageBox(owner, "text", "caption", MB_YESNO | MB_ICONQUESTION), IDNO);
-    ASSERT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_EQ(boxes.Shown()[0].owner, owner);
-    EXPECT_EQ(boxes.Shown()[0].text, "text");
-    EXPECT_EQ(boxes.Shown()[0].caption, "caption");
-    EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
-}
-
-TEST(MessageBoxSeamTest, ScriptsNestAndRestoreTheirPredecessor)
+TEST(MessageBoxSeamTest, ScriptsSeeEveryArgumentAndNestWithTheirOwnAnswers)
 {
     MessageBoxScript outer(IDYES);
     {
         MessageBoxScript inner(IDNO);
-        EXPECT_EQ(ShowMessageBox(nullptr, "inner", "c", MB_YESNO), IDNO);
-        EXPECT_EQ(inner.Shown().size(), 1u);
+        EXPECT_EQ(ShowMessageBox(GetDesktopWindow(), "t", "c", MB_YESNO | MB_ICONQUESTION), IDNO);
+        ASSERT_EQ(inner.shown.size(), 1u);
+        EXPECT_EQ(inner.shown[0].owner, GetDesktopWindow());
+        EXPECT_EQ(inner.shown[0].text + inner.shown[0].caption, "tc");
+        EXPECT_EQ(inner.shown[0].type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
     }
     EXPECT_EQ(ShowMessageBox(nullptr, "outer", "c", MB_YESNO), IDYES);
-    ASSERT_EQ(outer.Shown().size(), 1u);
-    EXPECT_EQ(outer.Shown()[0].text, "outer");
+    EXPECT_EQ(outer.shown.size(), 1u);
 }
 
 TEST(MessageBoxSeamTest, TheSinkMapsStylesToButtonsAndButtonsToAnswers)
 {
-    const HWND owner = GetDesktopWindow();
-    {
-        MessageBoxScript boxes(IDYES);
-        CWinMessageSink sink(owner);
-        EXPECT_EQ(sink.Show("q", "c", MessageStyle::YesNoQuestion), MessageAnswer::Yes);
-        ASSERT_EQ(boxes.Shown().size(), 1u);
-        EXPECT_EQ(boxes.Shown()[0].owner, owner);
-        EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
-    }
-    {
-        MessageBoxScript boxes(IDNO);
-        EXPECT_EQ(CWinMessageSink().Show("q", "c", MessageStyle::YesNoQuestion), MessageAnswer::No);
-    }
-    MessageBoxScript boxes(IDOK);
-    CWinMessageSink sink;
-    EXPECT_EQ(sink.Show("a", "c", MessageStyle::Ok), MessageAnswer::Ok);
-    EXPECT_EQ(sink.Show("b", "c", MessageStyle::OkStop), MessageAnswer::Ok);
-    EXPECT_EQ(sink.Show("d", "c", MessageStyle::OkInformation), MessageAnswer::Ok);
-    ASSERT_EQ(boxes.Shown().size(), 3u);
-    EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_OK));
-    EXPECT_EQ(boxes.Shown()[1].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
-    EXPECT_EQ(boxes.Shown()[2].type, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
-    EXPECT_EQ(boxes.Shown()[0].owner, nullptr);
+    MessageBoxScript no(IDNO);
+    CWinMessageSink sink(GetDesktopWindow());
+    EXPECT_EQ(sink.Show("q", "c", MessageStyle::YesNoQuestion), MessageAnswer::No);
+    sink.Show("a", "c", MessageStyle::Ok);
+    sink.Show("b", "c", MessageStyle::OkStop);
+    sink.Show("d", "c", MessageStyle::OkInformation);
+    std::vector<UINT> types;
+    for (const ShownBox& box : no.shown)
+        types.push_back(box.type);
+    EXPECT_EQ(types, (std::vector<UINT>{MB_YESNO | MB_ICONQUESTION, MB_OK, MB_OK | MB_ICONSTOP,
+                                        MB_OK | MB_ICONINFORMATION}));
+    MessageBoxScript yes(IDYES);
+    EXPECT_EQ(CWinMessageSink().Show("q", "c", MessageStyle::YesNoQuestion), MessageAnswer::Yes);
+    EXPECT_EQ(yes.shown.at(0).owner, nullptr);
 }

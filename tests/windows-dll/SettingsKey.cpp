@@ -4,6 +4,18 @@
 
 #include <gtest/gtest.h>
 
+namespace
+{
+
+HKEY OpenForReading()
+{
+    HKEY key = nullptr;
+    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, SettingNames::KeyPath, 0, KEY_READ, &key) == ERROR_SUCCESS ? key
+                                                                                                         : nullptr;
+}
+
+} // namespace
+
 void SettingsKey::Delete()
 {
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, SettingNames::KeyPath);
@@ -11,32 +23,24 @@ void SettingsKey::Delete()
 
 bool SettingsKey::Exists()
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SettingNames::KeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
+    const HKEY key = OpenForReading();
+    return key && RegCloseKey(key) == ERROR_SUCCESS;
 }
 
 void SettingsKey::Set(const char* name, DWORD type, const void* data, DWORD size)
 {
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, SettingNames::KeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(RegCreateKeyA(HKEY_LOCAL_MACHINE, SettingNames::KeyPath, &key), ERROR_SUCCESS);
     EXPECT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
     RegCloseKey(key);
 }
 
-bool SettingsKey::Query(const char* name, DWORD& type, DWORD& size, DWORD& number)
+bool SettingsKey::Query(const char* name, DWORD& type, DWORD& size)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SettingNames::KeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    BYTE buffer[64] = {};
-    size = sizeof buffer;
-    const bool found = RegQueryValueExA(key, name, nullptr, &type, buffer, &size) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    number = buffer[0] | buffer[1] << 8 | buffer[2] << 16 | static_cast<DWORD>(buffer[3]) << 24;
+    const HKEY key = OpenForReading();
+    size = 0;
+    const bool found = key && RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
+    if (key)
+        RegCloseKey(key);
     return found;
 }

@@ -2,18 +2,19 @@
 
 #include <windows.h>
 
-#include <string>
-
-// Direct access to the settings key, bypassing the code under test, so each
-// test starts from a known key and leaves none behind.
+// The settings key reached directly, bypassing the code under test. Each
+// object deletes the key when made and when destroyed, so every test starts
+// without one and leaves none behind.
 class SettingsKey
 {
 public:
+    SettingsKey() { Delete(); }
+    ~SettingsKey() { Delete(); }
+
     static void Delete();
     static bool Exists();
-    // Creates the key and sets one raw value.
     static void Set(const char* name, DWORD type, const void* data, DWORD size);
     static void SetNumber(const char* name, DWORD value) { Set(name, REG_DWORD, &value, sizeof value); }
-    // Type and size of a stored value; false when it is missing.
-    static bool Query(const char* name, DWORD& type, DWORD& size, DWORD& number);
+    // The stored type and size; false when the value is missing.
+    static bool Query(const char* name, DWORD& type, DWORD& size);
 };
