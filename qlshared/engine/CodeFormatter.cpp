@@ -67,13 +67,20 @@ CCodeFormatter::CCodeFormatter(const std::string& text, const FormatOptions& opt
       SpellCheckText(options.SpellCheckText),
       SpaceTabStyle(options.SpaceTabStyle),
       TabSize(options.TabSize),
-      IndentSize(options.IndentSize),
-      Text(text)
+      IndentSize(options.IndentSize)
 {
+    // The result is joined into this buffer later; room for it to come out
+    // somewhat longer than the input saves moving it then.
+    Text.reserve(text.size() + text.size() / 4);
+    Text = text;
+
     // The text ends at its first NUL byte.
     const std::size_t end = std::min(text.find('\0'), text.size());
     const char* const bytes = text.data();
-    Lines.Reserve(static_cast<std::size_t>(std::count(bytes, bytes + end, '\n')) + 1);
+    std::size_t feeds = 0;
+    for (const char* at = bytes; (at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(bytes + end - at)))) != nullptr; ++at)
+        ++feeds;
+    Lines.Reserve(feeds + 1);
     Lines.Adopt(std::string_view(bytes, end));
     std::size_t start = 0;
     while (start < end)

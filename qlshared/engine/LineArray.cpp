@@ -1,6 +1,7 @@
 #include "LineArray.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <iterator>
 
@@ -50,7 +51,16 @@ CLineArray::Slice CLineArray::Store(std::string_view line)
 
 void CLineArray::Set(std::size_t index, std::string_view line)
 {
-    m_items[Slot(index)] = Store(line);
+    // Every line owns its bytes alone, so a line that does not grow is
+    // rewritten where it stands.
+    Slice& slice = m_items[Slot(index)];
+    if (line.size() <= slice.length)
+    {
+        std::memmove(&m_bytes[slice.offset], line.data(), line.size());
+        slice.length = line.size();
+        return;
+    }
+    slice = Store(line);
 }
 
 void CLineArray::Truncate(std::size_t index, std::size_t length)

@@ -6,8 +6,8 @@
 #include <vector>
 
 // The lines of a text. Their bytes live in one buffer: the text itself, with
-// the new bytes of every changed line appended, so that no line costs an
-// allocation of its own. The array of lines keeps a gap of free slots where
+// the new bytes of every line that grew appended, so that no line costs an
+// allocation of its own. No two lines share bytes. The array of lines keeps a gap of free slots where
 // the last insertion or removal happened; the formatting pass inserts and
 // removes lines right next to the line it is on, so the gap follows it and no
 // edit shifts the rest of a long text.

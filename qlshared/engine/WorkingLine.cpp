@@ -5,7 +5,8 @@
 
 void CWorkingLine::Load(std::string_view line)
 {
-    m_buffer.assign(line.data(), line.size());
+    m_buffer.clear();
+    m_buffer.append(line.data(), line.size());
     m_gapBegin = m_buffer.size();
     m_gapLength = 0;
     m_changed = false;
@@ -19,14 +20,21 @@ bool CWorkingLine::HasCloseParenAfter(std::size_t index) const
 {
     if (!m_lastCloseParenKnown)
     {
+        // From the end: the bytes after the gap, then those before it.
         m_lastCloseParen = std::string::npos;
-        for (std::size_t i = size(); i > 0; --i)
+        const char* const bytes = m_buffer.data();
+        for (std::size_t i = m_buffer.size(); i > m_gapBegin + m_gapLength; --i)
         {
-            if ((*this)[i - 1] == ')')
+            if (bytes[i - 1] == ')')
             {
-                m_lastCloseParen = i - 1;
+                m_lastCloseParen = i - 1 - m_gapLength;
                 break;
             }
+        }
+        for (std::size_t i = m_gapBegin; m_lastCloseParen == std::string::npos && i > 0; --i)
+        {
+            if (bytes[i - 1] == ')')
+                m_lastCloseParen = i - 1;
         }
         m_lastCloseParenKnown = true;
     }
@@ -35,6 +43,8 @@ bool CWorkingLine::HasCloseParenAfter(std::size_t index) const
 
 const std::string& CWorkingLine::Contiguous()
 {
+    if (m_gapLength == 0)
+        return m_buffer;
     MoveGapTo(size());
     m_buffer.resize(m_gapBegin);
     m_gapLength = 0;

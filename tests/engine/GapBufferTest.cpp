@@ -17,8 +17,27 @@ TEST(GapBuffers, LineArrayMatchesVector)
     for (int step = 0; step < 5000; ++step)
     {
         const std::size_t index = model.empty() ? 0 : random() % (model.size() + 1);
-        const int action = static_cast<int>(random() % 4);
-        if (action < 2 || model.empty())
+        const int action = static_cast<int>(random() % 6);
+        if (action >= 4 && index < model.size())
+        {
+            // Rewrite a line shorter or longer, or cut it, from a view of itself.
+            const std::string_view current = lines[index];
+            if (action == 4)
+            {
+                const std::string longer = std::string(current) + "+" + std::to_string(step);
+                lines.Set(index, longer);
+                model[index] = longer;
+            }
+            else
+            {
+                const std::size_t keep = current.size() / 2;
+                lines.Set(index, current.substr(current.size() - keep));
+                model[index] = model[index].substr(model[index].size() - keep);
+                lines.Truncate(index, keep / 2);
+                model[index].resize(keep / 2);
+            }
+        }
+        else if (action < 2 || model.empty())
         {
             const std::string line = "line " + std::to_string(step);
             lines.InsertAt(index, line);
