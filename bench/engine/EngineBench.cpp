@@ -137,7 +137,7 @@ int main(int argc, char** argv)
     std::printf("%-26s %10s %10s %8s\n", "throughput", "median ms", "MB/s", "target");
     for (const auto& run : throughput)
     {
-        const double seconds = MedianSeconds(input, run.options, 7);
+        const double seconds = MedianSeconds(input, run.options, 9);
         std::printf("%-26s %10.1f %10.1f %8s\n", run.name, seconds * 1e3, megabytes / seconds,
                     run.target > 0 ? (">= " + std::to_string(static_cast<int>(run.target))).c_str() : "-");
     }

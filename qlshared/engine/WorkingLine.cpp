@@ -65,7 +65,11 @@ void CWorkingLine::InsertBlanks(std::size_t index, std::size_t count, char blank
         m_buffer.insert(m_gapBegin + m_gapLength, extra, ' ');
         m_gapLength += extra;
     }
-    std::memset(&m_buffer[m_gapBegin], blank, count);
+    // Most edits insert one space: no call for that.
+    if (count == 1)
+        m_buffer[m_gapBegin] = blank;
+    else
+        std::memset(&m_buffer[m_gapBegin], blank, count);
     m_gapBegin += count;
     m_gapLength -= count;
     if (m_firstNonBlank >= index)
