@@ -1,24 +1,27 @@
 #include "FormatOptionNames.h"
 
+#include "SettingNames.h"
+
 namespace
 {
 
-// Sizes are limited as on the options sheet's Tabs page; the three-way
-// options take 0, 1 or 2 and the flags 0 or 1.
+// The names are those of the stored values. Sizes are limited as on the
+// options sheet's Tabs page; the three-way options take 0, 1 or 2 and the
+// flags 0 or 1.
 const FormatOptionName kOptionNames[] = {
-    {"TabSize", &FormatOptions::TabSize, 0, 20},
-    {"IndentSize", &FormatOptions::IndentSize, 0, 20},
-    {"SpaceTabStyle", &FormatOptions::SpaceTabStyle, 0, 2},
-    {"OpenIndentStyle", &FormatOptions::OpenIndentStyle, 0, 2},
-    {"OpenNewLineStyle", &FormatOptions::OpenNewLineStyle, 0, 2},
-    {"CloseIndentStyle", &FormatOptions::CloseIndentStyle, 0, 2},
-    {"CloseNewLineStyle", &FormatOptions::CloseNewLineStyle, 0, 2},
-    {"ParenthesesSpace", &FormatOptions::ParenthesesSpace, 0, 2},
-    {"OperatorSpace", &FormatOptions::OperatorSpace, 0, 2},
-    {"DeleteTrailingWhiteSpace", &FormatOptions::DeleteTrailingWhiteSpace, 0, 1},
-    {"RecalculateIndents", &FormatOptions::RecalculateIndents, 0, 1},
-    {"SpellCheckComments", &FormatOptions::SpellCheckComments, 0, 1},
-    {"SpellCheckText", &FormatOptions::SpellCheckText, 0, 1},
+    {SettingNames::TabSize, &FormatOptions::TabSize, 0, 20},
+    {SettingNames::IndentSize, &FormatOptions::IndentSize, 0, 20},
+    {SettingNames::SpaceTabStyle, &FormatOptions::SpaceTabStyle, 0, 2},
+    {SettingNames::OpenIndentStyle, &FormatOptions::OpenIndentStyle, 0, 2},
+    {SettingNames::OpenNewLineStyle, &FormatOptions::OpenNewLineStyle, 0, 2},
+    {SettingNames::CloseIndentStyle, &FormatOptions::CloseIndentStyle, 0, 2},
+    {SettingNames::CloseNewLineStyle, &FormatOptions::CloseNewLineStyle, 0, 2},
+    {SettingNames::ParenthesesSpace, &FormatOptions::ParenthesesSpace, 0, 2},
+    {SettingNames::OperatorSpace, &FormatOptions::OperatorSpace, 0, 2},
+    {SettingNames::DeleteTrailingWhiteSpace, &FormatOptions::DeleteTrailingWhiteSpace, 0, 1},
+    {SettingNames::RecalculateIndents, &FormatOptions::RecalculateIndents, 0, 1},
+    {SettingNames::SpellCheckComments, &FormatOptions::SpellCheckComments, 0, 1},
+    {SettingNames::SpellCheckText, &FormatOptions::SpellCheckText, 0, 1},
 };
 
 } // namespace
