@@ -7,6 +7,7 @@
 #endif
 
 #include <algorithm>
+#include <exception>
 #include <ostream>
 
 namespace
@@ -50,5 +51,15 @@ int RunQuilletCli(const std::vector<std::string>& args, std::istream& in, std::o
     const CConsoleMessageBoxes messageBoxes(err);
 #endif
     CliStreams io{in, out, err};
-    return command->run(std::vector<std::string>(args.begin() + 1, args.end()), io);
+    // An exception that escapes a subcommand (out of memory, say) ends the
+    // run with a message rather than an abort.
+    try
+    {
+        return command->run(std::vector<std::string>(args.begin() + 1, args.end()), io);
+    }
+    catch (const std::exception& exception)
+    {
+        err << kCliName << ": " << args[0] << ": " << exception.what() << "\n";
+        return kExitFailure;
+    }
 }
