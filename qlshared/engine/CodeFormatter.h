@@ -15,8 +15,8 @@
 // indentation, brace placement, spacing) with whole-text steps for tabs and
 // trailing white space before and after, and joins the lines again.
 //
-// Operations that look at a line accept a string, a view of one, or the
-// working line of the walk.
+// The operations that look at a line are templates over the line's type:
+// std::string, std::string_view or the walk's CWorkingLine.
 class CCodeFormatter
 {
 public:

@@ -80,6 +80,8 @@ void CWorkingLine::InsertBlanks(std::size_t index, std::size_t count, char blank
 
 void CWorkingLine::ReplaceLeadingBlanks(std::size_t count, std::size_t newCount, char blank)
 {
+    if (count == 0 && newCount == 0)
+        return;
     if (m_gapLength != 0)
     {
         EraseBlanks(0, count);
