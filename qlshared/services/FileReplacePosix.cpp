@@ -109,6 +109,11 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes, std:
         error = std::string("cannot be written: ") + std::strerror(errno);
         return false;
     }
+    // The replacement takes the original's owner too where that is allowed
+    // (always for root), so a batch run by root does not hand users' files to
+    // root. Elsewhere the writer's own ownership is the best there is.
+    if (exists && fchown(temporary.Descriptor(), original.st_uid, original.st_gid) != 0)
+        errno = 0;
     fchmod(temporary.Descriptor(), exists ? original.st_mode & 07777 : NewFileMode());
     if (!temporary.Close())
     {

@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #ifdef _WIN32
 #include <windows.h>
@@ -122,6 +125,20 @@ TEST_F(FileUtilTest, ReplacingKeepsThePermissionsOfTheOriginal)
     struct stat info {};
     ASSERT_EQ(stat(PathOf("run.sh").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0751u);
+}
+
+TEST_F(FileUtilTest, ReplacingKeepsTheOwnerWhenRootRewritesAUsersFile)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can give a file away";
+    Write(PathOf("user.cpp"), "old\n");
+    ASSERT_EQ(chown(PathOf("user.cpp").c_str(), 1234, 5678), 0);
+    std::string error;
+    ASSERT_TRUE(ReplaceFileContents(PathOf("user.cpp"), "new\n", error)) << error;
+    struct stat info {};
+    ASSERT_EQ(stat(PathOf("user.cpp").c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 1234u);
+    EXPECT_EQ(info.st_gid, 5678u);
 }
 
 TEST(NativePathTest, BackslashesBecomeSlashes)
