@@ -1,0 +1,38 @@
+#include "FormatHelper.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+// Random fragments of code under random options: every pass must succeed and
+// end each line with one line feed; running the same text twice must agree.
+TEST(Robustness, RandomTextsUnderRandomOptions)
+{
+    const char* const pieces[] = {"{", "}", "(", ")", ";", "\n", "\r\n", " ", "\t", "if (a)", "else", "do",
+                                  "while (b)", "switch (c)", "case 1:", "x", "=", "+", "-", "*", "/", "//",
+                                  "/*", "*/", "\"", "'", "\\", "#", ",", "1e-5", "<<=", "->", "    "};
+    std::mt19937 random(3);
+    for (int round = 0; round < 400; ++round)
+    {
+        std::string text;
+        const int count = static_cast<int>(random() % 80);
+        for (int i = 0; i < count; ++i)
+            text += pieces[random() % (sizeof pieces / sizeof pieces[0])];
+        FormatOptions o;
+        o.TabSize = static_cast<int>(random() % 5);
+        o.IndentSize = static_cast<int>(random() % 5);
+        o.SpaceTabStyle = static_cast<int>(random() % 3);
+        o.OpenIndentStyle = static_cast<int>(random() % 3);
+        o.OpenNewLineStyle = static_cast<int>(random() % 3);
+        o.CloseIndentStyle = static_cast<int>(random() % 3);
+        o.CloseNewLineStyle = static_cast<int>(random() % 3);
+        o.ParenthesesSpace = static_cast<int>(random() % 3);
+        o.OperatorSpace = static_cast<int>(random() % 3);
+        o.DeleteTrailingWhiteSpace = static_cast<int>(random() % 2);
+        o.RecalculateIndents = static_cast<int>(random() % 2);
+        const std::string result = FormatWith(text, o);
+        ASSERT_EQ(result.empty(), text.empty()) << text;
+        ASSERT_TRUE(result.empty() || result.back() == '\n') << text;
+        ASSERT_EQ(FormatWith(text, o), result);
+    }
+}
