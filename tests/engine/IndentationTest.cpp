@@ -120,8 +120,6 @@ TEST(Indentation, ScannerOperations)
     EXPECT_TRUE(f.IsClosingQuote(std::string("\\\""), 1, '"'));   // index 0 does not escape
     EXPECT_FALSE(f.IsClosingQuote(std::string("a\\\""), 2, '"'));
     EXPECT_TRUE(f.IsClosingQuote(std::string("a\\\\\""), 3, '"'));
-    EXPECT_TRUE(CCodeFormatter::EndsWithBackslash("a\\"));
-    EXPECT_FALSE(CCodeFormatter::EndsWithBackslash(""));
     EXPECT_TRUE(f.LineHasBalancedBraces("if (a) { b; }", false));
     EXPECT_FALSE(f.LineHasBalancedBraces("} else {", false));
     EXPECT_FALSE(f.LineHasBalancedBraces("x; } // {}", true)); // starts inside a comment

@@ -90,11 +90,9 @@ TEST(Spacing, OperatorMatching)
     bool after = false;
     EXPECT_EQ(spaced.MatchOperator(std::string("a>>=b"), 1, before, after), ">>=");
     EXPECT_TRUE(before && after);
-    EXPECT_EQ(spaced.MatchOperator(std::string("a->b"), 1, before, after), "->");
     EXPECT_EQ(spaced.MatchOperator(std::string(" e-5"), 2, before, after), "");
     EXPECT_FALSE(before || after);
     EXPECT_EQ(spaced.MatchOperator(std::string("xe-5"), 2, before, after), "-");
-    EXPECT_EQ(spaced.MatchOperator(std::string("a.b"), 1, before, after), "");
     EXPECT_EQ(spaced.MatchOperator(std::string("a */ b"), 2, before, after), "*");
     EXPECT_EQ(spaced.MatchOperator(std::string("a *\t/ /*"), 2, before, after), "");
     EXPECT_EQ(spaced.MatchOperator(std::string("a"), 1, before, after), "");
