@@ -14,21 +14,9 @@ namespace {
 int g_page = 0;
 DWORD g_until = 0;
 
-BOOL CALLBACK MatchSheet(HWND hwnd, LPARAM lParam)
-{
-    char caption[64] = {};
-    GetWindowTextA(hwnd, caption, sizeof(caption));
-    if (std::strcmp(caption, "Format Settings") == 0) {
-        *reinterpret_cast<HWND*>(lParam) = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 void CALLBACK SheetTick(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND sheet = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), MatchSheet, reinterpret_cast<LPARAM>(&sheet));
+    HWND sheet = FindWindowA(nullptr, "Format Settings");
     if (!sheet)
         return;
     if (g_page >= 0) {

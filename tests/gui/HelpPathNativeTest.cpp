@@ -11,53 +11,30 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// A settings folder of its own for each test, through XDG_CONFIG_HOME.
-class HelpPath : public ::testing::Test
+TEST(HelpPathNative, ProgramFolderUnlessTheSettingsFileHoldsOne)
 {
-protected:
-    void SetUp() override
-    {
-        m_home = fs::temp_directory_path() / ("quillet-help-" + std::to_string(::getpid()));
-        fs::create_directories(m_home / "quillet");
-        setenv("XDG_CONFIG_HOME", m_home.c_str(), 1);
-    }
-    void TearDown() override
-    {
-        unsetenv("XDG_CONFIG_HOME");
-        fs::remove_all(m_home);
-    }
-    void WriteSettings(const std::string& text)
-    {
-        std::ofstream(m_home / "quillet" / "settings.reg", std::ios::binary) << text;
-    }
-
-    fs::path m_home;
-};
-
-} // namespace
-
-TEST_F(HelpPath, DefaultsToTheProgramFolder)
-{
-    std::string expected = fs::canonical("/proc/self/exe").parent_path().string() + "/Quillet.hlp";
-    EXPECT_EQ(GetHelpFilePath(), expected);
+    // A settings folder of its own, through XDG_CONFIG_HOME.
+    const fs::path home = fs::temp_directory_path() / ("quillet-help-" + std::to_string(::getpid()));
+    fs::create_directories(home / "quillet");
+    setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+    auto writeValue = [&home](const std::string& line) {
+        std::ofstream(home / "quillet" / "settings.reg", std::ios::binary)
+            << "Windows Registry Editor Version 5.00\r\n\r\n"
+               "[HKEY_LOCAL_MACHINE\\Software\\Tamsel Software\\Quillet]\r\n"
+            << line << "\r\n";
+    };
+    const std::string beside = fs::canonical("/proc/self/exe").parent_path().string() + "/Quillet.hlp";
+    EXPECT_EQ(GetHelpFilePath(), beside);
     // A key without the value changes nothing.
-    WriteSettings("Windows Registry Editor Version 5.00\r\n\r\n"
-                  "[HKEY_LOCAL_MACHINE\\Software\\Tamsel Software\\Quillet]\r\n\"TabSize\"=dword:00000004\r\n");
-    EXPECT_EQ(GetHelpFilePath(), expected);
-}
-
-TEST_F(HelpPath, StoredFolderIsTakenAsStored)
-{
-    WriteSettings("Windows Registry Editor Version 5.00\r\n\r\n"
-                  "[HKEY_LOCAL_MACHINE\\Software\\Tamsel Software\\Quillet]\r\n"
-                  "\"Install Path\"=\"/opt/quillet\"\r\n");
+    writeValue("\"TabSize\"=dword:00000004");
+    EXPECT_EQ(GetHelpFilePath(), beside);
+    // A stored folder is taken as stored.
+    writeValue("\"Install Path\"=\"/opt/quillet\"");
     EXPECT_EQ(GetHelpFilePath(), "/opt/quillet/Quillet.hlp");
-    WriteSettings("Windows Registry Editor Version 5.00\r\n\r\n"
-                  "[HKEY_LOCAL_MACHINE\\Software\\Tamsel Software\\Quillet]\r\n"
-                  "\"Install Path\"=\"/opt/quillet/\"\r\n");
+    writeValue("\"Install Path\"=\"/opt/quillet/\"");
     EXPECT_EQ(GetHelpFilePath(), "/opt/quillet//Quillet.hlp");
+    unsetenv("XDG_CONFIG_HOME");
+    fs::remove_all(home);
 }
 
 TEST(VersionTextNative, ShortTextOfProductVersions)

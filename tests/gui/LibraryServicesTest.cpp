@@ -1,33 +1,17 @@
 // GetVersionString and GetHelpFilePath through QLShared's exports.
 #include "SheetHarness.h"
 
-#include "QLShared.h"
-
 #include <gtest/gtest.h>
 
-namespace {
-
-std::string ModulePath(HMODULE module)
+TEST(VersionString, LibraryItselfIsOnePointOhTwoAndOtherFilesGiveEmptyTextQuietly)
 {
+    SheetHarness harness;
     char path[MAX_PATH] = {};
-    GetModuleFileNameA(module, path, MAX_PATH);
-    return path;
-}
-
-} // namespace
-
-TEST(VersionString, LibraryItselfIsOnePointOhTwo)
-{
-    SheetHarness harness;
-    EXPECT_EQ(GetVersionString(ModulePath(GetModuleHandleA("QLShared.dll"))), "1.02");
-    EXPECT_TRUE(SheetHarness::boxes.empty());
-}
-
-TEST(VersionString, FileWithoutRecordGivesEmptyTextQuietly)
-{
-    SheetHarness harness;
+    GetModuleFileNameA(GetModuleHandleA("QLShared.dll"), path, MAX_PATH);
+    EXPECT_EQ(GetVersionString(path), "1.02");
     // This test program carries no version record.
-    EXPECT_EQ(GetVersionString(ModulePath(nullptr)), "");
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    EXPECT_EQ(GetVersionString(path), "");
     EXPECT_EQ(GetVersionString("C:\\no such folder\\nothing.dll"), "");
     EXPECT_EQ(GetVersionString(""), "");
     EXPECT_TRUE(SheetHarness::boxes.empty());
@@ -42,13 +26,10 @@ TEST(HelpFilePath, StoredFolderAndItsTrailingBackslash)
     EXPECT_EQ(GetHelpFilePath(), "C:\\Quillet\\\\Quillet.hlp");
     SheetHarness::key.strings.clear();
     EXPECT_EQ(GetHelpFilePath(), "\\Quillet.hlp");
-}
-
-TEST(HelpFilePath, NoKeyGivesTheBareFileName)
-{
-    SheetHarness harness;
+    // Without the key a stored value is not seen, and nothing is written.
     SheetHarness::key.exists = false;
     SheetHarness::key.strings["Install Path"] = "C:\\ignored";
     EXPECT_EQ(GetHelpFilePath(), "\\Quillet.hlp");
     EXPECT_TRUE(SheetHarness::key.writes.empty());
+    EXPECT_FALSE(SheetHarness::key.exists);
 }

@@ -18,35 +18,21 @@ const char* const kWriteOrder[] = {"TabSize", "IndentSize", "SpaceTabStyle", "Cl
                                    "RecalculateIndents", "DeleteTrailingWhiteSpace", "OperatorSpace",
                                    "ParenthesesSpace", "SpellCheckComments", "SpellCheckText"};
 
-const std::string kTail = "format your code in this way you must do it in two steps.  "
-                          "First set both items to space and format the code, then set one "
-                          "item to no-space, the other to no-change and format the code again.";
+bool ApplyEnabled(HWND sheet)
+{
+    return IsWindowEnabled(GetDlgItem(sheet, 0x3021));
+}
 
-struct Control
+struct Check
 {
     int id;
-    const char* label;
-    int x, y, width, height;
+    bool checked;
 };
 
-// The control's rectangle in the page, in dialog units of that page.
-void ExpectAt(HWND page, int id, const char* label, int x, int y, int width, int height)
+void ExpectChecked(HWND page, std::initializer_list<Check> checks)
 {
-    HWND control = GetDlgItem(page, id);
-    ASSERT_NE(control, nullptr) << label;
-    EXPECT_EQ(H::Text(control), label);
-    RECT expected = {x, y, x + width, y + height};
-    MapDialogRect(page, &expected);
-    RECT actual;
-    GetWindowRect(control, &actual);
-    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&actual), 2);
-    EXPECT_EQ(actual.left, expected.left) << label;
-    EXPECT_EQ(actual.top, expected.top) << label;
-    // The dialog manager scales the size on its own, not the far edge.
-    RECT size = {0, 0, width, height};
-    MapDialogRect(page, &size);
-    EXPECT_EQ(actual.right - actual.left, size.right) << label;
-    EXPECT_EQ(actual.bottom - actual.top, size.bottom) << label;
+    for (const Check& check : checks)
+        EXPECT_EQ(H::Checked(page, check.id), check.checked) << "control " << check.id;
 }
 
 std::string TabText(HWND sheet, int index)
@@ -61,15 +47,32 @@ std::string TabText(HWND sheet, int index)
     return text;
 }
 
-void SetAllStored(int value)
+// The two spacing groups of the White Space page, which may not disagree.
+struct Spacing
 {
-    for (const char* name : kWriteOrder)
-        H::key.numbers[name] = value;
+    const char* value;
+    const char* one;  // as the subject of a change
+    const char* many; // as the other side
+    int space, noSpace;
+};
+const Spacing kOperator = {"OperatorSpace", "the operator", "operators", IDC_OPERATOR_SPACE, IDC_OPERATOR_NO_SPACE};
+const Spacing kParens = {"ParenthesesSpace", "the parentheses", "parentheses", IDC_PARENS_SPACE, IDC_PARENS_NO_SPACE};
+
+// The message for setting the changed group to space (it asks) or to no-space
+// (it refuses) against the other group's opposite spacing.
+std::string Illegal(const Spacing& changed, bool toSpace, const Spacing& other)
+{
+    return std::string("It is illegal to set ") + changed.one + (toSpace ? " to space while " : " to no-space while ") +
+           other.many + (toSpace ? " are set to no-space" : " are set to space") +
+           ".  If you really want to format your code in this way you must do it in two steps.  First set both "
+           "items to space and format the code, then set one item to no-space, the other to no-change and format "
+           "the code again." +
+           (toSpace ? "\n\nDo you wish to set both items to space at this time?" : "");
 }
 
 } // namespace
 
-TEST(OptionsSheet, PagesCarryTheirControlsInOrder)
+TEST(OptionsSheet, PagesCarryTheirLabelledControls)
 {
     H harness;
     bool shown = H::Run([](HWND sheet) {
@@ -77,43 +80,36 @@ TEST(OptionsSheet, PagesCarryTheirControlsInOrder)
         const char* tabs[] = {"Tabs", "Open Brace", "Close Brace", "White Space", "Misc"};
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(TabText(sheet, i), tabs[i]);
-
-        HWND page = H::ShowPage(sheet, 0);
-        ExpectAt(page, IDC_TABS_TO_SPACES, "Replace Tabs With Spaces", 41, 24, 103, 10);
-        ExpectAt(page, IDC_SPACES_TO_TABS, "Replace Spaces With Tabs", 41, 34, 103, 10);
-        ExpectAt(page, IDC_TABS_NO_CHANGE, "Do Not Change", 41, 44, 65, 10);
-        ExpectAt(page, IDC_TAB_SIZE, "4", 90, 64, 40, 14);
-        ExpectAt(page, IDC_INDENT_SIZE, "4", 90, 84, 40, 14);
-
-        page = H::ShowPage(sheet, 1);
-        ExpectAt(page, IDC_OPEN_INDENT, "Indent Open Brace", 39, 25, 76, 10);
-        ExpectAt(page, IDC_OPEN_NO_INDENT, "Do Not Indent Open Brace", 39, 35, 101, 10);
-        ExpectAt(page, IDC_OPEN_INDENT_NO_CHANGE, "Do Not Change", 39, 44, 65, 10);
-        ExpectAt(page, IDC_OPEN_NEW_LINE, "Open Brace on New Line", 38, 75, 96, 10);
-        ExpectAt(page, IDC_OPEN_SAME_LINE, "Open Brace on Same Line", 38, 85, 99, 10);
-        ExpectAt(page, IDC_OPEN_LINE_NO_CHANGE, "Do Not Change", 38, 95, 65, 10);
-
-        page = H::ShowPage(sheet, 2);
-        ExpectAt(page, IDC_CLOSE_INDENT, "Indent Close Brace", 41, 23, 76, 10);
-        ExpectAt(page, IDC_CLOSE_NO_INDENT, "Do Not Indent Close Brace", 41, 34, 101, 10);
-        ExpectAt(page, IDC_CLOSE_INDENT_NO_CHANGE, "Do Not Change", 41, 45, 65, 10);
-        ExpectAt(page, IDC_CLOSE_NEW_LINE, "Close Brace on New Line", 40, 74, 96, 10);
-        ExpectAt(page, IDC_CLOSE_SAME_LINE, "Close Brace on Same Line", 40, 84, 99, 10);
-        ExpectAt(page, IDC_CLOSE_LINE_NO_CHANGE, "Do Not Change", 40, 94, 65, 10);
-
-        page = H::ShowPage(sheet, 3);
-        ExpectAt(page, IDC_PARENS_SPACE, "Space", 37, 14, 37, 10);
-        ExpectAt(page, IDC_PARENS_NO_SPACE, "No Space", 37, 25, 48, 10);
-        ExpectAt(page, IDC_PARENS_NO_CHANGE, "Do Not Change", 37, 35, 65, 10);
-        ExpectAt(page, IDC_OPERATOR_SPACE, "Space", 36, 65, 37, 10);
-        ExpectAt(page, IDC_OPERATOR_NO_SPACE, "No Space", 36, 75, 48, 10);
-        ExpectAt(page, IDC_OPERATOR_NO_CHANGE, "Do Not Change", 36, 86, 65, 10);
-        ExpectAt(page, IDC_DELETE_TRAILING, "Delete Trailing White Space", 32, 106, 118, 10);
-
-        page = H::ShowPage(sheet, 4);
-        ExpectAt(page, IDC_SPELL_COMMENTS, "Spell Check Comments", 38, 20, 118, 10);
-        ExpectAt(page, IDC_SPELL_TEXT, "Spell Check Quoted Text", 37, 52, 118, 10);
-        ExpectAt(page, IDC_RECALCULATE, "Recalculate all indent levels", 37, 91, 118, 11);
+        const struct
+        {
+            int page, id;
+            const char* label;
+        } rows[] = {
+            {0, IDC_TABS_TO_SPACES, "Replace Tabs With Spaces"}, {0, IDC_SPACES_TO_TABS, "Replace Spaces With Tabs"},
+            {0, IDC_TABS_NO_CHANGE, "Do Not Change"}, {0, IDC_TAB_SIZE, "4"}, {0, IDC_INDENT_SIZE, "4"},
+            {1, IDC_OPEN_INDENT, "Indent Open Brace"}, {1, IDC_OPEN_NO_INDENT, "Do Not Indent Open Brace"},
+            {1, IDC_OPEN_INDENT_NO_CHANGE, "Do Not Change"}, {1, IDC_OPEN_NEW_LINE, "Open Brace on New Line"},
+            {1, IDC_OPEN_SAME_LINE, "Open Brace on Same Line"}, {1, IDC_OPEN_LINE_NO_CHANGE, "Do Not Change"},
+            {2, IDC_CLOSE_INDENT, "Indent Close Brace"}, {2, IDC_CLOSE_NO_INDENT, "Do Not Indent Close Brace"},
+            {2, IDC_CLOSE_INDENT_NO_CHANGE, "Do Not Change"}, {2, IDC_CLOSE_NEW_LINE, "Close Brace on New Line"},
+            {2, IDC_CLOSE_SAME_LINE, "Close Brace on Same Line"}, {2, IDC_CLOSE_LINE_NO_CHANGE, "Do Not Change"},
+            {3, IDC_PARENS_SPACE, "Space"}, {3, IDC_PARENS_NO_SPACE, "No Space"},
+            {3, IDC_PARENS_NO_CHANGE, "Do Not Change"}, {3, IDC_OPERATOR_SPACE, "Space"},
+            {3, IDC_OPERATOR_NO_SPACE, "No Space"}, {3, IDC_OPERATOR_NO_CHANGE, "Do Not Change"},
+            {3, IDC_DELETE_TRAILING, "Delete Trailing White Space"}, {4, IDC_SPELL_COMMENTS, "Spell Check Comments"},
+            {4, IDC_SPELL_TEXT, "Spell Check Quoted Text"}, {4, IDC_RECALCULATE, "Recalculate all indent levels"},
+        };
+        HWND page = nullptr;
+        int current = -1;
+        for (const auto& row : rows) {
+            SCOPED_TRACE(row.label);
+            if (row.page != current)
+                page = H::ShowPage(sheet, current = row.page);
+            HWND control = GetDlgItem(page, row.id);
+            ASSERT_NE(control, nullptr);
+            EXPECT_EQ(H::Text(control), row.label);
+        }
+        // On the Misc page only the last box can be used.
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_SPELL_COMMENTS)));
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_SPELL_TEXT)));
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_RECALCULATE)));
@@ -123,7 +119,7 @@ TEST(OptionsSheet, PagesCarryTheirControlsInOrder)
     EXPECT_TRUE(H::boxes.empty());
 }
 
-TEST(OptionsSheet, StoredValuesShowAsCheckedButtons)
+TEST(OptionsSheet, StoredValuesShowAsCheckedButtonsAndAClickIsAChange)
 {
     H harness;
     H::key.numbers = {{"TabSize", 8},          {"IndentSize", 2},         {"SpaceTabStyle", 1},
@@ -132,25 +128,21 @@ TEST(OptionsSheet, StoredValuesShowAsCheckedButtons)
                       {"SpellCheckComments", 1}, {"RecalculateIndents", 1}};
     // OperatorSpace and ParenthesesSpace are missing: the page shows "Space".
     H::Run([](HWND sheet) {
+        // Filling the Tabs page's boxes is not a change.
+        EXPECT_FALSE(ApplyEnabled(sheet));
         HWND page = H::ShowPage(sheet, 0);
         EXPECT_EQ(H::Text(GetDlgItem(page, IDC_TAB_SIZE)), "8");
         EXPECT_EQ(H::Text(GetDlgItem(page, IDC_INDENT_SIZE)), "2");
-        EXPECT_TRUE(H::Checked(page, IDC_SPACES_TO_TABS));
-        EXPECT_FALSE(H::Checked(page, IDC_TABS_NO_CHANGE));
-        page = H::ShowPage(sheet, 1);
-        EXPECT_TRUE(H::Checked(page, IDC_OPEN_INDENT));
-        EXPECT_TRUE(H::Checked(page, IDC_OPEN_SAME_LINE));
+        ExpectChecked(page, {{IDC_SPACES_TO_TABS, true}, {IDC_TABS_NO_CHANGE, false}});
+        ExpectChecked(H::ShowPage(sheet, 1), {{IDC_OPEN_INDENT, true}, {IDC_OPEN_SAME_LINE, true}});
         page = H::ShowPage(sheet, 2);
-        EXPECT_TRUE(H::Checked(page, IDC_CLOSE_NO_INDENT));
-        EXPECT_TRUE(H::Checked(page, IDC_CLOSE_LINE_NO_CHANGE));
-        page = H::ShowPage(sheet, 3);
-        EXPECT_TRUE(H::Checked(page, IDC_PARENS_SPACE));
-        EXPECT_TRUE(H::Checked(page, IDC_OPERATOR_SPACE));
-        EXPECT_TRUE(H::Checked(page, IDC_DELETE_TRAILING));
+        ExpectChecked(page, {{IDC_CLOSE_NO_INDENT, true}, {IDC_CLOSE_LINE_NO_CHANGE, true}});
+        H::Click(page, IDC_CLOSE_SAME_LINE);
+        EXPECT_TRUE(ApplyEnabled(sheet));
+        ExpectChecked(H::ShowPage(sheet, 3),
+                      {{IDC_PARENS_SPACE, true}, {IDC_OPERATOR_SPACE, true}, {IDC_DELETE_TRAILING, true}});
         page = H::ShowPage(sheet, 4);
-        EXPECT_TRUE(H::Checked(page, IDC_SPELL_COMMENTS));
-        EXPECT_FALSE(H::Checked(page, IDC_SPELL_TEXT));
-        EXPECT_TRUE(H::Checked(page, IDC_RECALCULATE));
+        ExpectChecked(page, {{IDC_SPELL_COMMENTS, true}, {IDC_SPELL_TEXT, false}, {IDC_RECALCULATE, true}});
         // Showing the stored value does not make the box usable.
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_SPELL_COMMENTS)));
         H::Press(sheet, PSBTN_OK);
@@ -160,6 +152,7 @@ TEST(OptionsSheet, StoredValuesShowAsCheckedButtons)
     EXPECT_EQ(H::key.numbers["SpellCheckComments"], 1);
     EXPECT_EQ(H::key.numbers["SpellCheckText"], 0);
     EXPECT_EQ(H::key.numbers["TabSize"], 8);
+    EXPECT_EQ(H::key.numbers["CloseNewLineStyle"], 1);
 }
 
 TEST(OptionsSheet, ValueOutsideGroupChecksNothingAndSavesMinusOne)
@@ -168,10 +161,8 @@ TEST(OptionsSheet, ValueOutsideGroupChecksNothingAndSavesMinusOne)
     H::key.numbers["OpenIndentStyle"] = 3;
     H::key.numbers["CloseIndentStyle"] = 3;
     H::Run([](HWND sheet) {
-        HWND page = H::ShowPage(sheet, 1);
-        EXPECT_FALSE(H::Checked(page, IDC_OPEN_INDENT));
-        EXPECT_FALSE(H::Checked(page, IDC_OPEN_NO_INDENT));
-        EXPECT_FALSE(H::Checked(page, IDC_OPEN_INDENT_NO_CHANGE));
+        ExpectChecked(H::ShowPage(sheet, 1),
+                      {{IDC_OPEN_INDENT, false}, {IDC_OPEN_NO_INDENT, false}, {IDC_OPEN_INDENT_NO_CHANGE, false}});
         H::Press(sheet, PSBTN_OK);
     });
     // The page shown reads -1 from its controls; the one never shown keeps 3.
@@ -185,9 +176,7 @@ TEST(OptionsSheet, OkWritesAllThirteenInOrderCreatingTheKey)
     H::key.exists = false;
     H::Run([](HWND sheet) { H::Press(sheet, PSBTN_OK); });
     ASSERT_TRUE(H::key.exists);
-    ASSERT_EQ(H::key.writes.size(), 13u);
-    for (size_t i = 0; i < 13; ++i)
-        EXPECT_EQ(H::key.writes[i], kWriteOrder[i]);
+    EXPECT_EQ(H::key.writes, std::vector<std::string>(std::begin(kWriteOrder), std::end(kWriteOrder)));
     // Page defaults: spacing 0 on the White Space page, not the formatter's 2.
     EXPECT_EQ(H::key.numbers["TabSize"], 4);
     EXPECT_EQ(H::key.numbers["IndentSize"], 4);
@@ -197,39 +186,7 @@ TEST(OptionsSheet, OkWritesAllThirteenInOrderCreatingTheKey)
     EXPECT_EQ(H::key.numbers["RecalculateIndents"], 0);
 }
 
-TEST(OptionsSheet, CancelAfterApplyWritesNothing)
-{
-    H harness;
-    SetAllStored(1);
-    H::key.numbers["TabSize"] = 4;
-    H::key.numbers["IndentSize"] = 4;
-    H::Run([](HWND sheet) {
-        HWND page = H::ShowPage(sheet, 0);
-        SetWindowTextA(GetDlgItem(page, IDC_TAB_SIZE), "8");
-        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(sheet, 0x3021))); // Apply, enabled by the change
-        H::Press(sheet, PSBTN_APPLYNOW);
-        H::Press(sheet, PSBTN_CANCEL);
-    });
-    EXPECT_TRUE(H::key.writes.empty());
-    EXPECT_EQ(H::key.numbers["TabSize"], 4);
-}
-
-TEST(OptionsSheet, ClickMarksThePageModified)
-{
-    H harness;
-    H::Run([](HWND sheet) {
-        HWND apply = GetDlgItem(sheet, 0x3021);
-        // Filling the Tabs page's boxes is not a change.
-        EXPECT_FALSE(IsWindowEnabled(apply));
-        HWND page = H::ShowPage(sheet, 2);
-        H::Click(page, IDC_CLOSE_SAME_LINE);
-        EXPECT_TRUE(IsWindowEnabled(apply));
-        H::Press(sheet, PSBTN_OK);
-    });
-    EXPECT_EQ(H::key.numbers["CloseNewLineStyle"], 1);
-}
-
-TEST(OptionsSheet, ApplyRepaintsPreviewWithPageValuesAndLeavesStoreAlone)
+TEST(OptionsSheet, ApplyRepaintsPreviewWithPageValuesAndCancelThenWritesNothing)
 {
     H harness;
     H::key.numbers["RecalculateIndents"] = 1;
@@ -243,6 +200,7 @@ TEST(OptionsSheet, ApplyRepaintsPreviewWithPageValuesAndLeavesStoreAlone)
         int opensBefore = H::key.opens;
         HWND page = H::ShowPage(sheet, 0);
         SetWindowTextA(GetDlgItem(page, IDC_INDENT_SIZE), "2");
+        EXPECT_TRUE(ApplyEnabled(sheet)); // by the change
         H::Press(sheet, PSBTN_APPLYNOW);
         std::string sample = H::Text(preview);
         EXPECT_NE(sample.find("\n  A = B + C;"), std::string::npos) << sample;
@@ -250,10 +208,10 @@ TEST(OptionsSheet, ApplyRepaintsPreviewWithPageValuesAndLeavesStoreAlone)
         // Painting reads and writes nothing in the store.
         EXPECT_EQ(H::key.opens, opensBefore);
         EXPECT_TRUE(H::key.writes.empty());
-        EXPECT_EQ(H::key.numbers["IndentSize"], 4);
         H::Press(sheet, PSBTN_CANCEL);
     });
     EXPECT_TRUE(H::key.writes.empty());
+    EXPECT_EQ(H::key.numbers["IndentSize"], 4);
 }
 
 TEST(OptionsSheet, OutOfRangeTabSizeKeepsThePage)
@@ -283,99 +241,48 @@ TEST(OptionsSheet, OutOfRangeTabSizeKeepsThePage)
     EXPECT_EQ(H::key.numbers["IndentSize"], 20);
 }
 
-TEST(OptionsSheet, OperatorNoSpaceAgainstSpacedParenthesesIsRefused)
+TEST(OptionsSheet, OppositeSpacingIsRefusedOrAsksToSpaceBoth)
 {
-    H harness;
-    H::key.numbers["ParenthesesSpace"] = 0;
-    H::key.numbers["OperatorSpace"] = 2;
-    H::Run([](HWND sheet) {
-        HWND page = H::ShowPage(sheet, 3);
-        H::Click(page, IDC_OPERATOR_NO_SPACE);
-        ASSERT_EQ(H::boxes.size(), 1u);
-        EXPECT_EQ(H::boxes[0].caption, "Configuration  Problem");
-        EXPECT_EQ(H::boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
-        EXPECT_EQ(H::boxes[0].text, "It is illegal to set the operator to no-space while parentheses are set to "
-                                    "space.  If you really want to " + kTail);
-        EXPECT_TRUE(H::Checked(page, IDC_OPERATOR_SPACE));
-        EXPECT_FALSE(H::Checked(page, IDC_OPERATOR_NO_SPACE));
-        EXPECT_EQ(GetFocus(), GetDlgItem(page, IDC_OPERATOR_SPACE));
-        // A refusal does not mark the page modified.
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(sheet, 0x3021)));
-
-        H::Click(page, IDC_PARENS_NO_SPACE);
-        ASSERT_EQ(H::boxes.size(), 2u);
-        EXPECT_EQ(H::boxes[1].text, "It is illegal to set the parentheses to no-space while operators are set to "
-                                    "space.  If you really want to " + kTail);
-        EXPECT_TRUE(H::Checked(page, IDC_PARENS_SPACE));
-        EXPECT_FALSE(H::Checked(page, IDC_PARENS_NO_SPACE));
-        H::Press(sheet, PSBTN_OK);
-    });
-    EXPECT_EQ(H::key.numbers["OperatorSpace"], 0);
-    EXPECT_EQ(H::key.numbers["ParenthesesSpace"], 0);
-}
-
-TEST(OptionsSheet, OperatorSpaceAgainstUnspacedParenthesesAsks)
-{
-    H harness;
-    H::key.numbers["ParenthesesSpace"] = 1;
-    H::key.numbers["OperatorSpace"] = 2;
-    H::answers = {IDYES, IDNO};
-    H::Run([](HWND sheet) {
-        HWND page = H::ShowPage(sheet, 3);
-        H::Click(page, IDC_OPERATOR_SPACE);
-        ASSERT_EQ(H::boxes.size(), 1u);
-        EXPECT_EQ(H::boxes[0].type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
-        EXPECT_EQ(H::boxes[0].text, "It is illegal to set the operator to space while parentheses are set to "
-                                    "no-space.  If you really want to " + kTail +
-                                    "\n\nDo you wish to set both items to space at this time?");
-        EXPECT_TRUE(H::Checked(page, IDC_OPERATOR_SPACE));
-        EXPECT_TRUE(H::Checked(page, IDC_PARENS_SPACE));
-        EXPECT_FALSE(H::Checked(page, IDC_PARENS_NO_SPACE));
-        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(sheet, 0x3021)));
-
-        // Back to opposite spacing, then No: operators fall back to No Space.
-        H::Click(page, IDC_OPERATOR_NO_CHANGE);
-        H::Click(page, IDC_PARENS_NO_SPACE);
-        EXPECT_EQ(H::boxes.size(), 1u);
-        H::Click(page, IDC_OPERATOR_SPACE);
-        ASSERT_EQ(H::boxes.size(), 2u);
-        EXPECT_FALSE(H::Checked(page, IDC_OPERATOR_SPACE));
-        EXPECT_TRUE(H::Checked(page, IDC_OPERATOR_NO_SPACE));
-        EXPECT_TRUE(H::Checked(page, IDC_PARENS_NO_SPACE));
-        EXPECT_EQ(GetFocus(), GetDlgItem(page, IDC_OPERATOR_NO_SPACE));
-        H::Press(sheet, PSBTN_OK);
-    });
-    EXPECT_EQ(H::key.numbers["OperatorSpace"], 1);
-    EXPECT_EQ(H::key.numbers["ParenthesesSpace"], 1);
-}
-
-TEST(OptionsSheet, ParenthesesSpaceAgainstUnspacedOperatorsAsks)
-{
-    H harness;
-    H::key.numbers["ParenthesesSpace"] = 2;
-    H::key.numbers["OperatorSpace"] = 1;
-    H::answers = {IDNO, IDYES};
-    H::Run([](HWND sheet) {
-        HWND page = H::ShowPage(sheet, 3);
-        H::Click(page, IDC_PARENS_SPACE);
-        ASSERT_EQ(H::boxes.size(), 1u);
-        EXPECT_EQ(H::boxes[0].text, "It is illegal to set the parentheses to space while operators are set to "
-                                    "no-space.  If you really want to " + kTail +
-                                    "\n\nDo you wish to set both items to space at this time?");
-        // No: the parentheses fall back to No Space, whatever they held.
-        EXPECT_TRUE(H::Checked(page, IDC_PARENS_NO_SPACE));
-        EXPECT_FALSE(H::Checked(page, IDC_PARENS_SPACE));
-        EXPECT_EQ(GetFocus(), GetDlgItem(page, IDC_PARENS_NO_SPACE));
-
-        H::Click(page, IDC_PARENS_SPACE);
-        ASSERT_EQ(H::boxes.size(), 2u);
-        EXPECT_TRUE(H::Checked(page, IDC_PARENS_SPACE));
-        EXPECT_TRUE(H::Checked(page, IDC_OPERATOR_SPACE));
-        EXPECT_FALSE(H::Checked(page, IDC_OPERATOR_NO_SPACE));
-        H::Press(sheet, PSBTN_OK);
-    });
-    EXPECT_EQ(H::key.numbers["OperatorSpace"], 0);
-    EXPECT_EQ(H::key.numbers["ParenthesesSpace"], 0);
+    // No Space against the other group's Space is refused (OK answered);
+    // Space against its No Space asks: Yes spaces both, No falls back.
+    const struct
+    {
+        const Spacing &changed, &other;
+        bool toSpace;
+        int answer;
+    } rows[] = {{kOperator, kParens, false, IDOK}, {kParens, kOperator, false, IDOK},
+                {kOperator, kParens, true, IDYES}, {kOperator, kParens, true, IDNO},
+                {kParens, kOperator, true, IDYES}, {kParens, kOperator, true, IDNO}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.changed.value) + (row.toSpace ? " to space, answer " : " to no-space, answer ") +
+                     std::to_string(row.answer));
+        H harness;
+        H::key.numbers[row.changed.value] = 2;
+        H::key.numbers[row.other.value] = row.toSpace ? 1 : 0;
+        H::answers = {row.answer};
+        // A refusal or Yes ends with both spaced, No with neither.
+        const bool spaced = row.answer != IDNO;
+        H::Run([&row, spaced](HWND sheet) {
+            HWND page = H::ShowPage(sheet, 3);
+            H::Click(page, row.toSpace ? row.changed.space : row.changed.noSpace);
+            ASSERT_EQ(H::boxes.size(), 1u);
+            EXPECT_EQ(H::boxes[0].caption, "Configuration  Problem");
+            EXPECT_EQ(H::boxes[0].type,
+                      static_cast<UINT>(row.toSpace ? MB_YESNO | MB_ICONQUESTION : MB_OK | MB_ICONSTOP));
+            EXPECT_EQ(H::boxes[0].text, Illegal(row.changed, row.toSpace, row.other));
+            ExpectChecked(page, {{row.changed.space, spaced}, {row.changed.noSpace, !spaced},
+                                 {row.other.space, spaced}, {row.other.noSpace, !spaced}});
+            // Only Yes marks the page modified; a refusal focuses the fallback,
+            // No Space whatever the group held before.
+            EXPECT_EQ(ApplyEnabled(sheet), row.answer == IDYES);
+            if (row.answer != IDYES) {
+                EXPECT_EQ(GetFocus(), GetDlgItem(page, spaced ? row.changed.space : row.changed.noSpace));
+            }
+            H::Press(sheet, PSBTN_OK);
+        });
+        EXPECT_EQ(H::key.numbers["OperatorSpace"], spaced ? 0 : 1);
+        EXPECT_EQ(H::key.numbers["ParenthesesSpace"], spaced ? 0 : 1);
+    }
 }
 
 TEST(OptionsSheet, DoNotChangeOnEitherSideAllowsEverything)
@@ -385,13 +292,11 @@ TEST(OptionsSheet, DoNotChangeOnEitherSideAllowsEverything)
     H::key.numbers["OperatorSpace"] = 2;
     H::Run([](HWND sheet) {
         HWND page = H::ShowPage(sheet, 3);
-        H::Click(page, IDC_OPERATOR_NO_SPACE);
-        H::Click(page, IDC_OPERATOR_SPACE);
-        H::Click(page, IDC_OPERATOR_NO_CHANGE);
-        H::Click(page, IDC_PARENS_NO_SPACE);
-        H::Click(page, IDC_PARENS_SPACE);
+        for (int id : {IDC_OPERATOR_NO_SPACE, IDC_OPERATOR_SPACE, IDC_OPERATOR_NO_CHANGE, IDC_PARENS_NO_SPACE,
+                       IDC_PARENS_SPACE})
+            H::Click(page, id);
         EXPECT_TRUE(H::boxes.empty());
-        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(sheet, 0x3021)));
+        EXPECT_TRUE(ApplyEnabled(sheet));
         H::Press(sheet, PSBTN_OK);
     });
     EXPECT_EQ(H::key.numbers["OperatorSpace"], 2);
@@ -406,19 +311,17 @@ TEST(OptionsSheet, SheetIsWiderWithThePreviewStrip)
     H::Run(
         [owner](HWND sheet) {
             EXPECT_FALSE(IsWindowEnabled(owner));
-            RECT window;
+            RECT window, strip;
             GetWindowRect(sheet, &window);
             HWND preview = GetDlgItem(sheet, IDC_SAMPLE);
-            RECT strip;
             GetWindowRect(preview, &strip);
             MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&strip), 2);
             int width = window.right - window.left;
-            int height = window.bottom - window.top;
             // The strip was placed by the width before widening.
             EXPECT_EQ(strip.left, width - 200 + 25);
             EXPECT_EQ(strip.right, width - 200 + 175);
             EXPECT_EQ(strip.top, 25);
-            EXPECT_EQ(strip.bottom, height - 50);
+            EXPECT_EQ(strip.bottom, window.bottom - window.top - 50);
             EXPECT_TRUE(IsWindowVisible(preview));
             // Centred over the owner.
             EXPECT_NEAR((window.left + window.right) / 2, 100 + 450, 1);
@@ -437,8 +340,7 @@ TEST(OptionsSheet, OkCreatesTheRegistryKeyWithAllValues)
     const char* path = "Software\\Tamsel Software\\Quillet";
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, path);
     H::Run([](HWND sheet) {
-        HWND page = H::ShowPage(sheet, 0);
-        SetWindowTextA(GetDlgItem(page, IDC_TAB_SIZE), "6");
+        SetWindowTextA(GetDlgItem(H::ShowPage(sheet, 0), IDC_TAB_SIZE), "6");
         H::Press(sheet, PSBTN_OK);
     });
     HKEY key = nullptr;

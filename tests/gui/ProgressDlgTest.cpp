@@ -17,27 +17,20 @@ std::string TextOf(HWND hwnd)
     return buffer;
 }
 
-// A plain top-level window to own the dialog.
-class OwnerWindow
+// A plain top-level window to own the dialog; not bound to the object.
+class Owner : public CWnd
 {
 public:
-    OwnerWindow()
+    Owner()
     {
-        m_hwnd = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
+        m_hWnd = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
     }
-    ~OwnerWindow() { DestroyWindow(m_hwnd); }
-    HWND Handle() const { return m_hwnd; }
-
-private:
-    HWND m_hwnd;
-};
-
-class ParentObject : public CWnd
-{
-public:
-    explicit ParentObject(HWND hwnd) { m_hWnd = hwnd; }
-    ~ParentObject() override { m_hWnd = nullptr; }
+    ~Owner() override
+    {
+        ::DestroyWindow(m_hWnd);
+        m_hWnd = nullptr;
+    }
 };
 
 // Counts the texts set on a control, to see that an unchanged percentage
@@ -71,94 +64,71 @@ void CALLBACK EndModal(HWND, UINT, UINT_PTR timer, DWORD)
 
 } // namespace
 
-TEST(ProgressDialog, ShowsTemplateTextsAndModuleCaption)
+TEST(ProgressDialog, ShowsTemplateTextsModuleCaptionAndStatusWidth)
 {
-    OwnerWindow owner;
-    ParentObject parent(owner.Handle());
+    Owner owner;
     CProgressDlg dialog;
-    ASSERT_TRUE(dialog.Create(&parent));
+    ASSERT_TRUE(dialog.Create(&owner));
     HWND hwnd = dialog.GetSafeHwnd();
     ASSERT_NE(hwnd, nullptr);
 #ifdef QL_PROGRESS_ADDIN
     EXPECT_EQ(TextOf(hwnd), "Loading Files");
+    const int left = 7, width = 172;
 #else
     EXPECT_EQ(TextOf(hwnd), "Formatting Files");
+    const int left = 13, width = 158;
 #endif
-    EXPECT_EQ(TextOf(GetDlgItem(hwnd, IDC_PROGRESS_STATUS)), "");
+    HWND status = GetDlgItem(hwnd, IDC_PROGRESS_STATUS);
+    EXPECT_EQ(TextOf(status), "");
     EXPECT_EQ(TextOf(GetDlgItem(hwnd, IDC_PROGRESS_PERCENT)), " 0 %");
     EXPECT_EQ(TextOf(GetDlgItem(hwnd, IDCANCEL)), "Cancel");
     EXPECT_EQ(SendMessageA(GetDlgItem(hwnd, IDC_PROGRESS_BAR), PBM_GETPOS, 0, 0), 0);
     EXPECT_EQ(SendMessageA(GetDlgItem(hwnd, IDC_PROGRESS_BAR), PBM_GETRANGE, FALSE, 0), 100);
     EXPECT_TRUE(IsWindowVisible(hwnd));
-
     dialog.SetStatus("Formatting file: a.cpp");
-    EXPECT_EQ(TextOf(GetDlgItem(hwnd, IDC_PROGRESS_STATUS)), "Formatting file: a.cpp");
-}
+    EXPECT_EQ(TextOf(status), "Formatting file: a.cpp");
 
-TEST(ProgressDialog, ExplicitCaptionIdReplacesTheDefault)
-{
-    // An id without a string gives an empty caption rather than a failure.
-    CProgressDlg dialog(9999);
-    ASSERT_TRUE(dialog.Create());
-    EXPECT_EQ(TextOf(dialog.GetSafeHwnd()), "");
-}
-
-TEST(ProgressDialog, StatusLineHasItsModuleWidth)
-{
-    CProgressDlg dialog;
-    ASSERT_TRUE(dialog.Create());
-    HWND hwnd = dialog.GetSafeHwnd();
-#ifdef QL_PROGRESS_ADDIN
-    const int left = 7, width = 172;
-#else
-    const int left = 13, width = 158;
-#endif
-    RECT expected = {left, 7, left + width, 7 + 8};
+    // The status line has its module's place; the dialog manager scales the
+    // size on its own, not the far edge.
+    RECT expected = {left, 7, 0, 0}, size = {0, 0, width, 8}, actual;
     MapDialogRect(hwnd, &expected);
-    RECT size = {0, 0, width, 8};
     MapDialogRect(hwnd, &size);
-    RECT actual;
-    HWND status = GetDlgItem(hwnd, IDC_PROGRESS_STATUS);
     GetWindowRect(status, &actual);
     MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&actual), 2);
     EXPECT_EQ(actual.left, expected.left);
     EXPECT_EQ(actual.top, expected.top);
-    // The dialog manager scales the size on its own, not the far edge.
     EXPECT_EQ(actual.right - actual.left, size.right);
     EXPECT_EQ(actual.bottom - actual.top, size.bottom);
+
+    // An id without a string gives an empty caption rather than a failure.
+    CProgressDlg other(9999);
+    ASSERT_TRUE(other.Create());
+    EXPECT_EQ(TextOf(other.GetSafeHwnd()), "");
 }
 
-TEST(ProgressDialog, ProgressMessageMovesBarAndShowsPercent)
+TEST(ProgressDialog, ProgressMovesBarAndSetsEachNewPercentOnce)
 {
     CProgressDlg dialog;
     ASSERT_TRUE(dialog.Create());
     HWND hwnd = dialog.GetSafeHwnd();
     HWND percent = GetDlgItem(hwnd, IDC_PROGRESS_PERCENT);
     HWND bar = GetDlgItem(hwnd, IDC_PROGRESS_BAR);
+    g_staticProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(percent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingProc)));
+    g_setTextCount = 0;
 
     EXPECT_EQ(SendMessageA(hwnd, WM_USER, 0, 0), 0);
     EXPECT_EQ(TextOf(percent), "0%");
     SendMessageA(hwnd, WM_USER, 0, 37);
     EXPECT_EQ(TextOf(percent), "37%");
     EXPECT_EQ(SendMessageA(bar, PBM_GETPOS, 0, 0), 37);
+    EXPECT_EQ(g_setTextCount, 2);
+    SendMessageA(hwnd, WM_USER, 0, 37);
+    EXPECT_EQ(g_setTextCount, 2);
     EXPECT_EQ(dialog.SetPos(100), 37);
     EXPECT_EQ(TextOf(percent), "100%");
     EXPECT_EQ(SendMessageA(bar, PBM_GETPOS, 0, 0), 100);
-}
-
-TEST(ProgressDialog, UnchangedPercentIsNotSetAgain)
-{
-    CProgressDlg dialog;
-    ASSERT_TRUE(dialog.Create());
-    HWND percent = GetDlgItem(dialog.GetSafeHwnd(), IDC_PROGRESS_PERCENT);
-    g_staticProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(percent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingProc)));
-    g_setTextCount = 0;
-    SendMessageA(dialog.GetSafeHwnd(), WM_USER, 0, 42);
-    SendMessageA(dialog.GetSafeHwnd(), WM_USER, 0, 42);
-    EXPECT_EQ(g_setTextCount, 1);
-    SendMessageA(dialog.GetSafeHwnd(), WM_USER, 0, 43);
-    EXPECT_EQ(g_setTextCount, 2);
+    EXPECT_EQ(g_setTextCount, 3);
     SetWindowLongPtrA(percent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_staticProc));
 }
 
@@ -167,12 +137,9 @@ TEST(ProgressDialog, OkDoesNothingAndCancelOnlySetsTheFlag)
     CProgressDlg dialog;
     ASSERT_TRUE(dialog.Create());
     HWND hwnd = dialog.GetSafeHwnd();
-
     SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    EXPECT_TRUE(IsWindow(hwnd));
     EXPECT_TRUE(IsWindowVisible(hwnd));
     EXPECT_FALSE(dialog.m_bCancel);
-
     // The close box asks for Cancel too (posted); the dialog still stays.
     SendMessageA(hwnd, WM_CLOSE, 0, 0);
     DrainMessages();
@@ -183,76 +150,63 @@ TEST(ProgressDialog, OkDoesNothingAndCancelOnlySetsTheFlag)
 
 TEST(ProgressDialog, ClicksAndEscapeAreSeenOnlyWhileProgressPumps)
 {
-    CProgressDlg dialog;
-    ASSERT_TRUE(dialog.Create());
-    HWND hwnd = dialog.GetSafeHwnd();
-    HWND cancel = GetDlgItem(hwnd, IDCANCEL);
-
-    // A click waiting in the queue is not seen until the engine reports.
-    PostMessageA(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    PostMessageA(cancel, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_FALSE(dialog.m_bCancel);
-    SendMessageA(hwnd, WM_USER, 0, 10);
-    EXPECT_TRUE(dialog.m_bCancel);
-    EXPECT_TRUE(IsWindow(hwnd));
-
-    CProgressDlg second;
-    ASSERT_TRUE(second.Create());
-    HWND focus = GetDlgItem(second.GetSafeHwnd(), IDCANCEL);
-    PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_FALSE(second.m_bCancel);
-    SendMessageA(second.GetSafeHwnd(), WM_USER, 0, 20);
-    EXPECT_TRUE(second.m_bCancel);
-    // Once set, the flag stays set.
-    SendMessageA(second.GetSafeHwnd(), WM_USER, 0, 30);
-    EXPECT_TRUE(second.m_bCancel);
+    for (bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "escape" : "click");
+        CProgressDlg dialog;
+        ASSERT_TRUE(dialog.Create());
+        HWND hwnd = dialog.GetSafeHwnd(), cancel = GetDlgItem(hwnd, IDCANCEL);
+        // Input waiting in the queue is not seen until the engine reports.
+        if (escape) {
+            PostMessageA(cancel, WM_KEYDOWN, VK_ESCAPE, 0);
+        } else {
+            PostMessageA(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+            PostMessageA(cancel, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        }
+        EXPECT_FALSE(dialog.m_bCancel);
+        SendMessageA(hwnd, WM_USER, 0, 10);
+        EXPECT_TRUE(dialog.m_bCancel);
+        EXPECT_TRUE(IsWindow(hwnd));
+        // Once set, the flag stays set.
+        SendMessageA(hwnd, WM_USER, 0, 20);
+        EXPECT_TRUE(dialog.m_bCancel);
+    }
 }
 
-TEST(ProgressDialog, OwnerIsDisabledWhileShownAndEnabledAfter)
+TEST(ProgressDialog, OwnerIsDisabledWhileShownUnlessItWasAlready)
 {
-    OwnerWindow owner;
-    ParentObject parent(owner.Handle());
+    Owner owner;
     {
         CProgressDlg dialog;
-        ASSERT_TRUE(dialog.Create(&parent));
-        EXPECT_FALSE(IsWindowEnabled(owner.Handle()));
-        EXPECT_EQ(GetWindow(dialog.GetSafeHwnd(), GW_OWNER), owner.Handle());
+        ASSERT_TRUE(dialog.Create(&owner));
+        EXPECT_FALSE(IsWindowEnabled(owner.m_hWnd));
+        EXPECT_EQ(GetWindow(dialog.GetSafeHwnd(), GW_OWNER), owner.m_hWnd);
         dialog.DestroyWindow();
-        EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+        EXPECT_TRUE(IsWindowEnabled(owner.m_hWnd));
         EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
     }
     {
         // A run that ends by an error leaves the dialog to its destructor.
         CProgressDlg dialog;
-        ASSERT_TRUE(dialog.Create(&parent));
-        EXPECT_FALSE(IsWindowEnabled(owner.Handle()));
+        ASSERT_TRUE(dialog.Create(&owner));
+        EXPECT_FALSE(IsWindowEnabled(owner.m_hWnd));
     }
-    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
-}
-
-TEST(ProgressDialog, OwnerDisabledBeforeStaysDisabled)
-{
-    OwnerWindow owner;
-    ParentObject parent(owner.Handle());
-    EnableWindow(owner.Handle(), FALSE);
+    EXPECT_TRUE(IsWindowEnabled(owner.m_hWnd));
     {
-        CProgressDlg dialog;
-        ASSERT_TRUE(dialog.Create(&parent));
-    }
-    EXPECT_FALSE(IsWindowEnabled(owner.Handle()));
-}
-
-TEST(ProgressDialog, MainWindowOwnsDialogWithoutParent)
-{
-    OwnerWindow owner;
-    CWnd::SetMainWindow(owner.Handle());
-    {
+        // Without a parent the main window owns the dialog.
+        CWnd::SetMainWindow(owner.m_hWnd);
         CProgressDlg dialog;
         ASSERT_TRUE(dialog.Create());
-        EXPECT_FALSE(IsWindowEnabled(owner.Handle()));
+        EXPECT_FALSE(IsWindowEnabled(owner.m_hWnd));
     }
     CWnd::SetMainWindow(nullptr);
-    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+    EXPECT_TRUE(IsWindowEnabled(owner.m_hWnd));
+
+    EnableWindow(owner.m_hWnd, FALSE);
+    {
+        CProgressDlg dialog;
+        ASSERT_TRUE(dialog.Create(&owner));
+    }
+    EXPECT_FALSE(IsWindowEnabled(owner.m_hWnd));
 }
 
 TEST(ProgressDialog, QuitRequestSurvivesThePump)

@@ -3,12 +3,16 @@
 // Drives QLShared's modal options sheet from inside its own message loop and
 // stands in for the settings store and the message-box seam.
 
+#include "QLShared.h"
 #include "SettingsStore.h"
+#include "SettingsStoreFactory.h"
+#include "Wnd.h"
 
-#include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,7 +25,6 @@ struct MemoryKey
     std::map<std::string, std::string> strings;
     std::vector<std::string> writes; // value names in the order written
     int opens = 0;
-    int reads = 0;
 };
 
 // Puts the memory key in place of the registry for its lifetime, and
@@ -30,30 +33,126 @@ struct MemoryKey
 class SheetHarness
 {
 public:
-    SheetHarness();
-    ~SheetHarness();
-
     struct Box
     {
-        std::string text;
-        std::string caption;
+        std::string text, caption;
         UINT type;
     };
+    static inline MemoryKey key;
+    static inline std::vector<Box> boxes;
+    static inline std::vector<int> answers;
 
-    static MemoryKey key;
-    static std::vector<Box> boxes;
-    static std::vector<int> answers;
+    SheetHarness()
+    {
+        key = MemoryKey();
+        boxes.clear();
+        answers.clear();
+        SetSettingsStoreFactory([]() -> std::unique_ptr<ISettingsStore> { return std::make_unique<Store>(); });
+        SetMessageBoxHandler(ScriptedBox);
+    }
+    // The boxes stay scripted: no later test may show a real one.
+    ~SheetHarness() { SetSettingsStoreFactory(nullptr); }
 
     // Opens the sheet through DoPropertySheet and runs script once it is up.
     // The script must press OK or Cancel; if it leaves the sheet open, it is
     // cancelled so no test can hang. Returns false when the sheet never came.
-    static bool Run(const std::function<void(HWND sheet)>& script, HWND owner = nullptr);
+    static bool Run(const std::function<void(HWND sheet)>& script, HWND owner = nullptr)
+    {
+        s_script = script;
+        s_ran = false;
+        s_ticks = 0;
+        s_timer = SetTimer(nullptr, 0, 20, Tick);
+        CWnd ownerObject;
+        ownerObject.m_hWnd = owner;
+        DoPropertySheet(owner ? &ownerObject : nullptr);
+        ownerObject.m_hWnd = nullptr;
+        KillTimer(nullptr, s_timer);
+        return s_ran;
+    }
 
     // Selects a page by index and returns its window (the current page's
     // when the change was refused).
-    static HWND ShowPage(HWND sheet, int index);
-    static void Click(HWND page, int id);
-    static bool Checked(HWND page, int id);
-    static std::string Text(HWND hwnd);
-    static void Press(HWND sheet, int button);
+    static HWND ShowPage(HWND sheet, int index)
+    {
+        SendMessageA(sheet, PSM_SETCURSEL, index, 0);
+        return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    }
+    static void Click(HWND page, int id) { SendMessageA(GetDlgItem(page, id), BM_CLICK, 0, 0); }
+    static bool Checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
+    static void Press(HWND sheet, int button) { SendMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
+    static std::string Text(HWND hwnd)
+    {
+        char buffer[1024] = {};
+        GetWindowTextA(hwnd, buffer, sizeof(buffer));
+        return buffer;
+    }
+
+private:
+    class Store : public ISettingsStore
+    {
+    public:
+        bool OpenKey() override { return ++key.opens, m_open = key.exists; }
+        bool OpenOrCreateKey() override { return ++key.opens, key.exists = m_open = true; }
+        int ReadNumber(const char* name, int def) override
+        {
+            auto found = key.numbers.find(name);
+            return m_open && found != key.numbers.end() ? found->second : def;
+        }
+        std::string ReadString(const char* name) override
+        {
+            auto found = key.strings.find(name);
+            return m_open && found != key.strings.end() ? found->second : std::string();
+        }
+        bool WriteNumber(const char* name, int value) override
+        {
+            if (m_open) {
+                key.numbers[name] = value;
+                key.writes.push_back(name);
+            }
+            return m_open;
+        }
+
+    private:
+        bool m_open = false;
+    };
+
+    static int ScriptedBox(HWND, const std::string& text, const std::string& caption, UINT type)
+    {
+        boxes.push_back({text, caption, type});
+        if (answers.empty())
+            return IDOK;
+        int answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
+
+    static BOOL CALLBACK MatchSheet(HWND hwnd, LPARAM found)
+    {
+        if (Text(hwnd) != "Format Settings" || !IsWindowVisible(hwnd))
+            return TRUE;
+        *reinterpret_cast<HWND*>(found) = hwnd;
+        return FALSE;
+    }
+
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        HWND sheet = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), MatchSheet, reinterpret_cast<LPARAM>(&sheet));
+        if (!sheet) {
+            // The sheet never came: stop waiting rather than hang.
+            if (++s_ticks > 200)
+                KillTimer(nullptr, s_timer);
+        } else if (!s_ran) {
+            s_ran = true;
+            s_script(sheet);
+        } else {
+            // The script left the sheet open (a failed expectation): end it.
+            Press(sheet, PSBTN_CANCEL);
+        }
+    }
+
+    static inline std::function<void(HWND)> s_script;
+    static inline bool s_ran = false;
+    static inline UINT_PTR s_timer = 0;
+    static inline int s_ticks = 0;
 };
