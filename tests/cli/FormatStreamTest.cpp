@@ -50,39 +50,40 @@ TEST_F(FormatStream, StdinHoldingNulIsRefused)
     EXPECT_EQ(result.err, "quillet-cli: <stdin>: holds a NUL byte\n");
 }
 
-TEST_F(FormatStream, CommandSetsApplyTheirValues)
+// Each row: the arguments after the defaults, stdin, and stdout.
+TEST_F(FormatStream, CommandSetsAndOptionsApplyTheirValues)
 {
-    EXPECT_EQ(Format({"--command", "untabify"}, "\tx;\n").out, "    x;\n");
-    EXPECT_EQ(Format({"--command", "tabify"}, "        x;\n").out, "\t\tx;\n");
-    EXPECT_EQ(Format({"--command", "delete-trailing-whitespace"}, "x; \t\ny;\n").out, "x;\ny;\n");
-    // full keeps the stored options: the defaults change nothing here.
-    EXPECT_EQ(Format({"--command", "full"}, "\tx; \n").out, "\tx; \n");
-}
-
-TEST_F(FormatStream, OptionsOverrideTheCommandSetWhereverTheyStand)
-{
-    // The option comes first on the line but is applied after the set.
-    CliResult result =
-        Format({"--option", "DeleteTrailingWhiteSpace=0", "--command", "delete-trailing-whitespace"}, "x;  \n");
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "x;  \n");
-
-    result = Format({"--command", "untabify", "--option", "TabSize=2"}, "\tx;\n");
-    EXPECT_EQ(result.out, "  x;\n");
-
-    // A set cannot reach TabSize: only the stored value or an option can.
-    result = Format({"--command", "untabify", "--option", "SpaceTabStyle=2"}, "\tx;\n");
-    EXPECT_EQ(result.out, "\tx;\n");
-
-    // Later options win over earlier ones.
-    result = Format({"--option", "TabSize=3", "--option", "TabSize=1", "--option", "SpaceTabStyle=0"}, "\tx;\n");
-    EXPECT_EQ(result.out, " x;\n");
+    const struct
+    {
+        std::vector<std::string> args;
+        std::string input, expected;
+    } cases[] = {
+        {{"--command", "untabify"}, "\tx;\n", "    x;\n"},
+        {{"--command", "tabify"}, "        x;\n", "\t\tx;\n"},
+        {{"--command", "delete-trailing-whitespace"}, "x; \t\ny;\n", "x;\ny;\n"},
+        // full keeps the stored options: the defaults change nothing here.
+        {{"--command", "full"}, "\tx; \n", "\tx; \n"},
+        // The option comes first on the line but is applied after the set.
+        {{"--option", "DeleteTrailingWhiteSpace=0", "--command", "delete-trailing-whitespace"}, "x;  \n", "x;  \n"},
+        {{"--command", "untabify", "--option", "TabSize=2"}, "\tx;\n", "  x;\n"},
+        // A set cannot reach TabSize: only the stored value or an option can.
+        {{"--command", "untabify", "--option", "SpaceTabStyle=2"}, "\tx;\n", "\tx;\n"},
+        // Later options win over earlier ones.
+        {{"--option", "TabSize=3", "--option", "TabSize=1", "--option", "SpaceTabStyle=0"}, "\tx;\n", " x;\n"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const CliResult result = Format(c.args, c.input);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out, c.expected);
+    }
 }
 
 TEST_F(FormatStream, SettingsFileValuesAreHonoured)
 {
-    const std::string settings = folder.WriteSettings(
-        "settings.reg", {{"TabSize", 8}, {"SpaceTabStyle", 0}, {"DeleteTrailingWhiteSpace", 1}});
+    const std::string settings =
+        WriteSettings(folder, "settings.reg", {{"TabSize", 8}, {"SpaceTabStyle", 0}, {"DeleteTrailingWhiteSpace", 1}});
 
     // full: the stored options unchanged.
     CliResult result = RunCli({"format", "--settings", settings}, "\tx; \n");
@@ -112,7 +113,7 @@ TEST_F(FormatStream, UnreadableSettingsFileIsAnError)
 TEST_F(FormatStream, DefaultSettingsFileLiesUnderTheConfigFolder)
 {
     std::filesystem::create_directories(folder.PathOf("config/quillet"));
-    folder.WriteSettings("config/quillet/settings.reg", {{"TabSize", 3}, {"SpaceTabStyle", 0}});
+    WriteSettings(folder, "config/quillet/settings.reg", {{"TabSize", 3}, {"SpaceTabStyle", 0}});
     const char* old = std::getenv("XDG_CONFIG_HOME");
     const std::string saved = old ? old : "";
     setenv("XDG_CONFIG_HOME", folder.PathOf("config").c_str(), 1);

@@ -11,34 +11,23 @@ FormatOptions BraceLevel()
     options.CloseIndentStyle = 1;
     return options;
 }
-
-struct Case
-{
-    const char* name;
-    std::string input, expected;
-};
-
-void ExpectAll(const Case* begin, const Case* end, const FormatOptions& options)
-{
-    for (const Case* c = begin; c != end; ++c)
-        EXPECT_EQ(FormatWith(c->input, options), c->expected) << c->name;
-}
 }
 
-TEST(Indentation, SwitchWithCaseLabels)
+// Each row: a name, the text, and what re-indenting it gives.
+TEST(Indentation, ReindentedUnderBraceLevelStyles)
 {
-    EXPECT_EQ(FormatWith("switch (n) {\ncase 1:\nif (a)\nb = 1;\nbreak;\n}\n", BraceLevel()),
-              "switch (n) {\ncase 1:\n    if (a)\n        b = 1;\n    break;\n}\n");
-    EXPECT_EQ(FormatWith("{\nx; switch (n) {\ncase 1:\ny;\n}\n}\n", BraceLevel()),
-              "{\n    x; switch (n) {\n    case 1:\n        y;\n    }\n}\n");
-    // Labels outside a switch and the lines after the switch closes.
-    EXPECT_EQ(FormatWith("{\nswitch (n)\n{\ndefault:\nx;\n}\ncase_count;\ndefault_x;\n}\n", BraceLevel()),
-              "{\n    switch (n)\n    {\n    default:\n        x;\n    }\n    case_count;\n    default_x;\n}\n");
-}
-
-TEST(Indentation, WhatALineOwesTheNext)
-{
-    const Case cases[] = {
+    const struct
+    {
+        const char* name;
+        std::string input, expected;
+    } cases[] = {
+        {"switch", "switch (n) {\ncase 1:\nif (a)\nb = 1;\nbreak;\n}\n",
+         "switch (n) {\ncase 1:\n    if (a)\n        b = 1;\n    break;\n}\n"},
+        {"switch after code", "{\nx; switch (n) {\ncase 1:\ny;\n}\n}\n",
+         "{\n    x; switch (n) {\n    case 1:\n        y;\n    }\n}\n"},
+        // Labels outside a switch and the lines after the switch closes.
+        {"after the switch", "{\nswitch (n)\n{\ndefault:\nx;\n}\ncase_count;\ndefault_x;\n}\n",
+         "{\n    switch (n)\n    {\n    default:\n        x;\n    }\n    case_count;\n    default_x;\n}\n"},
         {"for header", "for (i = 0; i < n; i++)\nx;\ny;\n", "for (i = 0; i < n; i++)\n    x;\ny;\n"},
         {"one-line if", "if (a) b;\nc;\n", "if (a) b;\nc;\n"},
         {"nested if", "if (a)\nif (b)\nx;\ny;\n", "if (a)\n    if (b)\n        x;\ny;\n"},
@@ -52,39 +41,12 @@ TEST(Indentation, WhatALineOwesTheNext)
         {"else", "if (a)\nx;\nelse\ny;\n", "if (a)\n    x;\nelse\n    y;\n"},
         {"keyword inside a word", "iffy(a)\nx;\n", "iffy(a)\nx;\n"},
         {"trailing comment", "x = a + /* c */\nb;\n", "x = a + /* c */\n    b;\n"},
-    };
-    ExpectAll(std::begin(cases), std::end(cases), BraceLevel());
-}
-
-TEST(Indentation, PreprocessorLines)
-{
-    FormatOptions spaced = BraceLevel();
-    spaced.OperatorSpace = 0;
-    EXPECT_EQ(FormatWith("{\n#define X a+b\n  #if Y\n        # define Z a+b\nx=1;\n}\n", spaced),
-              "{\n#define X a+b\n    #if Y\n    # define Z a+b\n    x = 1;\n}\n");
-    // A continued directive is neither re-indented nor spaced.
-    EXPECT_EQ(FormatWith("{\n#define M(a) \\\n  a+1\nx;\n}\n", spaced), "{\n#define M(a) \\\n  a+1\n    x;\n}\n");
-}
-
-TEST(Indentation, CommentsAndBlankLines)
-{
-    const Case cases[] = {
         {"block comment", "{\n/* a\n * b {\n*/\nx;\n}\n", "{\n    /* a\n    * b {\n    */\n    x;\n}\n"},
         {"comment at depth 0", "/* a\n * b\n */\n", "/* a\n* b\n*/\n"},
         {"blank line", "{\n   \n\n}\n  \n", "{\n    \n\n}\n\n"},
         {"slash star slash", "/*/ {\n*/ x;\n", "/*/ {\n*/ x;\n"},
         {"star before comment", "a = b*/* { */c;\nd;\n", "a = b*/* { */c;\nd;\n"},
         {"line comment brace", "// {\nx;\n", "// {\nx;\n"},
-    };
-    ExpectAll(std::begin(cases), std::end(cases), BraceLevel());
-    FormatOptions trimmed = BraceLevel();
-    trimmed.DeleteTrailingWhiteSpace = 1;
-    EXPECT_EQ(FormatWith("{\n   \n}\n", trimmed), "{\n\n}\n");
-}
-
-TEST(Indentation, LiteralsHideBracesAndComments)
-{
-    const Case cases[] = {
         {"brace in string", "s = \"{\";\nx;\n", "s = \"{\";\nx;\n"},
         {"comment opener in string", "s = \"/*\";\n{\nx;\n}\n", "s = \"/*\";\n{\n    x;\n}\n"},
         {"escaped quote char", "c = '\\'';\n{\nx;\n}\n", "c = '\\'';\n{\n    x;\n}\n"},
@@ -92,16 +54,29 @@ TEST(Indentation, LiteralsHideBracesAndComments)
         {"even backslashes", "s = \"a\\\\\";\n{\nx;\n}\n", "s = \"a\\\\\";\n{\n    x;\n}\n"},
         {"continued string", "s = \"a\\\n  {\";\n{\nx;\n}\n", "s = \"a\\\n  {\";\n{\n    x;\n}\n"},
         {"unterminated string", "s = \"{;\n{\nx;\n}\n", "s = \"{;\n{\n    x;\n}\n"},
+        {"unbalanced closers", "}\n}\nx;\n{\ny;\n", "}\n}\nx;\n{\ny;\n"},
+        {"several openers", "{{{\nx;\n", "{{{\n            x;\n"},
+        // A line already at its width keeps its tabs; others get spaces.
+        {"tabs at width", "{\n\tx;\n\t\ty;\n}\n", "{\n\tx;\n    y;\n}\n"},
     };
-    ExpectAll(std::begin(cases), std::end(cases), BraceLevel());
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(FormatWith(c.input, BraceLevel()), c.expected);
+    }
 }
 
-TEST(Indentation, UnbalancedBracesAndTabs)
+TEST(Indentation, PreprocessorTrimmingAndTabs)
 {
-    EXPECT_EQ(FormatWith("}\n}\nx;\n{\ny;\n", BraceLevel()), "}\n}\nx;\n{\ny;\n");
-    EXPECT_EQ(FormatWith("{{{\nx;\n", BraceLevel()), "{{{\n            x;\n");
-    // A line already at its width keeps its tabs; others get spaces.
-    EXPECT_EQ(FormatWith("{\n\tx;\n\t\ty;\n}\n", BraceLevel()), "{\n\tx;\n    y;\n}\n");
+    FormatOptions spaced = BraceLevel();
+    spaced.OperatorSpace = 0;
+    EXPECT_EQ(FormatWith("{\n#define X a+b\n  #if Y\n        # define Z a+b\nx=1;\n}\n", spaced),
+              "{\n#define X a+b\n    #if Y\n    # define Z a+b\n    x = 1;\n}\n");
+    // A continued directive is neither re-indented nor spaced.
+    EXPECT_EQ(FormatWith("{\n#define M(a) \\\n  a+1\nx;\n}\n", spaced), "{\n#define M(a) \\\n  a+1\n    x;\n}\n");
+    FormatOptions trimmed = BraceLevel();
+    trimmed.DeleteTrailingWhiteSpace = 1;
+    EXPECT_EQ(FormatWith("{\n   \n}\n", trimmed), "{\n\n}\n");
     FormatOptions tabs = BraceLevel();
     tabs.SpaceTabStyle = 1;
     tabs.IndentSize = 2;

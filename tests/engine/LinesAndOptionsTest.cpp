@@ -1,4 +1,5 @@
 #include "FormatHelper.h"
+#include "OptionValues.h"
 
 #include <gtest/gtest.h>
 
@@ -35,40 +36,18 @@ TEST(LinesAndOptions, NoChangeOptionsKeepTextApartFromLineEnds)
     EXPECT_EQ(FormatWith(text, options), "int f( int a ){\n\tif(a)  { return a+1 ; }  \n  x=y ;\t\n}\n");
 }
 
-namespace
-{
-std::vector<int> Values(const FormatOptions& o)
-{
-    return {o.TabSize, o.IndentSize, o.SpaceTabStyle, o.OpenIndentStyle, o.OpenNewLineStyle,
-            o.CloseIndentStyle, o.CloseNewLineStyle, o.ParenthesesSpace, o.OperatorSpace,
-            o.DeleteTrailingWhiteSpace, o.RecalculateIndents, o.SpellCheckComments, o.SpellCheckText};
-}
-}
-
-TEST(LinesAndOptions, ConstructorTakesEveryOption)
-{
-    const FormatOptions o{3, 5, 0, 1, 0, 0, 1, 1, 0, 1, 1, 1, 1};
-    const CCodeFormatter f("a\nb", o);
-    EXPECT_EQ(Values({f.TabSize, f.IndentSize, f.SpaceTabStyle, f.OpenIndentStyle, f.OpenNewLineStyle,
-                      f.CloseIndentStyle, f.CloseNewLineStyle, f.ParenthesesSpace, f.OperatorSpace,
-                      f.DeleteTrailingWhiteSpace, f.RecalculateIndents, f.SpellCheckComments, f.SpellCheckText}),
-              Values(o));
-    EXPECT_EQ(f.AfterDo, 0);
-    EXPECT_EQ(f.ProgressDialog, nullptr);
-    EXPECT_EQ(f.Lines.Size(), 2u);
-}
-
-// Values in the order of the nine arguments; 3 and above keep the stored
-// brace placement, and no argument reaches the sizes or indent styles.
+// Values in the order of the nine arguments, results in store order; 3 and
+// above keep the stored brace placement, and no argument reaches the sizes or
+// indent styles.
 TEST(LinesAndOptions, NineValuesReplaceOnlyTheirOptions)
 {
     const FormatOptions stored{8, 2, 1, 0, 0, 0, 1, 1, 1, 1, 0, 0, 0};
     FormatOptions reindent = stored;
     ApplySpecialFormatValues(reindent, {2, 2, 2, 3, 3, 1, 0, 0, 0});
-    EXPECT_EQ(Values(reindent), (std::vector<int>{8, 2, 2, 0, 0, 0, 1, 2, 2, 0, 1, 0, 0}));
+    EXPECT_EQ(OptionValues(reindent), (std::vector<int>{8, 2, 2, 0, 0, 0, 1, 2, 2, 0, 0, 0, 1}));
     FormatOptions all = stored;
     ApplySpecialFormatValues(all, {0, 1, 0, 2, 0, 0, 1, 1, 1});
-    EXPECT_EQ(Values(all), (std::vector<int>{8, 2, 0, 0, 2, 0, 0, 0, 1, 1, 0, 1, 1}));
+    EXPECT_EQ(OptionValues(all), (std::vector<int>{8, 2, 0, 0, 2, 0, 0, 0, 1, 1, 1, 1, 0}));
     FormatOptions high = stored;
     ApplySpecialFormatValues(high, {2, 2, 2, 7, 4, 0, 0, 0, 0});
     EXPECT_EQ(high.OpenNewLineStyle, 0);

@@ -36,16 +36,12 @@ std::vector<int> ProgressOf(const std::string& text, const FormatOptions& option
 }
 }
 
-TEST(Progress, EachPercentOnceForTwoHundredLines)
+TEST(Progress, EachPercentOnceForTwoHundredLinesAndNothingForOneOrNone)
 {
     std::vector<int> expected;
     for (int p = 1; p <= 99; ++p)
         expected.push_back(p);
     EXPECT_EQ(ProgressOf(Repeat("x;\n", 200), Reindenting()), expected);
-}
-
-TEST(Progress, NothingForEmptyOrOneLineText)
-{
     EXPECT_TRUE(ProgressOf("", Reindenting()).empty());
     EXPECT_TRUE(ProgressOf("int a;\n", Reindenting()).empty());
 }

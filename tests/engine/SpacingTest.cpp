@@ -19,57 +19,52 @@ std::string Line(const std::string& text, const FormatOptions& options)
 }
 }
 
-TEST(Spacing, OperatorsSpaced)
+// Each row: operator and parenthesis styles, one line in, the line out.
+TEST(Spacing, OperatorsAndParentheses)
 {
-    const FormatOptions options = Spacing(0, 2);
     const struct
     {
+        int operators, parentheses;
         std::string input, expected;
     } cases[] = {
-        {"a=b+c;", "a = b + c;"},
-        {"f(a,b)", "f(a , b)"},
-        {"p->x", "p -> x"},
-        {"x=1e-5+2.0E+3;", "x = 1e-5 + 2.0E+3;"},
-        {"a<<=2", "a <<= 2"},
-        {"x = -y;", "x = - y;"},
-        {"x = !ok;", "x = ! ok;"},
-        {"a+", "a+"},
-        {"a\t=b", "a\t = b"},
-        {"s = \"a+b\"+'-';", "s = \"a+b\" + '-';"},
-        {"#include <a.h>", "#include <a.h>"},
-        {"a // b+c", "a // b+c"},
-        {"a * /* c */ b", "a * /* c */ b"},
-        {"a*/*c*/b", "a*/*c*/b"},
-        {"i++;j--;", "i ++ ;j -- ;"},
-        {"a  ==   b", "a  ==   b"},
-        {"e-1", "e - 1"},
+        {0, 2, "a=b+c;", "a = b + c;"},
+        {0, 2, "f(a,b)", "f(a , b)"},
+        {0, 2, "p->x", "p -> x"},
+        {0, 2, "x=1e-5+2.0E+3;", "x = 1e-5 + 2.0E+3;"},
+        {0, 2, "a<<=2", "a <<= 2"},
+        {0, 2, "x = -y;", "x = - y;"},
+        {0, 2, "x = !ok;", "x = ! ok;"},
+        {0, 2, "a+", "a+"},
+        {0, 2, "a\t=b", "a\t = b"},
+        {0, 2, "s = \"a+b\"+'-';", "s = \"a+b\" + '-';"},
+        {0, 2, "#include <a.h>", "#include <a.h>"},
+        {0, 2, "a // b+c", "a // b+c"},
+        {0, 2, "a * /* c */ b", "a * /* c */ b"},
+        {0, 2, "a*/*c*/b", "a*/*c*/b"},
+        {0, 2, "i++;j--;", "i ++ ;j -- ;"},
+        {0, 2, "a  ==   b", "a  ==   b"},
+        {0, 2, "e-1", "e - 1"},
+        {1, 2, "x = y * 2;", "x=y*2;"},
+        {1, 2, "a  <<=  b , c", "a<<=b,c"},
+        {1, 2, "a\t+\tb", "a\t+\tb"},
+        {1, 2, "a +", "a +"},
+        {2, 0, "f(a)", "f( a )"},
+        {2, 0, "f()", "f( )"},
+        {2, 0, "g( f(a) )", "g( f( a ) )"},
+        {2, 1, "f( a )", "f(a)"},
+        {2, 1, "f(   )", "f()"},
+        {2, 1, "if ( a ) {", "if (a) {"},
+        {2, 1, "f(\ta\t)", "f(\ta\t)"},
+        {0, 0, "f(a, b);", "f( a , b );"},
+        // What follows a closed-up parenthesis is still recognised.
+        {2, 1, "if (a )/* ( x ) */", "if (a)/* ( x ) */"},
+        {2, 1, "f(a )\"(x )\"", "f(a)\"(x )\""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Line(c.input, options), c.expected) << c.input;
-}
-
-TEST(Spacing, OperatorsClosed)
-{
-    const FormatOptions options = Spacing(1, 2);
-    EXPECT_EQ(Line("x = y * 2;", options), "x=y*2;");
-    EXPECT_EQ(Line("a  <<=  b , c", options), "a<<=b,c");
-    EXPECT_EQ(Line("a\t+\tb", options), "a\t+\tb");
-    EXPECT_EQ(Line("a +", options), "a +");
-}
-
-TEST(Spacing, Parentheses)
-{
-    EXPECT_EQ(Line("f(a)", Spacing(2, 0)), "f( a )");
-    EXPECT_EQ(Line("f()", Spacing(2, 0)), "f( )");
-    EXPECT_EQ(Line("g( f(a) )", Spacing(2, 0)), "g( f( a ) )");
-    EXPECT_EQ(Line("f( a )", Spacing(2, 1)), "f(a)");
-    EXPECT_EQ(Line("f(   )", Spacing(2, 1)), "f()");
-    EXPECT_EQ(Line("if ( a ) {", Spacing(2, 1)), "if (a) {");
-    EXPECT_EQ(Line("f(\ta\t)", Spacing(2, 1)), "f(\ta\t)");
-    EXPECT_EQ(Line("f(a, b);", Spacing(0, 0)), "f( a , b );");
-    // What follows a closed-up parenthesis is still recognised.
-    EXPECT_EQ(Line("if (a )/* ( x ) */", Spacing(2, 1)), "if (a)/* ( x ) */");
-    EXPECT_EQ(Line("f(a )\"(x )\"", Spacing(2, 1)), "f(a)\"(x )\"");
+    {
+        SCOPED_TRACE(c.input);
+        EXPECT_EQ(Line(c.input, Spacing(c.operators, c.parentheses)), c.expected);
+    }
 }
 
 TEST(Spacing, LeadingOperatorsKeepTheirIndentation)

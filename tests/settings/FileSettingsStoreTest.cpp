@@ -29,14 +29,14 @@ TEST_F(FileSettingsStoreTest, MissingFileOrSectionGivesEveryDefaultAndCreatesNot
     EXPECT_NE(missing.LastError().find(path), std::string::npos);
     EXPECT_EQ(scratch.FileCount(), 0u);
 
-    ScratchFolder::Write(path, "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"TabSize\"=dword:00000008\n");
+    scratch.Write(path, "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Other]\n\"TabSize\"=dword:00000008\n");
     CFileSettingsStore other(path);
     EXPECT_FALSE(other.OpenKey());
 }
 
 TEST_F(FileSettingsStoreTest, EachMalformedValueTakesItsOwnDefault)
 {
-    ScratchFolder::Write(path, "Windows Registry Editor Version 5.00\r\n\r\n"
+    scratch.Write(path, "Windows Registry Editor Version 5.00\r\n\r\n"
                                "[hkey_local_machine\\software\\tamsel software\\QUILLET]\r\n"
                                "\"TabSize\"=\"8\"\r\n"                // a string where a number belongs
                                "\"IndentSize\"=dword:123456789\r\n"   // more than four bytes
@@ -64,7 +64,7 @@ TEST_F(FileSettingsStoreTest, SavedOptionsComeBackAndOtherTextStaysByteForByte)
 {
     const std::string before = "REGEDIT4\n\n; note\n[HKEY_CURRENT_USER\\A]\n\"Blob\"=hex:01,\\\n  02\n\n";
     const std::string after = "\n[HKEY_CURRENT_USER\\B]\r\n\"X\"=dword:00000001";
-    ScratchFolder::Write(path, before + "[HKEY_LOCAL_MACHINE\\Software\\Tamsel Software\\Quillet]\n"
+    scratch.Write(path, before + "[HKEY_LOCAL_MACHINE\\Software\\Tamsel Software\\Quillet]\n"
                                         "\"TabSize\"=dword:00000002\nodd line\n\"TabSize\"=dword:00000003\n" + after);
     FormatOptions saved;
     saved.TabSize = 9;
@@ -85,7 +85,7 @@ TEST_F(FileSettingsStoreTest, SavedOptionsComeBackAndOtherTextStaysByteForByte)
                              "OperatorSpace\"=dword:00000002", "ParenthesesSpace\"=dword:00000002",
                              "SpellCheckComments\"=dword:00000000", "SpellCheckText\"=dword:00000014"})
         expected += std::string("\"") + line + "\n";
-    EXPECT_EQ(ScratchFolder::Read(path), expected + after);
+    EXPECT_EQ(scratch.Read(path), expected + after);
 }
 
 TEST_F(FileSettingsStoreTest, OpenOrCreateAddsWhatIsMissingAndKeepsOtherWritersValues)
@@ -93,7 +93,7 @@ TEST_F(FileSettingsStoreTest, OpenOrCreateAddsWhatIsMissingAndKeepsOtherWritersV
     const std::string nested = scratch.PathOf("a/b/settings.reg");
     CFileSettingsStore first(nested);
     ASSERT_TRUE(first.OpenOrCreateKey());
-    EXPECT_EQ(ScratchFolder::Read(nested), "Windows Registry Editor Version 5.00\r\n\r\n"
+    EXPECT_EQ(scratch.Read(nested), "Windows Registry Editor Version 5.00\r\n\r\n"
                                            "[HKEY_LOCAL_MACHINE\\Software\\Tamsel Software\\Quillet]\r\n");
     CFileSettingsStore second(nested);
     ASSERT_TRUE(second.OpenKey());
@@ -104,32 +104,32 @@ TEST_F(FileSettingsStoreTest, OpenOrCreateAddsWhatIsMissingAndKeepsOtherWritersV
     EXPECT_EQ(reader.ReadNumber(SettingNames::IndentSize, 4), 8);
     EXPECT_EQ(reader.ReadNumber(SettingNames::TabSize, 4), 2);
 
-    ScratchFolder::Write(path, "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]");
+    scratch.Write(path, "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]");
     CFileSettingsStore store(path);
     ASSERT_TRUE(store.OpenOrCreateKey());
-    EXPECT_EQ(ScratchFolder::Read(path), "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\n" + Head.substr(10));
+    EXPECT_EQ(scratch.Read(path), "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\n" + Head.substr(10));
 }
 
 TEST_F(FileSettingsStoreTest, AFileThatCannotBeReadOrWrittenIsLeftAlone)
 {
     const std::string original = Head + "\"TabSize\"=dword:00000002\n";
-    ScratchFolder::Write(path, original);
+    scratch.Write(path, original);
     CFileSettingsStore store(path);
     ASSERT_TRUE(store.OpenKey());
     std::filesystem::permissions(path, std::filesystem::perms::all, std::filesystem::perm_options::remove);
     std::filesystem::permissions(path, std::filesystem::perms::owner_read, std::filesystem::perm_options::add);
     EXPECT_FALSE(store.WriteNumber(SettingNames::TabSize, 7));
     EXPECT_NE(store.LastError().find(path), std::string::npos);
-    EXPECT_EQ(ScratchFolder::Read(path), original);
+    EXPECT_EQ(scratch.Read(path), original);
     EXPECT_EQ(scratch.FileCount(), 1u) << "no temporary file may be left behind";
 
     // regedit's own Unicode export: reading it as bytes would ruin it.
     const std::string utf16("\xFF\xFEW\0i\0n\0\r\0\n\0", 12);
     const std::string unicodePath = scratch.PathOf("unicode.reg");
-    ScratchFolder::Write(unicodePath, utf16);
+    scratch.Write(unicodePath, utf16);
     CFileSettingsStore unicode(unicodePath);
     EXPECT_FALSE(SaveFormatOptions(unicode, FormatOptions()));
-    EXPECT_EQ(ScratchFolder::Read(unicodePath), utf16);
+    EXPECT_EQ(scratch.Read(unicodePath), utf16);
 
     CFileSettingsStore closed(scratch.PathOf("never.reg"));
     EXPECT_FALSE(closed.WriteNumber(SettingNames::TabSize, 1)) << "no write without an open key";

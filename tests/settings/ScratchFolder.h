@@ -1,12 +1,15 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
 
-// A fresh folder per test, removed with everything in it afterwards.
+// A fresh folder per test, removed with everything in it (read-only files
+// included) afterwards.
 class ScratchFolder
 {
 public:
@@ -22,14 +25,24 @@ public:
                                          std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(m_path, ignored);
     }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
 
+    // A name is taken inside the folder; a full path stays as it is.
     std::string PathOf(const std::string& name) const { return (m_path / name).string(); }
     size_t FileCount() const { return std::distance(std::filesystem::directory_iterator(m_path), {}); }
 
-    static void Write(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-    static std::string Read(const std::string& path)
+    // Both return or take the bytes of a file named as PathOf takes names.
+    std::string Write(const std::string& name, const std::string& bytes) const
     {
-        std::ifstream file(path, std::ios::binary);
+        const std::string path = PathOf(name);
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
+        EXPECT_TRUE((file << bytes).good()) << path;
+        return path;
+    }
+    std::string Read(const std::string& name) const
+    {
+        std::ifstream file(PathOf(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(file), {});
     }
 
