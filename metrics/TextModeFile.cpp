@@ -1,5 +1,7 @@
 #include "TextModeFile.h"
 
+#include "LineEndStyle.h"
+
 std::string CTextModeFile::FromFileBytes(const std::string& bytes)
 {
     std::string text;
@@ -19,22 +21,11 @@ bool CTextModeFile::WritesCrLf(const std::string& originalBytes)
     (void)originalBytes;
     return true;
 #else
-    const std::size_t lineFeed = originalBytes.find('\n');
-    return lineFeed != std::string::npos && lineFeed > 0 && originalBytes[lineFeed - 1] == '\r';
+    return FirstLineEndsInCrLf(originalBytes);
 #endif
 }
 
 std::string CTextModeFile::ToFileBytes(const std::string& text, bool crLf)
 {
-    if (!crLf)
-        return text;
-    std::string bytes;
-    bytes.reserve(text.size() + text.size() / 16);
-    for (const char c : text)
-    {
-        if (c == '\n')
-            bytes += '\r';
-        bytes += c;
-    }
-    return bytes;
+    return crLf ? ToCrLfLineEnds(text) : text;
 }
