@@ -75,9 +75,8 @@ TEST(MetricsCommand, CsvAndJsonCarryRawCounts)
     const Result csv = Cli({"metrics", ExampleFolder + "/example.dsw", "--format", "csv"});
     ASSERT_EQ(0, csv.status) << csv.err;
     std::istringstream lines(csv.out);
-    std::string line;
     std::vector<std::string> rows;
-    while (std::getline(lines, line))
+    for (std::string line; std::getline(lines, line);)
         rows.push_back(line);
     ASSERT_EQ(20u, rows.size());
     EXPECT_EQ("kind,project,name,lines,comments", rows[0]);
@@ -116,15 +115,16 @@ TEST_F(ExampleCopy, UnreadableProjectFileFailsNamingIt)
 
 TEST(MetricsCommand, UsageErrors)
 {
+    const std::string ws = ExampleFolder + "/example.dsw";
     EXPECT_EQ(2, Cli({"metrics"}).status);
-    EXPECT_EQ(2, Cli({"metrics", ExampleFolder + "/example.dsw", "--format", "xml"}).status);
-    EXPECT_EQ(2, Cli({"metrics", ExampleFolder + "/example.dsw", "--format"}).status);
+    EXPECT_EQ(2, Cli({"metrics", ws, "--format", "xml"}).status);
+    EXPECT_EQ(2, Cli({"metrics", ws, "--format"}).status);
     EXPECT_EQ(2, Cli({"metrics", "a.dsw", "b.dsw"}).status);
     EXPECT_EQ(0, Cli({"metrics", "--help"}).status);
-    EXPECT_EQ(2, Cli({"batch", ExampleFolder + "/example.dsw"}).status);
-    EXPECT_EQ(2, Cli({"batch", ExampleFolder + "/example.dsw", "--command", "shuffle"}).status);
-    EXPECT_EQ(2, Cli({"batch", ExampleFolder + "/example.dsw", "--command", "reindent", "--project", "nope"}).status);
-    EXPECT_EQ(2, Cli({"batch", ExampleFolder + "/example.dsw", "--command", "reindent", "--file", "nope.c"}).status);
+    EXPECT_EQ(2, Cli({"batch", ws}).status);
+    EXPECT_EQ(2, Cli({"batch", ws, "--command", "shuffle"}).status);
+    EXPECT_EQ(2, Cli({"batch", ws, "--command", "reindent", "--project", "nope"}).status);
+    EXPECT_EQ(2, Cli({"batch", ws, "--command", "reindent", "--file", "nope.c"}).status);
     EXPECT_EQ(0, Cli({"batch", "--help"}).status);
 }
 
@@ -159,10 +159,7 @@ TEST_F(ExampleCopy, BatchRewritesTheChosenFilesKeepingCrLf)
 TEST_F(ExampleCopy, WriteFailureIsReportedAndTheRunGoesOn)
 {
     const std::string inl = folder.Read("ws/shared/mathutil.inl");
-    std::filesystem::permissions(folder.Path("ws/shared/mathutil.inl"),
-                                 std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
-                                     std::filesystem::perms::others_write,
-                                 std::filesystem::perm_options::remove);
+    folder.MakeReadOnly("ws/shared/mathutil.inl");
     const Result result = Cli({"batch", workspace, "--command", "reindent"});
     EXPECT_EQ(2, result.status);
     EXPECT_NE(std::string::npos, result.err.find("quillet-cli: shared\\mathutil.inl: cannot be written: read-only"))

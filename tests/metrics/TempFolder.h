@@ -5,8 +5,14 @@
 #include <random>
 #include <string>
 
+#ifdef _WIN32
+constexpr bool WindowsHost = true;
+#else
+constexpr bool WindowsHost = false;
+#endif
+
 // A fresh folder under the system's temporary folder, removed with
-// everything in it when the test ends.
+// everything in it (read-only files too) when the test ends.
 class TempFolder
 {
 public:
@@ -30,6 +36,8 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
+    static std::string Separator() { return WindowsHost ? "\\" : "/"; }
+
     // The folder with a trailing separator, as project directories end.
     std::string Directory() const { return m_path.string() + Separator(); }
 
@@ -40,8 +48,7 @@ public:
     {
         const std::filesystem::path path = m_path / relative;
         std::filesystem::create_directories(path.parent_path());
-        std::ofstream file(path, std::ios::binary);
-        file << bytes;
+        std::ofstream(path, std::ios::binary) << bytes;
         return path.string();
     }
 
@@ -51,13 +58,11 @@ public:
         return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     }
 
-    static std::string Separator()
+    void MakeReadOnly(const std::string& relative) const
     {
-#ifdef _WIN32
-        return "\\";
-#else
-        return "/";
-#endif
+        using std::filesystem::perms;
+        std::filesystem::permissions(m_path / relative, perms::owner_write | perms::group_write | perms::others_write,
+                                     std::filesystem::perm_options::remove);
     }
 
 private:
