@@ -1,264 +1,24 @@
 #include "BatchCommand.h"
 
 #include "BatchFormatter.h"
+#include "BatchHelp.h"
+#include "BatchRequest.h"
+#include "BatchSelection.h"
 #include "CliCommand.h"
 #include "CliFormatSettings.h"
-#include "CodeFormatter.h"
+#include "ConsoleBatchProgress.h"
 #include "FormatCommandSets.h"
 #include "FormatRequest.h"
 #include "FormattableExtensions.h"
 #include "LineCounter.h"
 #include "MetricsList.h"
-#include "PathParts.h"
 #include "ProjectReader.h"
+#include "SourceTextFormatter.h"
 
-#include <cctype>
-#include <cstdio>
-#include <exception>
-#include <iostream>
 #include <ostream>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace
 {
-
-struct BatchRequest
-{
-    bool help = false;
-    std::string workspace;
-    std::string command;
-    bool hasSettingsPath = false;
-    std::string settingsPath;
-    std::vector<std::string> projects;
-    std::vector<std::string> files;
-    bool check = false;
-};
-
-void WriteHelp(std::ostream& out)
-{
-    out << "Usage: " << kCliName << " batch WORKSPACE.dsw --command NAME [--project NAME]... [--file NAME]...\n"
-        << "                   [--check] [--settings FILE]\n"
-        << "\n"
-        << "Reformats in place the C and C++ sources (.cpp, .inl, .c, .h) of the workspace's\n"
-        << "projects: all of them, or the projects and files named. A project is named as\n"
-        << "the workspace writes it, by its file name, or by that name without extension;\n"
-        << "a file as its project writes it or by its file name. Names ignore case.\n"
-        << "  --command NAME   " << FormatCommandSetList() << "\n"
-        << "  --check          write nothing; list the files that would change\n"
-        << "  --settings FILE  stored options to start from (REGEDIT4 text)\n"
-        << "Files that cannot be written are reported and the run goes on.\n"
-        << "Exit status: 0 success, 1 changes found by --check, 2 usage error or a failed file.\n";
-}
-
-bool ParseBatchRequest(const std::vector<std::string>& args, BatchRequest& request, std::string& error)
-{
-    for (std::size_t i = 0; i < args.size(); ++i)
-    {
-        const std::string& arg = args[i];
-        auto value = [&](std::string& target) {
-            if (i + 1 >= args.size())
-            {
-                error = arg + " needs a value";
-                return false;
-            }
-            target = args[++i];
-            return true;
-        };
-        std::string text;
-        if (arg == "--help" || arg == "-h")
-            request.help = true;
-        else if (arg == "--check")
-            request.check = true;
-        else if (arg == "--command")
-        {
-            if (!value(request.command))
-                return false;
-        }
-        else if (arg == "--settings")
-        {
-            if (!value(request.settingsPath))
-                return false;
-            request.hasSettingsPath = true;
-        }
-        else if (arg == "--project" || arg == "--file")
-        {
-            if (!value(text))
-                return false;
-            (arg == "--project" ? request.projects : request.files).push_back(text);
-        }
-        else if (arg.size() > 1 && arg[0] == '-')
-        {
-            error = "unknown option '" + arg + "'";
-            return false;
-        }
-        else if (request.workspace.empty())
-            request.workspace = arg;
-        else
-        {
-            error = "only one workspace, not also '" + arg + "'";
-            return false;
-        }
-    }
-    if (request.help)
-        return true;
-    if (request.workspace.empty())
-        error = "no workspace file given";
-    else if (request.command.empty())
-        error = "no --command given (" + FormatCommandSetList() + ")";
-    else if (!FindFormatCommandSet(request.command))
-        error = "unknown command '" + request.command + "' (" + FormatCommandSetList() + ")";
-    return error.empty();
-}
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-    {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
-
-std::string WithoutExtension(const std::string& name)
-{
-    const std::size_t dot = name.rfind('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
-}
-
-bool ProjectMatches(const std::string& rowName, const std::string& wanted)
-{
-    const std::string fileName = FileNamePart(rowName);
-    return EqualIgnoringCase(rowName, wanted) || EqualIgnoringCase(fileName, wanted) ||
-           EqualIgnoringCase(WithoutExtension(fileName), wanted);
-}
-
-bool FileMatches(const std::string& rowName, const std::string& wanted)
-{
-    return EqualIgnoringCase(rowName, wanted) || EqualIgnoringCase(FileNamePart(rowName), wanted);
-}
-
-// Selects what the request names, everything when it names nothing. Fails
-// naming the first project or file that matches no item.
-bool SelectRequested(const BatchRequest& request, CMetricsList& list, std::string& error)
-{
-    if (request.projects.empty() && request.files.empty())
-    {
-        list.SelectAll();
-        return true;
-    }
-    for (const std::string& wanted : request.projects)
-    {
-        bool found = false;
-        for (std::size_t p = 0; p < list.ProjectCount(); ++p)
-        {
-            if (ProjectMatches(list.ProjectText(p, IMetricsTree::NameColumn), wanted))
-            {
-                list.SelectProject(p);
-                found = true;
-            }
-        }
-        if (!found)
-        {
-            error = "no project '" + wanted + "' in the workspace";
-            return false;
-        }
-    }
-    for (const std::string& wanted : request.files)
-    {
-        bool found = false;
-        for (std::size_t p = 0; p < list.ProjectCount(); ++p)
-        {
-            for (std::size_t f = 0; f < list.FileCount(p); ++f)
-            {
-                if (FileMatches(list.FileText(p, f, IMetricsTree::NameColumn), wanted))
-                {
-                    list.SelectFile(p, f);
-                    found = true;
-                }
-            }
-        }
-        if (!found)
-        {
-            error = "no source file '" + wanted + "' in the workspace";
-            return false;
-        }
-    }
-    return true;
-}
-
-bool IsTerminal(const std::ostream& stream)
-{
-    if (&stream != &std::cerr)
-        return false;
-#ifdef _WIN32
-    return _isatty(_fileno(stderr)) != 0;
-#else
-    return isatty(STDERR_FILENO) != 0;
-#endif
-}
-
-// The progress dialog of the command line: one line per file, or on a
-// terminal one line redrawn with a bar and the engine's percentage.
-class CConsoleBatchProgress : public IBatchProgress
-{
-public:
-    explicit CConsoleBatchProgress(std::ostream& err) : m_err(err), m_bar(IsTerminal(err)) {}
-    ~CConsoleBatchProgress() override
-    {
-        if (m_bar && m_drawn)
-            m_err << "\n";
-    }
-
-    void SetStatus(const std::string& text) override
-    {
-        if (text.compare(0, 17, "Formatting file: ") != 0)
-            return;
-        ++m_done;
-        m_file = text.substr(17);
-        if (m_bar)
-            Draw(0);
-        else
-            m_err << kCliName << ": [" << m_done << "/" << m_total << "] " << text << "\n";
-    }
-
-    bool IsCancelled() const override { return false; }
-
-    // The number of files that will be formatted, for "[n/total]".
-    void SetTotal(std::size_t total) { m_total = total; }
-
-    void OnProgress(int percent) override
-    {
-        if (m_bar)
-            Draw(percent);
-    }
-
-private:
-    void Draw(int percent)
-    {
-        const int width = 30;
-        const std::size_t filled = m_total == 0 ? 0 : (width * (m_done - 1) + width * percent / 100) / m_total;
-        char counts[64];
-        std::snprintf(counts, sizeof counts, "] %zu/%zu ", m_done, m_total);
-        m_err << "\r[" << std::string(filled, '#') << std::string(width - filled, '.') << counts
-              << m_file.substr(0, 40) << "\x1b[K" << std::flush;
-        m_drawn = true;
-    }
-
-    std::ostream& m_err;
-    std::size_t m_total = 0;
-    bool m_bar;
-    bool m_drawn = false;
-    std::size_t m_done = 0;
-    std::string m_file;
-};
 
 // The command line asks nothing: the failure is reported from the run's
 // results and the run goes on.
@@ -275,20 +35,13 @@ std::string WriteFailureCause(const std::string& cause)
     return cause.compare(0, 6, "cannot") == 0 ? cause : "cannot be written: " + cause;
 }
 
-std::string FormatWithEngine(const std::string& text, const FormatOptions& options, IProgressSink& progress)
+// The batch reads an empty result as a failure and keeps the file; it
+// refuses a NUL byte itself and reports its own cause.
+std::string FormatForBatch(const std::string& text, const FormatOptions& options, IProgressSink& progress)
 {
-    if (text.empty())
-        return std::string();
-    try
-    {
-        CCodeFormatter formatter(text, options);
-        formatter.SetProgressDialog(&progress);
-        return formatter.Format() ? formatter.GetResult() : std::string();
-    }
-    catch (const std::exception&)
-    {
-        return std::string();
-    }
+    std::string result;
+    std::string cause;
+    return FormatSourceText(text, options, result, cause, &progress) ? result : std::string();
 }
 
 } // namespace
@@ -321,7 +74,7 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
     }
     if (request.help)
     {
-        WriteHelp(io.out);
+        WriteBatchHelp(io.out);
         return kExitOk;
     }
 
@@ -362,7 +115,7 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
         CConsoleBatchProgress progress(io.err);
         CBatchFormatter formatter(
             list, settings,
-            [&options](const std::string& text, IProgressSink& sink) { return FormatWithEngine(text, options, sink); },
+            [&options](const std::string& text, IProgressSink& sink) { return FormatForBatch(text, options, sink); },
             progress, answers);
         for (auto item = CBatchFormatter::NextTargetItem(list, std::nullopt); item;
              item = CBatchFormatter::NextTargetItem(list, item))

@@ -1,5 +1,7 @@
 #include "CliCommandTable.h"
 
+#include "NamedEntries.h"
+
 #define QUILLET_CLI_COMMAND(name, function, summary) int function(const std::vector<std::string>& args, CliStreams& io);
 #include "CliCommandList.h"
 #undef QUILLET_CLI_COMMAND
@@ -16,10 +18,5 @@ const std::vector<CliCommand>& CliCommands()
 
 const CliCommand* FindCliCommand(const std::string& name)
 {
-    for (const CliCommand& command : CliCommands())
-    {
-        if (name == command.name)
-            return &command;
-    }
-    return nullptr;
+    return FindNamedEntry(CliCommands(), name);
 }

@@ -1,5 +1,7 @@
 #include "FormatCommandSets.h"
 
+#include "NamedEntries.h"
+
 namespace
 {
 
@@ -22,22 +24,10 @@ const FormatCommandSet kCommandSets[] = {
 
 const FormatCommandSet* FindFormatCommandSet(const std::string& name)
 {
-    for (const FormatCommandSet& set : kCommandSets)
-    {
-        if (name == set.name)
-            return &set;
-    }
-    return nullptr;
+    return FindNamedEntry(kCommandSets, name);
 }
 
 std::string FormatCommandSetList()
 {
-    std::string list;
-    for (const FormatCommandSet& set : kCommandSets)
-    {
-        if (!list.empty())
-            list += ", ";
-        list += set.name;
-    }
-    return list;
+    return NamedEntryList(kCommandSets);
 }

@@ -1,5 +1,6 @@
 #include "FormatOptionNames.h"
 
+#include "NamedEntries.h"
 #include "SettingNames.h"
 
 namespace
@@ -28,22 +29,10 @@ const FormatOptionName kOptionNames[] = {
 
 const FormatOptionName* FindFormatOptionName(const std::string& name)
 {
-    for (const FormatOptionName& option : kOptionNames)
-    {
-        if (name == option.name)
-            return &option;
-    }
-    return nullptr;
+    return FindNamedEntry(kOptionNames, name);
 }
 
 std::string FormatOptionNameList()
 {
-    std::string list;
-    for (const FormatOptionName& option : kOptionNames)
-    {
-        if (!list.empty())
-            list += ", ";
-        list += option.name;
-    }
-    return list;
+    return NamedEntryList(kOptionNames);
 }

@@ -5,7 +5,7 @@
 #include <exception>
 
 bool FormatSourceText(const std::string& text, const FormatOptions& options, std::string& result,
-                      std::string& cause)
+                      std::string& cause, IProgressSink* progress)
 {
     result.clear();
     if (text.find('\0') != std::string::npos)
@@ -18,6 +18,7 @@ bool FormatSourceText(const std::string& text, const FormatOptions& options, std
     try
     {
         CCodeFormatter formatter(text, options);
+        formatter.SetProgressDialog(progress);
         if (!formatter.Format())
         {
             cause = "formatting failed";

@@ -1,5 +1,19 @@
 #include "FileNameCase.h"
 
+#include <cctype>
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+    {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
 #ifdef _WIN32
 
 std::string ResolveFileNameCase(const std::string& nativePath)
@@ -9,7 +23,6 @@ std::string ResolveFileNameCase(const std::string& nativePath)
 
 #else
 
-#include <cctype>
 #include <dirent.h>
 #include <memory>
 #include <sys/stat.h>
@@ -26,17 +39,6 @@ bool Exists(const std::string& path)
 {
     struct stat info {};
     return stat(path.c_str(), &info) == 0;
-}
-
-bool EqualIgnoringCase(const std::string& a, const char* b)
-{
-    std::size_t i = 0;
-    for (; i < a.size() && b[i] != '\0'; ++i)
-    {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return i == a.size() && b[i] == '\0';
 }
 
 // The entry of folder whose name equals name ignoring case, or name itself.

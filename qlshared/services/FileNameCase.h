@@ -8,3 +8,7 @@
 // first match wins. On Windows, and when nothing matches, the path comes back
 // unchanged.
 std::string ResolveFileNameCase(const std::string& nativePath);
+
+// Whether two names are the same but for letter case, as Windows compares
+// file names.
+bool EqualIgnoringCase(const std::string& a, const std::string& b);
