@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what the build and the tests need on Debian 12, once.
+# Installs what the build and the tests need on Debian 12, once. Wine comes
+# with its recommended packages (its fonts among them): dialog layout under
+# Wine depends on them.
 set -euo pipefail
 
-packages=(cmake g++ make g++-mingw-w64-i686 mingw-w64-tools wine wine32:i386 googletest xvfb imagemagick xauth)
+packages=(cmake g++ make g++-mingw-w64-i686 mingw-w64-tools wine wine32:i386 fonts-wine googletest xvfb imagemagick xauth)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -17,4 +19,4 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
