@@ -57,12 +57,9 @@ void CPropertyPageWhiteSpace::OnOperatorNoSpace()
     if (!IsChecked(IDC_OPERATOR_NO_SPACE))
         return;
     if (IsChecked(IDC_PARENS_SPACE)) {
-        RouteMessage("It is illegal to set the operator to no-space while "
-                     "parentheses are set to space.  If you really want to " + kTail,
-                     kCaption, MB_OK | MB_ICONSTOP);
-        SetChecked(IDC_OPERATOR_SPACE, true);
-        Focus(IDC_OPERATOR_SPACE);
-        SetChecked(IDC_OPERATOR_NO_SPACE, false);
+        RefuseNoSpace("It is illegal to set the operator to no-space while "
+                      "parentheses are set to space.  If you really want to ",
+                      IDC_OPERATOR_NO_SPACE, IDC_OPERATOR_SPACE);
         return;
     }
     SetModified();
@@ -73,18 +70,9 @@ void CPropertyPageWhiteSpace::OnOperatorSpace()
     if (!IsChecked(IDC_OPERATOR_SPACE))
         return;
     if (IsChecked(IDC_PARENS_NO_SPACE)) {
-        int answer = RouteMessage("It is illegal to set the operator to space while "
-                                  "parentheses are set to no-space.  If you really want to " + kTail + kBothToSpace,
-                                  kCaption, MB_YESNO | MB_ICONQUESTION);
-        if (answer == IDYES) {
-            SetChecked(IDC_PARENS_SPACE, true);
-            SetChecked(IDC_PARENS_NO_SPACE, false);
-            SetModified();
-        } else {
-            SetChecked(IDC_OPERATOR_SPACE, false);
-            SetChecked(IDC_OPERATOR_NO_SPACE, true);
-            Focus(IDC_OPERATOR_NO_SPACE);
-        }
+        OfferBothToSpace("It is illegal to set the operator to space while "
+                         "parentheses are set to no-space.  If you really want to ",
+                         IDC_OPERATOR_SPACE, IDC_OPERATOR_NO_SPACE, IDC_PARENS_SPACE, IDC_PARENS_NO_SPACE);
         return;
     }
     SetModified();
@@ -95,12 +83,9 @@ void CPropertyPageWhiteSpace::OnParenthesesNoSpace()
     if (!IsChecked(IDC_PARENS_NO_SPACE))
         return;
     if (IsChecked(IDC_OPERATOR_SPACE)) {
-        RouteMessage("It is illegal to set the parentheses to no-space while "
-                     "operators are set to space.  If you really want to " + kTail,
-                     kCaption, MB_OK | MB_ICONSTOP);
-        SetChecked(IDC_PARENS_SPACE, true);
-        Focus(IDC_PARENS_SPACE);
-        SetChecked(IDC_PARENS_NO_SPACE, false);
+        RefuseNoSpace("It is illegal to set the parentheses to no-space while "
+                      "operators are set to space.  If you really want to ",
+                      IDC_PARENS_NO_SPACE, IDC_PARENS_SPACE);
         return;
     }
     SetModified();
@@ -111,21 +96,39 @@ void CPropertyPageWhiteSpace::OnParenthesesSpace()
     if (!IsChecked(IDC_PARENS_SPACE))
         return;
     if (IsChecked(IDC_OPERATOR_NO_SPACE)) {
-        int answer = RouteMessage("It is illegal to set the parentheses to space while "
-                                  "operators are set to no-space.  If you really want to " + kTail + kBothToSpace,
-                                  kCaption, MB_YESNO | MB_ICONQUESTION);
-        if (answer == IDYES) {
-            SetChecked(IDC_OPERATOR_SPACE, true);
-            SetChecked(IDC_OPERATOR_NO_SPACE, false);
-            SetModified();
-        } else {
-            SetChecked(IDC_PARENS_SPACE, false);
-            SetChecked(IDC_PARENS_NO_SPACE, true);
-            Focus(IDC_PARENS_NO_SPACE);
-        }
+        OfferBothToSpace("It is illegal to set the parentheses to space while "
+                         "operators are set to no-space.  If you really want to ",
+                         IDC_PARENS_SPACE, IDC_PARENS_NO_SPACE, IDC_OPERATOR_SPACE, IDC_OPERATOR_NO_SPACE);
         return;
     }
     SetModified();
+}
+
+// A no-space click against a group set to space: explained, and the group
+// goes back to space.
+void CPropertyPageWhiteSpace::RefuseNoSpace(const std::string& reason, int clicked, int space)
+{
+    RouteMessage(reason + kTail, kCaption, MB_OK | MB_ICONSTOP);
+    SetChecked(space, true);
+    Focus(space);
+    SetChecked(clicked, false);
+}
+
+// A space click against a group set to no-space: Yes sets the other group to
+// space too; No falls back to no-space for the clicked group.
+void CPropertyPageWhiteSpace::OfferBothToSpace(const std::string& reason, int clicked, int clickedNoSpace,
+                                               int otherSpace, int otherNoSpace)
+{
+    const int answer = RouteMessage(reason + kTail + kBothToSpace, kCaption, MB_YESNO | MB_ICONQUESTION);
+    if (answer == IDYES) {
+        SetChecked(otherSpace, true);
+        SetChecked(otherNoSpace, false);
+        SetModified();
+    } else {
+        SetChecked(clicked, false);
+        SetChecked(clickedNoSpace, true);
+        Focus(clickedNoSpace);
+    }
 }
 
 bool CPropertyPageWhiteSpace::IsChecked(int id) const
