@@ -45,3 +45,15 @@ function(quillet_add_test)
     set_tests_properties(${T_NAME} PROPERTIES FIXTURES_REQUIRED wine)
   endif()
 endfunction()
+
+# Adds every folder below the current one that has a CMakeLists.txt: each test
+# and benchmark folder registers itself.
+function(quillet_add_subfolders)
+  file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  list(SORT children)
+  foreach(child ${children})
+    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
