@@ -70,6 +70,7 @@ void WriteFormatHelp(std::ostream& out)
            "  --           every argument after it is a FILE\n"
            "  --help       show this text\n"
            "\n"
+           "Closing up operators keeps one space where two tokens would fuse (- -m, / *p).\n"
            "A text holding a NUL byte is never formatted. Errors are reported on standard\n"
            "error as 'quillet-cli: FILE: cause' and the other files are still done.\n"
            "\n"

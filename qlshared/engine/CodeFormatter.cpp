@@ -718,7 +718,9 @@ void CCodeFormatter::SpaceOperator(CWorkingLine& line, std::size_t& pos)
             std::size_t start = pos - 1;
             while (start > 0 && line[start - 1] == ' ')
                 --start;
-            const std::size_t run = pos - start;
+            // One space stays where the bytes either side would fuse.
+            const bool keepOne = start > 0 && WouldFuse(line[start - 1], line[pos]);
+            const std::size_t run = pos - start - (keepOne ? 1 : 0);
             line.EraseBlanks(start, run);
             end -= run;
             pos -= run;
@@ -741,7 +743,8 @@ void CCodeFormatter::SpaceOperator(CWorkingLine& line, std::size_t& pos)
             std::size_t stop = after;
             while (stop < line.size() && line[stop] == ' ')
                 ++stop;
-            line.EraseBlanks(after, stop - after);
+            const bool keepOne = stop < line.size() && WouldFuse(line[after - 1], line[stop]);
+            line.EraseBlanks(after, stop - after - (keepOne ? 1 : 0));
         }
     }
     pos = end;

@@ -29,3 +29,15 @@ const OperatorCandidates& OperatorsBeginningWith(unsigned char byte)
     static const std::array<OperatorCandidates, 256> candidates = MakeCandidates();
     return candidates[byte];
 }
+
+bool WouldFuse(char before, char after)
+{
+    if ((before == '/' && (after == '/' || after == '*')) || (before == '*' && after == '/'))
+        return true;
+    for (const std::string_view op : OperatorTable)
+    {
+        if (op.size() == 2 && op[0] == before && op[1] == after)
+            return true;
+    }
+    return false;
+}

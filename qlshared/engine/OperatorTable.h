@@ -21,3 +21,8 @@ inline bool CanBeginOperator(unsigned char byte)
 {
     return OperatorsBeginningWith(byte).count != 0;
 }
+
+// True when the two bytes, once side by side, would read as one token: a
+// two-byte operator of the table or a comment delimiter. Closing up the
+// spaces between them would change what the code means.
+bool WouldFuse(char before, char after);

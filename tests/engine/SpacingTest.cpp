@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <set>
+#include <vector>
+
 namespace
 {
 FormatOptions Spacing(int operators, int parentheses)
@@ -94,4 +98,106 @@ TEST(Spacing, OperatorMatching)
     CCodeFormatter closed("", Spacing(1, 2));
     EXPECT_EQ(closed.MatchOperator(std::string("=="), 0, before, after), "==");
     EXPECT_FALSE(before || after);
+}
+
+// Closing up the gap around an operator must not make two tokens read as one:
+// where the bytes either side of the gap would fuse, one space stays.
+TEST(Spacing, ClosingUpNeverFusesTokens)
+{
+    const struct
+    {
+        std::string input, expected;
+    } cases[] = {
+        {"n = - -m;", "n=- -m;"},
+        {"n = -   -m;", "n=- -m;"},
+        {"n = + +m;", "n=+ +m;"},
+        {"q = m & &n;", "q=m& &n;"},
+        {"q = m &   &n;", "q=m& &n;"},
+        {"x = a / /* why */ b;", "x=a/ /* why */ b;"},
+        {"x = a /   /* why */ b;", "x=a/ /* why */ b;"},
+        {"r = t / *p;", "r=t/ *p;"},
+        {"r = t /  *p;", "r=t/ *p;"},
+        {"std::vector<std::vector<int> > v;", "std::vector<std::vector<int> >v;"},
+        {"virtual int RefQualifiedConstRef() const& = 0;", "virtual int RefQualifiedConstRef() const& =0;"},
+        {"virtual int f() const &  = 0;", "virtual int f() const& =0;"},
+        {"a = b < <c;", "a=b< <c;"},
+        {"p = q - >r;", "p=q- >r;"},
+        {"t = a | |b;", "t=a| |b;"},
+        {"c = a ! =b;", "c=a! =b;"},
+        // Nothing else changes.
+        {"x = -1;", "x=-1;"},
+        {"y = a & *p;", "y=a&*p;"},
+        {"z = a * -b;", "z=a*-b;"},
+        {"w = - m;", "w=-m;"},
+        // A tab is never part of the gap.
+        {"n = -\t-m;", "n=-\t-m;"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.input);
+        EXPECT_EQ(Line(c.input, Spacing(1, 2)), c.expected);
+    }
+}
+
+TEST(Spacing, ClosingUpKeepsLeadingIndentation)
+{
+    EXPECT_EQ(Line("    - -m;", Spacing(1, 2)), "    - -m;");
+    EXPECT_EQ(Line("  &  &n", Spacing(1, 2)), "  & &n");
+    EXPECT_EQ(Line("\t/ *p", Spacing(1, 2)), "\t/ *p");
+}
+
+namespace
+{
+bool IsOneToken(char first, char second)
+{
+    static const std::set<std::string> tokens = {"^=", "&=", "|=", "<<", ">>", "+=", "<=", ">=", "&&", "||", "++",
+                                                 "--", "!=", "==", "-=", "*=", "/=", "%=", "->", "//", "/*", "*/"};
+    return tokens.count(std::string{first, second}) != 0;
+}
+
+// The bytes of the output, each with the index it had in the input: the
+// no-space rule only ever removes spaces, so the output lines up with the
+// input by skipping them.
+std::vector<std::size_t> InputIndexes(const std::string& input, const std::string& output)
+{
+    std::vector<std::size_t> indexes;
+    std::size_t i = 0;
+    for (const char c : output)
+    {
+        while (i < input.size() && input[i] != c && input[i] == ' ')
+            ++i;
+        if (i == input.size() || input[i] != c)
+            return {};
+        indexes.push_back(i++);
+    }
+    return indexes;
+}
+}
+
+// Random code: no two bytes that had a space between them in the input stand
+// side by side as one token in the output.
+TEST(Spacing, ClosingUpNeverFusesRandomCode)
+{
+    const char* const pieces[] = {"a", "b1", "-", "+", "*", "/", "&", "|", "<", ">", "=", "!", "%", "^",
+                                  " ", "  ", "\t", "(", ")", ";", ",", "->", "//", "/*", "*/", "\"", "'", "x "};
+    std::mt19937 random(13);
+    FormatOptions options = Spacing(1, 2);
+    for (int round = 0; round < 3000; ++round)
+    {
+        std::string input;
+        const int count = 1 + static_cast<int>(random() % 24);
+        for (int i = 0; i < count; ++i)
+            input += pieces[random() % (sizeof pieces / sizeof pieces[0])];
+        std::string output = FormatWith(input + "\n", options);
+        ASSERT_FALSE(output.empty()) << input;
+        output.pop_back();
+        const std::vector<std::size_t> at = InputIndexes(input, output);
+        ASSERT_EQ(at.size(), output.size()) << "'" << input << "' -> '" << output << "'";
+        for (std::size_t j = 0; j + 1 < output.size(); ++j)
+        {
+            const bool closedUp = at[j + 1] != at[j] + 1;
+            ASSERT_FALSE(closedUp && IsOneToken(output[j], output[j + 1]))
+                << "'" << input << "' -> '" << output << "' at " << j;
+        }
+    }
 }

@@ -82,6 +82,13 @@ TEST_F(FormatExportsTest, StoredOptionsApplyUnlessTheCallerReplacesThem)
     EXPECT_TRUE(boxes.shown.empty());
 }
 
+TEST_F(FormatExportsTest, OperatorContractKeepsTokensApart)
+{
+    EXPECT_EQ(SpecialFormatText("q = m & &n;\nv<v<int> > w;\n", nullptr, 2, 1, 2, 2, 2, 0, 0, 0, 0),
+              "q=m& &n;\nv<v<int> >w;\n");
+    EXPECT_EQ(SpecialFormatText("f() const&   = 0;\n", nullptr, 2, 1, 2, 2, 2, 0, 0, 0, 0), "f() const& =0;\n");
+}
+
 TEST_F(FormatExportsTest, ProgressReachesTheDialogsWindowOncePerPercent)
 {
     ProgressWindow window;
