@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Creates a 32-bit Wine prefix that needs no display (null graphics driver).
+# Creates the Wine prefix of a Windows build folder, with the null graphics
+# driver so that no display is needed. Usage: wine-prefix.sh BUILD_DIR
 set -euo pipefail
-prefix=$1
-export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$(dirname "$prefix")"
-lock="$prefix.lock"
-exec 9>"$lock"
+# shellcheck source=wine-env.sh
+source "$(dirname "$0")/wine-env.sh" "$1"
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec 9>"$WINEPREFIX.lock"
 flock 9
-if [ ! -f "$prefix/system.reg" ] || ! grep -q '"Graphics"="null"' "$prefix/user.reg" 2>/dev/null; then
-  wineboot -i >/dev/null 2>&1 || true
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+if [ ! -f "$WINEPREFIX/system.reg" ] || ! grep -q '"Graphics"="null"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+  "$wine" wineboot -i >/dev/null 2>&1 || true
+  "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
   wineserver -w
 fi

@@ -29,7 +29,9 @@ build=$(dirname "$program")
 while [ ! -f "$build/CMakeCache.txt" ] && [ "$build" != / ]; do build=$(dirname "$build"); done
 [ "$build" != / ] || build=$(dirname "$program")
 
-export WINEPREFIX="$build/wineprefix-x11" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+QUILLET_PREFIX_SUFFIX=-x11
+# shellcheck source=../cmake/wine-env.sh
+source "$(dirname "$0")/../cmake/wine-env.sh" "$build"
 
 # A free display number: the first without a lock file.
 display=99
@@ -47,15 +49,15 @@ export DISPLAY=":$display"
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wineboot -i </dev/null >/dev/null 2>&1 || true
+  "$wine" wineboot -i </dev/null >/dev/null 2>&1 || true
 fi
 # X11 driver, and no window manager needed: Wine draws its own frames.
-wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f </dev/null >/dev/null 2>&1 || true
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f </dev/null >/dev/null 2>&1 || true
+"$wine" reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f </dev/null >/dev/null 2>&1 || true
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f </dev/null >/dev/null 2>&1 || true
 
 cd "$(dirname "$program")"
-wine "$program" "$@" </dev/null >/dev/null 2>&1 &
+"$wine" "$program" "$@" </dev/null >/dev/null 2>&1 &
 program_pid=$!
 sleep "$wait"
 mkdir -p "$(dirname "$out")"
