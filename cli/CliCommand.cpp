@@ -48,7 +48,7 @@ bool CCliArguments::Next(CliArgument& argument)
 
     const std::size_t equals = word.find('=');
     const std::string name = word.substr(0, equals);
-    const CliOption* option = Find(name == "-h" ? "--help" : name);
+    const CliOption* option = FindNamedEntry(m_options, name == "-h" ? "--help" : name);
     if (!option || (!option->takesValue && equals != std::string::npos))
     {
         m_error = (m_operands == Operands::Files ? "unknown argument '" : "unknown option '") + word + "'";
@@ -79,9 +79,4 @@ bool CCliArguments::IsOperandWord(const std::string& word) const
     // format reads stdin only when no FILE is given, so "-" is no FILE.
     const std::size_t shortest = m_operands == Operands::Files ? 1 : 2;
     return word.size() < shortest || word[0] != '-';
-}
-
-const CliOption* CCliArguments::Find(const std::string& name) const
-{
-    return FindNamedEntry(m_options, name);
 }

@@ -92,7 +92,6 @@ public:
 
 private:
     bool IsOperandWord(const std::string& word) const;
-    const CliOption* Find(const std::string& name) const;
 
     std::vector<std::string> m_args;
     std::vector<CliOption> m_options;
@@ -102,7 +101,7 @@ private:
     std::string m_error;
 };
 
-// The format step of format and batch.
+// The format step that format and batch share (FormatStep.cpp).
 
 // Where a run's options come from, in the order they apply: the stored
 // settings (the file given with --settings, or else the platform's own
@@ -132,9 +131,9 @@ std::string WriteFailureCause(const std::string& cause);
 
 #ifdef _WIN32
 // No window may pop up on the command line: while an object of this class
-// lives, every message box of QLShared (such as the registry store's "Error
-// Opening Registry") becomes a line on the given stream instead, and a
-// question is answered No.
+// lives (RunQuilletCli makes one for every run), every message box of
+// QLShared, such as the registry store's "Error Opening Registry", becomes a
+// line on the given stream instead, and a question is answered No.
 class CConsoleMessageBoxes
 {
 public:

@@ -7,6 +7,8 @@
 #include <exception>
 #include <ostream>
 
+// The table of commands, the usage text that lists them, and the run of one.
+
 namespace
 {
 
