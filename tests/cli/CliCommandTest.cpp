@@ -33,14 +33,11 @@ TEST(CliArguments, ReadsOptionsValuesAndOperandsInOrder)
         {Operands::Files, {"-h", "--help", ""}, "--help= --help= <> "},
         {Operands::Files, {"--", "--check", "-"}, "<--check> <-> "},
         {Operands::Workspace, {"-", "--command", "-h"}, "<-> --command=-h "},
-        // Reading stops at the first error.
+        // Reading stops at the first error; the commands' tests below show
+        // the wording of each.
         {Operands::Files, {"a", "-", "b"}, "<a> !unknown argument '-'"},
         {Operands::Workspace, {"--", "b"}, "!unknown option '--'"},
-        {Operands::Files, {"--check=1"}, "!unknown argument '--check=1'"},
-        {Operands::Workspace, {"--help=1"}, "!unknown option '--help=1'"},
-        {Operands::Files, {"--Check"}, "!unknown argument '--Check'"},
         {Operands::Files, {"--check", "--command"}, "--check= !'--command' needs a value"},
-        {Operands::Workspace, {"--command"}, "!--command needs a value"},
     };
     for (const auto& c : cases)
     {
