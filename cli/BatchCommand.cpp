@@ -1,24 +1,237 @@
 #include "BatchCommand.h"
 
 #include "BatchFormatter.h"
-#include "BatchHelp.h"
-#include "BatchRequest.h"
-#include "BatchSelection.h"
 #include "CliCommand.h"
-#include "CliFormatSettings.h"
-#include "ConsoleBatchProgress.h"
+#include "FileNameCase.h"
 #include "FormatCommandSets.h"
-#include "FormatRequest.h"
 #include "FormattableExtensions.h"
 #include "LineCounter.h"
 #include "MetricsList.h"
+#include "PathParts.h"
 #include "ProjectReader.h"
-#include "SourceTextFormatter.h"
 
+#include <cstdio>
+#include <iostream>
 #include <ostream>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+// quillet-cli batch: reformats in place the sources of a workspace's
+// projects, or of the projects and files named, as the program's batch does.
 
 namespace
 {
+
+void WriteHelp(std::ostream& out)
+{
+    out << "Usage: " << kCliName << " batch WORKSPACE.dsw --command NAME [--project NAME]... [--file NAME]...\n"
+        << "                   [--check] [--settings FILE]\n"
+        << "\n"
+        << "Reformats in place the C and C++ sources (.cpp, .inl, .c, .h) of the workspace's\n"
+        << "projects: all of them, or the projects and files named. A project is named as\n"
+        << "the workspace writes it, by its file name, or by that name without extension;\n"
+        << "a file as its project writes it or by its file name. Names ignore case.\n"
+        << "  --command NAME   " << FormatCommandSetList() << "\n"
+        << "  --check          write nothing; list the files that would change\n"
+        << "  --settings FILE  stored options to start from (REGEDIT4 text)\n"
+        << "Files that cannot be written are reported and the run goes on.\n"
+        << "Exit status: 0 success, 1 changes found by --check, 2 usage error or a failed file.\n";
+}
+
+// What batch was asked to do.
+struct BatchRequest
+{
+    bool help = false;
+    std::string workspace;
+    FormatOptionsSource source;          // --settings and --command
+    std::vector<std::string> projects;   // --project NAME, in order
+    std::vector<std::string> files;      // --file NAME, in order
+    bool check = false;
+};
+
+// On a usage error returns false with a message naming the bad argument.
+bool ParseBatchRequest(const std::vector<std::string>& args, BatchRequest& request, std::string& error)
+{
+    CCliArguments arguments(
+        args, {{"--check"}, {"--command", true}, {"--settings", true}, {"--project", true}, {"--file", true}},
+        CCliArguments::Operands::Workspace);
+    for (CliArgument argument; arguments.Next(argument);)
+    {
+        const std::string& value = argument.value;
+        if (argument.Is("--help"))
+            request.help = true;
+        else if (argument.Is("--check"))
+            request.check = true;
+        else if (argument.Is("--command"))
+            request.source.command = value;
+        else if (argument.Is("--settings"))
+            request.source.settingsPath = value;
+        else if (argument.Is("--project"))
+            request.projects.push_back(value);
+        else if (argument.Is("--file"))
+            request.files.push_back(value);
+        else if (request.workspace.empty())
+            request.workspace = value;
+        else
+        {
+            error = "only one workspace, not also '" + value + "'";
+            return false;
+        }
+    }
+    error = arguments.Error();
+    if (!error.empty())
+        return false;
+    if (request.help)
+        return true;
+    const std::string& command = request.source.command;
+    if (request.workspace.empty())
+        error = "no workspace file given";
+    else if (command.empty())
+        error = "no --command given (" + FormatCommandSetList() + ")";
+    else if (!FindFormatCommandSet(command))
+        error = "unknown command '" + command + "' (" + FormatCommandSetList() + ")";
+    return error.empty();
+}
+
+std::string WithoutExtension(const std::string& name)
+{
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+bool ProjectMatches(const std::string& rowName, const std::string& wanted)
+{
+    const std::string fileName = FileNamePart(rowName);
+    return EqualIgnoringCase(rowName, wanted) || EqualIgnoringCase(fileName, wanted) ||
+           EqualIgnoringCase(WithoutExtension(fileName), wanted);
+}
+
+bool FileMatches(const std::string& rowName, const std::string& wanted)
+{
+    return EqualIgnoringCase(rowName, wanted) || EqualIgnoringCase(FileNamePart(rowName), wanted);
+}
+
+// Selects in list what the request names, everything when it names nothing.
+// Fails naming the first project or file that matches no item.
+bool SelectRequested(const BatchRequest& request, CMetricsList& list, std::string& error)
+{
+    if (request.projects.empty() && request.files.empty())
+    {
+        list.SelectAll();
+        return true;
+    }
+    for (const std::string& wanted : request.projects)
+    {
+        bool found = false;
+        for (std::size_t p = 0; p < list.ProjectCount(); ++p)
+        {
+            if (ProjectMatches(list.ProjectText(p, IMetricsTree::NameColumn), wanted))
+            {
+                list.SelectProject(p);
+                found = true;
+            }
+        }
+        if (!found)
+        {
+            error = "no project '" + wanted + "' in the workspace";
+            return false;
+        }
+    }
+    for (const std::string& wanted : request.files)
+    {
+        bool found = false;
+        for (std::size_t p = 0; p < list.ProjectCount(); ++p)
+        {
+            for (std::size_t f = 0; f < list.FileCount(p); ++f)
+            {
+                if (FileMatches(list.FileText(p, f, IMetricsTree::NameColumn), wanted))
+                {
+                    list.SelectFile(p, f);
+                    found = true;
+                }
+            }
+        }
+        if (!found)
+        {
+            error = "no source file '" + wanted + "' in the workspace";
+            return false;
+        }
+    }
+    return true;
+}
+
+// The progress dialog of the command line: one line per file, or on a
+// terminal one line redrawn with a bar and the engine's percentage.
+class CConsoleBatchProgress : public IBatchProgress
+{
+public:
+    explicit CConsoleBatchProgress(std::ostream& err) : m_err(err), m_bar(IsTerminal(err)) {}
+    ~CConsoleBatchProgress() override
+    {
+        if (m_bar && m_drawn)
+            m_err << "\n";
+    }
+    CConsoleBatchProgress(const CConsoleBatchProgress&) = delete;
+    CConsoleBatchProgress& operator=(const CConsoleBatchProgress&) = delete;
+
+    void SetStatus(const std::string& text) override
+    {
+        if (text.compare(0, 17, "Formatting file: ") != 0)
+            return;
+        ++m_done;
+        m_file = text.substr(17);
+        if (m_bar)
+            Draw(0);
+        else
+            m_err << kCliName << ": [" << m_done << "/" << m_total << "] " << text << "\n";
+    }
+
+    bool IsCancelled() const override { return false; }
+
+    void OnProgress(int percent) override
+    {
+        if (m_bar)
+            Draw(percent);
+    }
+
+    // The number of files that will be formatted, for "[n/total]".
+    void SetTotal(std::size_t total) { m_total = total; }
+
+private:
+    // Only the real stderr can be a terminal; a test's stream never is.
+    static bool IsTerminal(const std::ostream& stream)
+    {
+        if (&stream != &std::cerr)
+            return false;
+#ifdef _WIN32
+        return _isatty(_fileno(stderr)) != 0;
+#else
+        return isatty(STDERR_FILENO) != 0;
+#endif
+    }
+
+    void Draw(int percent)
+    {
+        const int width = 30;
+        const std::size_t filled = m_total == 0 ? 0 : (width * (m_done - 1) + width * percent / 100) / m_total;
+        char counts[64];
+        std::snprintf(counts, sizeof counts, "] %zu/%zu ", m_done, m_total);
+        m_err << "\r[" << std::string(filled, '#') << std::string(width - filled, '.') << counts
+              << m_file.substr(0, 40) << "\x1b[K" << std::flush;
+        m_drawn = true;
+    }
+
+    std::ostream& m_err;
+    std::size_t m_total = 0;
+    bool m_bar;
+    bool m_drawn = false;
+    std::size_t m_done = 0;
+    std::string m_file;
+};
 
 // The command line asks nothing: the failure is reported from the run's
 // results and the run goes on.
@@ -27,13 +240,6 @@ class CAnswerYes : public IMessageSink
 public:
     MessageAnswer Show(const std::string&, const std::string&, MessageStyle) override { return MessageAnswer::Yes; }
 };
-
-std::string WriteFailureCause(const std::string& cause)
-{
-    if (cause == "is read-only")
-        return "cannot be written: read-only";
-    return cause.compare(0, 6, "cannot") == 0 ? cause : "cannot be written: " + cause;
-}
 
 // The batch reads an empty result as a failure and keeps the file; it
 // refuses a NUL byte itself and reports its own cause.
@@ -68,45 +274,29 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
     BatchRequest request;
     std::string error;
     if (!ParseBatchRequest(args, request, error))
-    {
-        io.err << kCliName << ": batch: " << error << "\nTry '" << kCliName << " batch --help'.\n";
-        return kExitFailure;
-    }
+        return UsageError(io.err, "batch", error);
     if (request.help)
     {
-        WriteBatchHelp(io.out);
+        WriteHelp(io.out);
         return kExitOk;
     }
 
-    FormatRequest settingsRequest;
-    settingsRequest.hasSettingsPath = request.hasSettingsPath;
-    settingsRequest.settingsPath = request.settingsPath;
-    settingsRequest.command = request.command;
     FormatOptions options;
-    if (!LoadRequestedFormatOptions(settingsRequest, options, error))
-    {
-        io.err << kCliName << ": " << error << "\n";
-        return kExitFailure;
-    }
+    if (!LoadRequestedFormatOptions(request.source, options, error))
+        return Fail(io.err, error);
 
     MetricsTable table;
     CProjectReader reader(table, CProjectReader::Flavour::Standalone);
     if (!reader.ReadWorkspace(request.workspace, error))
-    {
-        io.err << kCliName << ": " << error << "\n";
-        return kExitFailure;
-    }
+        return Fail(io.err, error);
     CMetricsList list;
     list.Fill(table);
     if (!SelectRequested(request, list, error))
-    {
-        io.err << kCliName << ": batch: " << error << "\n";
-        return kExitFailure;
-    }
+        return Fail(io.err, "batch: " + error);
 
     BatchSettings settings;
     settings.workspaceDirectory = reader.WorkspaceDirectory();
-    settings.fullFormat = FindFormatCommandSet(request.command)->usesStoredOptions;
+    settings.fullFormat = FindFormatCommandSet(request.source.command)->usesStoredOptions;
     settings.checkOnly = request.check;
     CAnswerYes answers;
     BatchReport report;

@@ -1,5 +1,5 @@
 #include "CliTestSupport.h"
-#include "ConsoleMessageBoxes.h"
+#include "CliCommand.h"
 
 #include <gtest/gtest.h>
 

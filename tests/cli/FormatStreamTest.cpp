@@ -70,7 +70,6 @@ TEST_F(FormatStream, CommandSetsAndOptionsApplyTheirValues)
         {{"--command", "untabify", "--option", "SpaceTabStyle=2"}, "\tx;\n", "\tx;\n"},
         // Closing up operators keeps one space where two tokens would fuse.
         {{"--command", "operator-contract"}, "n = - -m;\nx = a /  /* c */ b;\n", "n=- -m;\nx=a/ /* c */ b;\n"},
-        {{"--command", "operator-contract"}, "  r = t / *p;\n", "  r=t/ *p;\n"},
         // Later options win over earlier ones.
         {{"--option", "TabSize=3", "--option", "TabSize=1", "--option", "SpaceTabStyle=0"}, "\tx;\n", " x;\n"},
     };

@@ -1,6 +1,0 @@
-#pragma once
-
-#include <iosfwd>
-
-// The text of "quillet-cli batch --help".
-void WriteBatchHelp(std::ostream& out);

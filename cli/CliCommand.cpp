@@ -1,0 +1,82 @@
+#include "CliCommand.h"
+
+#include "NamedEntries.h"
+
+#include <cstring>
+#include <ostream>
+
+int Fail(std::ostream& err, const std::string& text)
+{
+    err << kCliName << ": " << text << "\n";
+    return kExitFailure;
+}
+
+int UsageError(std::ostream& err, const std::string& command, const std::string& error)
+{
+    err << kCliName << ": " << command << ": " << error << "\n"
+        << "Try '" << kCliName << " " << command << " --help'.\n";
+    return kExitFailure;
+}
+
+bool CliArgument::Is(const char* name) const
+{
+    return option && std::strcmp(option, name) == 0;
+}
+
+CCliArguments::CCliArguments(const std::vector<std::string>& args, std::vector<CliOption> options, Operands operands)
+    : m_args(args), m_options(std::move(options)), m_operands(operands)
+{
+    m_options.push_back({"--help"});
+}
+
+bool CCliArguments::Next(CliArgument& argument)
+{
+    argument = CliArgument();
+    if (m_next == m_args.size())
+        return false;
+    const std::string& word = m_args[m_next++];
+    if (m_onlyOperands || IsOperandWord(word))
+    {
+        argument.value = word;
+        return true;
+    }
+    if (m_operands == Operands::Files && word == "--")
+    {
+        m_onlyOperands = true;
+        return Next(argument);
+    }
+
+    const std::size_t equals = word.find('=');
+    const std::string name = word.substr(0, equals);
+    const CliOption* option = FindNamedEntry(m_options, name == "-h" ? "--help" : name);
+    if (!option || (!option->takesValue && equals != std::string::npos))
+    {
+        m_error = (m_operands == Operands::Files ? "unknown argument '" : "unknown option '") + word + "'";
+        return false;
+    }
+    if (option->takesValue)
+    {
+        if (equals != std::string::npos)
+        {
+            argument.value = word.substr(equals + 1);
+        }
+        else if (m_next < m_args.size())
+        {
+            argument.value = m_args[m_next++];
+        }
+        else
+        {
+            m_error = (m_operands == Operands::Files ? "'" + name + "'" : name) + " needs a value";
+            return false;
+        }
+    }
+    argument.option = option->name;
+    return true;
+}
+
+bool CCliArguments::IsOperandWord(const std::string& word) const
+{
+    // format reads stdin only when no FILE is given, so "-" is no FILE.
+    const std::size_t shortest = m_operands == Operands::Files ? 1 : 2;
+    return word.size() < shortest || word[0] != '-';
+}

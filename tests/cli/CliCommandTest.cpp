@@ -1,0 +1,169 @@
+#include "CliCommand.h"
+#include "CliTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+using Operands = CCliArguments::Operands;
+
+// Each argument as "option=value" or "<operand>", then "!error" if any.
+std::string ReadAll(const std::vector<std::string>& args, Operands operands)
+{
+    CCliArguments arguments(args, {{"--check"}, {"--command", true}}, operands);
+    std::string read;
+    for (CliArgument argument; arguments.Next(argument);)
+        read += argument.IsOperand() ? "<" + argument.value + "> " : std::string(argument.option) + "=" + argument.value + " ";
+    return arguments.Error().empty() ? read : read + "!" + arguments.Error();
+}
+
+TEST(CliArguments, ReadsOptionsValuesAndOperandsInOrder)
+{
+    const struct
+    {
+        Operands operands;
+        std::vector<std::string> args;
+        std::string read;
+    } cases[] = {
+        {Operands::Files, {"a", "--command", "x", "--command=y=z", "--check", "b"},
+         "<a> --command=x --command=y=z --check= <b> "},
+        // A value is taken as it stands, however it looks.
+        {Operands::Files, {"--command", "--check", "--command="}, "--command=--check --command= "},
+        {Operands::Files, {"-h", "--help", ""}, "--help= --help= <> "},
+        {Operands::Files, {"--", "--check", "-"}, "<--check> <-> "},
+        {Operands::Workspace, {"-", "--command", "-h"}, "<-> --command=-h "},
+        // Reading stops at the first error; the commands' tests below show
+        // the wording of each.
+        {Operands::Files, {"a", "-", "b"}, "<a> !unknown argument '-'"},
+        {Operands::Workspace, {"--", "b"}, "!unknown option '--'"},
+        {Operands::Files, {"--check", "--command"}, "--check= !'--command' needs a value"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        EXPECT_EQ(ReadAll(c.args, c.operands), c.read);
+    }
+}
+
+// The runs of the value-taking options of every command, once as
+// "--name value" and once as "--name=value".
+class CliValueForms : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::filesystem::copy(std::string(QUILLET_SOURCE_DIR) + "/examples/workspace", folder.PathOf("ws"),
+                              std::filesystem::copy_options::recursive);
+    }
+
+    ScratchFolder folder;
+};
+
+TEST_F(CliValueForms, EveryOptionTakesItsValueEitherWay)
+{
+    const std::string workspace = folder.PathOf("ws/example.dsw");
+    const std::string settings = WriteSettings(folder, "s.reg", {{"TabSize", 2}, {"SpaceTabStyle", 0}});
+    const std::string none = folder.PathOf("none.reg");
+    const std::vector<std::string> format = {"format", "--settings", none};
+    const std::vector<std::string> batch = {"batch", workspace, "--check", "--settings", none};
+    std::vector<std::string> reindent = batch;
+    reindent.insert(reindent.end(), {"--command", "reindent"});
+    // Each case: the command and its arguments before the option, the
+    // option, its value, and what the run's output must hold.
+    const struct
+    {
+        std::vector<std::string> before;
+        std::string option, value, shows;
+    } cases[] = {
+        {{"format"}, "--settings", settings, "  x;\n"},
+        {format, "--command", "untabify", "    x;\n"},
+        {format, "--option", "SpaceTabStyle=0", "    x;\n"},
+        {{"metrics", workspace}, "--format", "csv", "kind,project,name"},
+        {batch, "--command", "reindent", "calc\\calc.cpp\n"},
+        {{"batch", workspace, "--check", "--command", "full"}, "--settings", settings, "text util\\Tokens.CPP\n"},
+        {reindent, "--project", "shared", "shared\\mathutil.inl\n"},
+        {reindent, "--file", "calc.cpp", "calc\\calc.cpp\n"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.option + " " + c.value);
+        std::vector<std::string> apart = c.before;
+        apart.insert(apart.end(), {c.option, c.value});
+        std::vector<std::string> joined = c.before;
+        joined.push_back(c.option + "=" + c.value);
+        const CliResult expected = RunCli(apart, "\tx;\n");
+        const CliResult result = RunCli(joined, "\tx;\n");
+        EXPECT_NE(result.status, kExitFailure) << result.err;
+        EXPECT_NE(result.out.find(c.shows), std::string::npos) << result.out;
+        EXPECT_EQ(result.status, expected.status);
+        EXPECT_EQ(result.out, expected.out);
+        EXPECT_EQ(result.err, expected.err);
+    }
+    // Only the named project is looked at, and its three sources counted.
+    reindent.push_back("--project=shared");
+    const CliResult chosen = RunCli(reindent);
+    EXPECT_EQ(chosen.out.find("calc"), std::string::npos) << chosen.out;
+    EXPECT_NE(chosen.err.find("quillet-cli: [3/3] Formatting file: .\\mathutil.inl\n"), std::string::npos) << chosen.err;
+}
+
+TEST(CliUsage, EachCommandKeepsItsWordingAndPointsAtItsHelp)
+{
+    const std::string ws = std::string(QUILLET_SOURCE_DIR) + "/examples/workspace/example.dsw";
+    const struct
+    {
+        std::vector<std::string> args;
+        std::string err;
+    } cases[] = {
+        {{"nope"}, "quillet-cli: unknown command 'nope'\nTry 'quillet-cli --help'.\n"},
+        {{"format", "-x"}, "quillet-cli: format: unknown argument '-x'\nTry 'quillet-cli format --help'.\n"},
+        {{"format", "--option"}, "quillet-cli: format: '--option' needs a value\nTry 'quillet-cli format --help'.\n"},
+        {{"metrics", "--frobnicate"}, "quillet-cli: metrics: unknown option '--frobnicate'\n"
+                                      "Try 'quillet-cli metrics --help'.\n"},
+        {{"metrics", ws, "--format"}, "quillet-cli: metrics: --format needs a value\nTry 'quillet-cli metrics --help'.\n"},
+        {{"metrics", "--format=csv"}, "quillet-cli: metrics: no workspace file given\nTry 'quillet-cli metrics --help'.\n"},
+        {{"metrics", ws, "--format=xml"}, "quillet-cli: metrics: unknown format 'xml' (text, csv or json)\n"},
+        {{"metrics", ws, "b.dsw"}, "quillet-cli: metrics: only one workspace, not also 'b.dsw'\n"},
+        {{"batch", ws, "--check=1"}, "quillet-cli: batch: unknown option '--check=1'\nTry 'quillet-cli batch --help'.\n"},
+        {{"batch", ws, "--command"}, "quillet-cli: batch: --command needs a value\nTry 'quillet-cli batch --help'.\n"},
+        {{"batch", ws, "b.dsw"}, "quillet-cli: batch: only one workspace, not also 'b.dsw'\n"
+                                 "Try 'quillet-cli batch --help'.\n"},
+        {{"batch", ws, "--command=shuffle"}, "quillet-cli: batch: unknown command 'shuffle' (full, reindent, tabify, "
+                                             "untabify, operator-expand, operator-contract, parentheses-expand, "
+                                             "parentheses-contract, delete-trailing-whitespace)\n"
+                                             "Try 'quillet-cli batch --help'.\n"},
+        {{"batch", ws, "--command=reindent", "--settings=none.reg", "--project=nope"}, "quillet-cli: batch: no project 'nope' in the workspace\n"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const CliResult result = RunCli(c.args);
+        EXPECT_EQ(result.status, kExitFailure);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, c.err);
+    }
+}
+
+TEST(CliUsage, HelpWinsOverMissingArgumentsButNotOverBadOnes)
+{
+    const CliResult usage = RunCli({"--help"});
+    EXPECT_EQ(usage.status, kExitOk);
+    for (const char* command : {"\n  format ", "\n  metrics ", "\n  batch "})
+        EXPECT_NE(usage.out.find(command), std::string::npos) << usage.out;
+    EXPECT_EQ(RunCli({}).err, usage.out);
+    EXPECT_EQ(RunCli({}).status, kExitFailure);
+
+    for (const char* command : {"format", "metrics", "batch"})
+    {
+        SCOPED_TRACE(command);
+        const CliResult help = RunCli({command, "-h"});
+        EXPECT_EQ(help.status, kExitOk);
+        EXPECT_EQ(help.err, "");
+        EXPECT_EQ(help.out.find(std::string("Usage: quillet-cli ") + command), 0u) << help.out;
+        EXPECT_EQ(RunCli({command, "--bogus", "--help"}).status, kExitFailure);
+    }
+    EXPECT_EQ(RunCli({"format", "--in-place", "--help"}).status, kExitOk);
+    EXPECT_EQ(RunCli({"batch", "--help"}).status, kExitOk);
+}
+
+} // namespace
