@@ -72,7 +72,7 @@ bool LoadRequestedFormatOptions(const FormatRequest& request, FormatOptions& opt
     for (const auto& [name, value] : request.options)
     {
         if (const FormatOptionName* option = FindFormatOptionName(name))
-            options.*(option->member) = value;
+            option->Set(options, value);
     }
     return true;
 }

@@ -55,17 +55,17 @@ bool IsTrailingSpace(char c)
 }
 
 CCodeFormatter::CCodeFormatter(const std::string& text, const FormatOptions& options)
-    : OpenIndentStyle(options.OpenIndentStyle),
-      OpenNewLineStyle(options.OpenNewLineStyle),
-      CloseIndentStyle(options.CloseIndentStyle),
-      CloseNewLineStyle(options.CloseNewLineStyle),
-      OperatorSpace(options.OperatorSpace),
-      ParenthesesSpace(options.ParenthesesSpace),
-      DeleteTrailingWhiteSpace(options.DeleteTrailingWhiteSpace),
-      RecalculateIndents(options.RecalculateIndents),
-      SpellCheckComments(options.SpellCheckComments),
-      SpellCheckText(options.SpellCheckText),
-      SpaceTabStyle(options.SpaceTabStyle),
+    : OpenIndentStyle(static_cast<int>(options.OpenIndentStyle)),
+      OpenNewLineStyle(static_cast<int>(options.OpenNewLineStyle)),
+      CloseIndentStyle(static_cast<int>(options.CloseIndentStyle)),
+      CloseNewLineStyle(static_cast<int>(options.CloseNewLineStyle)),
+      OperatorSpace(static_cast<int>(options.OperatorSpace)),
+      ParenthesesSpace(static_cast<int>(options.ParenthesesSpace)),
+      DeleteTrailingWhiteSpace(static_cast<int>(options.DeleteTrailingWhiteSpace)),
+      RecalculateIndents(static_cast<int>(options.RecalculateIndents)),
+      SpellCheckComments(static_cast<int>(options.SpellCheckComments)),
+      SpellCheckText(static_cast<int>(options.SpellCheckText)),
+      SpaceTabStyle(static_cast<int>(options.SpaceTabStyle)),
       TabSize(options.TabSize),
       IndentSize(options.IndentSize)
 {

@@ -7,8 +7,8 @@ namespace
 FormatOptions BraceLevel()
 {
     FormatOptions options = Reindenting();
-    options.OpenIndentStyle = 1;
-    options.CloseIndentStyle = 1;
+    options.OpenIndentStyle = BraceIndent::NoIndent;
+    options.CloseIndentStyle = BraceIndent::NoIndent;
     return options;
 }
 }
@@ -69,16 +69,16 @@ TEST(Indentation, ReindentedUnderBraceLevelStyles)
 TEST(Indentation, PreprocessorTrimmingAndTabs)
 {
     FormatOptions spaced = BraceLevel();
-    spaced.OperatorSpace = 0;
+    spaced.OperatorSpace = Spacing::Space;
     EXPECT_EQ(FormatWith("{\n#define X a+b\n  #if Y\n        # define Z a+b\nx=1;\n}\n", spaced),
               "{\n#define X a+b\n    #if Y\n    # define Z a+b\n    x = 1;\n}\n");
     // A continued directive is neither re-indented nor spaced.
     EXPECT_EQ(FormatWith("{\n#define M(a) \\\n  a+1\nx;\n}\n", spaced), "{\n#define M(a) \\\n  a+1\n    x;\n}\n");
     FormatOptions trimmed = BraceLevel();
-    trimmed.DeleteTrailingWhiteSpace = 1;
+    trimmed.DeleteTrailingWhiteSpace = OnOff::On;
     EXPECT_EQ(FormatWith("{\n   \n}\n", trimmed), "{\n\n}\n");
     FormatOptions tabs = BraceLevel();
-    tabs.SpaceTabStyle = 1;
+    tabs.SpaceTabStyle = TabConversion::SpacesToTabs;
     tabs.IndentSize = 2;
     EXPECT_EQ(FormatWith("{\n{\nx;\n}\n}\n", tabs), "{\n\t{\n\t\tx;\n\t}\n}\n");
 }

@@ -49,8 +49,8 @@ TEST(Progress, EachPercentOnceForTwoHundredLinesAndNothingForOneOrNone)
 TEST(Progress, StrictlyIncreasingWhileBraceMovesAddLines)
 {
     FormatOptions options;
-    options.OpenNewLineStyle = 0;
-    options.CloseNewLineStyle = 0;
+    options.OpenNewLineStyle = BracePlacement::OwnLine;
+    options.CloseNewLineStyle = BracePlacement::OwnLine;
     const std::vector<int> sent = ProgressOf(Repeat("if (x) { y; \nz; }\n", 300), options);
     ASSERT_FALSE(sent.empty());
     EXPECT_GT(sent.front(), 0);

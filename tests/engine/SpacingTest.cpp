@@ -8,11 +8,11 @@
 
 namespace
 {
-FormatOptions Spacing(int operators, int parentheses)
+FormatOptions SpacedBy(int operators, int parentheses)
 {
     FormatOptions options;
-    options.OperatorSpace = operators;
-    options.ParenthesesSpace = parentheses;
+    options.OperatorSpace = Spacing{operators};
+    options.ParenthesesSpace = Spacing{parentheses};
     return options;
 }
 
@@ -67,24 +67,24 @@ TEST(Spacing, OperatorsAndParentheses)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.input);
-        EXPECT_EQ(Line(c.input, Spacing(c.operators, c.parentheses)), c.expected);
+        EXPECT_EQ(Line(c.input, SpacedBy(c.operators, c.parentheses)), c.expected);
     }
 }
 
 TEST(Spacing, LeadingOperatorsKeepTheirIndentation)
 {
-    FormatOptions options = Spacing(1, 1);
-    options.RecalculateIndents = 1;
+    FormatOptions options = SpacedBy(1, 1);
+    options.RecalculateIndents = OnOff::On;
     EXPECT_EQ(FormatWith("x = a\n+ b;\n", options), "x=a\n    +b;\n");
     EXPECT_EQ(FormatWith("f(a,\nb\n);\n", options), "f(a,\n    b\n    );\n");
     EXPECT_EQ(FormatWith("{\n  ) + b\n}\n", options), "{\n    )+b\n}\n");
-    options.RecalculateIndents = 0;
+    options.RecalculateIndents = OnOff::Off;
     EXPECT_EQ(FormatWith("  && b\n\t || c\n  )\n", options), "  &&b\n\t ||c\n  )\n");
 }
 
 TEST(Spacing, OperatorMatching)
 {
-    CCodeFormatter spaced("", Spacing(0, 2));
+    CCodeFormatter spaced("", SpacedBy(0, 2));
     bool before = false;
     bool after = false;
     EXPECT_EQ(spaced.MatchOperator(std::string("a>>=b"), 1, before, after), ">>=");
@@ -95,7 +95,7 @@ TEST(Spacing, OperatorMatching)
     EXPECT_EQ(spaced.MatchOperator(std::string("a */ b"), 2, before, after), "*");
     EXPECT_EQ(spaced.MatchOperator(std::string("a *\t/ /*"), 2, before, after), "");
     EXPECT_EQ(spaced.MatchOperator(std::string("a"), 1, before, after), "");
-    CCodeFormatter closed("", Spacing(1, 2));
+    CCodeFormatter closed("", SpacedBy(1, 2));
     EXPECT_EQ(closed.MatchOperator(std::string("=="), 0, before, after), "==");
     EXPECT_FALSE(before || after);
 }
@@ -135,15 +135,15 @@ TEST(Spacing, ClosingUpNeverFusesTokens)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.input);
-        EXPECT_EQ(Line(c.input, Spacing(1, 2)), c.expected);
+        EXPECT_EQ(Line(c.input, SpacedBy(1, 2)), c.expected);
     }
 }
 
 TEST(Spacing, ClosingUpKeepsLeadingIndentation)
 {
-    EXPECT_EQ(Line("    - -m;", Spacing(1, 2)), "    - -m;");
-    EXPECT_EQ(Line("  &  &n", Spacing(1, 2)), "  & &n");
-    EXPECT_EQ(Line("\t/ *p", Spacing(1, 2)), "\t/ *p");
+    EXPECT_EQ(Line("    - -m;", SpacedBy(1, 2)), "    - -m;");
+    EXPECT_EQ(Line("  &  &n", SpacedBy(1, 2)), "  & &n");
+    EXPECT_EQ(Line("\t/ *p", SpacedBy(1, 2)), "\t/ *p");
 }
 
 namespace
@@ -181,7 +181,7 @@ TEST(Spacing, ClosingUpNeverFusesRandomCode)
     const char* const pieces[] = {"a", "b1", "-", "+", "*", "/", "&", "|", "<", ">", "=", "!", "%", "^",
                                   " ", "  ", "\t", "(", ")", ";", ",", "->", "//", "/*", "*/", "\"", "'", "x "};
     std::mt19937 random(13);
-    FormatOptions options = Spacing(1, 2);
+    FormatOptions options = SpacedBy(1, 2);
     for (int round = 0; round < 3000; ++round)
     {
         std::string input;
