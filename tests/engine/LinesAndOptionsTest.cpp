@@ -1,9 +1,11 @@
+#include "FormatCommandTable.h"
 #include "FormatHelper.h"
 #include "FormatOptionTable.h"
 #include "OptionValues.h"
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <vector>
 
 TEST(LinesAndOptions, SplitsAtLineFeedsAndJoinsWithThem)
@@ -77,6 +79,45 @@ TEST(LinesAndOptions, NineValuesReplaceOnlyTheirOptions)
     FormatOptions low = stored;
     ApplySpecialFormatValues(low, NineValues(2, 2, 2, -1, 2, 0, 0, 0, 0));
     EXPECT_EQ(low.OpenNewLineStyle, BracePlacement{-1});
+}
+
+// Under stored options that would change every aspect, each command set
+// changes its own (reindent also places braces as stored); full uses them all.
+TEST(LinesAndOptions, EachCommandSetChangesItsOwnAspect)
+{
+    FormatOptions stored;
+    stored.SpaceTabStyle = TabConversion::SpacesToTabs;
+    stored.OpenNewLineStyle = BracePlacement::OwnLine;
+    stored.CloseNewLineStyle = BracePlacement::OwnLine;
+    stored.ParenthesesSpace = Spacing::NoSpace;
+    stored.OperatorSpace = Spacing::NoSpace;
+    stored.DeleteTrailingWhiteSpace = OnOff::On;
+    const std::string text = "if (a) {\tx = f( b+c );   \n        y; }\n";
+    const struct
+    {
+        const char* command;
+        std::string expected;
+    } cases[] = {
+        {"full", "if (a)\n{\n\tx=f(b+c);\n\t\ty;\n}\n"},
+        {"reindent", "if (a) \n{\n    x = f( b+c );   \n    y; \n}\n"},
+        {"tabify", "if (a) {\tx = f( b+c );   \n\t\ty; }\n"},
+        {"untabify", "if (a) {    x = f( b+c );   \n        y; }\n"},
+        {"operator-expand", "if (a) {\tx = f( b + c );   \n        y; }\n"},
+        {"operator-contract", "if (a) {\tx=f( b+c );   \n        y; }\n"},
+        {"parentheses-expand", "if ( a ) {\tx = f( b+c );   \n        y; }\n"},
+        {"parentheses-contract", "if (a) {\tx = f(b+c);   \n        y; }\n"},
+        {"delete-trailing-whitespace", "if (a) {\tx = f( b+c );\n        y; }\n"},
+    };
+    static_assert(std::size(cases) == FormatCommandCount);
+    for (std::size_t i = 0; i < FormatCommandCount; ++i)
+    {
+        const FormatCommandSet& set = FormatCommandSets[i];
+        ASSERT_STREQ(set.name, cases[i].command);
+        FormatOptions options = stored;
+        if (!set.usesStoredOptions)
+            ApplySpecialFormatValues(options, set.values);
+        EXPECT_EQ(FormatWith(text, options), cases[i].expected) << set.name;
+    }
 }
 
 TEST(LinesAndOptions, StoredIndentOptionsShapeTheResult)

@@ -87,16 +87,6 @@ TEST(TabsAndTrimming, ConversionMatchesRepeatedFirstReplacement)
     }
 }
 
-TEST(TabsAndTrimming, ReplaceFirstInEachLine)
-{
-    CCodeFormatter f("a-b-c\nxyz\n--\n", FormatOptions());
-    EXPECT_TRUE(f.ReplaceFirstInEachLine("-", "+="));
-    EXPECT_FALSE(f.ReplaceFirstInEachLine("q", "r"));
-    EXPECT_FALSE(f.ReplaceFirstInEachLine("", "r"));
-    f.Format();
-    EXPECT_EQ(f.GetResult(), "a+=b-c\nxyz\n+=-\n");
-}
-
 TEST(TabsAndTrimming, TrailingWhiteSpace)
 {
     FormatOptions options;
