@@ -1,18 +1,12 @@
 #pragma once
 
-#include "FormatOptions.h"
+#include "FormatOptionTable.h"
 
 #include <string>
 
 // The thirteen options by their stored value names, with the values the
-// command line accepts for each.
-struct FormatOptionName
-{
-    const char* name;
-    int FormatOptions::*member;
-    int minimum;
-    int maximum;
-};
+// command line accepts for each (minimum to maximum).
+using FormatOptionName = FormatOptionSpec;
 
 // The option of that name (exact spelling), or null.
 const FormatOptionName* FindFormatOptionName(const std::string& name);

@@ -7,12 +7,14 @@
 // machine counts as little as possible.
 
 #include "CodeFormatter.h"
+#include "FormatCommandTable.h"
 
 #include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -142,17 +144,20 @@ int main(int argc, char** argv)
 
     const FormatOptions unchanged;
     FormatOptions reindent;
-    ApplySpecialFormatValues(reindent, {2, 2, 2, 3, 3, 1, 0, 0, 0});
+    ApplySpecialFormatValues(reindent, std::find_if(std::begin(FormatCommandSets), std::end(FormatCommandSets),
+                                                    [](const FormatCommandSet& set) {
+                                                        return std::strcmp(set.name, "reindent") == 0;
+                                                    })->values);
     FormatOptions everything;
-    everything.ParenthesesSpace = 0;
-    everything.OperatorSpace = 0;
-    everything.OpenNewLineStyle = 0;
-    everything.CloseNewLineStyle = 0;
-    everything.OpenIndentStyle = 0;
-    everything.CloseIndentStyle = 0;
-    everything.SpaceTabStyle = 0;
-    everything.DeleteTrailingWhiteSpace = 1;
-    everything.RecalculateIndents = 1;
+    everything.ParenthesesSpace = Spacing::Space;
+    everything.OperatorSpace = Spacing::Space;
+    everything.OpenNewLineStyle = BracePlacement::OwnLine;
+    everything.CloseNewLineStyle = BracePlacement::OwnLine;
+    everything.OpenIndentStyle = BraceIndent::Indent;
+    everything.CloseIndentStyle = BraceIndent::Indent;
+    everything.SpaceTabStyle = TabConversion::TabsToSpaces;
+    everything.DeleteTrailingWhiteSpace = OnOff::On;
+    everything.RecalculateIndents = OnOff::On;
 
     const struct
     {
@@ -177,19 +182,19 @@ int main(int argc, char** argv)
                 allowed);
 
     FormatOptions spacing;
-    spacing.OperatorSpace = 0;
-    spacing.ParenthesesSpace = 0;
+    spacing.OperatorSpace = Spacing::Space;
+    spacing.ParenthesesSpace = Spacing::Space;
     FormatOptions openNewLine;
-    openNewLine.OpenNewLineStyle = 0;
+    openNewLine.OpenNewLineStyle = BracePlacement::OwnLine;
     FormatOptions sameLine;
-    sameLine.OpenNewLineStyle = 1;
-    sameLine.CloseNewLineStyle = 1;
+    sameLine.OpenNewLineStyle = BracePlacement::Joined;
+    sameLine.CloseNewLineStyle = BracePlacement::Joined;
     FormatOptions untabify;
-    untabify.SpaceTabStyle = 0;
+    untabify.SpaceTabStyle = TabConversion::TabsToSpaces;
     FormatOptions tabify;
-    tabify.SpaceTabStyle = 1;
+    tabify.SpaceTabStyle = TabConversion::SpacesToTabs;
     FormatOptions indentOnly;
-    indentOnly.RecalculateIndents = 1;
+    indentOnly.RecalculateIndents = OnOff::On;
 
     const std::string code = "x=f(a,b)+c*(d-e);";
     const LinearityCase cases[] = {

@@ -173,7 +173,7 @@ int main()
 
     // The engine alone over the same text as one run per file, reindent options.
     FormatOptions options;
-    options.RecalculateIndents = 1;
+    options.RecalculateIndents = OnOff::On;
     std::string fileText;
     double engineSeconds = 0;
     for (std::size_t start = 0; start < allText.size();)

@@ -5,33 +5,55 @@
 #include <functional>
 #include <iterator>
 
-void CLineArray::Adopt(std::string_view text)
+void CLineArray::Split(std::string_view text)
 {
-    // Room for a changed copy of half the lines before the buffer must move.
-    m_bytes.reserve(text.size() + text.size() / 2 + 64);
-    m_bytes.assign(text.data(), text.size());
-}
-
-void CLineArray::AppendSlice(std::size_t offset, std::size_t length)
-{
-    if (m_gapLength != 0)
+    const std::size_t end = std::min(text.find('\0'), text.size());
+    const char* const bytes = text.data();
+    std::size_t feeds = 0;
+    for (const char* at = bytes;
+         (at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(bytes + end - at)))) != nullptr;
+         ++at)
     {
-        InsertSlice(Size(), Slice{offset, length});
-        return;
+        ++feeds;
     }
-    // While the array is being filled it has no gap: plain appends.
-    m_items.push_back(Slice{offset, length});
+    m_items.clear();
+    m_items.reserve(feeds + 1);
+    m_gapLength = 0;
+    // Room for a changed copy of half the lines before the buffer must move.
+    m_bytes.reserve(end + end / 2 + 64);
+    m_bytes.assign(bytes, end);
+
+    std::size_t start = 0;
+    while (start < end)
+    {
+        const void* feed = std::memchr(bytes + start, '\n', end - start);
+        const std::size_t stop = feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - bytes) : end;
+        std::size_t length = stop - start;
+        if (length > 0 && bytes[stop - 1] == '\r')
+            --length;
+        m_items.push_back(Slice{start, length});
+        if (!feed)
+            break;
+        start = stop + 1;
+    }
     m_gapBegin = m_items.size();
 }
 
-void CLineArray::Reserve(std::size_t count)
+void CLineArray::JoinInto(std::string& text)
 {
-    m_items.reserve(count);
-}
-
-void CLineArray::Append(std::string_view line)
-{
-    InsertAt(Size(), line);
+    std::size_t total = 0;
+    for (std::size_t i = 0; i < Size(); ++i)
+        total += (*this)[i].size() + 1;
+    text.reserve(text.size() + total);
+    for (std::size_t i = 0; i < Size(); ++i)
+    {
+        text += (*this)[i];
+        text += '\n';
+    }
+    std::string().swap(m_bytes);
+    std::vector<Slice>().swap(m_items);
+    m_gapBegin = 0;
+    m_gapLength = 0;
 }
 
 CLineArray::Slice CLineArray::Store(std::string_view line)
@@ -94,14 +116,6 @@ void CLineArray::RemoveAt(std::size_t index)
 {
     MoveGapTo(index);
     ++m_gapLength;
-}
-
-void CLineArray::Clear()
-{
-    std::string().swap(m_bytes);
-    std::vector<Slice>().swap(m_items);
-    m_gapBegin = 0;
-    m_gapLength = 0;
 }
 
 void CLineArray::MoveGapTo(std::size_t index)

@@ -7,18 +7,22 @@
 
 // The lines of a text. Their bytes live in one buffer: the text itself, with
 // the new bytes of every line that grew appended, so that no line costs an
-// allocation of its own. No two lines share bytes. The array of lines keeps a gap of free slots where
-// the last insertion or removal happened; the formatting pass inserts and
-// removes lines right next to the line it is on, so the gap follows it and no
-// edit shifts the rest of a long text.
+// allocation of its own. No two lines share bytes. The array of lines keeps a
+// gap of free slots where the last insertion or removal happened; the
+// formatting pass inserts and removes lines right next to the line it is on,
+// so the gap follows it and no edit shifts the rest of a long text.
 //
 // A view returned by operator[] is valid until the next change of the array.
 class CLineArray
 {
 public:
-    // Takes the text whose slices become the first lines.
-    void Adopt(std::string_view text);
-    void AppendSlice(std::size_t offset, std::size_t length);
+    // Takes the lines of a text up to its first NUL byte. A line ends at a
+    // line feed, which it does not keep, nor one carriage return before it;
+    // a final line feed makes no empty last line.
+    void Split(std::string_view text);
+    // Appends every line and a line feed after each to text, then lets the
+    // lines go.
+    void JoinInto(std::string& text);
 
     std::size_t Size() const { return m_items.size() - m_gapLength; }
     std::string_view operator[](std::size_t index) const
@@ -27,13 +31,10 @@ public:
         return std::string_view(m_bytes.data() + slice.offset, slice.length);
     }
 
-    void Reserve(std::size_t count);
-    void Append(std::string_view line);
     void Set(std::size_t index, std::string_view line);
     void Truncate(std::size_t index, std::size_t length);
     void InsertAt(std::size_t index, std::string_view line);
     void RemoveAt(std::size_t index);
-    void Clear();
 
 private:
     struct Slice

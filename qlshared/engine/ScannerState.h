@@ -1,7 +1,7 @@
 #pragma once
 
 // What the formatting pass knows about the text at the current byte.
-// Lives for one run of Format; every member starts at zero.
+// Lives for one walk over the text; every member starts at zero.
 struct ScannerState
 {
     bool InBlockComment = false;
@@ -18,4 +18,5 @@ struct ScannerState
     int SwitchBraceDepth = 0;
     int CaseAdjust = 0;             // -1 on a case or default line inside a switch
     bool LineHasBalancedBraces = false;
+    bool AfterDo = false;           // a line began with do; its while is still to come
 };

@@ -53,9 +53,11 @@ std::string SpecialFormatText(const std::string& text, CProgressDlg* progress, i
                               int recalculateIndents, int spellCheckText, int spellCheckComments,
                               int deleteTrailingWhiteSpace)
 {
-    const SpecialFormatValues values{parenthesesSpace,  operatorSpace,  spaceTabStyle,
-                                     openNewLineStyle,  closeNewLineStyle, recalculateIndents,
-                                     spellCheckText,    spellCheckComments, deleteTrailingWhiteSpace};
+    const SpecialFormatValues values{Spacing{parenthesesSpace},         Spacing{operatorSpace},
+                                     TabConversion{spaceTabStyle},      BracePlacement{openNewLineStyle},
+                                     BracePlacement{closeNewLineStyle}, OnOff{recalculateIndents},
+                                     OnOff{spellCheckText},             OnOff{spellCheckComments},
+                                     OnOff{deleteTrailingWhiteSpace}};
     return RunExport(SpecialFormatTextEntryPoint, progress, [&text, &values](IProgressSink* sink,
                                                                               IMessageSink& messages) {
         return GuardedSpecialFormatText(text, LoadStoredOptions, values, sink, messages);

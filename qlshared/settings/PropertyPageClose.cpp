@@ -2,15 +2,13 @@
 
 #include "DataExchange.h"
 #include "PropertyPageIds.h"
-#include "SettingNames.h"
 
 CPropertyPageClose::CPropertyPageClose()
     : CPropertyPageOptions(IDD_PAGE_CLOSE)
 {
-    if (auto store = OpenStore()) {
-        m_closeIndentStyle = store->ReadNumber(SettingNames::CloseIndentStyle, 2);
-        m_closeNewLineStyle = store->ReadNumber(SettingNames::CloseNewLineStyle, 2);
-    }
+    const std::unique_ptr<ISettingsStore> store = OpenStore();
+    m_closeIndentStyle = ReadPageValue(store.get(), &FormatOptions::CloseIndentStyle);
+    m_closeNewLineStyle = ReadPageValue(store.get(), &FormatOptions::CloseNewLineStyle);
 }
 
 void CPropertyPageClose::DoDataExchange(CDataExchange& dx)

@@ -8,8 +8,8 @@ class CPropertyPageClose : public CPropertyPageOptions
 public:
     CPropertyPageClose();
 
-    int m_closeIndentStyle = 2;
-    int m_closeNewLineStyle = 2;
+    int m_closeIndentStyle;
+    int m_closeNewLineStyle;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;

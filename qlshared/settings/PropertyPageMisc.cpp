@@ -2,16 +2,14 @@
 
 #include "DataExchange.h"
 #include "PropertyPageIds.h"
-#include "SettingNames.h"
 
 CPropertyPageMisc::CPropertyPageMisc()
     : CPropertyPageOptions(IDD_PAGE_MISC)
 {
-    if (auto store = OpenStore()) {
-        m_spellCheckComments = store->ReadNumber(SettingNames::SpellCheckComments, 0);
-        m_spellCheckText = store->ReadNumber(SettingNames::SpellCheckText, 0);
-        m_recalculateIndents = store->ReadNumber(SettingNames::RecalculateIndents, 0);
-    }
+    const std::unique_ptr<ISettingsStore> store = OpenStore();
+    m_spellCheckComments = ReadPageValue(store.get(), &FormatOptions::SpellCheckComments);
+    m_spellCheckText = ReadPageValue(store.get(), &FormatOptions::SpellCheckText);
+    m_recalculateIndents = ReadPageValue(store.get(), &FormatOptions::RecalculateIndents);
 }
 
 void CPropertyPageMisc::DoDataExchange(CDataExchange& dx)

@@ -9,9 +9,9 @@ class CPropertyPageMisc : public CPropertyPageOptions
 public:
     CPropertyPageMisc();
 
-    int m_spellCheckComments = 0;
-    int m_spellCheckText = 0;
-    int m_recalculateIndents = 0;
+    int m_spellCheckComments;
+    int m_spellCheckText;
+    int m_recalculateIndents;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;

@@ -2,15 +2,13 @@
 
 #include "DataExchange.h"
 #include "PropertyPageIds.h"
-#include "SettingNames.h"
 
 CPropertyPageOpen::CPropertyPageOpen()
     : CPropertyPageOptions(IDD_PAGE_OPEN)
 {
-    if (auto store = OpenStore()) {
-        m_openIndentStyle = store->ReadNumber(SettingNames::OpenIndentStyle, 2);
-        m_openNewLineStyle = store->ReadNumber(SettingNames::OpenNewLineStyle, 2);
-    }
+    const std::unique_ptr<ISettingsStore> store = OpenStore();
+    m_openIndentStyle = ReadPageValue(store.get(), &FormatOptions::OpenIndentStyle);
+    m_openNewLineStyle = ReadPageValue(store.get(), &FormatOptions::OpenNewLineStyle);
 }
 
 void CPropertyPageOpen::DoDataExchange(CDataExchange& dx)

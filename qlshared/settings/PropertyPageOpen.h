@@ -8,8 +8,8 @@ class CPropertyPageOpen : public CPropertyPageOptions
 public:
     CPropertyPageOpen();
 
-    int m_openIndentStyle = 2;
-    int m_openNewLineStyle = 2;
+    int m_openIndentStyle;
+    int m_openNewLineStyle;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;

@@ -11,6 +11,12 @@ std::unique_ptr<ISettingsStore> CPropertyPageOptions::OpenStore()
     return store;
 }
 
+int CPropertyPageOptions::ReadPageValue(ISettingsStore* store, FormatOptionMember member)
+{
+    const FormatOptionSpec& option = FormatOptionOf(member);
+    return store ? store->ReadNumber(option.name, option.pageDefault) : option.pageDefault;
+}
+
 BOOL CPropertyPageOptions::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();

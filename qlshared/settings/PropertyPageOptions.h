@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormatOptionTable.h"
 #include "PropertyPage.h"
 #include "SettingsStore.h"
 
@@ -15,8 +16,11 @@ public:
 
 protected:
     // The settings key opened for reading, or null when it does not open
-    // (the page then keeps its defaults).
+    // (ReadPageValue then gives the page defaults).
     static std::unique_ptr<ISettingsStore> OpenStore();
+    // One option as the page shows it: the stored number, or the option's
+    // page default when the value is missing or the key did not open.
+    static int ReadPageValue(ISettingsStore* store, FormatOptionMember member);
 
     BOOL OnInitDialog() override;
     BOOL OnApply() override;

@@ -2,16 +2,14 @@
 
 #include "DataExchange.h"
 #include "PropertyPageIds.h"
-#include "SettingNames.h"
 
 CPropertyPageTabs::CPropertyPageTabs()
     : CPropertyPageOptions(IDD_PAGE_TABS)
 {
-    if (auto store = OpenStore()) {
-        m_indentSize = store->ReadNumber(SettingNames::IndentSize, 4);
-        m_tabSize = store->ReadNumber(SettingNames::TabSize, 4);
-        m_spaceTabStyle = store->ReadNumber(SettingNames::SpaceTabStyle, 2);
-    }
+    const std::unique_ptr<ISettingsStore> store = OpenStore();
+    m_indentSize = ReadPageValue(store.get(), &FormatOptions::IndentSize);
+    m_tabSize = ReadPageValue(store.get(), &FormatOptions::TabSize);
+    m_spaceTabStyle = ReadPageValue(store.get(), &FormatOptions::SpaceTabStyle);
 }
 
 void CPropertyPageTabs::DoDataExchange(CDataExchange& dx)

@@ -8,9 +8,9 @@ class CPropertyPageTabs : public CPropertyPageOptions
 public:
     CPropertyPageTabs();
 
-    int m_indentSize = 4;
-    int m_tabSize = 4;
-    int m_spaceTabStyle = 2;
+    int m_indentSize;
+    int m_tabSize;
+    int m_spaceTabStyle;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;

@@ -3,7 +3,6 @@
 #include "DataExchange.h"
 #include "MessageRoute.h"
 #include "PropertyPageIds.h"
-#include "SettingNames.h"
 
 #include <string>
 
@@ -24,11 +23,10 @@ CPropertyPageWhiteSpace::CPropertyPageWhiteSpace()
 {
     // A missing spacing value shows "Space" here, not the formatter's
     // "Do Not Change".
-    if (auto store = OpenStore()) {
-        m_deleteTrailingWhiteSpace = store->ReadNumber(SettingNames::DeleteTrailingWhiteSpace, 0);
-        m_operatorSpace = store->ReadNumber(SettingNames::OperatorSpace, 0);
-        m_parenthesesSpace = store->ReadNumber(SettingNames::ParenthesesSpace, 0);
-    }
+    const std::unique_ptr<ISettingsStore> store = OpenStore();
+    m_deleteTrailingWhiteSpace = ReadPageValue(store.get(), &FormatOptions::DeleteTrailingWhiteSpace);
+    m_operatorSpace = ReadPageValue(store.get(), &FormatOptions::OperatorSpace);
+    m_parenthesesSpace = ReadPageValue(store.get(), &FormatOptions::ParenthesesSpace);
 }
 
 void CPropertyPageWhiteSpace::DoDataExchange(CDataExchange& dx)

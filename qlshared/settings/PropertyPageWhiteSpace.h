@@ -12,9 +12,9 @@ class CPropertyPageWhiteSpace : public CPropertyPageOptions
 public:
     CPropertyPageWhiteSpace();
 
-    int m_deleteTrailingWhiteSpace = 0;
-    int m_operatorSpace = 0;
-    int m_parenthesesSpace = 0;
+    int m_deleteTrailingWhiteSpace;
+    int m_operatorSpace;
+    int m_parenthesesSpace;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;

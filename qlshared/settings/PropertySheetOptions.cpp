@@ -15,26 +15,26 @@ FormatOptions CPropertySheetOptions::PageOptions() const
     FormatOptions options;
     options.TabSize = m_pageTabs.m_tabSize;
     options.IndentSize = m_pageTabs.m_indentSize;
-    options.SpaceTabStyle = m_pageTabs.m_spaceTabStyle;
-    options.OpenIndentStyle = m_pageOpen.m_openIndentStyle;
-    options.OpenNewLineStyle = m_pageOpen.m_openNewLineStyle;
-    options.CloseIndentStyle = m_pageClose.m_closeIndentStyle;
-    options.CloseNewLineStyle = m_pageClose.m_closeNewLineStyle;
-    options.ParenthesesSpace = m_pageWhiteSpace.m_parenthesesSpace;
-    options.OperatorSpace = m_pageWhiteSpace.m_operatorSpace;
-    options.DeleteTrailingWhiteSpace = m_pageWhiteSpace.m_deleteTrailingWhiteSpace;
-    options.RecalculateIndents = m_pageMisc.m_recalculateIndents;
-    options.SpellCheckComments = m_pageMisc.m_spellCheckComments;
-    options.SpellCheckText = m_pageMisc.m_spellCheckText;
+    options.SpaceTabStyle = TabConversion{m_pageTabs.m_spaceTabStyle};
+    options.OpenIndentStyle = BraceIndent{m_pageOpen.m_openIndentStyle};
+    options.OpenNewLineStyle = BracePlacement{m_pageOpen.m_openNewLineStyle};
+    options.CloseIndentStyle = BraceIndent{m_pageClose.m_closeIndentStyle};
+    options.CloseNewLineStyle = BracePlacement{m_pageClose.m_closeNewLineStyle};
+    options.ParenthesesSpace = Spacing{m_pageWhiteSpace.m_parenthesesSpace};
+    options.OperatorSpace = Spacing{m_pageWhiteSpace.m_operatorSpace};
+    options.DeleteTrailingWhiteSpace = OnOff{m_pageWhiteSpace.m_deleteTrailingWhiteSpace};
+    options.RecalculateIndents = OnOff{m_pageMisc.m_recalculateIndents};
+    options.SpellCheckComments = OnOff{m_pageMisc.m_spellCheckComments};
+    options.SpellCheckText = OnOff{m_pageMisc.m_spellCheckText};
     return options;
 }
 
 FormatOptions CPropertySheetOptions::PreviewOptions() const
 {
     FormatOptions options = PageOptions();
-    options.SpellCheckComments = 0;
-    options.SpellCheckText = 0;
-    options.DeleteTrailingWhiteSpace = 1;
+    options.SpellCheckComments = OnOff::Off;
+    options.SpellCheckText = OnOff::Off;
+    options.DeleteTrailingWhiteSpace = OnOff::On;
     return options;
 }
 

@@ -7,8 +7,8 @@ namespace
 FormatOptions Braces(int open, int close)
 {
     FormatOptions options;
-    options.OpenNewLineStyle = open;
-    options.CloseNewLineStyle = close;
+    options.OpenNewLineStyle = BracePlacement{open};
+    options.CloseNewLineStyle = BracePlacement{close};
     return options;
 }
 }
@@ -21,11 +21,13 @@ TEST(BraceMoves, OpeningBraceToNewLine)
     EXPECT_EQ(FormatWith("{\nif (x) {   y;\n}\n}\n", options), "{\nif (x) \n    {\n        y;\n}\n}\n");
     EXPECT_EQ(FormatWith("  {\n{\n", options), "  {\n{\n");   // already first on its line
     EXPECT_EQ(FormatWith("}\nif (a) { b;\n", options), "}\nif (a) \n{\n    b;\n");  // depth 0 inside
-    options.OpenIndentStyle = 0;
+    // A block that closes on its line does not balance a brace opened after it.
+    EXPECT_EQ(FormatWith("if (a) { b; } else {\n}\n", options), "if (a) \n{\n    b; } else \n{\n}\n");
+    options.OpenIndentStyle = BraceIndent::Indent;
     EXPECT_EQ(FormatWith("if (x) {\n}\n", options), "if (x) \n    {\n}\n");
-    options.SpaceTabStyle = 1;
+    options.SpaceTabStyle = TabConversion::SpacesToTabs;
     EXPECT_EQ(FormatWith("{\nif (x) { y;\n}\n}\n", options), "{\nif (x) \n\t\t{\n\t\ty;\n}\n}\n");
-    options.DeleteTrailingWhiteSpace = 1;
+    options.DeleteTrailingWhiteSpace = OnOff::On;
     EXPECT_EQ(FormatWith("if (x) {\n}\n", options), "if (x)\n\t{\n}\n");
 }
 
@@ -34,14 +36,16 @@ TEST(BraceMoves, ClosingBraceToNewLine)
     FormatOptions options = Braces(2, 0);
     EXPECT_EQ(FormatWith("if (a) {\nx; } else {\ny;\n}\n", options), "if (a) {\nx; \n} else {\ny;\n}\n");
     EXPECT_EQ(FormatWith("{\nx; }\n", options), "{\nx; \n}\n");
-    options.CloseIndentStyle = 0;
+    // A brace inside the comment the line begins in balances nothing.
+    EXPECT_EQ(FormatWith("/*\n{ */ x; }\n", options), "/*\n{ */ x; \n}\n");
+    options.CloseIndentStyle = BraceIndent::Indent;
     EXPECT_EQ(FormatWith("{\n{\nx; }\n}\n", options), "{\n{\nx; \n        }\n}\n");
 }
 
 TEST(BraceMoves, BothStylesWithReindent)
 {
     FormatOptions options = Braces(0, 0);
-    options.RecalculateIndents = 1;
+    options.RecalculateIndents = OnOff::On;
     EXPECT_EQ(FormatWith("if (a) { x;\ny; } else { z;\n}\n", options),
               "if (a) \n{\n    x;\n    y; \n} else \n{\n    z;\n}\n");
 }
@@ -72,6 +76,7 @@ TEST(BraceMoves, BracesThatNeverMove)
         "s = \"{\";\n",
         "c = '{';\n",
         "x; // {\n",
+        "if (a) { b; } // {\n",
         "x; /* { */\n",
         "#define B {\n",
     };

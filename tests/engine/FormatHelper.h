@@ -15,6 +15,6 @@ inline std::string FormatWith(const std::string& text, const FormatOptions& opti
 inline FormatOptions Reindenting()
 {
     FormatOptions options;
-    options.RecalculateIndents = 1;
+    options.RecalculateIndents = OnOff::On;
     return options;
 }

@@ -1,8 +1,6 @@
 #include "LineArray.h"
 #include "WorkingLine.h"
 
-#include "FormatHelper.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
@@ -50,7 +48,7 @@ TEST(GapBuffers, LineArrayMatchesVector)
         }
         else
         {
-            lines.Append("end");
+            lines.InsertAt(lines.Size(), "end");
             model.push_back("end");
         }
         ASSERT_EQ(lines.Size(), model.size());
@@ -116,20 +114,4 @@ TEST(GapBuffers, WorkingLineMatchesString)
         }
         ASSERT_EQ(line.Contiguous(), model);
     }
-}
-
-TEST(GapBuffers, HasCodeThrough)
-{
-    CCodeFormatter f("", FormatOptions());
-    CWorkingLine line;
-    line.Load("  a+b");
-    EXPECT_FALSE(f.HasCodeThrough(line, 2));   // only blanks so far
-    EXPECT_TRUE(f.HasCodeThrough(line, 3));
-    EXPECT_TRUE(f.HasCodeThrough(line, 4));
-    EXPECT_FALSE(f.HasCodeThrough(line, 5));   // the last byte
-    line.Load("\t+x");
-    EXPECT_TRUE(f.HasCodeThrough(line, 2));
-    EXPECT_FALSE(f.HasCodeThrough(line, 1));
-    line.Load("a +");
-    EXPECT_FALSE(f.HasCodeThrough(line, 2));   // a space at n - 1
 }

@@ -1,8 +1,11 @@
+#include "FormatCommandTable.h"
 #include "FormatHelper.h"
+#include "FormatOptionTable.h"
 #include "OptionValues.h"
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <vector>
 
 TEST(LinesAndOptions, SplitsAtLineFeedsAndJoinsWithThem)
@@ -31,27 +34,90 @@ TEST(LinesAndOptions, NoChangeOptionsKeepTextApartFromLineEnds)
 {
     const std::string text = "int f( int a ){\r\n\tif(a)  { return a+1 ; }  \r\n  x=y ;\t\n}";
     FormatOptions options;
-    options.SpellCheckComments = 1;
-    options.SpellCheckText = 1;
+    options.SpellCheckComments = OnOff::On;
+    options.SpellCheckText = OnOff::On;
     EXPECT_EQ(FormatWith(text, options), "int f( int a ){\n\tif(a)  { return a+1 ; }  \n  x=y ;\t\n}\n");
 }
 
-// Values in the order of the nine arguments, results in store order; 3 and
-// above keep the stored brace placement, and no argument reaches the sizes or
-// indent styles.
+namespace
+{
+// The nine values as the export receives them, in parameter order.
+SpecialFormatValues NineValues(int parentheses, int operators, int tabs, int openNewLine, int closeNewLine,
+                               int recalculate, int spellText, int spellComments, int trim)
+{
+    return {Spacing{parentheses}, Spacing{operators},  TabConversion{tabs},
+            BracePlacement{openNewLine}, BracePlacement{closeNewLine}, OnOff{recalculate},
+            OnOff{spellText},     OnOff{spellComments}, OnOff{trim}};
+}
+}
+
+// Results in store order; KeepStored and above keep the stored brace
+// placement, and no argument reaches the sizes or indent styles.
 TEST(LinesAndOptions, NineValuesReplaceOnlyTheirOptions)
 {
-    const FormatOptions stored{8, 2, 1, 0, 0, 0, 1, 1, 1, 1, 0, 0, 0};
+    FormatOptions stored;
+    stored.TabSize = 8;
+    stored.IndentSize = 2;
+    stored.SpaceTabStyle = TabConversion::SpacesToTabs;
+    stored.OpenIndentStyle = BraceIndent::Indent;
+    stored.OpenNewLineStyle = BracePlacement::OwnLine;
+    stored.CloseIndentStyle = BraceIndent::Indent;
+    stored.CloseNewLineStyle = BracePlacement::Joined;
+    stored.ParenthesesSpace = Spacing::NoSpace;
+    stored.OperatorSpace = Spacing::NoSpace;
+    stored.DeleteTrailingWhiteSpace = OnOff::On;
     FormatOptions reindent = stored;
-    ApplySpecialFormatValues(reindent, {2, 2, 2, 3, 3, 1, 0, 0, 0});
+    ApplySpecialFormatValues(reindent, NineValues(2, 2, 2, 3, 3, 1, 0, 0, 0));
     EXPECT_EQ(OptionValues(reindent), (std::vector<int>{8, 2, 2, 0, 0, 0, 1, 2, 2, 0, 0, 0, 1}));
     FormatOptions all = stored;
-    ApplySpecialFormatValues(all, {0, 1, 0, 2, 0, 0, 1, 1, 1});
+    ApplySpecialFormatValues(all, NineValues(0, 1, 0, 2, 0, 0, 1, 1, 1));
     EXPECT_EQ(OptionValues(all), (std::vector<int>{8, 2, 0, 0, 2, 0, 0, 0, 1, 1, 1, 1, 0}));
     FormatOptions high = stored;
-    ApplySpecialFormatValues(high, {2, 2, 2, 7, 4, 0, 0, 0, 0});
-    EXPECT_EQ(high.OpenNewLineStyle, 0);
-    EXPECT_EQ(high.CloseNewLineStyle, 1);
+    ApplySpecialFormatValues(high, NineValues(2, 2, 2, 7, 4, 0, 0, 0, 0));
+    EXPECT_EQ(high.OpenNewLineStyle, BracePlacement::OwnLine);
+    EXPECT_EQ(high.CloseNewLineStyle, BracePlacement::Joined);
+    FormatOptions low = stored;
+    ApplySpecialFormatValues(low, NineValues(2, 2, 2, -1, 2, 0, 0, 0, 0));
+    EXPECT_EQ(low.OpenNewLineStyle, BracePlacement{-1});
+}
+
+// Under stored options that would change every aspect, each command set
+// changes its own (reindent also places braces as stored); full uses them all.
+TEST(LinesAndOptions, EachCommandSetChangesItsOwnAspect)
+{
+    FormatOptions stored;
+    stored.SpaceTabStyle = TabConversion::SpacesToTabs;
+    stored.OpenNewLineStyle = BracePlacement::OwnLine;
+    stored.CloseNewLineStyle = BracePlacement::OwnLine;
+    stored.ParenthesesSpace = Spacing::NoSpace;
+    stored.OperatorSpace = Spacing::NoSpace;
+    stored.DeleteTrailingWhiteSpace = OnOff::On;
+    const std::string text = "if (a) {\tx = f( b+c );   \n        y; }\n";
+    const struct
+    {
+        const char* command;
+        std::string expected;
+    } cases[] = {
+        {"full", "if (a)\n{\n\tx=f(b+c);\n\t\ty;\n}\n"},
+        {"reindent", "if (a) \n{\n    x = f( b+c );   \n    y; \n}\n"},
+        {"tabify", "if (a) {\tx = f( b+c );   \n\t\ty; }\n"},
+        {"untabify", "if (a) {    x = f( b+c );   \n        y; }\n"},
+        {"operator-expand", "if (a) {\tx = f( b + c );   \n        y; }\n"},
+        {"operator-contract", "if (a) {\tx=f( b+c );   \n        y; }\n"},
+        {"parentheses-expand", "if ( a ) {\tx = f( b+c );   \n        y; }\n"},
+        {"parentheses-contract", "if (a) {\tx = f(b+c);   \n        y; }\n"},
+        {"delete-trailing-whitespace", "if (a) {\tx = f( b+c );\n        y; }\n"},
+    };
+    static_assert(std::size(cases) == FormatCommandCount);
+    for (std::size_t i = 0; i < FormatCommandCount; ++i)
+    {
+        const FormatCommandSet& set = FormatCommandSets[i];
+        ASSERT_STREQ(set.name, cases[i].command);
+        FormatOptions options = stored;
+        if (!set.usesStoredOptions)
+            ApplySpecialFormatValues(options, set.values);
+        EXPECT_EQ(FormatWith(text, options), cases[i].expected) << set.name;
+    }
 }
 
 TEST(LinesAndOptions, StoredIndentOptionsShapeTheResult)
@@ -60,9 +126,50 @@ TEST(LinesAndOptions, StoredIndentOptionsShapeTheResult)
     FormatOptions narrow = Reindenting();
     narrow.IndentSize = 2;
     FormatOptions indented = Reindenting();
-    indented.OpenIndentStyle = 0;
-    indented.CloseIndentStyle = 0;
+    indented.OpenIndentStyle = BraceIndent::Indent;
+    indented.CloseIndentStyle = BraceIndent::Indent;
     EXPECT_EQ(FormatWith(text, Reindenting()), "if (a) {\n    x;\n}\n");
     EXPECT_EQ(FormatWith(text, narrow), "if (a) {\n  x;\n}\n");
     EXPECT_EQ(FormatWith(text, indented), "if (a) {\n    x;\n    }\n");
+}
+
+// The store and the pages can hold numbers outside an option's choices (a
+// radio group with nothing checked saves -1): each acts as one of the choices,
+// as it always has. The text tells apart the choices that act differently.
+TEST(LinesAndOptions, StoredNumbersOutsideTheChoicesActAsOneOfThem)
+{
+    const std::string text = "if (a) { x = f( b+c );\t\n    y; }\nelse\n{\n  z;\n}\n";
+    const struct
+    {
+        FormatOptionMember member;
+        bool reindented;
+        int stored;
+        int actsAs;
+    } cases[] = {
+        {&FormatOptions::OperatorSpace, false, -1, 1},   // any number below Keep closes up
+        {&FormatOptions::OperatorSpace, false, 3, 2},
+        {&FormatOptions::ParenthesesSpace, false, -1, 2},
+        {&FormatOptions::ParenthesesSpace, false, 7, 2},
+        {&FormatOptions::SpaceTabStyle, false, -1, 2},
+        {&FormatOptions::SpaceTabStyle, false, 3, 2},
+        {&FormatOptions::OpenNewLineStyle, false, -1, 2},
+        {&FormatOptions::OpenNewLineStyle, false, 3, 2},
+        {&FormatOptions::CloseNewLineStyle, false, -1, 2},
+        {&FormatOptions::CloseNewLineStyle, false, 3, 2},
+        {&FormatOptions::OpenIndentStyle, true, -1, 1},
+        {&FormatOptions::CloseIndentStyle, true, 3, 1},
+        {&FormatOptions::DeleteTrailingWhiteSpace, false, -1, 1},
+        {&FormatOptions::RecalculateIndents, false, 7, 1},
+    };
+    for (const auto& c : cases)
+    {
+        const FormatOptionSpec& option = FormatOptionOf(c.member);
+        SCOPED_TRACE(std::string(option.name) + " " + std::to_string(c.stored));
+        const auto formatted = [&](int value) {
+            FormatOptions options = c.reindented ? Reindenting() : FormatOptions();
+            option.Set(options, value);
+            return FormatWith(text, options);
+        };
+        EXPECT_EQ(formatted(c.stored), formatted(c.actsAs));
+    }
 }

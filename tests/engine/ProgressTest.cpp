@@ -1,4 +1,5 @@
 #include "FormatHelper.h"
+#include "ProgressReporter.h"
 
 #include <gtest/gtest.h>
 
@@ -49,8 +50,8 @@ TEST(Progress, EachPercentOnceForTwoHundredLinesAndNothingForOneOrNone)
 TEST(Progress, StrictlyIncreasingWhileBraceMovesAddLines)
 {
     FormatOptions options;
-    options.OpenNewLineStyle = 0;
-    options.CloseNewLineStyle = 0;
+    options.OpenNewLineStyle = BracePlacement::OwnLine;
+    options.CloseNewLineStyle = BracePlacement::OwnLine;
     const std::vector<int> sent = ProgressOf(Repeat("if (x) { y; \nz; }\n", 300), options);
     ASSERT_FALSE(sent.empty());
     EXPECT_GT(sent.front(), 0);
@@ -62,10 +63,9 @@ TEST(Progress, StrictlyIncreasingWhileBraceMovesAddLines)
 TEST(Progress, LargeLineCountsDoNotOverflow)
 {
     RecordingSink sink;
-    CCodeFormatter formatter("a", FormatOptions());
-    formatter.SetProgressDialog(&sink);
-    formatter.ReportProgress(50000000, 60000000);
-    formatter.ReportProgress(50000001, 60000000);
+    CProgressReporter progress(&sink);
+    progress.Report(50000000, 60000000);
+    progress.Report(50000001, 60000000);
     EXPECT_EQ(sink.sent, std::vector<int>{83});
 }
 

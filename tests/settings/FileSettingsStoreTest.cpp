@@ -51,13 +51,13 @@ TEST_F(FileSettingsStoreTest, EachMalformedValueTakesItsOwnDefault)
                                "\"Bad Path\"=\"C:\\Q\"\r\n");
     CFileSettingsStore store(path);
     FormatOptions expected;
-    expected.CloseNewLineStyle = 0;
-    expected.ParenthesesSpace = 1;
-    expected.RecalculateIndents = -1;
+    expected.CloseNewLineStyle = BracePlacement::OwnLine;
+    expected.ParenthesesSpace = Spacing::NoSpace;
+    expected.RecalculateIndents = OnOff{-1};
     EXPECT_EQ(OptionValues(LoadFormatOptions(store)), OptionValues(expected));
     EXPECT_EQ(store.ReadString(SettingNames::InstallPath), "C:\\Program Files\\Q \"1\"");
     EXPECT_EQ(store.ReadString("Bad Path"), "");
-    EXPECT_EQ(store.ReadString(SettingNames::ParenthesesSpace), "");
+    EXPECT_EQ(store.ReadString("ParenthesesSpace"), "");
 }
 
 TEST_F(FileSettingsStoreTest, SavedOptionsComeBackAndOtherTextStaysByteForByte)
@@ -68,8 +68,8 @@ TEST_F(FileSettingsStoreTest, SavedOptionsComeBackAndOtherTextStaysByteForByte)
                                         "\"TabSize\"=dword:00000002\nodd line\n\"TabSize\"=dword:00000003\n" + after);
     FormatOptions saved;
     saved.TabSize = 9;
-    saved.CloseIndentStyle = -1;
-    saved.SpellCheckText = 20;
+    saved.CloseIndentStyle = BraceIndent{-1};
+    saved.SpellCheckText = OnOff{20};
     CFileSettingsStore store(path);
     ASSERT_TRUE(SaveFormatOptions(store, saved));
     EXPECT_EQ(OptionValues(LoadFormatOptions(store)), OptionValues(saved));
@@ -97,12 +97,12 @@ TEST_F(FileSettingsStoreTest, OpenOrCreateAddsWhatIsMissingAndKeepsOtherWritersV
                                            "[HKEY_LOCAL_MACHINE\\Software\\Tamsel Software\\Quillet]\r\n");
     CFileSettingsStore second(nested);
     ASSERT_TRUE(second.OpenKey());
-    ASSERT_TRUE(second.WriteNumber(SettingNames::IndentSize, 8));
-    ASSERT_TRUE(first.WriteNumber(SettingNames::TabSize, 2));
+    ASSERT_TRUE(second.WriteNumber("IndentSize", 8));
+    ASSERT_TRUE(first.WriteNumber("TabSize", 2));
     CFileSettingsStore reader(nested);
     ASSERT_TRUE(reader.OpenKey());
-    EXPECT_EQ(reader.ReadNumber(SettingNames::IndentSize, 4), 8);
-    EXPECT_EQ(reader.ReadNumber(SettingNames::TabSize, 4), 2);
+    EXPECT_EQ(reader.ReadNumber("IndentSize", 4), 8);
+    EXPECT_EQ(reader.ReadNumber("TabSize", 4), 2);
 
     scratch.Write(path, "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]");
     CFileSettingsStore store(path);
@@ -118,7 +118,7 @@ TEST_F(FileSettingsStoreTest, AFileThatCannotBeReadOrWrittenIsLeftAlone)
     ASSERT_TRUE(store.OpenKey());
     std::filesystem::permissions(path, std::filesystem::perms::all, std::filesystem::perm_options::remove);
     std::filesystem::permissions(path, std::filesystem::perms::owner_read, std::filesystem::perm_options::add);
-    EXPECT_FALSE(store.WriteNumber(SettingNames::TabSize, 7));
+    EXPECT_FALSE(store.WriteNumber("TabSize", 7));
     EXPECT_NE(store.LastError().find(path), std::string::npos);
     EXPECT_EQ(scratch.Read(path), original);
     EXPECT_EQ(scratch.FileCount(), 1u) << "no temporary file may be left behind";
@@ -132,7 +132,7 @@ TEST_F(FileSettingsStoreTest, AFileThatCannotBeReadOrWrittenIsLeftAlone)
     EXPECT_EQ(scratch.Read(unicodePath), utf16);
 
     CFileSettingsStore closed(scratch.PathOf("never.reg"));
-    EXPECT_FALSE(closed.WriteNumber(SettingNames::TabSize, 1)) << "no write without an open key";
+    EXPECT_FALSE(closed.WriteNumber("TabSize", 1)) << "no write without an open key";
     EXPECT_EQ(scratch.FileCount(), 2u);
 }
 

@@ -54,7 +54,8 @@ FormatOptions LoadDefaults()
     return FormatOptions();
 }
 
-const SpecialFormatValues Unchanged{2, 2, 2, 3, 3, 0, 0, 0, 0};
+const SpecialFormatValues Unchanged{.OpenNewLineStyle = BracePlacement::KeepStored,
+                                    .CloseNewLineStyle = BracePlacement::KeepStored};
 
 } // namespace
 
@@ -93,7 +94,7 @@ TEST(FormatGuardTest, ASuccessfulPassGivesTheResultUnderTheOptionsGiven)
     RecordingMessages messages;
     EXPECT_EQ(GuardedFormatText("a\r\nb", LoadDefaults, nullptr, messages), "a\nb\n");
     FormatOptions trim;
-    trim.DeleteTrailingWhiteSpace = 1;
+    trim.DeleteTrailingWhiteSpace = OnOff::On;
     EXPECT_EQ(GuardedFormatWithOptions("b \t\n", trim, nullptr, messages), "b\n");
     EXPECT_TRUE(messages.shown.empty());
 }

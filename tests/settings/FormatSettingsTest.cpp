@@ -28,7 +28,7 @@ public:
 TEST(FormatSettingsTest, LoadOnlyOpensAndReadsInTheFormattersOrder)
 {
     LoggingStore store;
-    EXPECT_EQ(LoadFormatOptions(store).RecalculateIndents, 7);
+    EXPECT_EQ(LoadFormatOptions(store).RecalculateIndents, OnOff{7});
     EXPECT_EQ(store.log, "open TabSize IndentSize SpaceTabStyle OpenIndentStyle OpenNewLineStyle CloseIndentStyle "
                          "CloseNewLineStyle ParenthesesSpace OperatorSpace DeleteTrailingWhiteSpace "
                          "SpellCheckComments SpellCheckText RecalculateIndents ");

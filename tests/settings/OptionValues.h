@@ -4,11 +4,21 @@
 
 #include <vector>
 
-// The thirteen options in store order, so whole sets compare in one check.
+// The thirteen options as stored numbers in the formatter's load order, so
+// whole sets compare in one check.
 inline std::vector<int> OptionValues(const FormatOptions& o)
 {
-    return {o.TabSize,          o.IndentSize,        o.SpaceTabStyle,    o.OpenIndentStyle,
-            o.OpenNewLineStyle, o.CloseIndentStyle,  o.CloseNewLineStyle, o.ParenthesesSpace,
-            o.OperatorSpace,    o.DeleteTrailingWhiteSpace, o.SpellCheckComments, o.SpellCheckText,
-            o.RecalculateIndents};
+    return {o.TabSize,
+            o.IndentSize,
+            static_cast<int>(o.SpaceTabStyle),
+            static_cast<int>(o.OpenIndentStyle),
+            static_cast<int>(o.OpenNewLineStyle),
+            static_cast<int>(o.CloseIndentStyle),
+            static_cast<int>(o.CloseNewLineStyle),
+            static_cast<int>(o.ParenthesesSpace),
+            static_cast<int>(o.OperatorSpace),
+            static_cast<int>(o.DeleteTrailingWhiteSpace),
+            static_cast<int>(o.SpellCheckComments),
+            static_cast<int>(o.SpellCheckText),
+            static_cast<int>(o.RecalculateIndents)};
 }

@@ -1,7 +1,6 @@
 #include "MessageBoxScript.h"
 #include "ProgressDlg.h"
 #include "QLShared.h"
-#include "SettingNames.h"
 #include "SettingsKey.h"
 #include "SettingsStoreFactory.h"
 
@@ -76,7 +75,7 @@ TEST_F(FormatExportsTest, WithoutAKeyTheDefaultsOnlyNormaliseLineEnds)
 
 TEST_F(FormatExportsTest, StoredOptionsApplyUnlessTheCallerReplacesThem)
 {
-    SettingsKey::SetNumber(SettingNames::DeleteTrailingWhiteSpace, 1);
+    SettingsKey::SetNumber("DeleteTrailingWhiteSpace", 1);
     EXPECT_EQ(FormatText("a  \nb\t\n", nullptr), "a\nb\n");
     EXPECT_EQ(SpecialFormatText("a  \n", nullptr, 2, 2, 2, 3, 3, 0, 0, 0, 0), "a  \n");
     EXPECT_TRUE(boxes.shown.empty());

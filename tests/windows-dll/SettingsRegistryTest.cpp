@@ -25,12 +25,12 @@ TEST(SettingsRegistryTest, EachValueOfAnotherTypeOrSizeTakesItsOwnDefault)
 {
     SettingsKey clean;
     const BYTE one[8] = {1};
-    SettingsKey::SetNumber(SettingNames::TabSize, 8);
-    SettingsKey::Set(SettingNames::IndentSize, REG_SZ, "8", 2);
-    SettingsKey::Set(SettingNames::SpaceTabStyle, REG_SZ, "abc", 4);        // a string of four bytes
-    SettingsKey::Set(SettingNames::OpenIndentStyle, REG_BINARY, one, 4);    // four bytes, not a number
-    SettingsKey::Set(SettingNames::OpenNewLineStyle, REG_QWORD, one, 8);    // longer than four bytes
-    SettingsKey::SetNumber(SettingNames::CloseIndentStyle, 0xFFFFFFFF);
+    SettingsKey::SetNumber("TabSize", 8);
+    SettingsKey::Set("IndentSize", REG_SZ, "8", 2);
+    SettingsKey::Set("SpaceTabStyle", REG_SZ, "abc", 4);        // a string of four bytes
+    SettingsKey::Set("OpenIndentStyle", REG_BINARY, one, 4);    // four bytes, not a number
+    SettingsKey::Set("OpenNewLineStyle", REG_QWORD, one, 8);    // longer than four bytes
+    SettingsKey::SetNumber("CloseIndentStyle", 0xFFFFFFFF);
     const std::string folder = "C:\\Program Files\\Quillet";
     // Without its terminating NUL, as some tools store strings.
     SettingsKey::Set(SettingNames::InstallPath, REG_SZ, folder.data(), static_cast<DWORD>(folder.size()));
@@ -41,10 +41,10 @@ TEST(SettingsRegistryTest, EachValueOfAnotherTypeOrSizeTakesItsOwnDefault)
     CSettingsRegistry store;
     FormatOptions expected;
     expected.TabSize = 8;
-    expected.CloseIndentStyle = -1;
+    expected.CloseIndentStyle = BraceIndent{-1};
     EXPECT_EQ(OptionValues(LoadFormatOptions(store)), OptionValues(expected));
     EXPECT_EQ(store.ReadString(SettingNames::InstallPath), folder);
-    EXPECT_EQ(store.ReadString(SettingNames::TabSize), "");
+    EXPECT_EQ(store.ReadString("TabSize"), "");
     EXPECT_EQ(store.ReadString("Longest"), longest);
     EXPECT_EQ(store.ReadString("TooLong"), "");
 }
@@ -55,14 +55,14 @@ TEST(SettingsRegistryTest, SavingCreatesTheKeyWithFourByteNumbers)
     MessageBoxScript boxes;
     FormatOptions saved;
     saved.TabSize = 3;
-    saved.CloseNewLineStyle = -1;
+    saved.CloseNewLineStyle = BracePlacement{-1};
     {
         CSettingsRegistry store;
         ASSERT_TRUE(SaveFormatOptions(store, saved));
     }
     DWORD type = 0;
     DWORD size = 0;
-    ASSERT_TRUE(SettingsKey::Query(SettingNames::SpellCheckText, type, size));
+    ASSERT_TRUE(SettingsKey::Query("SpellCheckText", type, size));
     EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(size, 4u);
     CSettingsRegistry reader;

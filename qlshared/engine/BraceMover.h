@@ -1,0 +1,31 @@
+#pragma once
+
+#include "FormatOptions.h"
+#include "IndentUnit.h"
+#include "LineArray.h"
+#include "WorkingLine.h"
+
+#include <cstddef>
+
+// Moves a brace the walk met onto a line of its own or up onto the end of
+// the previous line. Both moves edit the lines directly and move the walk's
+// line index and position, so that the walk goes on at the same brace in its
+// new place; a move that would change what the code means is not made.
+class CBraceMover
+{
+public:
+    CBraceMover(const FormatOptions& options, CLineArray& lines);
+
+    // The brace at pos of the working line, which holds the line at
+    // lineIndex; depth is the brace depth inside the block.
+    void Place(BracePlacement placement, CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos,
+               int depth) const;
+
+private:
+    void MoveToOwnLine(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos, int depth) const;
+    void JoinToPreviousLine(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos) const;
+
+    const FormatOptions& m_options;
+    CLineArray& m_lines;
+    const IndentUnit m_unit;
+};

@@ -1,0 +1,80 @@
+#include "Indenter.h"
+
+#include "LineScanner.h"
+
+CIndenter::CIndenter(const FormatOptions& options, const CLineArray& lines)
+    : m_options(options), m_lines(lines), m_unit(options)
+{
+}
+
+void CIndenter::Step(ScannerState& state, CWorkingLine& line, std::size_t lineIndex, std::size_t pos) const
+{
+    const char c = line[pos];
+    const bool inComment = state.InBlockComment || state.InLineComment;
+
+    // A semicolon ends the statement that owed indentation, unless it is one
+    // of the semicolons inside a for header.
+    if (c == ';' && !inComment && !line.HasCloseParenAfter(pos))
+        state.PendingIndent = 0;
+
+    if (pos == 0 && !state.InBlockComment)
+    {
+        if (!state.AfterPreprocessor)
+            state.LineExtraIndent = state.PendingIndent;
+        if (lineIndex + 1 < m_lines.Size())
+        {
+            const LineDebt debt = ClassifyLine(line.Contiguous(), m_lines[lineIndex + 1], state.AfterDo);
+            if (debt == LineDebt::BracelessControl)
+                ++state.PendingIndent;
+            else if (debt == LineDebt::UnfinishedExpression)
+                state.PendingIndent = 1;
+        }
+        state.AfterPreprocessor = false;
+    }
+
+    if (!inComment && MatchesKeywordAt(line, pos, "switch"))
+        state.InSwitch = true;
+
+    if (state.InSwitch)
+    {
+        if (!inComment && c == '{')
+            ++state.SwitchBraceDepth;
+        else if (!inComment && c == '}' && --state.SwitchBraceDepth == 0)
+            state.InSwitch = false;
+        if (pos == 0 && state.BraceDepth > 0 && !state.InBlockComment)
+            state.CaseAdjust = StartsWithCaseLabel(line) ? -1 : 0;
+    }
+
+    if (pos == 0 && c != '#')
+        Reindent(state, line);
+}
+
+void CIndenter::Reindent(ScannerState& state, CWorkingLine& line) const
+{
+    long long width = 0;
+    std::size_t j = 0;
+    for (; j < line.size() && IsBlank(line[j]); ++j)
+        width += line[j] == ' ' ? 1 : m_options.TabSize;
+
+    int braceAdjust = 0;
+    if (j < line.size() && line[j] == '{')
+    {
+        if (m_options.OpenIndentStyle == BraceIndent::Indent)
+            braceAdjust = 1;
+        else
+            state.PendingIndent = state.LineExtraIndent = 0;
+    }
+    if (j < line.size() && line[j] == '}' && m_options.CloseIndentStyle != BraceIndent::Indent)
+    {
+        state.PendingIndent = state.LineExtraIndent = 0;
+        braceAdjust = -1;
+    }
+
+    const int levels = braceAdjust + state.CaseAdjust + state.LineExtraIndent + state.BraceDepth;
+    state.CaseAdjust = 0;
+
+    // A line already at its width keeps its blanks, tabs included.
+    if (width == static_cast<long long>(levels) * m_options.IndentSize)
+        return;
+    line.ReplaceLeadingBlanks(j, m_unit.BlanksFor(levels), m_unit.blank);
+}
