@@ -4,6 +4,7 @@
 // the user's mouse and keyboard and other programs drive it.
 
 #include "ColumnTree.h"
+#include "MetricsTreeFill.h"
 
 #include <gtest/gtest.h>
 
@@ -38,16 +39,7 @@ protected:
         items.clear();
     }
 
-    // Sets up the columns as the metrics list does.
-    void AddCountColumns()
-    {
-        tree.InsertColumn(1, "Lines", ColumnAlignment::Centre, 40);
-        tree.InsertColumn(2, "Comments", ColumnAlignment::Centre, 40);
-        const int width = tree.GetColumnWidth(0);
-        tree.SetColumnWidth(0, width * 60 / 100);
-        tree.SetColumnWidth(1, width * 20 / 100);
-        tree.SetColumnWidth(2, width * 20 / 100);
-    }
+    void AddCountColumns() { SetUpCountColumns(tree); }
 
     // Projects A (a1 a2 a3), B (b1 b2), C (c1) and D; A and B expanded.
     void AddProjects()

@@ -33,7 +33,6 @@ TEST_F(ColumnTreeTest, HeaderShowsTheInsertedColumnsWithTheirHeadingsWidthsAndAl
     EXPECT_EQ(tree.GetColumnWidth(0), first);
 
     AddCountColumns();
-    tree.SetColumnHeading(0, "Project List");
     // Index 0 stays the tree's column; an index past the end appends.
     EXPECT_EQ(tree.InsertColumn(0, "Before", ColumnAlignment::Right, 30), 1);
     EXPECT_EQ(tree.InsertColumn(9, "Last", ColumnAlignment::Left, 50), 4);
