@@ -8,6 +8,9 @@
 
 namespace {
 
+// A control's style: window styles in the high word, its class's in the low.
+const DWORD WindowStyles = 0xFFFF0000;
+const DWORD ClassStyles = 0x0000FFFF;
 // Tree-view messages: TVM_* from TV_FIRST up to the header's HDM_FIRST.
 const UINT TreeMessagesEnd = HDM_FIRST;
 // Sideways scrolling by one step of the arrows, in pixels.
@@ -42,7 +45,7 @@ CColumnTree::~CColumnTree()
 bool CColumnTree::Create(DWORD style, const RECT& rect, HWND parent, UINT id, DWORD exStyle)
 {
     InitCommonControlClasses();
-    const DWORD windowStyle = (style & 0xFFFF0000 & ~WS_TABSTOP) | WS_CHILD | WS_CLIPCHILDREN;
+    const DWORD windowStyle = (style & WindowStyles & ~WS_TABSTOP) | WS_CHILD | WS_CLIPCHILDREN;
     // Dialog navigation looks inside for the tree's tab stop.
     if (!CreateEx(exStyle | WS_EX_CONTROLPARENT, "", windowStyle, rect, parent, id))
         return false;
@@ -51,7 +54,7 @@ bool CColumnTree::Create(DWORD style, const RECT& rect, HWND parent, UINT id, DW
     if (!m_columns.Create(m_hWnd, HeaderId, std::max(0, static_cast<int>(client.right) - GetSystemMetrics(SM_CXVSCROLL))))
         return false;
     // The window scrolls the tree sideways, so the tree itself never does.
-    const DWORD treeStyle = WS_CHILD | WS_VISIBLE | (style & (WS_TABSTOP | 0xFFFF)) | TVS_SHOWSELALWAYS | TVS_NOHSCROLL;
+    const DWORD treeStyle = WS_CHILD | WS_VISIBLE | (style & (WS_TABSTOP | ClassStyles)) | TVS_SHOWSELALWAYS | TVS_NOHSCROLL;
     HWND tree = CreateWindowExA(0, WC_TREEVIEWA, "", treeStyle, 0, 0, 0, 0, m_hWnd,
                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(TreeId)),
                                 reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(m_hWnd, GWLP_HINSTANCE)), nullptr);

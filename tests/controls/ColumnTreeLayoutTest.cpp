@@ -127,11 +127,17 @@ TEST_F(ColumnTreeTest, SelectedRowsAreHighlightedAcrossTheColumnsWithFullRowSele
             return painting.Pixel(label.left + 1, label.top + 1);
         };
         auto cellColour = [&](const char* name) { return painting.Pixel(lines.left + 2, ItemRect(name, false).top + 1); };
+        // Between the label and the next column.
+        auto gapColour = [&](const char* name) {
+            const RECT label = ItemRect(name, true);
+            return painting.Pixel(label.right + 2, label.top + 1);
+        };
         const DWORD plain = labelColour("a2");
         // Both selected items, the caret and the other one.
         for (const char* name : {"a1", "b1"}) {
             EXPECT_NE(labelColour(name), plain) << name << " " << fullRow;
             EXPECT_EQ(cellColour(name), fullRow ? labelColour(name) : plain) << name << " " << fullRow;
+            EXPECT_EQ(gapColour(name), fullRow ? labelColour(name) : plain) << name << " " << fullRow;
         }
         EXPECT_EQ(cellColour("a2"), plain);
     }

@@ -42,6 +42,7 @@ TEST_F(ColumnTreeTest, ClicksSelectOneToggleWithCtrlAndExtendWithShiftInVisibleO
         {"a click selects one item", {{"a1", 0}}, "a1"},
         {"the next click replaces it", {{"a1", 0}, {"B", 0}}, "B"},
         {"Ctrl adds", {{"a1", 0}, {"b1", MK_CONTROL}}, "a1 b1"},
+        {"Ctrl adds to several", {{"a1", 0}, {"b1", MK_CONTROL}, {"a3", MK_CONTROL}}, "a1 a3 b1"},
         {"Ctrl takes out again", {{"a1", 0}, {"b1", MK_CONTROL}, {"a1", MK_CONTROL}}, "b1"},
         {"Ctrl on the only one leaves none", {{"a2", 0}, {"a2", MK_CONTROL}}, ""},
         {"Shift selects down to the item", {{"a2", 0}, {"b1", MK_SHIFT}}, "B a2 a3 b1"},
