@@ -105,6 +105,7 @@ TEST_F(ColumnTreeTest, CaretMovedByKeyboardOrByAnotherProgramSelectsThatItem)
 {
     AddProjects();
     Click("a1");
+    EXPECT_EQ(GetFocus(), Tree());
     Click("b1", MK_CONTROL);
     // TVM_SELECTITEM as an outside program sends it.
     SendMessageA(Tree(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(items["A"]));

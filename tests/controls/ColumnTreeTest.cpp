@@ -129,18 +129,6 @@ TEST_F(ColumnTreeTest, DeletedItemTakesItsTextsAlong)
     EXPECT_EQ(tree.GetItemText(again, 1), "");
 }
 
-TEST_F(ColumnTreeTest, DecorationsAreTheTreeViewStyles)
-{
-    const DWORD all = TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_FULLROWSELECT;
-    for (DWORD decorations : {DWORD(0), DWORD(TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT), all}) {
-        Make(decorations);
-        EXPECT_EQ(GetWindowLongA(Tree(), GWL_STYLE) & all, static_cast<LONG>(decorations));
-        EXPECT_EQ(tree.GetDecorations(), decorations);
-        tree.SetDecorations(TVS_FULLROWSELECT | TVS_CHECKBOXES);
-        EXPECT_EQ(GetWindowLongA(Tree(), GWL_STYLE) & (all | TVS_CHECKBOXES), TVS_FULLROWSELECT);
-    }
-}
-
 TEST_F(ColumnTreeTest, WindowsGoWithTheObjectOrBeforeItWithTheirParent)
 {
     HWND windows[3] = {};
