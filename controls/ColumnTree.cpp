@@ -231,7 +231,7 @@ bool CColumnTree::OnNotify(const NMHDR& notification, LPARAM lParam, LRESULT& re
             OnColumnsChanged();
         return false;
     }
-    if (notification.hwndFrom != TreeHandle() || !TreeHandle())
+    if (!TreeHandle() || notification.hwndFrom != TreeHandle())
         return false;
     const auto& change = *reinterpret_cast<const NMTREEVIEWA*>(lParam);
     switch (notification.code) {

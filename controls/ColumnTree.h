@@ -32,7 +32,7 @@ public:
         LinesAtRoot = TVS_LINESATROOT,
         FullRowSelect = TVS_FULLROWSELECT
     };
-    static const DWORD AllDecorations = Buttons | Lines | LinesAtRoot | FullRowSelect;
+    static constexpr DWORD AllDecorations = Buttons | Lines | LinesAtRoot | FullRowSelect;
 
     CColumnTree();
     ~CColumnTree() override;
