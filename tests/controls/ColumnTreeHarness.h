@@ -1,0 +1,113 @@
+#pragma once
+
+// A column tree in a visible top-level window, driven with messages the way
+// the user's mouse and keyboard and other programs drive it.
+
+#include "ColumnTree.h"
+#include "MetricsTreeFill.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+// A plain top-level window bound to its object, destroyed with it.
+class TopWindow : public CWnd
+{
+public:
+    explicit TopWindow(int width = 420, int height = 300)
+    {
+        CreateEx(0, "column tree test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{0, 0, width, height}, nullptr, 0);
+    }
+};
+
+class ColumnTreeTest : public ::testing::Test
+{
+protected:
+    static const DWORD Style = WS_VISIBLE | WS_BORDER | WS_TABSTOP;
+
+    void SetUp() override { Make(CColumnTree::Buttons | CColumnTree::Lines | CColumnTree::LinesAtRoot); }
+
+    void Make(DWORD decorations)
+    {
+        tree.DestroyWindow();
+        RECT client{};
+        GetClientRect(owner.GetSafeHwnd(), &client);
+        ASSERT_TRUE(tree.Create(Style | decorations, client, owner.GetSafeHwnd(), 1001));
+        items.clear();
+    }
+
+    void AddCountColumns() { SetUpCountColumns(tree); }
+
+    // Projects A (a1 a2 a3), B (b1 b2), C (c1) and D; A and B expanded.
+    void AddProjects()
+    {
+        const std::vector<std::pair<std::string, std::vector<std::string>>> projects = {
+            {"A", {"a1", "a2", "a3"}}, {"B", {"b1", "b2"}}, {"C", {"c1"}}, {"D", {}}};
+        for (const auto& project : projects) {
+            HTREEITEM parent = items[project.first] = tree.InsertItem(nullptr, project.first);
+            for (const std::string& file : project.second)
+                items[file] = tree.InsertItem(parent, file);
+        }
+        for (const char* name : {"A", "B"})
+            SendMessageA(Tree(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(items[name]));
+    }
+
+    HWND Tree() const { return tree.TreeHandle(); }
+
+    int ClientWidth() const
+    {
+        RECT client{};
+        GetClientRect(tree.GetSafeHwnd(), &client);
+        return client.right;
+    }
+
+    RECT ItemRect(const std::string& name, bool labelOnly)
+    {
+        RECT rect{};
+        std::memcpy(&rect, &items[name], sizeof(HTREEITEM));
+        EXPECT_TRUE(SendMessageA(Tree(), TVM_GETITEMRECT, labelOnly, reinterpret_cast<LPARAM>(&rect))) << name;
+        return rect;
+    }
+
+    // A click with the keys held (MK_CONTROL, MK_SHIFT) at x on the item's
+    // row; the label's middle when x is negative.
+    void Click(const std::string& name, WPARAM keys = 0, int x = -1)
+    {
+        const RECT label = ItemRect(name, true);
+        const LPARAM at = MAKELPARAM(x < 0 ? (label.left + label.right) / 2 : x, (label.top + label.bottom) / 2);
+        SendMessageA(Tree(), WM_LBUTTONDOWN, keys | MK_LBUTTON, at);
+        SendMessageA(Tree(), WM_LBUTTONUP, keys, at);
+    }
+
+    // The names of the items whose state other programs read as selected.
+    std::string Selected()
+    {
+        std::string names;
+        for (const auto& item : items) {
+            if (SendMessageA(Tree(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item.second), TVIS_SELECTED) &
+                TVIS_SELECTED)
+                names += (names.empty() ? "" : " ") + item.first;
+        }
+        return names;
+    }
+
+    // Item text as another program reads it.
+    std::string TreeText(HTREEITEM item)
+    {
+        char buffer[2048] = {};
+        TVITEMA get{};
+        get.mask = TVIF_TEXT;
+        get.hItem = item;
+        get.pszText = buffer;
+        get.cchTextMax = sizeof(buffer);
+        SendMessageA(Tree(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&get));
+        return buffer;
+    }
+
+    TopWindow owner;
+    CColumnTree tree;
+    std::map<std::string, HTREEITEM> items;
+};
