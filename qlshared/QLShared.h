@@ -3,7 +3,7 @@
 // The exported interface of QLShared.dll, included by Quillet and the add-in.
 
 #include "QLSharedApi.h"
-#include "services/MessageBoxSeam.h"
+#include "MessageBoxSeam.h"
 
 #include <string>
 
