@@ -5,8 +5,8 @@
 #include "MessageBoxSeam.h"
 
 // On the command line no window may pop up: while an object of this class
-// lives, every message box of QLShared (such as the registry store's "Error
-// Opening Registry") becomes a line on the given stream instead, and a
+// lives, every message box of the program (such as the registry store's
+// "Error Opening Registry") becomes a line on the given stream instead, and a
 // question is answered No.
 class CConsoleMessageBoxes
 {

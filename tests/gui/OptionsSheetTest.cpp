@@ -3,7 +3,7 @@
 #include "SheetHarness.h"
 
 #include "PropertyPageIds.h"
-#include "SettingsStoreFactory.h"
+#include "LibrarySeams.h"
 
 #include <gtest/gtest.h>
 
@@ -336,7 +336,7 @@ TEST(OptionsSheet, SheetIsWiderWithThePreviewStrip)
 TEST(OptionsSheet, OkCreatesTheRegistryKeyWithAllValues)
 {
     H harness;
-    SetSettingsStoreFactory(nullptr); // the real registry of the Wine prefix
+    SetLibrarySettingsStoreFactory(nullptr); // the real registry of the Wine prefix
     const char* path = "Software\\Tamsel Software\\Quillet";
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, path);
     H::Run([](HWND sheet) {

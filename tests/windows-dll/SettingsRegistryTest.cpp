@@ -18,7 +18,6 @@ TEST(SettingsRegistryTest, NoKeyGivesEveryDefaultAndCreatesNothing)
     EXPECT_EQ(store.ReadString(SettingNames::InstallPath), "");
     EXPECT_FALSE(SettingsKey::Exists());
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(CSettingsRegistry::ApplicationTitle(), "QLShared") << "the caption of the store's messages";
 }
 
 TEST(SettingsRegistryTest, EachValueOfAnotherTypeOrSizeTakesItsOwnDefault)
