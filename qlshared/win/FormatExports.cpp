@@ -8,8 +8,6 @@
 #include "WinMessageSink.h"
 #include "WindowProgressSink.h"
 
-#include <optional>
-
 namespace
 {
 
@@ -19,33 +17,30 @@ FormatOptions LoadStoredOptions()
     return LoadFormatOptions(*store);
 }
 
-// Runs one formatting export: the progress sink lives for the call, and
-// anything that still escapes is reported under the export's number.
-template <class Run>
-std::string RunExport(int entryPoint, CProgressDlg* progress, Run run)
+// Progress goes to the dialog's window, when there is a dialog.
+class CExportProgress
 {
-    CWinMessageSink messages;
-    try
+public:
+    explicit CExportProgress(CProgressDlg* dialog)
+        : m_window(dialog ? dialog->GetSafeHwnd() : nullptr), m_dialog(dialog)
     {
-        std::optional<CWindowProgressSink> sink;
-        if (progress)
-            sink.emplace(progress->GetSafeHwnd());
-        return run(sink ? &*sink : nullptr, messages);
     }
-    catch (...)
-    {
-        messages.Show(EntryPointErrorText(entryPoint), LibraryCaption, MessageStyle::Ok);
-        return std::string();
-    }
-}
+    IProgressSink* Sink() { return m_dialog ? &m_window : nullptr; }
+
+private:
+    CWindowProgressSink m_window;
+    CProgressDlg* m_dialog;
+};
 
 } // namespace
 
+// The guard is the exports' one handler: nothing here can throw.
+
 std::string FormatText(const std::string& text, CProgressDlg* progress)
 {
-    return RunExport(FormatTextEntryPoint, progress, [&text](IProgressSink* sink, IMessageSink& messages) {
-        return GuardedFormatText(text, LoadStoredOptions, sink, messages);
-    });
+    CWinMessageSink messages;
+    CExportProgress sink(progress);
+    return GuardedFormatText(text, LoadStoredOptions, sink.Sink(), messages);
 }
 
 std::string SpecialFormatText(const std::string& text, CProgressDlg* progress, int parenthesesSpace,
@@ -56,16 +51,14 @@ std::string SpecialFormatText(const std::string& text, CProgressDlg* progress, i
     const SpecialFormatValues values{parenthesesSpace,  operatorSpace,  spaceTabStyle,
                                      openNewLineStyle,  closeNewLineStyle, recalculateIndents,
                                      spellCheckText,    spellCheckComments, deleteTrailingWhiteSpace};
-    return RunExport(SpecialFormatTextEntryPoint, progress, [&text, &values](IProgressSink* sink,
-                                                                              IMessageSink& messages) {
-        return GuardedSpecialFormatText(text, LoadStoredOptions, values, sink, messages);
-    });
+    CWinMessageSink messages;
+    CExportProgress sink(progress);
+    return GuardedSpecialFormatText(text, LoadStoredOptions, values, sink.Sink(), messages);
 }
 
 std::string FormatTextWithOptions(const std::string& text, CProgressDlg* progress, const FormatOptions& options)
 {
-    return RunExport(SpecialFormatTextEntryPoint, progress, [&text, &options](IProgressSink* sink,
-                                                                               IMessageSink& messages) {
-        return GuardedFormatWithOptions(text, options, sink, messages);
-    });
+    CWinMessageSink messages;
+    CExportProgress sink(progress);
+    return GuardedFormatWithOptions(text, options, sink.Sink(), messages);
 }
