@@ -67,9 +67,8 @@ std::string GuardedSpecialFormatText(const std::string& text, const FormatOption
     return RunGuarded(SpecialFormatTextEntryPoint, text, load, progress, messages);
 }
 
-std::string GuardedFormatWithOptions(const std::string& text, const FormatOptions& options,
-                                     IProgressSink* progress, IMessageSink& messages)
+std::string GuardedPreviewFormat(const std::string& text, const FormatOptionsLoader& loadOptions,
+                                 IProgressSink* progress, IMessageSink& messages)
 {
-    const auto given = [&options] { return options; };
-    return RunGuarded(SpecialFormatTextEntryPoint, text, given, progress, messages);
+    return RunGuarded(SpecialFormatTextEntryPoint, text, loadOptions, progress, messages);
 }

@@ -56,9 +56,9 @@ std::string SpecialFormatText(const std::string& text, CProgressDlg* progress, i
     return GuardedSpecialFormatText(text, LoadStoredOptions, values, sink.Sink(), messages);
 }
 
-std::string FormatTextWithOptions(const std::string& text, CProgressDlg* progress, const FormatOptions& options)
+std::string FormatPreviewText(const std::string& text, const PreviewOptionsRule& previewOptions)
 {
     CWinMessageSink messages;
-    CExportProgress sink(progress);
-    return GuardedFormatWithOptions(text, options, sink.Sink(), messages);
+    const auto load = [&previewOptions] { return previewOptions(LoadStoredOptions()); };
+    return GuardedPreviewFormat(text, load, nullptr, messages);
 }

@@ -2,10 +2,11 @@
 
 #include "FormatOptions.h"
 
+#include <functional>
 #include <string>
 
-class CProgressDlg;
-
 // For code inside QLShared only (the options sheet's preview): formats under
-// options given in full, with the guard and messages of SpecialFormatText.
-std::string FormatTextWithOptions(const std::string& text, CProgressDlg* progress, const FormatOptions& options);
+// the stored options as previewOptions turns them, with the guard and
+// messages of SpecialFormatText. The store is read, never written.
+using PreviewOptionsRule = std::function<FormatOptions(const FormatOptions& stored)>;
+std::string FormatPreviewText(const std::string& text, const PreviewOptionsRule& previewOptions);

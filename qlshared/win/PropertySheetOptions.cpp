@@ -29,9 +29,10 @@ FormatOptions CPropertySheetOptions::PageOptions() const
     return options;
 }
 
-FormatOptions CPropertySheetOptions::PreviewOptions() const
+FormatOptions CPropertySheetOptions::PreviewOptions(const FormatOptions& stored) const
 {
     FormatOptions options = PageOptions();
+    options.TabSize = stored.TabSize;
     options.SpellCheckComments = 0;
     options.SpellCheckText = 0;
     options.DeleteTrailingWhiteSpace = 1;
