@@ -24,8 +24,4 @@ public:
     // read; anything else gives the empty text.
     std::string ReadString(const char* name) override;
     bool WriteNumber(const char* name, int value) override;
-
-    // The caption of the store's messages: the title of this library,
-    // taken from its file name as the framework does ("QLShared").
-    static std::string ApplicationTitle();
 };
