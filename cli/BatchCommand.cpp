@@ -9,6 +9,7 @@
 #include "ConsoleBatchProgress.h"
 #include "FormatCommandSets.h"
 #include "FormatRequest.h"
+#include "FileNameCase.h"
 #include "FormattableExtensions.h"
 #include "LineCounter.h"
 #include "MetricsList.h"
@@ -41,7 +42,7 @@ std::string FormatForBatch(const std::string& text, const FormatOptions& options
 {
     std::string result;
     std::string cause;
-    return FormatSourceText(text, options, result, cause, &progress) ? result : std::string();
+    return FormatNulFreeText(text, options, result, cause, &progress) ? result : std::string();
 }
 
 } // namespace
@@ -90,7 +91,8 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
     }
 
     MetricsTable table;
-    CProjectReader reader(table, CProjectReader::Flavour::Standalone);
+    CProjectReader reader(table, CProjectReader::Flavour::Standalone,
+                          {CLineCounter::GetLineCount, CLineCounter::GetCommentCount});
     if (!reader.ReadWorkspace(request.workspace, error))
     {
         io.err << kCliName << ": " << error << "\n";
@@ -120,7 +122,7 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
         for (auto item = CBatchFormatter::NextTargetItem(list, std::nullopt); item;
              item = CBatchFormatter::NextTargetItem(list, item))
         {
-            if (IsFormattableExtension(CLineCounter::LowerExtension(formatter.FullPath(*item))))
+            if (IsFormattableExtension(LowerExtension(formatter.FullPath(*item))))
                 ++formattable;
         }
         progress.SetTotal(formattable);

@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "LineCounter.h"
 #include "MetricsWriters.h"
 #include "ProjectReader.h"
 
@@ -68,7 +69,8 @@ int RunMetricsCommand(const std::vector<std::string>& args, CliStreams& io)
     }
 
     MetricsTable table;
-    CProjectReader reader(table, CProjectReader::Flavour::Standalone);
+    CProjectReader reader(table, CProjectReader::Flavour::Standalone,
+                          {CLineCounter::GetLineCount, CLineCounter::GetCommentCount});
     std::string error;
     if (!reader.ReadWorkspace(workspace, error))
     {

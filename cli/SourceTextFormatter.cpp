@@ -7,12 +7,19 @@
 bool FormatSourceText(const std::string& text, const FormatOptions& options, std::string& result,
                       std::string& cause, IProgressSink* progress)
 {
-    result.clear();
     if (text.find('\0') != std::string::npos)
     {
+        result.clear();
         cause = "holds a NUL byte";
         return false;
     }
+    return FormatNulFreeText(text, options, result, cause, progress);
+}
+
+bool FormatNulFreeText(const std::string& text, const FormatOptions& options, std::string& result,
+                       std::string& cause, IProgressSink* progress)
+{
+    result.clear();
     if (text.empty())
         return true;
     try

@@ -13,3 +13,8 @@ class IProgressSink;
 // percentage to progress when one is given.
 bool FormatSourceText(const std::string& text, const FormatOptions& options, std::string& result,
                       std::string& cause, IProgressSink* progress = nullptr);
+
+// The engine run alone, for the batch, which refuses a text holding a NUL
+// byte before it formats.
+bool FormatNulFreeText(const std::string& text, const FormatOptions& options, std::string& result,
+                       std::string& cause, IProgressSink* progress = nullptr);
