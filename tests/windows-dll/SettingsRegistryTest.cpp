@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 TEST(SettingsRegistryTest, NoKeyGivesEveryDefaultAndCreatesNothing)
@@ -93,11 +95,11 @@ public:
     VolatileParentKey()
     {
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, Parent);
-        HKEY key = nullptr;
+        HKEY created = nullptr;
         EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, Parent, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
-                                  nullptr, &key, nullptr),
+                                  nullptr, &created, nullptr),
                   ERROR_SUCCESS);
-        RegCloseKey(key);
+        const std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)> key(created, &RegCloseKey);
     }
     ~VolatileParentKey() { RegDeleteKeyA(HKEY_LOCAL_MACHINE, Parent); }
 
