@@ -2,8 +2,8 @@
 // inside its modal loop; the store is in memory and every box is scripted.
 #include "SheetHarness.h"
 
-#include "PropertyPageIds.h"
 #include "LibrarySeams.h"
+#include "PropertyPageIds.h"
 
 #include <gtest/gtest.h>
 

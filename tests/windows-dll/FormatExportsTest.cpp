@@ -1,9 +1,9 @@
+#include "LibrarySeams.h"
 #include "MessageBoxScript.h"
 #include "ProgressDlg.h"
 #include "QLShared.h"
 #include "SettingNames.h"
 #include "SettingsKey.h"
-#include "LibrarySeams.h"
 
 #include <gtest/gtest.h>
 
