@@ -247,7 +247,7 @@ std::string FormatForBatch(const std::string& text, const FormatOptions& options
 {
     std::string result;
     std::string cause;
-    return FormatSourceText(text, options, result, cause, &progress) ? result : std::string();
+    return FormatNulFreeText(text, options, result, cause, &progress) ? result : std::string();
 }
 
 } // namespace
@@ -286,7 +286,8 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
         return Fail(io.err, error);
 
     MetricsTable table;
-    CProjectReader reader(table, CProjectReader::Flavour::Standalone);
+    CProjectReader reader(table, CProjectReader::Flavour::Standalone,
+                          {CLineCounter::GetLineCount, CLineCounter::GetCommentCount});
     if (!reader.ReadWorkspace(request.workspace, error))
         return Fail(io.err, error);
     CMetricsList list;
@@ -310,7 +311,7 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
         for (auto item = CBatchFormatter::NextTargetItem(list, std::nullopt); item;
              item = CBatchFormatter::NextTargetItem(list, item))
         {
-            if (IsFormattableExtension(CLineCounter::LowerExtension(formatter.FullPath(*item))))
+            if (IsFormattableExtension(LowerExtension(formatter.FullPath(*item))))
                 ++formattable;
         }
         progress.SetTotal(formattable);

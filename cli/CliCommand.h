@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormatOptionNames.h"
 #include "FormatOptions.h"
 
 #include <iosfwd>
@@ -16,7 +17,6 @@
 // statuses, the reading of their arguments, their diagnostics, and the
 // format step that format and batch both run.
 
-struct FormatOptionName;
 class IProgressSink;
 
 // Prefix of every diagnostic line.
@@ -125,6 +125,11 @@ bool LoadRequestedFormatOptions(const FormatOptionsSource& source, FormatOptions
 bool FormatSourceText(const std::string& text, const FormatOptions& options, std::string& result,
                       std::string& cause, IProgressSink* progress = nullptr);
 
+// The engine run alone, for the batch, which refuses a text holding a NUL
+// byte before it formats.
+bool FormatNulFreeText(const std::string& text, const FormatOptions& options, std::string& result,
+                       std::string& cause, IProgressSink* progress = nullptr);
+
 // The message for a file that could not be replaced, from the cause the file
 // helpers give.
 std::string WriteFailureCause(const std::string& cause);
@@ -132,7 +137,7 @@ std::string WriteFailureCause(const std::string& cause);
 #ifdef _WIN32
 // No window may pop up on the command line: while an object of this class
 // lives (RunQuilletCli makes one for every run), every message box of
-// QLShared, such as the registry store's "Error Opening Registry", becomes a
+// the program, such as the registry store's "Error Opening Registry", becomes a
 // line on the given stream instead, and a question is answered No.
 class CConsoleMessageBoxes
 {

@@ -71,19 +71,26 @@ bool LoadRequestedFormatOptions(const FormatOptionsSource& source, FormatOptions
     if (set && !set->usesStoredOptions)
         ApplySpecialFormatValues(options, set->values);
     for (const auto& [option, value] : source.options)
-        options.*(option->member) = value;
+        option->Set(options, value);
     return true;
 }
 
 bool FormatSourceText(const std::string& text, const FormatOptions& options, std::string& result,
                       std::string& cause, IProgressSink* progress)
 {
-    result.clear();
     if (text.find('\0') != std::string::npos)
     {
+        result.clear();
         cause = "holds a NUL byte";
         return false;
     }
+    return FormatNulFreeText(text, options, result, cause, progress);
+}
+
+bool FormatNulFreeText(const std::string& text, const FormatOptions& options, std::string& result,
+                       std::string& cause, IProgressSink* progress)
+{
+    result.clear();
     if (text.empty())
         return true;
     try

@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "LineCounter.h"
 #include "MetricsList.h"
 #include "NamedEntries.h"
 #include "ProjectReader.h"
@@ -222,7 +223,8 @@ int RunMetricsCommand(const std::vector<std::string>& args, CliStreams& io)
         return UsageError(io.err, "metrics", "no workspace file given");
 
     MetricsTable table;
-    CProjectReader reader(table, CProjectReader::Flavour::Standalone);
+    CProjectReader reader(table, CProjectReader::Flavour::Standalone,
+                          {CLineCounter::GetLineCount, CLineCounter::GetCommentCount});
     std::string error;
     if (!reader.ReadWorkspace(workspace, error))
         return Fail(io.err, error);

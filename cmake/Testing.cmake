@@ -57,3 +57,19 @@ function(quillet_add_subfolders)
     endif()
   endforeach()
 endfunction()
+
+# Links a Windows test program against the test build of QLShared.dll
+# (tests/qlshared-test-build) and copies that build beside it, where Wine
+# looks for it.
+function(quillet_use_test_build target)
+  target_link_libraries(${target} PRIVATE QLSharedTestBuild)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:QLSharedTestBuild> $<TARGET_FILE_DIR:${target}>)
+endfunction()
+
+# The same for the shipped QLShared.dll.
+function(quillet_use_shipped_library target)
+  target_link_libraries(${target} PRIVATE QLShared)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:QLShared> $<TARGET_FILE_DIR:${target}>)
+endfunction()

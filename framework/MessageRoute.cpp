@@ -1,11 +1,7 @@
 #include "MessageRoute.h"
 
+#include "MessageBoxSeam.h"
 #include "ResourceModule.h"
-
-// QLShared's seam. Declared here without an import attribute because this
-// library is linked into QLShared.dll itself as well as into the modules that
-// import it; the linker finds the definition or the import thunk.
-int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
 
 int RouteMessage(const std::string& text, const std::string& caption, UINT type)
 {

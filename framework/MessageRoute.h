@@ -4,12 +4,12 @@
 
 #include <string>
 
-// Every message box of the framework (the data-validation refusals, the
-// pages' questions) goes through QLShared's message-box seam, so the one
-// handler that tests script answers these too. Returns the button pressed
+// The framework's own message boxes (the data-validation refusals, the
+// pages' questions): owned by the active window and shown through the
+// module's message-box seam (MessageBoxSeam.h). Returns the button pressed
 // (IDOK, IDYES, IDNO), with MessageBoxA's type flags.
 int RouteMessage(const std::string& text, const std::string& caption, UINT type);
 
-// The caption of the framework's own messages: the file name of the resource
-// module without its extension, as Windows programs title their boxes.
+// The title of the application whose resource module is current: its file
+// name without the extension, as Windows programs title their boxes.
 std::string ApplicationTitle();

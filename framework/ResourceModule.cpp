@@ -8,13 +8,18 @@ HINSTANCE g_resourceModule = nullptr;
 
 HINSTANCE OwnModule()
 {
-    static HINSTANCE module = nullptr;
-    if (!module) {
-        // The address of a function in this file lies inside the module
-        // that linked it.
-        GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                           reinterpret_cast<LPCSTR>(&OwnModule), &module);
-    }
+    // The address of a function in this file lies inside the module that
+    // linked it.
+    static const HINSTANCE module = ModuleAt(reinterpret_cast<const void*>(&OwnModule));
+    return module;
+}
+
+HINSTANCE ModuleAt(const void* address)
+{
+    HMODULE module = nullptr;
+    if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            static_cast<LPCSTR>(address), &module))
+        return nullptr;
     return module;
 }
 

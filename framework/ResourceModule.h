@@ -8,6 +8,10 @@
 // framework, so this is QLShared.dll, Quillet.exe or QLAddIn.dll.
 HINSTANCE OwnModule();
 
+// The module that holds the code or data at an address, such as the return
+// address of an export, which lies in its caller; null for none.
+HINSTANCE ModuleAt(const void* address);
+
 // The module in which dialog templates and strings are looked up. It starts as
 // the module itself; an export that is called from another module switches it
 // explicitly for the length of the call.

@@ -3,7 +3,6 @@
 #include "FileNameCase.h"
 #include "FileUtil.h"
 #include "FormattableExtensions.h"
-#include "LineCounter.h"
 #include "PathParts.h"
 #include "TextModeFile.h"
 
@@ -84,7 +83,7 @@ BatchFileResult CBatchFormatter::FormatItem(const TargetItem& item)
     BatchFileResult result{m_tree.FileText(item.project, item.file, IMetricsTree::NameColumn), FullPath(item),
                            Outcome::Unchanged, {}};
 
-    if (!IsFormattableExtension(CLineCounter::LowerExtension(result.path)))
+    if (!IsFormattableExtension(LowerExtension(result.path)))
     {
         result.outcome = Outcome::NotFormattable;
         return result;

@@ -22,7 +22,8 @@ struct TargetItem
 // Formats one text; returns the result, or the empty text when formatting
 // failed (the caller then keeps its file). The Windows front ends call the
 // library's formatting exports with their progress dialog; the command line
-// runs the engine with the sink it is given.
+// runs the engine with the sink it is given. The batch itself refuses a file
+// holding a NUL byte, so a step never sees one.
 using FormatStep = std::function<std::string(const std::string& text, IProgressSink& progress)>;
 
 struct BatchSettings

@@ -2,7 +2,6 @@
 
 #include "FileNameCase.h"
 #include "FileUtil.h"
-#include "LineCounter.h"
 #include "PathParts.h"
 
 #include <algorithm>
@@ -35,8 +34,8 @@ bool ReadText(const std::string& path, std::string& text, std::string& error)
 
 } // namespace
 
-CProjectReader::CProjectReader(MetricsTable& table, Flavour flavour, StatusCallback status)
-    : m_table(table), m_flavour(flavour), m_status(std::move(status))
+CProjectReader::CProjectReader(MetricsTable& table, Flavour flavour, SourceCounters counters, StatusCallback status)
+    : m_table(table), m_flavour(flavour), m_counters(std::move(counters)), m_status(std::move(status))
 {
 }
 
@@ -151,8 +150,8 @@ bool CProjectReader::ReadProjectSources(const std::string& projectFilePath, std:
         const std::string value = text.substr(start, end - start);
 
         Report("Adding file: " + value);
-        m_table.Append(RowKind::SourceFile, value, CLineCounter::GetLineCount(projectDirectory, value),
-                       CLineCounter::GetCommentCount(projectDirectory, value), directory);
+        m_table.Append(RowKind::SourceFile, value, m_counters.lines(projectDirectory, value),
+                       m_counters.comments(projectDirectory, value), directory);
     }
     return true;
 }

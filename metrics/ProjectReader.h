@@ -6,6 +6,16 @@
 #include <string>
 #include <vector>
 
+// How the reader counts a source file, given its project's folder and its
+// name as the project file writes it: the Windows front ends pass QLShared's
+// GetLineCount and GetCommentCount, the command line the portable counters.
+struct SourceCounters
+{
+    using Count = std::function<int(const std::string& directory, const std::string& fileName)>;
+    Count lines;
+    Count comments;
+};
+
 // Fills a MetricsTable from Developer Studio files: a workspace (.dsw) names
 // projects, a project file (.dsp) names sources in "# Begin Source File"
 // blocks. The files are scanned as text for those markers only.
@@ -29,7 +39,7 @@ public:
     // Receives the loading texts "Adding project: ..." and "Adding file: ...".
     using StatusCallback = std::function<void(const std::string&)>;
 
-    CProjectReader(MetricsTable& table, Flavour flavour, StatusCallback status = nullptr);
+    CProjectReader(MetricsTable& table, Flavour flavour, SourceCounters counters, StatusCallback status = nullptr);
 
     // Standalone: reads the workspace and every project it names. On failure
     // the table is left empty and error names the file and the cause.
@@ -51,6 +61,7 @@ private:
 
     MetricsTable& m_table;
     Flavour m_flavour;
+    SourceCounters m_counters;
     StatusCallback m_status;
     std::string m_workspaceDirectory;
     std::vector<std::string> m_failures;

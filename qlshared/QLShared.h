@@ -3,7 +3,6 @@
 // The exported interface of QLShared.dll, included by Quillet and the add-in.
 
 #include "QLSharedApi.h"
-#include "services/MessageBoxSeam.h"
 
 #include <string>
 

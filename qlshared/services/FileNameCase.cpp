@@ -14,6 +14,15 @@ bool EqualIgnoringCase(const std::string& a, const std::string& b)
     return true;
 }
 
+std::string LowerExtension(const std::string& fileName)
+{
+    const std::size_t dot = fileName.rfind('.');
+    std::string extension = dot == std::string::npos ? fileName : fileName.substr(dot + 1);
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
+}
+
 #ifdef _WIN32
 
 std::string ResolveFileNameCase(const std::string& nativePath)

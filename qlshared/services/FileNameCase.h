@@ -12,3 +12,8 @@ std::string ResolveFileNameCase(const std::string& nativePath);
 // Whether two names are the same but for letter case, as Windows compares
 // file names.
 bool EqualIgnoringCase(const std::string& a, const std::string& b);
+
+// Everything after the last "." of a file name (the whole name when it has
+// none), in lower case: what the counters and the batch compare with their
+// lists of extensions.
+std::string LowerExtension(const std::string& fileName);

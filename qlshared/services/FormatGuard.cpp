@@ -2,55 +2,42 @@
 
 #include "CodeFormatter.h"
 
-#include <optional>
-
 namespace
 {
 
 const char* const FormattingFailedText = "Unexpected error in formatting process, text is unchanged.";
 
-// Every exception is caught, not only the library's own: one escaping an
-// export would cross into a caller that cannot handle it.
-std::string RunGuarded(int entryPoint, const std::string& text, const FormatOptionsLoader& buildOptions,
+// The one handler of a formatting export. Every exception is caught, not
+// only the library's own: one escaping an export would cross into a caller
+// that cannot handle it. Where it arose decides the message: in the pass the
+// text is reported unchanged; anywhere else (loading the options, building
+// the formatter, taking its result) the export's number is named.
+std::string RunGuarded(int entryPoint, const std::string& text, const FormatOptionsLoader& loadOptions,
                        IProgressSink* progress, IMessageSink& messages)
 {
     if (text.empty())
         return std::string();
 
-    std::optional<CCodeFormatter> formatter;
+    bool inPass = false;
     try
     {
-        formatter.emplace(text, buildOptions());
-        formatter->SetProgressDialog(progress);
+        const FormatOptions options = loadOptions();
+        CCodeFormatter formatter(text, options);
+        formatter.SetProgressDialog(progress);
+        inPass = true;
+        const bool formatted = formatter.Format() != 0;
+        inPass = false;
+        if (!formatted)
+        {
+            messages.Show(FormattingFailedText, LibraryCaption, MessageStyle::Ok);
+            return std::string();
+        }
+        return formatter.GetResult();
     }
     catch (...)
     {
-        messages.Show(EntryPointErrorText(entryPoint), LibraryCaption, MessageStyle::Ok);
-        return std::string();
-    }
-
-    int formatted = 0;
-    try
-    {
-        formatted = formatter->Format();
-    }
-    catch (...)
-    {
-        formatted = 0;
-    }
-    if (!formatted)
-    {
-        messages.Show(FormattingFailedText, LibraryCaption, MessageStyle::Ok);
-        return std::string();
-    }
-
-    try
-    {
-        return formatter->GetResult();
-    }
-    catch (...)
-    {
-        messages.Show(EntryPointErrorText(entryPoint), LibraryCaption, MessageStyle::Ok);
+        messages.Show(inPass ? FormattingFailedText : EntryPointErrorText(entryPoint), LibraryCaption,
+                      MessageStyle::Ok);
         return std::string();
     }
 }
@@ -72,17 +59,16 @@ std::string GuardedSpecialFormatText(const std::string& text, const FormatOption
                                      const SpecialFormatValues& values, IProgressSink* progress,
                                      IMessageSink& messages)
 {
-    const auto build = [&loadOptions, &values] {
+    const auto load = [&loadOptions, &values] {
         FormatOptions options = loadOptions();
         ApplySpecialFormatValues(options, values);
         return options;
     };
-    return RunGuarded(SpecialFormatTextEntryPoint, text, build, progress, messages);
+    return RunGuarded(SpecialFormatTextEntryPoint, text, load, progress, messages);
 }
 
-std::string GuardedFormatWithOptions(const std::string& text, const FormatOptions& options,
-                                     IProgressSink* progress, IMessageSink& messages)
+std::string GuardedPreviewFormat(const std::string& text, const FormatOptionsLoader& loadOptions,
+                                 IProgressSink* progress, IMessageSink& messages)
 {
-    const auto given = [&options] { return options; };
-    return RunGuarded(SpecialFormatTextEntryPoint, text, given, progress, messages);
+    return RunGuarded(SpecialFormatTextEntryPoint, text, loadOptions, progress, messages);
 }

@@ -33,10 +33,10 @@ std::string GuardedSpecialFormatText(const std::string& text, const FormatOption
                                      const SpecialFormatValues& values, IProgressSink* progress,
                                      IMessageSink& messages);
 
-// Formats under options given in full, for the options sheet's preview;
-// failures are reported under SpecialFormatText's number.
-std::string GuardedFormatWithOptions(const std::string& text, const FormatOptions& options,
-                                     IProgressSink* progress, IMessageSink& messages);
+// Formats for the options sheet's preview under the options the loader
+// gives; failures are reported under SpecialFormatText's number.
+std::string GuardedPreviewFormat(const std::string& text, const FormatOptionsLoader& loadOptions,
+                                 IProgressSink* progress, IMessageSink& messages);
 
 // "Unexpected error in DLL entry point " followed by the number.
 std::string EntryPointErrorText(int entryPoint);

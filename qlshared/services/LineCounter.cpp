@@ -4,7 +4,6 @@
 #include "FileUtil.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <iterator>
 
@@ -109,15 +108,6 @@ int CommentLines(const char* text, std::size_t size)
 }
 
 } // namespace
-
-std::string CLineCounter::LowerExtension(const std::string& fileName)
-{
-    const std::size_t dot = fileName.rfind('.');
-    std::string extension = dot == std::string::npos ? fileName : fileName.substr(dot + 1);
-    for (char& c : extension)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension;
-}
 
 bool CLineCounter::IsLineCounted(const std::string& lowerExtension)
 {

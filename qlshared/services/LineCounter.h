@@ -19,10 +19,6 @@ public:
     static int CountLines(const char* text, std::size_t size);
     static int CountComments(const char* text, std::size_t size);
 
-    // Everything after the last "." of the file name (the whole name when it
-    // has none), in lower case.
-    static std::string LowerExtension(const std::string& fileName);
-
     static bool IsLineCounted(const std::string& lowerExtension);
     static bool IsCommentCounted(const std::string& lowerExtension);
 };

@@ -3,8 +3,9 @@
 #include <string>
 
 // The portable code asks its questions and reports its failures through this
-// interface. On Windows it ends in the one message-box seam of QLShared
-// (MessageBoxSeam.h), which tests replace; the command line prints instead.
+// interface. On Windows it ends in the module's message-box seam (the
+// framework's MessageBoxSeam.h), which tests replace; the command line prints
+// instead.
 enum class MessageStyle
 {
     Ok,               // OK button only

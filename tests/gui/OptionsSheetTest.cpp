@@ -2,8 +2,8 @@
 // inside its modal loop; the store is in memory and every box is scripted.
 #include "SheetHarness.h"
 
+#include "LibrarySeams.h"
 #include "PropertyPageIds.h"
-#include "SettingsStoreFactory.h"
 
 #include <gtest/gtest.h>
 
@@ -197,7 +197,6 @@ TEST(OptionsSheet, ApplyRepaintsPreviewWithPageValuesAndCancelThenWritesNothing)
         UpdateWindow(preview);
         EXPECT_NE(H::Text(preview).find("\n    A = B + C;"), std::string::npos) << H::Text(preview);
 
-        int opensBefore = H::key.opens;
         HWND page = H::ShowPage(sheet, 0);
         SetWindowTextA(GetDlgItem(page, IDC_INDENT_SIZE), "2");
         EXPECT_TRUE(ApplyEnabled(sheet)); // by the change
@@ -205,13 +204,36 @@ TEST(OptionsSheet, ApplyRepaintsPreviewWithPageValuesAndCancelThenWritesNothing)
         std::string sample = H::Text(preview);
         EXPECT_NE(sample.find("\n  A = B + C;"), std::string::npos) << sample;
         EXPECT_NE(sample.find("// Comment"), std::string::npos);
-        // Painting reads and writes nothing in the store.
-        EXPECT_EQ(H::key.opens, opensBefore);
+        // Painting writes nothing to the store.
         EXPECT_TRUE(H::key.writes.empty());
         H::Press(sheet, PSBTN_CANCEL);
     });
     EXPECT_TRUE(H::key.writes.empty());
     EXPECT_EQ(H::key.numbers["IndentSize"], 4);
+}
+
+TEST(OptionsSheet, PreviewFormatsWithTheStoredTabSizeNotThePages)
+{
+    // Spaces become tabs: four columns of indent fill two tabs of size 2 but
+    // no tab of size 8.
+    H harness;
+    H::key.numbers["TabSize"] = 8;
+    H::key.numbers["SpaceTabStyle"] = 1;
+    H::Run([](HWND sheet) {
+        HWND preview = GetDlgItem(sheet, IDC_SAMPLE);
+        UpdateWindow(preview);
+        SetWindowTextA(GetDlgItem(H::ShowPage(sheet, 0), IDC_TAB_SIZE), "2");
+        H::Press(sheet, PSBTN_APPLYNOW);
+        const std::string sample = H::Text(preview);
+        EXPECT_NE(sample.find("\n    A = B + C;"), std::string::npos) << sample;
+        // The store is read afresh at every paint.
+        H::key.numbers["TabSize"] = 2;
+        InvalidateRect(preview, nullptr, TRUE);
+        UpdateWindow(preview);
+        EXPECT_NE(H::Text(preview).find("\n\t\tA = B + C;"), std::string::npos) << H::Text(preview);
+        H::Press(sheet, PSBTN_CANCEL);
+    });
+    EXPECT_TRUE(H::key.writes.empty());
 }
 
 TEST(OptionsSheet, OutOfRangeTabSizeKeepsThePage)
@@ -336,7 +358,7 @@ TEST(OptionsSheet, SheetIsWiderWithThePreviewStrip)
 TEST(OptionsSheet, OkCreatesTheRegistryKeyWithAllValues)
 {
     H harness;
-    SetSettingsStoreFactory(nullptr); // the real registry of the Wine prefix
+    SetLibrarySettingsStoreFactory(nullptr); // the real registry of the Wine prefix
     const char* path = "Software\\Tamsel Software\\Quillet";
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, path);
     H::Run([](HWND sheet) {

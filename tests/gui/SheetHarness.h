@@ -1,11 +1,11 @@
 #pragma once
 
 // Drives QLShared's modal options sheet from inside its own message loop and
-// stands in for the settings store and the message-box seam.
+// stands in for the library's settings store and message-box seam.
 
+#include "LibrarySeams.h"
 #include "QLShared.h"
 #include "SettingsStore.h"
-#include "SettingsStoreFactory.h"
 #include "Wnd.h"
 
 #include <commctrl.h>
@@ -47,11 +47,11 @@ public:
         key = MemoryKey();
         boxes.clear();
         answers.clear();
-        SetSettingsStoreFactory([]() -> std::unique_ptr<ISettingsStore> { return std::make_unique<Store>(); });
-        SetMessageBoxHandler(ScriptedBox);
+        SetLibrarySettingsStoreFactory([]() -> std::unique_ptr<ISettingsStore> { return std::make_unique<Store>(); });
+        SetLibraryMessageBoxHandler(ScriptedBox);
     }
     // The boxes stay scripted: no later test may show a real one.
-    ~SheetHarness() { SetSettingsStoreFactory(nullptr); }
+    ~SheetHarness() { SetLibrarySettingsStoreFactory(nullptr); }
 
     // Opens the sheet through DoPropertySheet and runs script once it is up.
     // The script must press OK or Cancel; if it leaves the sheet open, it is

@@ -1,10 +1,16 @@
+#include "LineCounter.h"
 #include "ProjectReader.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace
 {
+
+// The command line's counters, as the workspace files below are counted.
+const SourceCounters Counted{CLineCounter::GetLineCount, CLineCounter::GetCommentCount};
 
 // Each row as "P|name|lines|comments" for a project, "F|..." for a file.
 std::vector<std::string> Rows(const MetricsTable& table)
@@ -30,7 +36,7 @@ TEST(ProjectReader, ReportsEachItemAsItIsAdded)
 {
     MetricsTable table;
     std::vector<std::string> status;
-    CProjectReader reader(table, CProjectReader::Flavour::Standalone,
+    CProjectReader reader(table, CProjectReader::Flavour::Standalone, Counted,
                           [&](const std::string& text) { status.push_back(text); });
     std::string error;
     const std::string folder = std::string(QUILLET_SOURCE_DIR) + "/examples/workspace/";
@@ -73,14 +79,14 @@ TEST(ProjectReader, WorkspaceShapesAndFilesThatFailTheWholeLoad)
         folder.Write("w.dsw", c.workspace);
         MetricsTable table;
         std::string error;
-        EXPECT_EQ(c.loads, CProjectReader(table, CProjectReader::Flavour::Standalone)
+        EXPECT_EQ(c.loads, CProjectReader(table, CProjectReader::Flavour::Standalone, Counted)
                                .ReadWorkspace(folder.Path("w.dsw"), error)) << error;
         EXPECT_EQ(c.rows, Rows(table));
         EXPECT_NE(std::string::npos, error.find(c.errorNames)) << error;
     }
     MetricsTable table;
     std::string error;
-    CProjectReader reader(table, CProjectReader::Flavour::Standalone);
+    CProjectReader reader(table, CProjectReader::Flavour::Standalone, Counted);
     EXPECT_FALSE(reader.ReadWorkspace(folder.Path("none.dsw"), error));
     EXPECT_NE(std::string::npos, error.find("none.dsw")) << error;
 }
@@ -95,7 +101,7 @@ TEST(ProjectReader, AddInKeepsGoingPastAnUnreadableProjectAndKeepsWholeLineFeedV
     folder.Write("p/last.c", "\n\n");
     folder.Write("empty/empty.dsp", "");
     MetricsTable table;
-    CProjectReader reader(table, CProjectReader::Flavour::AddIn);
+    CProjectReader reader(table, CProjectReader::Flavour::AddIn, Counted);
     std::string error;
     EXPECT_FALSE(reader.AddProject(folder.Path("missing/missing.dsp"), error));
     EXPECT_TRUE(reader.AddProject(project, error)) << error;
@@ -108,6 +114,32 @@ TEST(ProjectReader, AddInKeepsGoingPastAnUnreadableProjectAndKeepsWholeLineFeedV
               Rows(table));
     EXPECT_EQ(project, table.directories[1]);
     EXPECT_EQ(project.substr(0, project.size() - 5), table.directories[2]);
+}
+
+TEST(ProjectReader, CountsComeFromTheCountersItIsHandedAndOnlyPositiveOnesAddUp)
+{
+    TempFolder folder;
+    folder.Write("w.dsw", "x\nProject: \"p\"=.\\sub\\p.dsp -\n");
+    folder.Write("sub/p.dsp", SourceBlocks({"a.c", "notes.txt", "b.h"}));
+    // Lines and comments per name; the files themselves are never read.
+    const std::map<std::string, std::pair<int, int>> counts = {
+        {"a.c", {7, 2}}, {"notes.txt", {-1, -1}}, {"b.h", {5, 0}}};
+    std::vector<std::string> asked;
+    const SourceCounters scripted{
+        [&](const std::string& directory, const std::string& name) {
+            asked.push_back(directory + "|" + name);
+            return counts.at(name).first;
+        },
+        [&](const std::string&, const std::string& name) { return counts.at(name).second; }};
+    MetricsTable table;
+    std::string error;
+    ASSERT_TRUE(CProjectReader(table, CProjectReader::Flavour::Standalone, scripted)
+                    .ReadWorkspace(folder.Path("w.dsw"), error)) << error;
+    EXPECT_EQ((std::vector<std::string>{"P|.\\sub\\p.dsp|12|2", "F|a.c|7|2", "F|notes.txt|-1|-1", "F|b.h|5|0"}),
+              Rows(table));
+    // The project's folder as the workspace names it, and each name as written.
+    const std::string directory = folder.Directory() + ".\\sub\\";
+    EXPECT_EQ((std::vector<std::string>{directory + "|a.c", directory + "|notes.txt", directory + "|b.h"}), asked);
 }
 
 // Real Developer Studio files, read where the shared fixtures are present.
@@ -147,7 +179,7 @@ TEST(ProjectReader, EveryProjectAndSourceEntryOfRealWorkspacesIsRead)
         SCOPED_TRACE(c.workspace);
         MetricsTable table;
         std::string error;
-        ASSERT_TRUE(CProjectReader(table, CProjectReader::Flavour::Standalone)
+        ASSERT_TRUE(CProjectReader(table, CProjectReader::Flavour::Standalone, Counted)
                         .ReadWorkspace(root + "/" + c.workspace, error)) << error;
         ASSERT_LT(0u, table.Size());
         EXPECT_EQ(c.firstProject, table.names[0]);

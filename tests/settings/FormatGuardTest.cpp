@@ -77,7 +77,7 @@ TEST(FormatGuardTest, AFailedPassLeavesTheTextUnchanged)
     RecordingMessages messages;
     const std::string text(20, '\n');
     EXPECT_EQ(GuardedFormatText(text, LoadDefaults, &progress, messages), "");
-    EXPECT_EQ(GuardedFormatWithOptions(text, FormatOptions(), &progress, messages), "");
+    EXPECT_EQ(GuardedPreviewFormat(text, LoadDefaults, &progress, messages), "");
     EXPECT_EQ(messages.shown, std::vector<std::string>(2, "Unexpected error in formatting process, text is unchanged."));
 }
 
@@ -93,8 +93,11 @@ TEST(FormatGuardTest, ASuccessfulPassGivesTheResultUnderTheOptionsGiven)
 {
     RecordingMessages messages;
     EXPECT_EQ(GuardedFormatText("a\r\nb", LoadDefaults, nullptr, messages), "a\nb\n");
-    FormatOptions trim;
-    trim.DeleteTrailingWhiteSpace = OnOff::On;
-    EXPECT_EQ(GuardedFormatWithOptions("b \t\n", trim, nullptr, messages), "b\n");
+    const auto trim = [] {
+        FormatOptions options;
+        options.DeleteTrailingWhiteSpace = OnOff::On;
+        return options;
+    };
+    EXPECT_EQ(GuardedPreviewFormat("b \t\n", trim, nullptr, messages), "b\n");
     EXPECT_TRUE(messages.shown.empty());
 }

@@ -1,8 +1,8 @@
+#include "LibrarySeams.h"
 #include "MessageBoxScript.h"
 #include "ProgressDlg.h"
 #include "QLShared.h"
 #include "SettingsKey.h"
-#include "SettingsStoreFactory.h"
 
 #include <gtest/gtest.h>
 
@@ -103,10 +103,10 @@ TEST_F(FormatExportsTest, ProgressReachesTheDialogsWindowOncePerPercent)
 
 TEST_F(FormatExportsTest, AFailureWhileLoadingNamesTheExportAndReturnsNothing)
 {
-    const SettingsStoreFactory registry = SetSettingsStoreFactory(&CreateNoStore);
+    const SettingsStoreFactory registry = SetLibrarySettingsStoreFactory(&CreateNoStore);
     EXPECT_EQ(FormatText("a\n", nullptr), "");
     EXPECT_EQ(SpecialFormatText("a\n", nullptr, 2, 2, 2, 3, 3, 0, 0, 0, 0), "");
-    EXPECT_EQ(SetSettingsStoreFactory(registry), &CreateNoStore);
+    EXPECT_EQ(SetLibrarySettingsStoreFactory(registry), &CreateNoStore);
 
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].text, "Unexpected error in DLL entry point 1004");

@@ -15,7 +15,11 @@ int UnexpectedBox(HWND, const std::string& text, const std::string& caption, UIN
 
 class NoRealBoxes : public ::testing::Environment
 {
-    void SetUp() override { SetMessageBoxHandler(&UnexpectedBox); }
+    void SetUp() override
+    {
+        SetMessageBoxHandler(&UnexpectedBox);
+        SetLibraryMessageBoxHandler(&UnexpectedBox);
+    }
 };
 
 const auto* const environment = ::testing::AddGlobalTestEnvironment(new NoRealBoxes);
@@ -23,7 +27,8 @@ const auto* const environment = ::testing::AddGlobalTestEnvironment(new NoRealBo
 } // namespace
 
 MessageBoxScript::MessageBoxScript(int answer)
-    : m_answer(answer), m_outer(innermost), m_previous(SetMessageBoxHandler(&MessageBoxScript::Record))
+    : m_answer(answer), m_outer(innermost), m_previous(SetMessageBoxHandler(&MessageBoxScript::Record)),
+      m_previousInLibrary(SetLibraryMessageBoxHandler(&MessageBoxScript::Record))
 {
     innermost = this;
 }
@@ -32,6 +37,7 @@ MessageBoxScript::~MessageBoxScript()
 {
     innermost = m_outer;
     SetMessageBoxHandler(m_previous);
+    SetLibraryMessageBoxHandler(m_previousInLibrary);
 }
 
 int MessageBoxScript::Record(HWND owner, const std::string& text, const std::string& caption, UINT type)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageBoxSeam.h"
+#include "LibrarySeams.h"
 
 #include <string>
 #include <vector>
@@ -13,9 +13,9 @@ struct ShownBox
     UINT type;
 };
 
-// Scripts the message-box seam for one scope: each box is recorded and
-// answered with the given button. Outside any script a box fails the running
-// test, so no real box ever appears.
+// Scripts the message-box seams of this program and of the library for one
+// scope: each box is recorded and answered with the given button. Outside any
+// script a box fails the running test, so no real box ever appears.
 class MessageBoxScript
 {
 public:
@@ -30,4 +30,5 @@ private:
     int m_answer;
     MessageBoxScript* m_outer;
     MessageBoxHandler m_previous;
+    MessageBoxHandler m_previousInLibrary;
 };

@@ -1,13 +1,19 @@
+#include "FileSettingsStore.h"
 #include "FormatSettings.h"
 #include "MessageBoxScript.h"
 #include "OptionValues.h"
+#include "QLShared.h"
+#include "ResourceModule.h"
 #include "SettingNames.h"
 #include "SettingsKey.h"
 #include "SettingsRegistry.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
+#include <vector>
 
 TEST(SettingsRegistryTest, NoKeyGivesEveryDefaultAndCreatesNothing)
 {
@@ -18,7 +24,6 @@ TEST(SettingsRegistryTest, NoKeyGivesEveryDefaultAndCreatesNothing)
     EXPECT_EQ(store.ReadString(SettingNames::InstallPath), "");
     EXPECT_FALSE(SettingsKey::Exists());
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(CSettingsRegistry::ApplicationTitle(), "QLShared") << "the caption of the store's messages";
 }
 
 TEST(SettingsRegistryTest, EachValueOfAnotherTypeOrSizeTakesItsOwnDefault)
@@ -68,4 +73,80 @@ TEST(SettingsRegistryTest, SavingCreatesTheKeyWithFourByteNumbers)
     CSettingsRegistry reader;
     EXPECT_EQ(OptionValues(LoadFormatOptions(reader)), OptionValues(saved));
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+namespace
+{
+
+// The file name of a module without folder and extension.
+std::string TitleOf(HMODULE module)
+{
+    char path[MAX_PATH] = "";
+    std::string name(path, GetModuleFileNameA(module, path, MAX_PATH));
+    name.erase(0, name.find_last_of('\\') + 1);
+    return name.substr(0, name.rfind('.'));
+}
+
+// A volatile parent, under which the non-volatile settings key cannot be
+// created: the one store failure a test can cause.
+class VolatileParentKey
+{
+public:
+    VolatileParentKey()
+    {
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, Parent);
+        HKEY created = nullptr;
+        EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, Parent, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                                  nullptr, &created, nullptr),
+                  ERROR_SUCCESS);
+        const std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)> key(created, &RegCloseKey);
+    }
+    ~VolatileParentKey() { RegDeleteKeyA(HKEY_LOCAL_MACHINE, Parent); }
+
+private:
+    static constexpr const char* Parent = "Software\\Tamsel Software";
+};
+
+std::vector<std::string> titlesSeen;
+
+// Records the caption the library's store would give a message now; the key
+// never opens.
+std::unique_ptr<ISettingsStore> CreateTitleRecordingStore()
+{
+    titlesSeen.push_back(LibraryApplicationTitle());
+    return std::make_unique<CFileSettingsStore>("C:\\no such folder\\settings.reg");
+}
+
+} // namespace
+
+TEST(SettingsRegistryTest, MessagesAreCaptionedWithTheTitleOfTheModuleWhoseStateIsCurrent)
+{
+    SettingsKey clean;
+    VolatileParentKey parent;
+    MessageBoxScript boxes;
+    {
+        CSettingsRegistry store;
+        EXPECT_FALSE(store.OpenOrCreateKey());
+    }
+    {
+        CResourceModule library(GetModuleHandleA("QLShared.dll"));
+        CSettingsRegistry store;
+        EXPECT_FALSE(store.OpenOrCreateKey());
+    }
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, "Error creating new key");
+    EXPECT_EQ(boxes.shown[0].caption, TitleOf(nullptr));
+    EXPECT_EQ(boxes.shown[0].type, static_cast<UINT>(MB_OK));
+    EXPECT_EQ(boxes.shown[0].owner, nullptr);
+    EXPECT_EQ(boxes.shown[1].caption, "QLShared");
+}
+
+TEST(SettingsRegistryTest, TheLibrarysStateIsCurrentInItsFormattingExportsAndTheCallersInTheHelpPath)
+{
+    titlesSeen.clear();
+    const SettingsStoreFactory registry = SetLibrarySettingsStoreFactory(&CreateTitleRecordingStore);
+    EXPECT_EQ(FormatText("a\n", nullptr), "a\n");
+    EXPECT_EQ(GetHelpFilePath(), "\\Quillet.hlp");
+    SetLibrarySettingsStoreFactory(registry);
+    EXPECT_EQ(titlesSeen, (std::vector<std::string>{"QLShared", TitleOf(nullptr)}));
 }

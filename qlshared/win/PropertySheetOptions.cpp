@@ -29,9 +29,10 @@ FormatOptions CPropertySheetOptions::PageOptions() const
     return options;
 }
 
-FormatOptions CPropertySheetOptions::PreviewOptions() const
+FormatOptions CPropertySheetOptions::PreviewOptions(const FormatOptions& stored) const
 {
     FormatOptions options = PageOptions();
+    options.TabSize = stored.TabSize;
     options.SpellCheckComments = OnOff::Off;
     options.SpellCheckText = OnOff::Off;
     options.DeleteTrailingWhiteSpace = OnOff::On;

@@ -3,8 +3,9 @@
 #include "MessageBoxSeam.h"
 #include "MessageSink.h"
 
-// Shows the portable code's messages through the message-box seam. Inline, so
-// every module can make one; the boxes still pass the one seam in QLShared.
+// Shows the portable code's messages through the framework's message-box
+// seam. Inline, so every module can make one; its boxes pass the seam of the
+// module that shows them.
 class CWinMessageSink : public IMessageSink
 {
 public:

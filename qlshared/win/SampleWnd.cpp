@@ -1,6 +1,5 @@
 #include "SampleWnd.h"
 
-#include "FormatExports.h"
 #include "PropertyPageIds.h"
 #include "PropertySheetOptions.h"
 
@@ -53,12 +52,12 @@ bool CSampleWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     }
 }
 
-void CSampleWnd::FormatSample(const FormatOptions& options)
+void CSampleWnd::FormatSample(const PreviewOptionsRule& previewOptions)
 {
     if (m_formatting || m_formatFailed)
         return;
     m_formatting = true;
-    std::string formatted = FormatTextWithOptions(m_sampleText, nullptr, options);
+    std::string formatted = FormatPreviewText(m_sampleText, previewOptions);
     m_formatting = false;
     // An empty result is the formatter's failure (already reported): the
     // sample keeps its text.
@@ -72,9 +71,8 @@ void CSampleWnd::OnPaint()
 {
     auto* sheet = dynamic_cast<CPropertySheetOptions*>(FromHandle(GetParent(m_hWnd)));
     if (sheet) {
-        FormatOptions options = sheet->PreviewOptions();
-        m_tabSize = options.TabSize;
-        FormatSample(options);
+        m_tabSize = sheet->m_pageTabs.m_tabSize;
+        FormatSample([sheet](const FormatOptions& stored) { return sheet->PreviewOptions(stored); });
     }
 
     PAINTSTRUCT paint;

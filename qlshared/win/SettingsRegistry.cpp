@@ -1,5 +1,6 @@
 #include "SettingsRegistry.h"
 
+#include "MessageRoute.h"
 #include "SettingNames.h"
 #include "WinMessageSink.h"
 
@@ -10,9 +11,12 @@ namespace
 
 constexpr DWORD StringBufferSize = 2048;
 
+// Captioned, as the framework's application messages are, with the title of
+// the module whose state is current: the library's inside an export that
+// switches to it, the caller's otherwise.
 void ShowStoreMessage(const char* text)
 {
-    CWinMessageSink().Show(text, CSettingsRegistry::ApplicationTitle(), MessageStyle::Ok);
+    CWinMessageSink().Show(text, ApplicationTitle(), MessageStyle::Ok);
 }
 
 } // namespace
@@ -24,24 +28,6 @@ CSettingsRegistry::CSettingsRegistry()
 }
 
 CSettingsRegistry::~CSettingsRegistry() = default;
-
-std::string CSettingsRegistry::ApplicationTitle()
-{
-    HMODULE module = nullptr;
-    char path[MAX_PATH] = "";
-    if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                            reinterpret_cast<LPCSTR>(&ShowStoreMessage), &module) ||
-        GetModuleFileNameA(module, path, MAX_PATH) == 0)
-        return "QLShared";
-    std::string name = path;
-    const size_t slash = name.find_last_of("\\/");
-    if (slash != std::string::npos)
-        name.erase(0, slash + 1);
-    const size_t dot = name.rfind('.');
-    if (dot != std::string::npos && dot > 0)
-        name.erase(dot);
-    return name;
-}
 
 bool CSettingsRegistry::OpenKey()
 {

@@ -3,6 +3,7 @@
 #include "FormatGuard.h"
 #include "ResourceModule.h"
 #include "VersionText.h"
+#include "WinMessageSink.h"
 
 #include <windows.h>
 
@@ -34,7 +35,7 @@ std::string GetVersionString(const std::string& moduleFile)
                                                                                : productVersion.find('\0'));
         return ShortVersionText(productVersion);
     } catch (...) {
-        ShowMessageBox(nullptr, EntryPointErrorText(GetVersionStringEntryPoint), LibraryCaption, MB_OK);
+        CWinMessageSink().Show(EntryPointErrorText(GetVersionStringEntryPoint), LibraryCaption, MessageStyle::Ok);
         return std::string();
     }
 }

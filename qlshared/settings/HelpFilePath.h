@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/SettingsStore.h"
+#include "SettingsStore.h"
 
 #include <string>
 

@@ -5,6 +5,7 @@
 #include "PropertySheetOptions.h"
 #include "ResourceModule.h"
 #include "SettingsStoreFactory.h"
+#include "WinMessageSink.h"
 #include "Wnd.h"
 
 // Entry point number reported when the sheet fails unexpectedly.
@@ -23,6 +24,6 @@ void DoPropertySheet(CWnd* owner)
         std::unique_ptr<ISettingsStore> store = CreateSettingsStore();
         SaveFormatOptions(*store, sheet.PageOptions());
     } catch (...) {
-        ShowMessageBox(nullptr, EntryPointErrorText(DoPropertySheetEntryPoint), LibraryCaption, MB_OK);
+        CWinMessageSink().Show(EntryPointErrorText(DoPropertySheetEntryPoint), LibraryCaption, MessageStyle::Ok);
     }
 }

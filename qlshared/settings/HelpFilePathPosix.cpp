@@ -1,20 +1,6 @@
 #include "HelpFilePath.h"
 
-#ifdef _WIN32
-
-#include "QLShared.h"
-#include "SettingsStoreFactory.h"
-
-std::string GetHelpFilePath()
-{
-    // Without a stored folder the result is just "\Quillet.hlp".
-    std::unique_ptr<ISettingsStore> store = CreateSettingsStore();
-    return HelpFilePathFrom(*store, std::string(), '\\');
-}
-
-#else
-
-#include "settings/FileSettingsStore.h"
+#include "FileSettingsStore.h"
 
 #include <unistd.h>
 
@@ -42,5 +28,3 @@ std::string GetHelpFilePath()
     CFileSettingsStore store(DefaultSettingsFilePath());
     return HelpFilePathFrom(store, ExecutableFolder(), '/');
 }
-
-#endif

@@ -1,14 +1,15 @@
 #pragma once
 
-#include "FormatOptions.h"
+#include "FormatExports.h"
 #include "Wnd.h"
 
 #include <string>
 
-// The options sheet's preview: a short piece of source code formatted with
-// the pages' current values at every paint. The formatter gets all thirteen
-// values directly; the stored settings are never touched, so a preview can
-// neither change nor depend on what the user has saved.
+// The options sheet's preview: a short piece of source code formatted at
+// every paint with the pages' current values, but with the stored tab size:
+// the Tabs page's tab size sets only the tab stops the sample is drawn with.
+// The formatter gets the values directly; nothing is written to the store, so
+// a preview never changes what the user has saved.
 class CSampleWnd : public CWnd
 {
 public:
@@ -25,10 +26,10 @@ protected:
 private:
     void OnPaint();
     bool OnEraseBkgnd(HDC dc);
-    void FormatSample(const FormatOptions& options);
+    void FormatSample(const PreviewOptionsRule& previewOptions);
 
     std::string m_sampleText;
-    // The Tabs page's tab size as of the last paint, for the tab stops.
+    // The Tabs page's tab size as of the last paint, for the tab stops only.
     int m_tabSize = 4;
     // A failed format shows a message box, whose loop paints this window
     // again: formatting is not re-entered, and after one failure the sample

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "QLSharedApi.h"
 #include "SECRegistry.h"
 #include "SettingsStore.h"
 
@@ -10,7 +9,7 @@
 // for one operation; the destructor closes the key and the connection.
 // Failures to connect ("Error Opening Registry") and to create the key
 // ("Error creating new key") are shown through the message-box seam.
-class QLSHARED_API CSettingsRegistry : public SECRegistry, public ISettingsStore
+class CSettingsRegistry : public SECRegistry, public ISettingsStore
 {
 public:
     CSettingsRegistry();
@@ -25,8 +24,4 @@ public:
     // read; anything else gives the empty text.
     std::string ReadString(const char* name) override;
     bool WriteNumber(const char* name, int value) override;
-
-    // The caption of the store's messages: the title of this library,
-    // taken from its file name as the framework does ("QLShared").
-    static std::string ApplicationTitle();
 };

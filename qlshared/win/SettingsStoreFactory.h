@@ -1,12 +1,13 @@
 #pragma once
 
-#include "QLSharedApi.h"
 #include "SettingsStore.h"
 
 #include <memory>
 
 // Where QLShared's own code gets its settings store for one operation: the
-// registry (CSettingsRegistry) unless a test has put another store in place.
+// registry (CSettingsRegistry) unless a test build of the library has put
+// another store in place. Nothing of this is exported from the shipped
+// library.
 //
 // Exceptions cannot cross from one module into another (each carries its own
 // runtime), so a store made outside QLShared must report failures by its
@@ -15,8 +16,8 @@
 using SettingsStoreFactory = std::unique_ptr<ISettingsStore> (*)();
 
 // Never null: throws std::runtime_error when the factory gives no store.
-QLSHARED_API std::unique_ptr<ISettingsStore> CreateSettingsStore();
+std::unique_ptr<ISettingsStore> CreateSettingsStore();
 
 // Installs a factory and returns the one it replaces; null restores the
 // registry.
-QLSHARED_API SettingsStoreFactory SetSettingsStoreFactory(SettingsStoreFactory factory);
+SettingsStoreFactory SetSettingsStoreFactory(SettingsStoreFactory factory);

@@ -1,6 +1,6 @@
 #include "HelpFilePath.h"
 
-#include "settings/SettingNames.h"
+#include "SettingNames.h"
 
 std::string HelpFilePathFrom(ISettingsStore& store, const std::string& defaultFolder, char separator)
 {

@@ -18,9 +18,9 @@ public:
 
     // The thirteen values as the pages hold them, to be saved after OK.
     FormatOptions PageOptions() const;
-    // What the preview formats with: the pages' values, without spell checks
-    // and always deleting trailing white space.
-    FormatOptions PreviewOptions() const;
+    // What the preview formats with: the pages' values but the stored tab
+    // size, without spell checks and always deleting trailing white space.
+    FormatOptions PreviewOptions(const FormatOptions& stored) const;
     // Repaints the preview at once.
     void RefreshPreview();
 

@@ -1,0 +1,18 @@
+#include "LibrarySeams.h"
+
+#include "MessageRoute.h"
+
+MessageBoxHandler SetLibraryMessageBoxHandler(MessageBoxHandler handler)
+{
+    return SetMessageBoxHandler(handler);
+}
+
+SettingsStoreFactory SetLibrarySettingsStoreFactory(SettingsStoreFactory factory)
+{
+    return SetSettingsStoreFactory(factory);
+}
+
+std::string LibraryApplicationTitle()
+{
+    return ApplicationTitle();
+}
