@@ -4,6 +4,7 @@
 // Two files are selected, as a Ctrl+click makes it. With "wide" the
 // comments column is wider than the window and the list is scrolled to its
 // right end.
+#include "LineCounter.h"
 #include "MetricsTreeFill.h"
 #include "ProjectReader.h"
 
@@ -49,7 +50,9 @@ int main(int argc, char** argv)
     }
     MetricsTable table;
     std::string error;
-    if (!CProjectReader(table, CProjectReader::Flavour::Standalone).ReadWorkspace(argv[1], error)) {
+    if (!CProjectReader(table, CProjectReader::Flavour::Standalone,
+                        {CLineCounter::GetLineCount, CLineCounter::GetCommentCount})
+             .ReadWorkspace(argv[1], error)) {
         std::cerr << error << "\n";
         return 1;
     }
