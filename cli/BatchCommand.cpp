@@ -47,9 +47,9 @@ struct BatchRequest
 {
     bool help = false;
     std::string workspace;
-    FormatOptionsSource source;          // --settings and --command
-    std::vector<std::string> projects;   // --project NAME, in order
-    std::vector<std::string> files;      // --file NAME, in order
+    FormatOptionsSource source;        // --settings and --command
+    std::vector<std::string> projects; // --project NAME, in order
+    std::vector<std::string> files;    // --file NAME, in order
     bool check = false;
 };
 
@@ -220,8 +220,8 @@ private:
         const std::size_t filled = m_total == 0 ? 0 : (width * (m_done - 1) + width * percent / 100) / m_total;
         char counts[64];
         std::snprintf(counts, sizeof counts, "] %zu/%zu ", m_done, m_total);
-        m_err << "\r[" << std::string(filled, '#') << std::string(width - filled, '.') << counts
-              << m_file.substr(0, 40) << "\x1b[K" << std::flush;
+        m_err << "\r[" << std::string(filled, '#') << std::string(width - filled, '.') << counts << m_file.substr(0, 40)
+              << "\x1b[K" << std::flush;
         m_drawn = true;
     }
 

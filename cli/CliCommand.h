@@ -25,8 +25,8 @@ constexpr const char* kCliName = "quillet-cli";
 enum CliExitStatus
 {
     kExitOk = 0,
-    kExitChanges = 1,   // --check found something to change
-    kExitFailure = 2    // usage error, or at least one input failed
+    kExitChanges = 1, // --check found something to change
+    kExitFailure = 2  // usage error, or at least one input failed
 };
 
 // The streams a command works on; stdin/stdout/stderr in the real program.
@@ -59,8 +59,8 @@ struct CliOption
 // One argument as CCliArguments read it.
 struct CliArgument
 {
-    const char* option = nullptr;   // as the command's table spells it; null for an operand
-    std::string value;              // the option's value, or the operand
+    const char* option = nullptr; // as the command's table spells it; null for an operand
+    std::string value;            // the option's value, or the operand
 
     bool IsOperand() const { return option == nullptr; }
     bool Is(const char* name) const;
@@ -109,8 +109,8 @@ private:
 struct FormatOptionsSource
 {
     std::optional<std::string> settingsPath;
-    std::string command;                                            // empty: stored options unchanged
-    std::vector<std::pair<const FormatOptionName*, int>> options;   // --option NAME=VALUE, in order
+    std::string command;                                          // empty: stored options unchanged
+    std::vector<std::pair<const FormatOptionName*, int>> options; // --option NAME=VALUE, in order
 };
 
 // Fails, naming the file and the cause, when a settings file exists but
@@ -122,13 +122,13 @@ bool LoadRequestedFormatOptions(const FormatOptionsSource& source, FormatOptions
 // byte, so a text holding one would come back cut. An empty text is fine and
 // gives an empty result. The engine reports its percentage to progress when
 // one is given.
-bool FormatSourceText(const std::string& text, const FormatOptions& options, std::string& result,
-                      std::string& cause, IProgressSink* progress = nullptr);
+bool FormatSourceText(const std::string& text, const FormatOptions& options, std::string& result, std::string& cause,
+                      IProgressSink* progress = nullptr);
 
 // The engine run alone, for the batch, which refuses a text holding a NUL
 // byte before it formats.
-bool FormatNulFreeText(const std::string& text, const FormatOptions& options, std::string& result,
-                       std::string& cause, IProgressSink* progress = nullptr);
+bool FormatNulFreeText(const std::string& text, const FormatOptions& options, std::string& result, std::string& cause,
+                       IProgressSink* progress = nullptr);
 
 // The message for a file that could not be replaced, from the cause the file
 // helpers give.

@@ -60,8 +60,7 @@ void WriteFormatHelp(std::ostream& out)
 #endif
            "  2. --command NAME replaces nine of them by the set of that format command:\n"
         << Wrapped(FormatCommandSetList() + " (full keeps the stored settings unchanged);", "     ")
-        <<
-           "  3. each --option NAME=VALUE then sets one option outright, whatever its\n"
+        << "  3. each --option NAME=VALUE then sets one option outright, whatever its\n"
            "     place on the command line. NAME is one of\n"
         << Wrapped(FormatOptionNameList() + ";", "     ")
         << "     VALUE is a decimal integer: 0 to 20 for TabSize and IndentSize, 0 to 2 for\n"
@@ -95,15 +94,15 @@ struct FormatRequest
 {
     enum class Mode
     {
-        Print,     // results to stdout
-        InPlace,   // rewrite each file that changes
-        Check      // list the files that would change
+        Print,   // results to stdout
+        InPlace, // rewrite each file that changes
+        Check    // list the files that would change
     };
 
     bool help = false;
     FormatOptionsSource source;
     Mode mode = Mode::Print;
-    std::vector<std::string> files;   // empty: stdin
+    std::vector<std::string> files; // empty: stdin
 };
 
 // A decimal integer of at most a few digits; anything else is refused.
@@ -129,8 +128,8 @@ bool ParseOption(const std::string& argument, FormatOptionsSource& source, std::
     const FormatOptionName* option = FindFormatOptionName(name);
     if (!option)
     {
-        error = "unknown option name '" + name + "' in --option '" + argument + "' (one of " +
-                FormatOptionNameList() + ")";
+        error =
+            "unknown option name '" + name + "' in --option '" + argument + "' (one of " + FormatOptionNameList() + ")";
         return false;
     }
     int value = 0;
@@ -225,7 +224,9 @@ std::string RewriteTarget(const std::string& path)
     const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
     return length > 0 && length < sizeof buffer ? std::string(buffer, length) : path;
 #else
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
         return path;
     const std::unique_ptr<char, decltype(&std::free)> target(realpath(path.c_str(), nullptr), &std::free);
@@ -318,8 +319,7 @@ private:
         }
     }
 
-    void Rewrite(const std::string& name, const std::string& path, const std::string& text,
-                 const std::string& result)
+    void Rewrite(const std::string& name, const std::string& path, const std::string& text, const std::string& result)
     {
         const std::string bytes = InOwnLineEnds(text, result);
         if (bytes == text)

@@ -25,7 +25,9 @@ namespace
 // silent fall-back to the defaults.
 bool CheckSettingsFile(const std::string& path, std::string& error)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (stat(path.c_str(), &info) != 0 && errno == ENOENT)
         return true;
     std::string bytes;
@@ -75,8 +77,8 @@ bool LoadRequestedFormatOptions(const FormatOptionsSource& source, FormatOptions
     return true;
 }
 
-bool FormatSourceText(const std::string& text, const FormatOptions& options, std::string& result,
-                      std::string& cause, IProgressSink* progress)
+bool FormatSourceText(const std::string& text, const FormatOptions& options, std::string& result, std::string& cause,
+                      IProgressSink* progress)
 {
     if (text.find('\0') != std::string::npos)
     {
@@ -87,8 +89,8 @@ bool FormatSourceText(const std::string& text, const FormatOptions& options, std
     return FormatNulFreeText(text, options, result, cause, progress);
 }
 
-bool FormatNulFreeText(const std::string& text, const FormatOptions& options, std::string& result,
-                       std::string& cause, IProgressSink* progress)
+bool FormatNulFreeText(const std::string& text, const FormatOptions& options, std::string& result, std::string& cause,
+                       IProgressSink* progress)
 {
     result.clear();
     if (text.empty())

@@ -141,7 +141,8 @@ void WriteMetricsText(const MetricsTable& table, std::ostream& out)
     }
     // Counts and headings keep the report's two trailing spaces as the gap
     // between columns; the last gap is not printed.
-    auto writeLine = [&](const std::string& name, const std::string& lines, const std::string& comments) {
+    auto writeLine = [&](const std::string& name, const std::string& lines, const std::string& comments)
+    {
         std::string line = name + std::string(nameWidth - name.size(), ' ') + "  " + RightAligned(lines, linesWidth) +
                            RightAligned(comments, commentsWidth);
         line.erase(line.find_last_not_of(' ') + 1);

@@ -20,8 +20,7 @@ auto FindNamedEntry(const Entries& entries, const std::string& name) -> decltype
 }
 
 // Every entry's name, separated by ", ".
-template <typename Entries>
-std::string NamedEntryList(const Entries& entries)
+template <typename Entries> std::string NamedEntryList(const Entries& entries)
 {
     std::string list;
     for (const auto& entry : entries)

@@ -47,7 +47,8 @@ int WriteMessageBox(HWND, const std::string& text, const std::string&, UINT type
     if (messageStream)
     {
         std::string line = text;
-        std::replace_if(line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+        std::replace_if(
+            line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
         *messageStream << kCliName << ": " << line << "\n";
     }
     const UINT buttons = type & MB_TYPEMASK;

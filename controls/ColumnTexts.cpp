@@ -22,7 +22,8 @@ void CColumnTexts::InsertColumn(int column)
 {
     if (column < 1)
         return;
-    for (auto& entry : m_texts) {
+    for (auto& entry : m_texts)
+    {
         std::vector<std::string>& texts = entry.second;
         if (texts.size() >= static_cast<std::size_t>(column))
             texts.insert(texts.begin() + (column - 1), std::string());

@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // A control's style: window styles in the high word, its class's in the low.
 const DWORD WindowStyles = 0xFFFF0000;
@@ -30,10 +31,7 @@ int FrameWidth(HWND hwnd)
 
 } // namespace
 
-CColumnTree::CColumnTree()
-    : m_painter(m_columns, m_texts), m_tree([this]() { Layout(); })
-{
-}
+CColumnTree::CColumnTree() : m_painter(m_columns, m_texts), m_tree([this]() { Layout(); }) {}
 
 CColumnTree::~CColumnTree()
 {
@@ -51,10 +49,12 @@ bool CColumnTree::Create(DWORD style, const RECT& rect, HWND parent, UINT id, DW
         return false;
     RECT client{};
     GetClientRect(m_hWnd, &client);
-    if (!m_columns.Create(m_hWnd, HeaderId, std::max(0, static_cast<int>(client.right) - GetSystemMetrics(SM_CXVSCROLL))))
+    if (!m_columns.Create(m_hWnd, HeaderId,
+                          std::max(0, static_cast<int>(client.right) - GetSystemMetrics(SM_CXVSCROLL))))
         return false;
     // The window scrolls the tree sideways, so the tree itself never does.
-    const DWORD treeStyle = WS_CHILD | WS_VISIBLE | (style & (WS_TABSTOP | ClassStyles)) | TVS_SHOWSELALWAYS | TVS_NOHSCROLL;
+    const DWORD treeStyle =
+        WS_CHILD | WS_VISIBLE | (style & (WS_TABSTOP | ClassStyles)) | TVS_SHOWSELALWAYS | TVS_NOHSCROLL;
     HWND tree = CreateWindowExA(0, WC_TREEVIEWA, "", treeStyle, 0, 0, 0, 0, m_hWnd,
                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(TreeId)),
                                 reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(m_hWnd, GWLP_HINSTANCE)), nullptr);
@@ -131,7 +131,8 @@ std::string CColumnTree::GetItemText(HTREEITEM item, int column) const
     if (column != 0)
         return m_texts.Get(item, column);
     // The tree copies what fits; a text that fills the buffer may be longer.
-    for (std::size_t size = 256;; size *= 2) {
+    for (std::size_t size = 256;; size *= 2)
+    {
         std::vector<char> buffer(size);
         TVITEMA get{};
         get.mask = TVIF_TEXT;
@@ -148,13 +149,16 @@ std::string CColumnTree::GetItemText(HTREEITEM item, int column) const
 
 void CColumnTree::SetItemText(HTREEITEM item, int column, const std::string& text)
 {
-    if (column == 0) {
+    if (column == 0)
+    {
         TVITEMA set{};
         set.mask = TVIF_TEXT;
         set.hItem = item;
         set.pszText = const_cast<char*>(text.c_str());
         SendMessageA(TreeHandle(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&set));
-    } else if (column > 0 && column < m_columns.Count()) {
+    }
+    else if (column > 0 && column < m_columns.Count())
+    {
         m_texts.Set(item, column, text);
         InvalidateRow(item);
     }
@@ -185,7 +189,8 @@ unsigned CColumnTree::GetCount() const
 
 bool CColumnTree::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    switch (message) {
+    switch (message)
+    {
     case WM_NOTIFY:
         return OnNotify(*reinterpret_cast<const NMHDR*>(lParam), lParam, result);
     case WM_SIZE:
@@ -209,7 +214,8 @@ bool CColumnTree::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         result = SendMessageA(TreeHandle(), WM_GETFONT, 0, 0);
         return true;
     default:
-        if (message >= TV_FIRST && message < TreeMessagesEnd && TreeHandle()) {
+        if (message >= TV_FIRST && message < TreeMessagesEnd && TreeHandle())
+        {
             result = SendMessageA(TreeHandle(), message, wParam, lParam);
             return true;
         }
@@ -226,7 +232,8 @@ void CColumnTree::OnFinalDestroy()
 
 bool CColumnTree::OnNotify(const NMHDR& notification, LPARAM lParam, LRESULT& result)
 {
-    if (notification.hwndFrom == m_columns.Handle()) {
+    if (notification.hwndFrom == m_columns.Handle())
+    {
         if (notification.code == HDN_ITEMCHANGEDA || notification.code == HDN_ITEMCHANGEDW)
             OnColumnsChanged();
         return false;
@@ -234,7 +241,8 @@ bool CColumnTree::OnNotify(const NMHDR& notification, LPARAM lParam, LRESULT& re
     if (!TreeHandle() || notification.hwndFrom != TreeHandle())
         return false;
     const auto& change = *reinterpret_cast<const NMTREEVIEWA*>(lParam);
-    switch (notification.code) {
+    switch (notification.code)
+    {
     case NM_CUSTOMDRAW:
         result = m_painter.OnCustomDraw(*reinterpret_cast<const NMTVCUSTOMDRAW*>(lParam));
         return true;
@@ -260,7 +268,8 @@ void CColumnTree::OnHScroll(int request)
     info.fMask = SIF_ALL;
     GetScrollInfo(m_hWnd, SB_HORZ, &info);
     const int page = static_cast<int>(info.nPage);
-    switch (request) {
+    switch (request)
+    {
     case SB_LINELEFT:
         m_scroll = info.nPos - ScrollLineStep;
         break;
@@ -301,7 +310,8 @@ void CColumnTree::Layout()
     if (m_layingOut || !TreeHandle() || !m_columns.Handle())
         return;
     m_layingOut = true;
-    for (int pass = 0; pass < MaxLayoutPasses && !Arrange(); ++pass) {
+    for (int pass = 0; pass < MaxLayoutPasses && !Arrange(); ++pass)
+    {
     }
     m_layingOut = false;
 }
@@ -327,8 +337,8 @@ bool CColumnTree::Arrange()
     const int width = client.right + m_scroll;
     const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     SetWindowPos(m_columns.Handle(), nullptr, -m_scroll, 0, width, headerHeight, flags);
-    SetWindowPos(tree, nullptr, -m_scroll, headerHeight, width, std::max(0, static_cast<int>(client.bottom) - headerHeight),
-                 flags);
+    SetWindowPos(tree, nullptr, -m_scroll, headerHeight, width,
+                 std::max(0, static_cast<int>(client.bottom) - headerHeight), flags);
     return FrameWidth(tree) == treeFrame;
 }
 

@@ -107,6 +107,6 @@ private:
     CColumnTexts m_texts;
     CColumnTreePainter m_painter;
     CMultiSelectTree m_tree;
-    int m_scroll = 0;  // sideways, in pixels
+    int m_scroll = 0; // sideways, in pixels
     bool m_layingOut = false;
 };

@@ -4,14 +4,16 @@
 
 #include <string>
 
-namespace {
+namespace
+{
 
 // Room between a cell's edges and its text, as the header leaves it.
 const int CellPadding = 6;
 
 UINT DrawTextAlignment(ColumnAlignment alignment)
 {
-    switch (alignment) {
+    switch (alignment)
+    {
     case ColumnAlignment::Centre:
         return DT_CENTER;
     case ColumnAlignment::Right:
@@ -58,7 +60,8 @@ CColumnTreePainter::CColumnTreePainter(const CHeaderColumns& columns, const CCol
 
 LRESULT CColumnTreePainter::OnCustomDraw(const NMTVCUSTOMDRAW& draw)
 {
-    switch (draw.nmcd.dwDrawStage) {
+    switch (draw.nmcd.dwDrawStage)
+    {
     case CDDS_PREPAINT:
         return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT:
@@ -88,13 +91,15 @@ void CColumnTreePainter::PaintCells(const NMTVCUSTOMDRAW& draw) const
     CSavedDC saved(dc);
     if (HFONT font = reinterpret_cast<HFONT>(SendMessageA(tree, WM_GETFONT, 0, 0)))
         SelectObject(dc, font);
-    if (fullRow) {
+    if (fullRow)
+    {
         RECT label{};
         if (TreeItemRect(tree, item, true, label))
             Fill(dc, RECT{label.right, row.top, m_columns.SpanOf(0).right, row.bottom}, back);
     }
     const int count = m_columns.Count();
-    for (int column = 1; column < count; ++column) {
+    for (int column = 1; column < count; ++column)
+    {
         const CHeaderColumns::Span span = m_columns.SpanOf(column);
         const RECT cell{span.left, row.top, span.right, row.bottom};
         Fill(dc, cell, back);

@@ -2,11 +2,13 @@
 
 #include <commctrl.h>
 
-namespace {
+namespace
+{
 
 int FormatOf(ColumnAlignment alignment)
 {
-    switch (alignment) {
+    switch (alignment)
+    {
     case ColumnAlignment::Centre:
         return HDF_STRING | HDF_CENTER;
     case ColumnAlignment::Right:
@@ -18,7 +20,8 @@ int FormatOf(ColumnAlignment alignment)
 
 ColumnAlignment AlignmentOf(int format)
 {
-    switch (format & HDF_JUSTIFYMASK) {
+    switch (format & HDF_JUSTIFYMASK)
+    {
     case HDF_CENTER:
         return ColumnAlignment::Centre;
     case HDF_RIGHT:
@@ -33,8 +36,8 @@ ColumnAlignment AlignmentOf(int format)
 bool CHeaderColumns::Create(HWND parent, UINT id, int firstWidth)
 {
     // Full drag: the rows follow the divider while it moves, not only at the end.
-    m_header = CreateWindowExA(0, WC_HEADERA, "", WS_CHILD | WS_VISIBLE | HDS_HORZ | HDS_FULLDRAG, 0, 0, 0, 0,
-                               parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+    m_header = CreateWindowExA(0, WC_HEADERA, "", WS_CHILD | WS_VISIBLE | HDS_HORZ | HDS_FULLDRAG, 0, 0, 0, 0, parent,
+                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
     return m_header && Insert(0, "", ColumnAlignment::Left, firstWidth) == 0;
 }

@@ -7,15 +7,11 @@
 #include <algorithm>
 #include <utility>
 
-CMultiSelectTree::CMultiSelectTree(std::function<void()> onResize)
-    : m_onResize(std::move(onResize))
-{
-}
+CMultiSelectTree::CMultiSelectTree(std::function<void()> onResize) : m_onResize(std::move(onResize)) {}
 
 bool CMultiSelectTree::IsSelected(HTREEITEM item) const
 {
-    return (SendMessageA(m_hWnd, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_SELECTED) &
-            TVIS_SELECTED) != 0;
+    return (SendMessageA(m_hWnd, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_SELECTED) & TVIS_SELECTED) != 0;
 }
 
 HTREEITEM CMultiSelectTree::Caret() const
@@ -29,7 +25,8 @@ void CMultiSelectTree::OnSelChanged(const NMTREEVIEWA& change)
     if (m_movingCaret || m_collapsing || !change.itemNew.hItem)
         return;
     const bool extend = change.action == TVC_BYKEYBOARD && GetKeyState(VK_SHIFT) < 0;
-    if (extend && m_anchor) {
+    if (extend && m_anchor)
+    {
         ClearSelection();
         if (SelectRange(m_anchor, change.itemNew.hItem))
             return;
@@ -43,8 +40,8 @@ void CMultiSelectTree::OnItemExpanding(const NMTREEVIEWA& change)
     if (!(change.action & TVE_COLLAPSE) || m_collapsing)
         return;
     const HTREEITEM caret = Caret();
-    m_collapse = CollapseState{caret, caret && IsSelected(caret), change.itemNew.hItem,
-                               IsSelected(change.itemNew.hItem)};
+    m_collapse =
+        CollapseState{caret, caret && IsSelected(caret), change.itemNew.hItem, IsSelected(change.itemNew.hItem)};
     m_collapsing = true;
 }
 
@@ -58,14 +55,16 @@ void CMultiSelectTree::OnDeleteItem(HTREEITEM item)
 
 bool CMultiSelectTree::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    if (message == WM_LBUTTONDOWN && OnLButtonDown(wParam, lParam)) {
+    if (message == WM_LBUTTONDOWN && OnLButtonDown(wParam, lParam))
+    {
         result = 0;
         return true;
     }
     ++m_depth;
     result = Default(message, wParam, lParam);
     --m_depth;
-    switch (message) {
+    switch (message)
+    {
     case WM_SIZE:
         if (m_onResize)
             m_onResize();
@@ -80,7 +79,8 @@ bool CMultiSelectTree::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
     }
     // The tree moves its caret out of a collapsed item's children within the
     // message that collapsed it or at its end; either way it is over now.
-    if (m_collapsing && m_depth == 0) {
+    if (m_collapsing && m_depth == 0)
+    {
         m_collapsing = false;
         if (m_collapse.caret)
             SetSelected(m_collapse.caret, m_collapse.caretSelected);
@@ -111,7 +111,8 @@ void CMultiSelectTree::Click(HTREEITEM item, bool toggle, bool extend)
 {
     const bool wasSelected = IsSelected(item);
     MoveCaret(item);
-    if (extend && m_anchor) {
+    if (extend && m_anchor)
+    {
         if (!toggle)
             ClearSelection();
         if (SelectRange(m_anchor, item))

@@ -65,7 +65,7 @@ private:
     std::function<void()> m_onResize;
     HTREEITEM m_anchor = nullptr;
     bool m_movingCaret = false;
-    int m_depth = 0;  // of messages to the tree within one another
+    int m_depth = 0; // of messages to the tree within one another
     bool m_collapsing = false;
     CollapseState m_collapse{};
 };

@@ -11,7 +11,7 @@ void InitCommonControlClasses()
         return;
     INITCOMMONCONTROLSEX classes{};
     classes.dwSize = sizeof(classes);
-    classes.dwICC = ICC_PROGRESS_CLASS | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES | ICC_TREEVIEW_CLASSES |
-                     ICC_LISTVIEW_CLASSES;
+    classes.dwICC =
+        ICC_PROGRESS_CLASS | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES | ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES;
     done = InitCommonControlsEx(&classes) != FALSE;
 }

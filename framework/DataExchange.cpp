@@ -9,7 +9,8 @@
 #include <cstdlib>
 #include <string>
 
-namespace {
+namespace
+{
 
 bool IsRadioButton(HWND control)
 {
@@ -45,10 +46,7 @@ bool ParseInteger(const std::string& text, long& value)
 
 } // namespace
 
-CDataExchange::CDataExchange(CDialog& dialog, bool saveAndValidate)
-    : m_dialog(dialog), m_save(saveAndValidate)
-{
-}
+CDataExchange::CDataExchange(CDialog& dialog, bool saveAndValidate) : m_dialog(dialog), m_save(saveAndValidate) {}
 
 void CDataExchange::Radio(int firstId, int& value)
 {
@@ -57,11 +55,15 @@ void CDataExchange::Radio(int firstId, int& value)
     HWND button = m_dialog.GetDlgItem(firstId);
     if (m_save)
         value = -1;
-    for (int index = 0; button && IsRadioButton(button); ++index) {
-        if (m_save) {
+    for (int index = 0; button && IsRadioButton(button); ++index)
+    {
+        if (m_save)
+        {
             if (SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED)
                 value = index;
-        } else {
+        }
+        else
+        {
             SendMessageA(button, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
         }
         button = GetWindow(button, GW_HWNDNEXT);
@@ -92,16 +94,19 @@ void CDataExchange::Integer(int id, int& value, int min, int max)
 {
     if (m_failed)
         return;
-    if (!m_save) {
+    if (!m_save)
+    {
         m_dialog.SetItemText(id, std::to_string(value));
         return;
     }
     long number = 0;
-    if (!ParseInteger(m_dialog.GetItemText(id), number)) {
+    if (!ParseInteger(m_dialog.GetItemText(id), number))
+    {
         Refuse(id, "Please enter an integer.");
         return;
     }
-    if (number < min || number > max) {
+    if (number < min || number > max)
+    {
         char text[80];
         std::snprintf(text, sizeof(text), "Please enter an integer between %d and %d.", min, max);
         Refuse(id, text);

@@ -5,10 +5,7 @@
 
 #include <vector>
 
-CDialog::CDialog(UINT templateId)
-    : m_templateId(templateId)
-{
-}
+CDialog::CDialog(UINT templateId) : m_templateId(templateId) {}
 
 INT_PTR CDialog::DoModal(HWND owner)
 {
@@ -66,9 +63,7 @@ void CDialog::OnCancel()
     EndDialog(IDCANCEL);
 }
 
-void CDialog::DoDataExchange(CDataExchange&)
-{
-}
+void CDialog::DoDataExchange(CDataExchange&) {}
 
 bool CDialog::OnCommand(WORD, WORD, HWND)
 {
@@ -77,19 +72,23 @@ bool CDialog::OnCommand(WORD, WORD, HWND)
 
 bool CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    switch (message) {
+    switch (message)
+    {
     case WM_INITDIALOG:
         result = OnInitDialog();
         return true;
-    case WM_COMMAND: {
+    case WM_COMMAND:
+    {
         WORD id = LOWORD(wParam);
         WORD code = HIWORD(wParam);
         HWND control = reinterpret_cast<HWND>(lParam);
-        if (id == IDOK && code == BN_CLICKED) {
+        if (id == IDOK && code == BN_CLICKED)
+        {
             OnOK();
             return true;
         }
-        if (id == IDCANCEL && code == BN_CLICKED) {
+        if (id == IDCANCEL && code == BN_CLICKED)
+        {
             OnCancel();
             return true;
         }
@@ -111,14 +110,16 @@ INT_PTR CDialog::Route(CDialog* self, HWND hwnd, UINT message, WPARAM wParam, LP
 
     LRESULT result = 0;
     bool handled = self->OnMessage(message, wParam, lParam, result);
-    if (message == WM_NCDESTROY) {
+    if (message == WM_NCDESTROY)
+    {
         self->Unbind();
         self->OnFinalDestroy();
         return FALSE;
     }
     if (!handled)
         return FALSE;
-    switch (message) {
+    switch (message)
+    {
     // These answer through the procedure's own result.
     case WM_INITDIALOG:
     case WM_CTLCOLORMSGBOX:

@@ -8,10 +8,7 @@
 class CProgressCtrl : public CWnd
 {
 public:
-    void SetRange(int lower, int upper)
-    {
-        SendMessageA(m_hWnd, PBM_SETRANGE, 0, MAKELPARAM(lower, upper));
-    }
+    void SetRange(int lower, int upper) { SendMessageA(m_hWnd, PBM_SETRANGE, 0, MAKELPARAM(lower, upper)); }
     int SetStep(int step) { return static_cast<int>(SendMessageA(m_hWnd, PBM_SETSTEP, step, 0)); }
     // Returns the previous position.
     int SetPos(int position) { return static_cast<int>(SendMessageA(m_hWnd, PBM_SETPOS, position, 0)); }

@@ -3,10 +3,7 @@
 #include "PropertySheet.h"
 #include "ResourceModule.h"
 
-CPropertyPage::CPropertyPage(UINT templateId)
-    : CDialog(templateId)
-{
-}
+CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId) {}
 
 PROPSHEETPAGEA CPropertyPage::Describe()
 {
@@ -53,7 +50,8 @@ bool CPropertyPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     if (message != WM_NOTIFY)
         return CDialog::OnMessage(message, wParam, lParam, result);
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    switch (header->code) {
+    switch (header->code)
+    {
     case PSN_SETACTIVE:
         result = OnSetActive() ? 0 : -1;
         return true;
@@ -61,7 +59,8 @@ bool CPropertyPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         // TRUE keeps the page open.
         result = OnKillActive() ? FALSE : TRUE;
         return true;
-    case PSN_APPLY: {
+    case PSN_APPLY:
+    {
         bool accepted = OnApply() != FALSE;
         result = accepted ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
         // lParam is TRUE when the apply comes from OK rather than Apply.

@@ -2,7 +2,8 @@
 
 #include "ResourceModule.h"
 
-namespace {
+namespace
+{
 
 // comctl32 calls back without any user data; the sheet being created is
 // remembered here for that one call.
@@ -46,8 +47,7 @@ bool CPropertySheet::Create()
 
 bool CPropertySheet::IsFinished() const
 {
-    return !m_hWnd || !IsWindow(m_hWnd) ||
-           SendMessageA(m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0) == 0;
+    return !m_hWnd || !IsWindow(m_hWnd) || SendMessageA(m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0) == 0;
 }
 
 INT_PTR CPropertySheet::DoModal()
@@ -60,9 +60,11 @@ INT_PTR CPropertySheet::DoModal()
         EnableWindow(owner, FALSE);
 
     MSG msg;
-    while (!IsFinished()) {
+    while (!IsFinished())
+    {
         BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got == 0) {
+        if (got == 0)
+        {
             // Leave the quit request for the loop that owns the thread.
             PostQuitMessage(static_cast<int>(msg.wParam));
             m_result = IDCANCEL;
@@ -70,7 +72,8 @@ INT_PTR CPropertySheet::DoModal()
         }
         if (got == -1)
             break;
-        if (!SendMessageA(m_hWnd, PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(&msg))) {
+        if (!SendMessageA(m_hWnd, PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(&msg)))
+        {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
@@ -90,7 +93,8 @@ BOOL CPropertySheet::OnInitDialog()
 
 int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM)
 {
-    if (message == PSCB_INITIALIZED && t_creating) {
+    if (message == PSCB_INITIALIZED && t_creating)
+    {
         CPropertySheet* sheet = t_creating;
         sheet->SubclassWindow(hwnd);
         sheet->OnInitDialog();

@@ -1,6 +1,7 @@
 #include "ResourceModule.h"
 
-namespace {
+namespace
+{
 
 HINSTANCE g_resourceModule = nullptr;
 
@@ -28,8 +29,7 @@ HINSTANCE CurrentResourceModule()
     return g_resourceModule ? g_resourceModule : OwnModule();
 }
 
-CResourceModule::CResourceModule(HINSTANCE module)
-    : m_previous(g_resourceModule)
+CResourceModule::CResourceModule(HINSTANCE module) : m_previous(g_resourceModule)
 {
     g_resourceModule = module;
 }

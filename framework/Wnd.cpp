@@ -2,7 +2,8 @@
 
 #include "ResourceModule.h"
 
-namespace {
+namespace
+{
 
 // Each module links its own copy of the framework, so the property that
 // binds a window to its object is named per module: one module never takes
@@ -41,7 +42,8 @@ CWnd::~CWnd()
 {
     // Only a window bound to this object belongs to it; a control merely
     // attached by its id belongs to its dialog.
-    if (m_hWnd && IsWindow(m_hWnd) && FromHandle(m_hWnd) == this) {
+    if (m_hWnd && IsWindow(m_hWnd) && FromHandle(m_hWnd) == this)
+    {
         // The object goes first: the window must not call into freed memory.
         HWND hwnd = m_hWnd;
         Unbind();
@@ -105,8 +107,8 @@ BOOL CWnd::DestroyWindow()
 void CWnd::SubclassWindow(HWND hwnd)
 {
     Bind(hwnd);
-    m_previousProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+    m_previousProc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
 }
 
 bool CWnd::OnMessage(UINT, WPARAM, LPARAM, LRESULT&)
@@ -126,7 +128,8 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     if (!OnMessage(message, wParam, lParam, result))
         result = Default(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
+    if (message == WM_NCDESTROY)
+    {
         Unbind();
         OnFinalDestroy();
     }
@@ -135,7 +138,8 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK CWnd::DefaultClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
+    if (message == WM_NCCREATE)
+    {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         if (auto* self = static_cast<CWnd*>(create->lpCreateParams))
             self->Bind(hwnd);

@@ -39,15 +39,15 @@ std::string CBatchFormatter::FullPath(const TargetItem& item) const
     const std::string itemText = m_tree.FileText(item.project, item.file, IMetricsTree::NameColumn);
     if (m_settings.frontEnd == BatchSettings::FrontEnd::AddIn)
         return m_tree.FileData(item.project, item.file) + itemText;
-    return m_settings.workspaceDirectory +
-           DirectoryPart(m_tree.ProjectText(item.project, IMetricsTree::NameColumn)) + itemText;
+    return m_settings.workspaceDirectory + DirectoryPart(m_tree.ProjectText(item.project, IMetricsTree::NameColumn)) +
+           itemText;
 }
 
 std::string CBatchFormatter::WriteFailureText(const std::string& itemText) const
 {
     const bool protectWording = m_settings.frontEnd == BatchSettings::FrontEnd::Standalone && !m_settings.fullFormat;
-    const char* prefix = protectWording ? "Write Protect Error encount with file:\n\n"
-                                        : "Write Error encount with file:\n\n";
+    const char* prefix =
+        protectWording ? "Write Protect Error encount with file:\n\n" : "Write Error encount with file:\n\n";
     return prefix + itemText + "\n\nProceed with other files?";
 }
 
@@ -80,8 +80,8 @@ BatchReport CBatchFormatter::BatchFormat()
 BatchFileResult CBatchFormatter::FormatItem(const TargetItem& item)
 {
     using Outcome = BatchFileResult::Outcome;
-    BatchFileResult result{m_tree.FileText(item.project, item.file, IMetricsTree::NameColumn), FullPath(item),
-                           Outcome::Unchanged, {}};
+    BatchFileResult result{
+        m_tree.FileText(item.project, item.file, IMetricsTree::NameColumn), FullPath(item), Outcome::Unchanged, {}};
 
     if (!IsFormattableExtension(LowerExtension(result.path)))
     {

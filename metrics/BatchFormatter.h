@@ -30,15 +30,15 @@ struct BatchSettings
 {
     enum class FrontEnd
     {
-        Standalone,   // path = workspace folder + project's folder + item text
-        AddIn         // path = item data (project folder) + item text
+        Standalone, // path = workspace folder + project's folder + item text
+        AddIn       // path = item data (project folder) + item text
     };
 
     FrontEnd frontEnd = FrontEnd::Standalone;
-    std::string workspaceDirectory;   // Standalone only
-    bool fullFormat = false;          // selects the write-failure prefix
-    bool checkOnly = false;           // find what would change, write nothing, ask nothing
-    std::string caption = "Quillet";  // of the write-failure question
+    std::string workspaceDirectory;  // Standalone only
+    bool fullFormat = false;         // selects the write-failure prefix
+    bool checkOnly = false;          // find what would change, write nothing, ask nothing
+    std::string caption = "Quillet"; // of the write-failure question
 };
 
 struct BatchFileResult
@@ -46,13 +46,13 @@ struct BatchFileResult
     enum class Outcome
     {
         Written,
-        Unchanged,       // the result equals the text
-        WouldChange,     // check only
-        NotFormattable,  // extension not one of FormattableExtensions
-        Unreadable,      // skipped: the file could not be read
-        HoldsNul,        // skipped: the engine would cut the text at the NUL
-        EngineFailed,    // the engine gave no result; the file is kept
-        WriteFailed      // the file could not be replaced and stays as it was
+        Unchanged,      // the result equals the text
+        WouldChange,    // check only
+        NotFormattable, // extension not one of FormattableExtensions
+        Unreadable,     // skipped: the file could not be read
+        HoldsNul,       // skipped: the engine would cut the text at the NUL
+        EngineFailed,   // the engine gave no result; the file is kept
+        WriteFailed     // the file could not be replaced and stays as it was
     };
 
     std::string itemText;
@@ -64,8 +64,8 @@ struct BatchFileResult
 struct BatchReport
 {
     std::vector<BatchFileResult> files;
-    bool cancelled = false;   // by the cancel flag
-    bool stopped = false;     // by a No to the write-failure question
+    bool cancelled = false; // by the cancel flag
+    bool stopped = false;   // by a No to the write-failure question
 };
 
 // Reformats in place every source item that is selected itself or whose
@@ -73,8 +73,8 @@ struct BatchReport
 class CBatchFormatter
 {
 public:
-    CBatchFormatter(const IMetricsTree& tree, BatchSettings settings, FormatStep format,
-                    IBatchProgress& progress, IMessageSink& messages);
+    CBatchFormatter(const IMetricsTree& tree, BatchSettings settings, FormatStep format, IBatchProgress& progress,
+                    IMessageSink& messages);
 
     BatchReport BatchFormat();
 

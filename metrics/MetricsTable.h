@@ -25,8 +25,7 @@ struct MetricsTable
 
     std::size_t Size() const { return kinds.size(); }
 
-    std::size_t Append(RowKind kind, const std::string& name, int lines, int comments,
-                       const std::string& directory)
+    std::size_t Append(RowKind kind, const std::string& name, int lines, int comments, const std::string& directory)
     {
         kinds.push_back(kind);
         names.push_back(name);

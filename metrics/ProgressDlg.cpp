@@ -22,11 +22,13 @@ BOOL CProgressDlg::Create(CWnd* parent)
 {
     InitCommonControlClasses();
     m_owner = GetSafeOwner(parent ? parent->m_hWnd : nullptr);
-    if (m_owner && IsWindowEnabled(m_owner)) {
+    if (m_owner && IsWindowEnabled(m_owner))
+    {
         EnableWindow(m_owner, FALSE);
         m_parentDisabled = TRUE;
     }
-    if (!CreateModeless(m_owner)) {
+    if (!CreateModeless(m_owner))
+    {
         ReEnableParent();
         return FALSE;
     }
@@ -87,13 +89,16 @@ int CProgressDlg::SetPos(int position)
 void CProgressDlg::PumpMessages()
 {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        if (msg.message == WM_QUIT)
+        {
             // The quit request belongs to the thread's own loop.
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        if (!m_hWnd || !IsDialogMessageA(m_hWnd, &msg)) {
+        if (!m_hWnd || !IsDialogMessageA(m_hWnd, &msg))
+        {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
@@ -118,7 +123,8 @@ LRESULT CProgressDlg::OnProgressMessage(WPARAM, LPARAM lParam)
 
 bool CProgressDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    if (message == WM_USER) {
+    if (message == WM_USER)
+    {
         result = OnProgressMessage(wParam, lParam);
         return true;
     }

@@ -13,24 +13,24 @@ class CReportLayout
 {
 public:
     static const int RowsPerPage = 70;
-    static const char* const FileHeader;      // left aligned
-    static const char* const LinesHeader;     // right aligned
-    static const char* const CommentsHeader;  // right aligned
-    static const char* const FileIndent;      // before a source item's name
-    static const char* const CountSuffix;     // after each count text
+    static const char* const FileHeader;     // left aligned
+    static const char* const LinesHeader;    // right aligned
+    static const char* const CommentsHeader; // right aligned
+    static const char* const FileIndent;     // before a source item's name
+    static const char* const CountSuffix;    // after each count text
 
     struct Columns
     {
-        int left;           // left edge of every column
-        int linesRight;     // right edge of the lines column
-        int commentsRight;  // right edge of the comments column
+        int left;          // left edge of every column
+        int linesRight;    // right edge of the lines column
+        int commentsRight; // right edge of the comments column
     };
 
     struct Row
     {
-        std::string text;      // indent and name
-        std::string lines;     // with CountSuffix
-        std::string comments;  // with CountSuffix
+        std::string text;     // indent and name
+        std::string lines;    // with CountSuffix
+        std::string comments; // with CountSuffix
     };
 
     // For a printable area width: width / 10, width * 2 / 3, width * 9 / 10.

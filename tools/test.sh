@@ -9,6 +9,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/setup-deps.sh"
+# The house style is checked first and reported with the tests' outcome.
+style=0
+"$root/tools/check-style.sh" || { echo "Sources differ from the house style (.clang-format): run tools/check-style.sh --fix"; style=1; }
 
 jobs=${JOBS:-$(nproc)}
 native="$root/build/native"
@@ -30,7 +33,7 @@ if ! "$root/tools/can-run-32bit.sh"; then
   tested="$win64"
 fi
 
-status=0
+status=$style
 echo "== native tests =="
 ctest --test-dir "$native" --output-on-failure -j"$jobs" "$@" || status=1
 echo "== Windows tests (Wine, $(basename "$tested")) =="

@@ -26,7 +26,7 @@
 
 namespace
 {
-std::size_t g_resultBytes = 0;  // keeps the results observable
+std::size_t g_resultBytes = 0; // keeps the results observable
 
 std::string LoadHeaders(const std::string& folder, std::size_t limit)
 {
@@ -129,11 +129,11 @@ std::string Repeat(const std::string& piece, std::size_t count)
 struct LinearityCase
 {
     const char* name;
-    std::function<std::string(std::size_t)> make;  // text for a given count
+    std::function<std::string(std::size_t)> make; // text for a given count
     std::size_t fullCount;
     FormatOptions options;
 };
-}
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -145,9 +145,9 @@ int main(int argc, char** argv)
     const FormatOptions unchanged;
     FormatOptions reindent;
     ApplySpecialFormatValues(reindent, std::find_if(std::begin(FormatCommandSets), std::end(FormatCommandSets),
-                                                    [](const FormatCommandSet& set) {
-                                                        return std::strcmp(set.name, "reindent") == 0;
-                                                    })->values);
+                                                    [](const FormatCommandSet& set)
+                                                    { return std::strcmp(set.name, "reindent") == 0; })
+                                           ->values);
     FormatOptions everything;
     everything.ParenthesesSpace = Spacing::Space;
     everything.OperatorSpace = Spacing::Space;
@@ -178,8 +178,7 @@ int main(int argc, char** argv)
     }
     const long peak = PeakKilobytes();
     const double allowed = 4 * megabytes + 50;
-    std::printf("\npeak memory: %.1f MB (allowed 4 x input + 50 = %.1f MB)\n\n", peak / 1024.0 * 1.048576,
-                allowed);
+    std::printf("\npeak memory: %.1f MB (allowed 4 x input + 50 = %.1f MB)\n\n", peak / 1024.0 * 1.048576, allowed);
 
     FormatOptions spacing;
     spacing.OperatorSpace = Spacing::Space;
@@ -200,8 +199,7 @@ int main(int argc, char** argv)
     const LinearityCase cases[] = {
         {"10 MB line, spacing on", [&](std::size_t n) { return Repeat(code, n / code.size()); }, 10000000, spacing},
         {"if (x) { / } lines", [](std::size_t n) { return Repeat("if (x) {\n}\n", n); }, 100000, openNewLine},
-        {"if/{/x;/} lines, join", [](std::size_t n) { return Repeat("if (x)\n{\nx;\n}\n", n); }, 100000,
-         sameLine},
+        {"if/{/x;/} lines, join", [](std::size_t n) { return Repeat("if (x)\n{\nx;\n}\n", n); }, 100000, sameLine},
         {"line of tabs", [](std::size_t n) { return Repeat("\t", n); }, 100000, untabify},
         {"line of 8-space runs", [](std::size_t n) { return Repeat("        x", n); }, 100000, tabify},
         {"line of a; statements", [](std::size_t n) { return Repeat("a;", n); }, 100000, indentOnly},

@@ -28,8 +28,7 @@ double Now()
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-template <class F>
-double BestSeconds(int runs, F&& run)
+template <class F> double BestSeconds(int runs, F&& run)
 {
     double best = 1e9;
     for (int i = 0; i < runs; ++i)
@@ -64,10 +63,19 @@ std::string SourceText(std::mt19937& random, int lines)
         {
             switch (random() % 4)
             {
-            case 0: text += "if (a > b) s += a * b; /* product */\r\n"; break;
-            case 1: text += "for (int i = 0; i < a; i++)\r\ns = s + i; // sum\r\n"; ++n; break;
-            case 2: text += "printf(\"%d // not a comment\\n\", s);\r\n"; break;
-            default: text += "s = (s << 1) ^ b;\r\n"; break;
+            case 0:
+                text += "if (a > b) s += a * b; /* product */\r\n";
+                break;
+            case 1:
+                text += "for (int i = 0; i < a; i++)\r\ns = s + i; // sum\r\n";
+                ++n;
+                break;
+            case 2:
+                text += "printf(\"%d // not a comment\\n\", s);\r\n";
+                break;
+            default:
+                text += "s = (s << 1) ^ b;\r\n";
+                break;
             }
         }
         text += "return s;\r\n}\r\n\r\n";
@@ -80,8 +88,8 @@ std::string SourceText(std::mt19937& random, int lines)
 std::string ProjectText(int project, int files)
 {
     std::string text = "# Microsoft Developer Studio Project File - Name=\"p" + std::to_string(project) +
-                        "\" - Package Owner=<4>\r\n# Begin Project\r\n# Begin Target\r\n"
-                        "# Begin Group \"Source Files\"\r\n\r\n";
+                       "\" - Package Owner=<4>\r\n# Begin Project\r\n# Begin Target\r\n"
+                       "# Begin Group \"Source Files\"\r\n\r\n";
     for (int f = 0; f < files; ++f)
         text += "# Begin Source File\r\n\r\nSOURCE=.\\file" + std::to_string(f) + (f % 10 == 9 ? ".h" : ".c") +
                 "\r\n# End Source File\r\n";
@@ -97,7 +105,8 @@ int Run(const std::string& command)
 
 int main()
 {
-    const fs::path root = fs::temp_directory_path() / ("quillet-metrics-bench-" + std::to_string(std::random_device()()));
+    const fs::path root =
+        fs::temp_directory_path() / ("quillet-metrics-bench-" + std::to_string(std::random_device()()));
     fs::create_directories(root);
     std::mt19937 random(42);
 
@@ -136,7 +145,8 @@ int main()
     for (int p = 0; p < 20; ++p)
     {
         const std::string name = "p" + std::to_string(p);
-        workspace += "\r\n###\r\n\r\nProject: \"" + name + "\"=.\\" + name + "\\" + name + ".dsp - Package Owner=<4>\r\n";
+        workspace +=
+            "\r\n###\r\n\r\nProject: \"" + name + "\"=.\\" + name + "\\" + name + ".dsp - Package Owner=<4>\r\n";
         WriteFile(ws / name / (name + ".dsp"), ProjectText(p, 100));
         for (int f = 0; f < 100; ++f)
         {
@@ -150,25 +160,27 @@ int main()
     std::printf("workspace: 20 projects, 2000 files, %.1f MB\n", static_cast<double>(bytes) / 1e6);
 
     // Both counters over every file of the workspace, as the reader calls them.
-    const double countSeconds = BestSeconds(3, [&] {
-        for (int p = 0; p < 20; ++p)
-        {
-            const std::string projectDir = (ws / ("p" + std::to_string(p))).string() + "/";
-            for (int f = 0; f < 100; ++f)
-            {
-                const std::string name = "file" + std::to_string(f) + (f % 10 == 9 ? ".h" : ".c");
-                lines += CLineCounter::GetLineCount(projectDir, name);
-                comments += CLineCounter::GetCommentCount(projectDir, name);
-            }
-        }
-    });
+    const double countSeconds =
+        BestSeconds(3,
+                    [&]
+                    {
+                        for (int p = 0; p < 20; ++p)
+                        {
+                            const std::string projectDir = (ws / ("p" + std::to_string(p))).string() + "/";
+                            for (int f = 0; f < 100; ++f)
+                            {
+                                const std::string name = "file" + std::to_string(f) + (f % 10 == 9 ? ".h" : ".c");
+                                lines += CLineCounter::GetLineCount(projectDir, name);
+                                comments += CLineCounter::GetCommentCount(projectDir, name);
+                            }
+                        }
+                    });
     std::printf("both counters over the 2000 files: %.0f MB/s (%.3f s)\n",
                 static_cast<double>(bytes) / 1e6 / countSeconds, countSeconds);
 
     const std::string cli = QUILLET_CLI_PATH;
     const std::string dsw = (ws / "ws.dsw").string();
-    const double metricsSeconds =
-        BestSeconds(3, [&] { Run("'" + cli + "' metrics '" + dsw + "' > /dev/null"); });
+    const double metricsSeconds = BestSeconds(3, [&] { Run("'" + cli + "' metrics '" + dsw + "' > /dev/null"); });
     std::printf("quillet-cli metrics            %6.3f s\n", metricsSeconds);
 
     // The engine alone over the same text as one run per file, reindent options.
@@ -196,15 +208,16 @@ int main()
     }
     std::printf("engine alone (reindent)        %6.3f s\n", engineSeconds);
 
-    const double checkSeconds =
-        BestSeconds(1, [&] { Run("'" + cli + "' batch '" + dsw + "' --command reindent --check --settings /dev/null > /dev/null 2>&1"); });
+    const double checkSeconds = BestSeconds(
+        1, [&]
+        { Run("'" + cli + "' batch '" + dsw + "' --command reindent --check --settings /dev/null > /dev/null 2>&1"); });
     std::printf("quillet-cli batch --check      %6.3f s (reads and formats, writes nothing)\n", checkSeconds);
 
     const double batchStart = Now();
     const int status = Run("'" + cli + "' batch '" + dsw + "' --command reindent --settings /dev/null 2> /dev/null");
     const double batchSeconds = Now() - batchStart;
-    std::printf("quillet-cli batch --command reindent %6.3f s (exit %d, %.0f%% of it in the engine)\n",
-                batchSeconds, status, 100.0 * engineSeconds / batchSeconds);
+    std::printf("quillet-cli batch --command reindent %6.3f s (exit %d, %.0f%% of it in the engine)\n", batchSeconds,
+                status, 100.0 * engineSeconds / batchSeconds);
 
     fs::remove_all(root);
     return 0;

@@ -1,9 +1,9 @@
 #include "ColumnTreeMetrics.h"
 
-CColumnTreeMetrics::CColumnTreeMetrics(const CColumnTree& tree)
-    : m_tree(tree)
+CColumnTreeMetrics::CColumnTreeMetrics(const CColumnTree& tree) : m_tree(tree)
 {
-    for (HTREEITEM project = tree.GetRootItem(); project; project = tree.GetNextSiblingItem(project)) {
+    for (HTREEITEM project = tree.GetRootItem(); project; project = tree.GetNextSiblingItem(project))
+    {
         Project entry{project, {}};
         for (HTREEITEM file = tree.GetChildItem(project); file; file = tree.GetNextSiblingItem(file))
             entry.files.push_back(file);

@@ -18,8 +18,7 @@ public:
 
     // The brace at pos of the working line, which holds the line at
     // lineIndex; depth is the brace depth inside the block.
-    void Place(BracePlacement placement, CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos,
-               int depth) const;
+    void Place(BracePlacement placement, CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos, int depth) const;
 
 private:
     void MoveToOwnLine(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos, int depth) const;

@@ -5,8 +5,7 @@
 
 #include <exception>
 
-CCodeFormatter::CCodeFormatter(const std::string& text, const FormatOptions& options)
-    : m_options(options)
+CCodeFormatter::CCodeFormatter(const std::string& text, const FormatOptions& options) : m_options(options)
 {
     // The result is joined into this buffer later; room for it to come out
     // somewhat longer than the input saves moving it then.

@@ -4,28 +4,22 @@
 #include "OperatorTable.h"
 
 CCodeWalk::CCodeWalk(const FormatOptions& options, CLineArray& lines, IProgressSink* progress)
-    : m_lines(lines),
-      m_openPlacement(options.OpenNewLineStyle),
-      m_closePlacement(options.CloseNewLineStyle),
+    : m_lines(lines), m_openPlacement(options.OpenNewLineStyle), m_closePlacement(options.CloseNewLineStyle),
       m_recalculateIndents(IsOn(options.RecalculateIndents)),
       m_bracesMove(m_openPlacement == BracePlacement::OwnLine || m_openPlacement == BracePlacement::Joined ||
                    m_closePlacement == BracePlacement::OwnLine || m_closePlacement == BracePlacement::Joined),
       // Any stored number below Keep runs the operator step, and every one
       // but Space closes operators up.
       m_spaceOperators(options.OperatorSpace < Spacing::Keep),
-      m_spaceParentheses(options.ParenthesesSpace == Spacing::Space ||
-                         options.ParenthesesSpace == Spacing::NoSpace),
-      m_progress(progress),
-      m_indenter(options, lines),
-      m_braces(options, lines),
-      m_spacer(options)
+      m_spaceParentheses(options.ParenthesesSpace == Spacing::Space || options.ParenthesesSpace == Spacing::NoSpace),
+      m_progress(progress), m_indenter(options, lines), m_braces(options, lines), m_spacer(options)
 {
     for (unsigned char c : {'{', '}', '/', '"', '\'', '#'})
         m_codeBytes[c] = true;
     if (m_recalculateIndents)
     {
         m_codeBytes[';'] = true;
-        m_codeBytes['s'] = true;  // the start of "switch"
+        m_codeBytes['s'] = true; // the start of "switch"
     }
     if (m_spaceOperators)
     {
@@ -116,8 +110,7 @@ void CCodeWalk::WalkLine(CWorkingLine& line, std::size_t& lineIndex)
 
 bool CCodeWalk::StepCode(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos)
 {
-    if (m_state.InLineComment || m_state.InBlockComment || m_state.InString || m_state.InChar ||
-        m_state.InPreprocessor)
+    if (m_state.InLineComment || m_state.InBlockComment || m_state.InString || m_state.InChar || m_state.InPreprocessor)
     {
         return true;
     }

@@ -9,9 +9,9 @@
 // nine values SpecialFormatText takes.
 struct FormatCommandSet
 {
-    const char* name;                // as the command line spells it
-    bool usesStoredOptions = false;  // the full format: FormatText, the stored options unchanged
-    SpecialFormatValues values{};    // otherwise SpecialFormatText with these
+    const char* name;               // as the command line spells it
+    bool usesStoredOptions = false; // the full format: FormatText, the stored options unchanged
+    SpecialFormatValues values{};   // otherwise SpecialFormatText with these
 };
 
 constexpr std::size_t FormatCommandCount = 9;

@@ -17,14 +17,14 @@ using FormatOptionMember =
 
 struct FormatOptionSpec
 {
-    const char* name;  // of the stored value, and of the command line's --option
+    const char* name; // of the stored value, and of the command line's --option
     FormatOptionMember member;
-    int storedDefault;  // what the formatter takes when the store lacks the value
-    int pageDefault;    // what the option's page shows then
-    int minimum;        // the range the command line accepts
+    int storedDefault; // what the formatter takes when the store lacks the value
+    int pageDefault;   // what the option's page shows then
+    int minimum;       // the range the command line accepts
     int maximum;
-    int loadPosition;  // when the formatter reads it, counting from 0
-    int savePosition;  // when closing the options sheet with OK writes it
+    int loadPosition; // when the formatter reads it, counting from 0
+    int savePosition; // when closing the options sheet with OK writes it
 
     // The member as its stored number, and back: every number is kept as it is.
     int Get(const FormatOptions& options) const;

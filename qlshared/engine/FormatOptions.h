@@ -12,7 +12,7 @@
 enum class TabConversion : int
 {
     TabsToSpaces = 0,
-    SpacesToTabs = 1,  // and the engine indents with one tab per level
+    SpacesToTabs = 1, // and the engine indents with one tab per level
     Keep = 2,
 };
 
@@ -30,9 +30,9 @@ enum class BraceIndent : int
 enum class BracePlacement : int
 {
     OwnLine = 0,
-    Joined = 1,      // onto the end of the previous line
+    Joined = 1, // onto the end of the previous line
     Keep = 2,
-    KeepStored = 3,  // only as a special-format value: and above, the stored one stays
+    KeepStored = 3, // only as a special-format value: and above, the stored one stays
 };
 
 // Spaces around operators (OperatorSpace) or inside parentheses
@@ -73,8 +73,8 @@ struct FormatOptions
     Spacing OperatorSpace;
     OnOff DeleteTrailingWhiteSpace;
     OnOff RecalculateIndents;
-    OnOff SpellCheckComments;  // accepted and carried; changes nothing
-    OnOff SpellCheckText;      // likewise
+    OnOff SpellCheckComments; // accepted and carried; changes nothing
+    OnOff SpellCheckText;     // likewise
 };
 
 // The nine values a caller of SpecialFormatText passes, in parameter order.

@@ -43,10 +43,7 @@ private:
         std::size_t length;
     };
 
-    std::size_t Slot(std::size_t index) const
-    {
-        return index < m_gapBegin ? index : index + m_gapLength;
-    }
+    std::size_t Slot(std::size_t index) const { return index < m_gapBegin ? index : index + m_gapLength; }
     void MoveGapTo(std::size_t index);
     Slice Store(std::string_view line);
     void InsertSlice(std::size_t index, Slice slice);

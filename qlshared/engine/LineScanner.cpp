@@ -90,8 +90,8 @@ LineDebt ClassifyLine(std::string_view line, std::string_view next, bool& afterD
         return LineDebt::None;
 
     bool control = false;
-    if (MatchesKeywordAt(line, k, "if") || MatchesKeywordAt(line, k, "switch") ||
-        MatchesKeywordAt(line, k, "for") || MatchesKeywordAt(line, k, "else"))
+    if (MatchesKeywordAt(line, k, "if") || MatchesKeywordAt(line, k, "switch") || MatchesKeywordAt(line, k, "for") ||
+        MatchesKeywordAt(line, k, "else"))
     {
         control = true;
     }

@@ -54,8 +54,7 @@ inline bool EndsWithBackslash(std::string_view line)
 }
 
 // True when word stands at pos as a whole word.
-template <class Line>
-bool MatchesKeywordAt(const Line& line, std::size_t pos, std::string_view word)
+template <class Line> bool MatchesKeywordAt(const Line& line, std::size_t pos, std::string_view word)
 {
     if (word.empty() || pos >= line.size() || line[pos] != word[0])
         return false;
@@ -73,8 +72,7 @@ bool MatchesKeywordAt(const Line& line, std::size_t pos, std::string_view word)
 }
 
 // True when the line's first word is case or default.
-template <class Line>
-bool StartsWithCaseLabel(const Line& line)
+template <class Line> bool StartsWithCaseLabel(const Line& line)
 {
     std::size_t k = 0;
     while (k < line.size() && IsBlank(line[k]))
@@ -93,8 +91,7 @@ inline bool CanLeadExponent(char c)
 // The operator of the table that stands at pos; empty when none does, when
 // the sign is that of an exponent (1e-5, 2.0E+3) or when the operator is a
 // star in front of a block comment opener.
-template <class Line>
-std::string_view MatchOperator(const Line& line, std::size_t pos)
+template <class Line> std::string_view MatchOperator(const Line& line, std::size_t pos)
 {
     if (pos >= line.size())
         return {};
@@ -139,8 +136,7 @@ std::string_view MatchOperator(const Line& line, std::size_t pos)
 }
 
 // True when an unescaped quote of that kind stands at pos.
-template <class Line>
-bool IsClosingQuote(const Line& line, std::size_t pos, char quote)
+template <class Line> bool IsClosingQuote(const Line& line, std::size_t pos, char quote)
 {
     if (pos >= line.size() || line[pos] != quote)
         return false;
@@ -160,8 +156,8 @@ bool LineHasBalancedBraces(std::string_view line, bool inBlockComment);
 enum class LineDebt
 {
     None,
-    UnfinishedExpression,  // the next line continues it, one level deeper
-    BracelessControl,      // the statement after it is one level deeper; nested ones add up
+    UnfinishedExpression, // the next line continues it, one level deeper
+    BracelessControl,     // the statement after it is one level deeper; nested ones add up
 };
 
 // The debt of a line, given the line after it. afterDo is set by a line that

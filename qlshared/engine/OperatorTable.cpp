@@ -3,11 +3,8 @@
 #include <array>
 
 const std::string_view OperatorTable[OperatorCount] = {
-    "<<=", ">>=", "^=", "&=", "|=", "<<", ">>",
-    "+=", "<=", ">=", "&&", "||", "++", "--",
-    "!=", "==", "-=", "*=", "/=", "%=", "->",
-    "+", "-", "*", "/", "%", "^", "!",
-    "=", "<", ">", "~", "|", "&", ",",
+    "<<=", ">>=", "^=", "&=", "|=", "<<", ">>", "+=", "<=", ">=", "&&", "||", "++", "--", "!=", "==", "-=", "*=",
+    "/=",  "%=",  "->", "+",  "-",  "*",  "/",  "%",  "^",  "!",  "=",  "<",  ">",  "~",  "|",  "&",  ",",
 };
 
 namespace
@@ -22,7 +19,7 @@ std::array<OperatorCandidates, 256> MakeCandidates()
     }
     return candidates;
 }
-}
+} // namespace
 
 const OperatorCandidates& OperatorsBeginningWith(unsigned char byte)
 {

@@ -12,11 +12,11 @@ struct ScannerState
     bool Continued = false;         // the previous line ended with a backslash
     bool AfterPreprocessor = false; // the previous line was a preprocessor line
     int BraceDepth = 0;
-    int PendingIndent = 0;          // levels owed to the lines that follow
-    int LineExtraIndent = 0;        // the part of PendingIndent that applies here
+    int PendingIndent = 0;   // levels owed to the lines that follow
+    int LineExtraIndent = 0; // the part of PendingIndent that applies here
     bool InSwitch = false;
     int SwitchBraceDepth = 0;
-    int CaseAdjust = 0;             // -1 on a case or default line inside a switch
+    int CaseAdjust = 0; // -1 on a case or default line inside a switch
     bool LineHasBalancedBraces = false;
-    bool AfterDo = false;           // a line began with do; its while is still to come
+    bool AfterDo = false; // a line began with do; its while is still to come
 };

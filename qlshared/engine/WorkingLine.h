@@ -27,10 +27,7 @@ public:
     bool IsChanged() const { return m_changed; }
 
     std::size_t size() const { return m_buffer.size() - m_gapLength; }
-    char operator[](std::size_t index) const
-    {
-        return m_buffer[index < m_gapBegin ? index : index + m_gapLength];
-    }
+    char operator[](std::size_t index) const { return m_buffer[index < m_gapBegin ? index : index + m_gapLength]; }
 
     // Index of the first byte that is neither space nor tab; size() if none.
     std::size_t FirstNonBlank() const { return m_firstNonBlank; }

@@ -46,7 +46,9 @@ struct DirCloser
 
 bool Exists(const std::string& path)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     return stat(path.c_str(), &info) == 0;
 }
 

@@ -74,7 +74,9 @@ mode_t NewFileMode()
 
 bool ReplaceFileContents(const std::string& path, const std::string& bytes, std::string& error)
 {
-    struct stat original {};
+    struct stat original
+    {
+    };
     const bool exists = stat(path.c_str(), &original) == 0;
     if (exists)
     {

@@ -7,7 +7,9 @@
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (stat(path.c_str(), &info) != 0)
     {
         error = std::strerror(errno);

@@ -49,17 +49,17 @@ std::string EntryPointErrorText(int entryPoint)
     return "Unexpected error in DLL entry point " + std::to_string(entryPoint);
 }
 
-std::string GuardedFormatText(const std::string& text, const FormatOptionsLoader& loadOptions,
-                              IProgressSink* progress, IMessageSink& messages)
+std::string GuardedFormatText(const std::string& text, const FormatOptionsLoader& loadOptions, IProgressSink* progress,
+                              IMessageSink& messages)
 {
     return RunGuarded(FormatTextEntryPoint, text, loadOptions, progress, messages);
 }
 
 std::string GuardedSpecialFormatText(const std::string& text, const FormatOptionsLoader& loadOptions,
-                                     const SpecialFormatValues& values, IProgressSink* progress,
-                                     IMessageSink& messages)
+                                     const SpecialFormatValues& values, IProgressSink* progress, IMessageSink& messages)
 {
-    const auto load = [&loadOptions, &values] {
+    const auto load = [&loadOptions, &values]
+    {
         FormatOptions options = loadOptions();
         ApplySpecialFormatValues(options, values);
         return options;

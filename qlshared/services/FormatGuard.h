@@ -26,8 +26,8 @@ constexpr const char* LibraryCaption = "QLShared DLL";
 // Loads the thirteen options; may throw.
 using FormatOptionsLoader = std::function<FormatOptions()>;
 
-std::string GuardedFormatText(const std::string& text, const FormatOptionsLoader& loadOptions,
-                              IProgressSink* progress, IMessageSink& messages);
+std::string GuardedFormatText(const std::string& text, const FormatOptionsLoader& loadOptions, IProgressSink* progress,
+                              IMessageSink& messages);
 
 std::string GuardedSpecialFormatText(const std::string& text, const FormatOptionsLoader& loadOptions,
                                      const SpecialFormatValues& values, IProgressSink* progress,

@@ -13,11 +13,9 @@ namespace
 const char* const LineCountedExtensions[] = {"def", "cpp", "inl", "c", "h", "rc", "odl", "idl", "rc2"};
 const char* const CommentCountedExtensions[] = {"cpp", "inl", "c", "h", "rc", "odl", "idl", "rc2"};
 
-template <std::size_t N>
-bool InTable(const char* const (&table)[N], const std::string& extension)
+template <std::size_t N> bool InTable(const char* const (&table)[N], const std::string& extension)
 {
-    return std::any_of(std::begin(table), std::end(table),
-                       [&](const char* entry) { return extension == entry; });
+    return std::any_of(std::begin(table), std::end(table), [&](const char* entry) { return extension == entry; });
 }
 
 std::size_t TextLength(const char* text, std::size_t size)

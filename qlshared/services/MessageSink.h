@@ -8,10 +8,10 @@
 // instead.
 enum class MessageStyle
 {
-    Ok,               // OK button only
-    OkStop,           // OK button, stop icon
-    OkInformation,    // OK button, information icon
-    YesNoQuestion     // Yes and No buttons, question icon
+    Ok,            // OK button only
+    OkStop,        // OK button, stop icon
+    OkInformation, // OK button, information icon
+    YesNoQuestion  // Yes and No buttons, question icon
 };
 
 enum class MessageAnswer

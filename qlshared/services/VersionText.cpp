@@ -7,14 +7,16 @@ std::string ShortVersionText(const std::string& productVersion)
 {
     unsigned numbers[3] = {};
     size_t at = 0;
-    for (unsigned& number : numbers) {
+    for (unsigned& number : numbers)
+    {
         while (at < productVersion.size() &&
                (productVersion[at] == ',' || std::isspace(static_cast<unsigned char>(productVersion[at]))))
             ++at;
         if (at == productVersion.size() || !std::isdigit(static_cast<unsigned char>(productVersion[at])))
             return "";
         number = 0;
-        while (at < productVersion.size() && std::isdigit(static_cast<unsigned char>(productVersion[at]))) {
+        while (at < productVersion.size() && std::isdigit(static_cast<unsigned char>(productVersion[at])))
+        {
             // A version part beyond 16 bits is not a version: keep it bounded.
             if (number < 100000)
                 number = number * 10 + static_cast<unsigned>(productVersion[at] - '0');

@@ -24,9 +24,7 @@ std::string Environment(const char* name)
 
 } // namespace
 
-CFileSettingsStore::CFileSettingsStore(std::string path) : m_path(std::move(path))
-{
-}
+CFileSettingsStore::CFileSettingsStore(std::string path) : m_path(std::move(path)) {}
 
 void CFileSettingsStore::Fail(const std::string& cause)
 {

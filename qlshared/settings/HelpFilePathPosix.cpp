@@ -6,7 +6,8 @@
 
 #include <vector>
 
-namespace {
+namespace
+{
 
 // Nothing installs this system here, so the help file's default place is
 // beside the program.

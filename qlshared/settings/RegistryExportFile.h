@@ -45,9 +45,9 @@ private:
         std::vector<std::string> lines; // physical lines with their own line ends
         bool isSection = false;
         bool isValue = false;
-        int section = -1;               // index into m_sections; -1 before the first
-        std::string name;               // section key or value name
-        std::string data;               // value data
+        int section = -1; // index into m_sections; -1 before the first
+        std::string name; // section key or value name
+        std::string data; // value data
     };
 
     static void ParseLogicalLine(const std::string& text, Entry& entry);

@@ -13,7 +13,8 @@ constexpr int DoPropertySheetEntryPoint = 1002;
 
 void DoPropertySheet(CWnd* owner)
 {
-    try {
+    try
+    {
         // The page templates are this library's, whoever calls.
         CResourceModule resources(OwnModule());
         CPropertySheetOptions sheet(owner ? owner->GetSafeHwnd() : nullptr);
@@ -23,7 +24,9 @@ void DoPropertySheet(CWnd* owner)
         // values are written; a missing key is created.
         std::unique_ptr<ISettingsStore> store = CreateSettingsStore();
         SaveFormatOptions(*store, sheet.PageOptions());
-    } catch (...) {
+    }
+    catch (...)
+    {
         CWinMessageSink().Show(EntryPointErrorText(DoPropertySheetEntryPoint), LibraryCaption, MessageStyle::Ok);
     }
 }

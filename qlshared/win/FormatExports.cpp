@@ -43,15 +43,18 @@ std::string FormatText(const std::string& text, CProgressDlg* progress)
     return GuardedFormatText(text, LoadStoredOptions, sink.Sink(), messages);
 }
 
-std::string SpecialFormatText(const std::string& text, CProgressDlg* progress, int parenthesesSpace,
-                              int operatorSpace, int spaceTabStyle, int openNewLineStyle, int closeNewLineStyle,
-                              int recalculateIndents, int spellCheckText, int spellCheckComments,
-                              int deleteTrailingWhiteSpace)
+std::string SpecialFormatText(const std::string& text, CProgressDlg* progress, int parenthesesSpace, int operatorSpace,
+                              int spaceTabStyle, int openNewLineStyle, int closeNewLineStyle, int recalculateIndents,
+                              int spellCheckText, int spellCheckComments, int deleteTrailingWhiteSpace)
 {
-    const SpecialFormatValues values{Spacing{parenthesesSpace},         Spacing{operatorSpace},
-                                     TabConversion{spaceTabStyle},      BracePlacement{openNewLineStyle},
-                                     BracePlacement{closeNewLineStyle}, OnOff{recalculateIndents},
-                                     OnOff{spellCheckText},             OnOff{spellCheckComments},
+    const SpecialFormatValues values{Spacing{parenthesesSpace},
+                                     Spacing{operatorSpace},
+                                     TabConversion{spaceTabStyle},
+                                     BracePlacement{openNewLineStyle},
+                                     BracePlacement{closeNewLineStyle},
+                                     OnOff{recalculateIndents},
+                                     OnOff{spellCheckText},
+                                     OnOff{spellCheckComments},
                                      OnOff{deleteTrailingWhiteSpace}};
     CWinMessageSink messages;
     CExportProgress sink(progress);

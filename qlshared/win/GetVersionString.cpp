@@ -14,7 +14,8 @@ constexpr int GetVersionStringEntryPoint = 1005;
 
 std::string GetVersionString(const std::string& moduleFile)
 {
-    try {
+    try
+    {
         CResourceModule resources(OwnModule());
         DWORD handle = 0;
         DWORD size = GetFileVersionInfoSizeA(moduleFile.c_str(), &handle);
@@ -32,9 +33,11 @@ std::string GetVersionString(const std::string& moduleFile)
         // The length counts the terminating zero when there is one.
         std::string productVersion(value, length);
         productVersion.resize(productVersion.find('\0') == std::string::npos ? productVersion.size()
-                                                                               : productVersion.find('\0'));
+                                                                             : productVersion.find('\0'));
         return ShortVersionText(productVersion);
-    } catch (...) {
+    }
+    catch (...)
+    {
         CWinMessageSink().Show(EntryPointErrorText(GetVersionStringEntryPoint), LibraryCaption, MessageStyle::Ok);
         return std::string();
     }

@@ -3,8 +3,7 @@
 #include "DataExchange.h"
 #include "PropertyPageIds.h"
 
-CPropertyPageClose::CPropertyPageClose()
-    : CPropertyPageOptions(IDD_PAGE_CLOSE)
+CPropertyPageClose::CPropertyPageClose() : CPropertyPageOptions(IDD_PAGE_CLOSE)
 {
     const std::unique_ptr<ISettingsStore> store = OpenStore();
     m_closeIndentStyle = ReadPageValue(store.get(), &FormatOptions::CloseIndentStyle);

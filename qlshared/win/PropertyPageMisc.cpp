@@ -3,8 +3,7 @@
 #include "DataExchange.h"
 #include "PropertyPageIds.h"
 
-CPropertyPageMisc::CPropertyPageMisc()
-    : CPropertyPageOptions(IDD_PAGE_MISC)
+CPropertyPageMisc::CPropertyPageMisc() : CPropertyPageOptions(IDD_PAGE_MISC)
 {
     const std::unique_ptr<ISettingsStore> store = OpenStore();
     m_spellCheckComments = ReadPageValue(store.get(), &FormatOptions::SpellCheckComments);

@@ -3,8 +3,7 @@
 #include "DataExchange.h"
 #include "PropertyPageIds.h"
 
-CPropertyPageOpen::CPropertyPageOpen()
-    : CPropertyPageOptions(IDD_PAGE_OPEN)
+CPropertyPageOpen::CPropertyPageOpen() : CPropertyPageOptions(IDD_PAGE_OPEN)
 {
     const std::unique_ptr<ISettingsStore> store = OpenStore();
     m_openIndentStyle = ReadPageValue(store.get(), &FormatOptions::OpenIndentStyle);

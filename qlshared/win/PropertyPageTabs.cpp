@@ -3,8 +3,7 @@
 #include "DataExchange.h"
 #include "PropertyPageIds.h"
 
-CPropertyPageTabs::CPropertyPageTabs()
-    : CPropertyPageOptions(IDD_PAGE_TABS)
+CPropertyPageTabs::CPropertyPageTabs() : CPropertyPageOptions(IDD_PAGE_TABS)
 {
     const std::unique_ptr<ISettingsStore> store = OpenStore();
     m_indentSize = ReadPageValue(store.get(), &FormatOptions::IndentSize);
@@ -22,7 +21,8 @@ void CPropertyPageTabs::DoDataExchange(CDataExchange& dx)
 
 bool CPropertyPageTabs::OnCommand(WORD id, WORD code, HWND control)
 {
-    if ((id == IDC_TAB_SIZE || id == IDC_INDENT_SIZE) && code == EN_CHANGE) {
+    if ((id == IDC_TAB_SIZE || id == IDC_INDENT_SIZE) && code == EN_CHANGE)
+    {
         SetModified();
         return true;
     }

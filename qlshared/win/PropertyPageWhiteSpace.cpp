@@ -6,7 +6,8 @@
 
 #include <string>
 
-namespace {
+namespace
+{
 
 const char kCaption[] = "Configuration  Problem";
 
@@ -18,8 +19,7 @@ const std::string kBothToSpace = "\n\nDo you wish to set both items to space at 
 
 } // namespace
 
-CPropertyPageWhiteSpace::CPropertyPageWhiteSpace()
-    : CPropertyPageOptions(IDD_PAGE_WHITESPACE)
+CPropertyPageWhiteSpace::CPropertyPageWhiteSpace() : CPropertyPageOptions(IDD_PAGE_WHITESPACE)
 {
     // A missing spacing value shows "Space" here, not the formatter's
     // "Do Not Change".
@@ -38,13 +38,24 @@ void CPropertyPageWhiteSpace::DoDataExchange(CDataExchange& dx)
 
 bool CPropertyPageWhiteSpace::OnCommand(WORD id, WORD code, HWND control)
 {
-    if (code == BN_CLICKED) {
-        switch (id) {
-        case IDC_OPERATOR_NO_SPACE: OnOperatorNoSpace(); return true;
-        case IDC_OPERATOR_SPACE: OnOperatorSpace(); return true;
-        case IDC_PARENS_NO_SPACE: OnParenthesesNoSpace(); return true;
-        case IDC_PARENS_SPACE: OnParenthesesSpace(); return true;
-        default: break;
+    if (code == BN_CLICKED)
+    {
+        switch (id)
+        {
+        case IDC_OPERATOR_NO_SPACE:
+            OnOperatorNoSpace();
+            return true;
+        case IDC_OPERATOR_SPACE:
+            OnOperatorSpace();
+            return true;
+        case IDC_PARENS_NO_SPACE:
+            OnParenthesesNoSpace();
+            return true;
+        case IDC_PARENS_SPACE:
+            OnParenthesesSpace();
+            return true;
+        default:
+            break;
         }
     }
     return CPropertyPageOptions::OnCommand(id, code, control);
@@ -54,7 +65,8 @@ void CPropertyPageWhiteSpace::OnOperatorNoSpace()
 {
     if (!IsChecked(IDC_OPERATOR_NO_SPACE))
         return;
-    if (IsChecked(IDC_PARENS_SPACE)) {
+    if (IsChecked(IDC_PARENS_SPACE))
+    {
         RefuseNoSpace("It is illegal to set the operator to no-space while "
                       "parentheses are set to space.  If you really want to ",
                       IDC_OPERATOR_NO_SPACE, IDC_OPERATOR_SPACE);
@@ -67,7 +79,8 @@ void CPropertyPageWhiteSpace::OnOperatorSpace()
 {
     if (!IsChecked(IDC_OPERATOR_SPACE))
         return;
-    if (IsChecked(IDC_PARENS_NO_SPACE)) {
+    if (IsChecked(IDC_PARENS_NO_SPACE))
+    {
         OfferBothToSpace("It is illegal to set the operator to space while "
                          "parentheses are set to no-space.  If you really want to ",
                          IDC_OPERATOR_SPACE, IDC_OPERATOR_NO_SPACE, IDC_PARENS_SPACE, IDC_PARENS_NO_SPACE);
@@ -80,7 +93,8 @@ void CPropertyPageWhiteSpace::OnParenthesesNoSpace()
 {
     if (!IsChecked(IDC_PARENS_NO_SPACE))
         return;
-    if (IsChecked(IDC_OPERATOR_SPACE)) {
+    if (IsChecked(IDC_OPERATOR_SPACE))
+    {
         RefuseNoSpace("It is illegal to set the parentheses to no-space while "
                       "operators are set to space.  If you really want to ",
                       IDC_PARENS_NO_SPACE, IDC_PARENS_SPACE);
@@ -93,7 +107,8 @@ void CPropertyPageWhiteSpace::OnParenthesesSpace()
 {
     if (!IsChecked(IDC_PARENS_SPACE))
         return;
-    if (IsChecked(IDC_OPERATOR_NO_SPACE)) {
+    if (IsChecked(IDC_OPERATOR_NO_SPACE))
+    {
         OfferBothToSpace("It is illegal to set the parentheses to space while "
                          "operators are set to no-space.  If you really want to ",
                          IDC_PARENS_SPACE, IDC_PARENS_NO_SPACE, IDC_OPERATOR_SPACE, IDC_OPERATOR_NO_SPACE);
@@ -118,11 +133,14 @@ void CPropertyPageWhiteSpace::OfferBothToSpace(const std::string& reason, int cl
                                                int otherSpace, int otherNoSpace)
 {
     const int answer = RouteMessage(reason + kTail + kBothToSpace, kCaption, MB_YESNO | MB_ICONQUESTION);
-    if (answer == IDYES) {
+    if (answer == IDYES)
+    {
         SetChecked(otherSpace, true);
         SetChecked(otherNoSpace, false);
         SetModified();
-    } else {
+    }
+    else
+    {
         SetChecked(clicked, false);
         SetChecked(clickedNoSpace, true);
         Focus(clickedNoSpace);

@@ -26,8 +26,7 @@ private:
     void OnParenthesesNoSpace();
     void OnParenthesesSpace();
     void RefuseNoSpace(const std::string& reason, int clicked, int space);
-    void OfferBothToSpace(const std::string& reason, int clicked, int clickedNoSpace, int otherSpace,
-                          int otherNoSpace);
+    void OfferBothToSpace(const std::string& reason, int clicked, int clickedNoSpace, int otherSpace, int otherNoSpace);
 
     bool IsChecked(int id) const;
     void SetChecked(int id, bool checked);

@@ -1,7 +1,6 @@
 #include "PropertySheetOptions.h"
 
-CPropertySheetOptions::CPropertySheetOptions(HWND owner)
-    : CPropertySheet("Format Settings", owner, 0)
+CPropertySheetOptions::CPropertySheetOptions(HWND owner) : CPropertySheet("Format Settings", owner, 0)
 {
     AddPage(&m_pageTabs);
     AddPage(&m_pageOpen);
@@ -70,9 +69,12 @@ void CPropertySheetOptions::CentreOverOwner()
 {
     RECT area;
     HWND owner = Owner();
-    if (owner && IsWindow(owner) && !IsIconic(owner)) {
+    if (owner && IsWindow(owner) && !IsIconic(owner))
+    {
         GetWindowRect(owner, &area);
-    } else {
+    }
+    else
+    {
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
     }
     RECT sheet;

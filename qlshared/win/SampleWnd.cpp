@@ -23,7 +23,8 @@ bool CSampleWnd::Create(HWND sheet, const RECT& rect)
 
 bool CSampleWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    switch (message) {
+    switch (message)
+    {
     case WM_PAINT:
         OnPaint();
         result = 0;
@@ -34,10 +35,12 @@ bool CSampleWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     case WM_GETTEXTLENGTH:
         result = static_cast<LRESULT>(m_sampleText.size());
         return true;
-    case WM_GETTEXT: {
+    case WM_GETTEXT:
+    {
         // The window's text is the sample, for accessibility tools and tests.
         size_t room = static_cast<size_t>(wParam);
-        if (room == 0) {
+        if (room == 0)
+        {
             result = 0;
             return true;
         }
@@ -70,7 +73,8 @@ void CSampleWnd::FormatSample(const PreviewOptionsRule& previewOptions)
 void CSampleWnd::OnPaint()
 {
     auto* sheet = dynamic_cast<CPropertySheetOptions*>(FromHandle(GetParent(m_hWnd)));
-    if (sheet) {
+    if (sheet)
+    {
         m_tabSize = sheet->m_pageTabs.m_tabSize;
         FormatSample([sheet](const FormatOptions& stored) { return sheet->PreviewOptions(stored); });
     }

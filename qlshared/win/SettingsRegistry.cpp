@@ -52,8 +52,7 @@ int CSettingsRegistry::ReadNumber(const char* name, int def)
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof value;
-    if (!QueryValue(name, type, reinterpret_cast<BYTE*>(&value), size) || type != REG_DWORD ||
-        size != sizeof value)
+    if (!QueryValue(name, type, reinterpret_cast<BYTE*>(&value), size) || type != REG_DWORD || size != sizeof value)
         return def;
     return static_cast<int>(value);
 }
@@ -63,8 +62,7 @@ std::string CSettingsRegistry::ReadString(const char* name)
     DWORD type = 0;
     char buffer[StringBufferSize] = "";
     DWORD size = sizeof buffer;
-    if (!QueryValue(name, type, reinterpret_cast<BYTE*>(buffer), size) ||
-        (type != REG_SZ && type != REG_EXPAND_SZ))
+    if (!QueryValue(name, type, reinterpret_cast<BYTE*>(buffer), size) || (type != REG_SZ && type != REG_EXPAND_SZ))
         return std::string();
     // The stored data need not end in a NUL.
     return std::string(buffer, strnlen(buffer, size));

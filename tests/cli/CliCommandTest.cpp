@@ -14,7 +14,8 @@ std::string ReadAll(const std::vector<std::string>& args, Operands operands)
     CCliArguments arguments(args, {{"--check"}, {"--command", true}}, operands);
     std::string read;
     for (CliArgument argument; arguments.Next(argument);)
-        read += argument.IsOperand() ? "<" + argument.value + "> " : std::string(argument.option) + "=" + argument.value + " ";
+        read += argument.IsOperand() ? "<" + argument.value + "> "
+                                     : std::string(argument.option) + "=" + argument.value + " ";
     return arguments.Error().empty() ? read : read + "!" + arguments.Error();
 }
 
@@ -26,7 +27,8 @@ TEST(CliArguments, ReadsOptionsValuesAndOperandsInOrder)
         std::vector<std::string> args;
         std::string read;
     } cases[] = {
-        {Operands::Files, {"a", "--command", "x", "--command=y=z", "--check", "b"},
+        {Operands::Files,
+         {"a", "--command", "x", "--command=y=z", "--check", "b"},
          "<a> --command=x --command=y=z --check= <b> "},
         // A value is taken as it stands, however it looks.
         {Operands::Files, {"--command", "--check", "--command="}, "--command=--check --command= "},
@@ -104,7 +106,8 @@ TEST_F(CliValueForms, EveryOptionTakesItsValueEitherWay)
     reindent.push_back("--project=shared");
     const CliResult chosen = RunCli(reindent);
     EXPECT_EQ(chosen.out.find("calc"), std::string::npos) << chosen.out;
-    EXPECT_NE(chosen.err.find("quillet-cli: [3/3] Formatting file: .\\mathutil.inl\n"), std::string::npos) << chosen.err;
+    EXPECT_NE(chosen.err.find("quillet-cli: [3/3] Formatting file: .\\mathutil.inl\n"), std::string::npos)
+        << chosen.err;
 }
 
 TEST(CliUsage, EachCommandKeepsItsWordingAndPointsAtItsHelp)
@@ -118,21 +121,28 @@ TEST(CliUsage, EachCommandKeepsItsWordingAndPointsAtItsHelp)
         {{"nope"}, "quillet-cli: unknown command 'nope'\nTry 'quillet-cli --help'.\n"},
         {{"format", "-x"}, "quillet-cli: format: unknown argument '-x'\nTry 'quillet-cli format --help'.\n"},
         {{"format", "--option"}, "quillet-cli: format: '--option' needs a value\nTry 'quillet-cli format --help'.\n"},
-        {{"metrics", "--frobnicate"}, "quillet-cli: metrics: unknown option '--frobnicate'\n"
-                                      "Try 'quillet-cli metrics --help'.\n"},
-        {{"metrics", ws, "--format"}, "quillet-cli: metrics: --format needs a value\nTry 'quillet-cli metrics --help'.\n"},
-        {{"metrics", "--format=csv"}, "quillet-cli: metrics: no workspace file given\nTry 'quillet-cli metrics --help'.\n"},
+        {{"metrics", "--frobnicate"},
+         "quillet-cli: metrics: unknown option '--frobnicate'\n"
+         "Try 'quillet-cli metrics --help'.\n"},
+        {{"metrics", ws, "--format"},
+         "quillet-cli: metrics: --format needs a value\nTry 'quillet-cli metrics --help'.\n"},
+        {{"metrics", "--format=csv"},
+         "quillet-cli: metrics: no workspace file given\nTry 'quillet-cli metrics --help'.\n"},
         {{"metrics", ws, "--format=xml"}, "quillet-cli: metrics: unknown format 'xml' (text, csv or json)\n"},
         {{"metrics", ws, "b.dsw"}, "quillet-cli: metrics: only one workspace, not also 'b.dsw'\n"},
-        {{"batch", ws, "--check=1"}, "quillet-cli: batch: unknown option '--check=1'\nTry 'quillet-cli batch --help'.\n"},
+        {{"batch", ws, "--check=1"},
+         "quillet-cli: batch: unknown option '--check=1'\nTry 'quillet-cli batch --help'.\n"},
         {{"batch", ws, "--command"}, "quillet-cli: batch: --command needs a value\nTry 'quillet-cli batch --help'.\n"},
-        {{"batch", ws, "b.dsw"}, "quillet-cli: batch: only one workspace, not also 'b.dsw'\n"
-                                 "Try 'quillet-cli batch --help'.\n"},
-        {{"batch", ws, "--command=shuffle"}, "quillet-cli: batch: unknown command 'shuffle' (full, reindent, tabify, "
-                                             "untabify, operator-expand, operator-contract, parentheses-expand, "
-                                             "parentheses-contract, delete-trailing-whitespace)\n"
-                                             "Try 'quillet-cli batch --help'.\n"},
-        {{"batch", ws, "--command=reindent", "--settings=none.reg", "--project=nope"}, "quillet-cli: batch: no project 'nope' in the workspace\n"},
+        {{"batch", ws, "b.dsw"},
+         "quillet-cli: batch: only one workspace, not also 'b.dsw'\n"
+         "Try 'quillet-cli batch --help'.\n"},
+        {{"batch", ws, "--command=shuffle"},
+         "quillet-cli: batch: unknown command 'shuffle' (full, reindent, tabify, "
+         "untabify, operator-expand, operator-contract, parentheses-expand, "
+         "parentheses-contract, delete-trailing-whitespace)\n"
+         "Try 'quillet-cli batch --help'.\n"},
+        {{"batch", ws, "--command=reindent", "--settings=none.reg", "--project=nope"},
+         "quillet-cli: batch: no project 'nope' in the workspace\n"},
     };
     for (const auto& c : cases)
     {

@@ -1,5 +1,5 @@
-#include "CliTestSupport.h"
 #include "CliCommand.h"
+#include "CliTestSupport.h"
 
 #include <gtest/gtest.h>
 

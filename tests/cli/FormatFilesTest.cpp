@@ -20,8 +20,8 @@ protected:
     // Every run deletes trailing white space, on top of the defaults.
     CliResult Format(std::vector<std::string> args)
     {
-        args.insert(args.begin(), {"format", "--settings", folder.PathOf("missing.reg"), "--command",
-                                   "delete-trailing-whitespace"});
+        args.insert(args.begin(),
+                    {"format", "--settings", folder.PathOf("missing.reg"), "--command", "delete-trailing-whitespace"});
         return RunCli(args);
     }
 

@@ -12,7 +12,8 @@
 #include <cstring>
 #include <iostream>
 
-namespace {
+namespace
+{
 
 class DemoWindow : public CWnd
 {
@@ -44,7 +45,8 @@ void Click(HWND tree, HTREEITEM item, WPARAM keys)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
+    if (argc < 2)
+    {
         std::cerr << "usage: column_tree_demo WORKSPACE.dsw [seconds] [wide]\n";
         return 2;
     }
@@ -52,7 +54,8 @@ int main(int argc, char** argv)
     std::string error;
     if (!CProjectReader(table, CProjectReader::Flavour::Standalone,
                         {CLineCounter::GetLineCount, CLineCounter::GetCommentCount})
-             .ReadWorkspace(argv[1], error)) {
+             .ReadWorkspace(argv[1], error))
+    {
         std::cerr << error << "\n";
         return 1;
     }
@@ -76,14 +79,16 @@ int main(int argc, char** argv)
     HTREEITEM file = window.tree.GetChildItem(window.tree.GetRootItem());
     Click(tree, file, 0);
     Click(tree, window.tree.GetNextSiblingItem(window.tree.GetNextSiblingItem(file)), MK_CONTROL);
-    if (wide) {
+    if (wide)
+    {
         window.tree.SetColumnWidth(2, 400);
         SendMessageA(window.tree.GetSafeHwnd(), WM_HSCROLL, SB_RIGHT, 0);
     }
 
     SetTimer(nullptr, 0, seconds * 1000, nullptr);
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0 && msg.message != WM_TIMER) {
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0 && msg.message != WM_TIMER)
+    {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -8,7 +8,8 @@
 
 #include <string>
 
-namespace {
+namespace
+{
 
 class AnalysisDialog : public CDialog
 {
@@ -68,8 +69,7 @@ TEST(ColumnTreeInDialog, TakesThePlaceStylesFontAndTabOrderOfTheTemplateControl)
     EXPECT_EQ(ClassOf(dialog.tree.HeaderHandle()), "SysHeader32");
     EXPECT_EQ(dialog.tree.GetDecorations(), static_cast<DWORD>(CColumnTree::AllDecorations));
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(dialog.tree.TreeHandle(), WM_GETFONT, 0, 0)), dialog.dialogFont);
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(dialog.tree.HeaderHandle(), WM_GETFONT, 0, 0)),
-              dialog.dialogFont);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(dialog.tree.HeaderHandle(), WM_GETFONT, 0, 0)), dialog.dialogFont);
 
     // Tab goes from the button before, into the tree, to the button after.
     EXPECT_EQ(GetNextDlgTabItem(hwnd, dialog.GetDlgItem(IDC_BEFORE), FALSE), dialog.tree.TreeHandle());

@@ -46,7 +46,8 @@ protected:
     {
         const std::vector<std::pair<std::string, std::vector<std::string>>> projects = {
             {"A", {"a1", "a2", "a3"}}, {"B", {"b1", "b2"}}, {"C", {"c1"}}, {"D", {}}};
-        for (const auto& project : projects) {
+        for (const auto& project : projects)
+        {
             HTREEITEM parent = items[project.first] = tree.InsertItem(nullptr, project.first);
             for (const std::string& file : project.second)
                 items[file] = tree.InsertItem(parent, file);
@@ -86,7 +87,8 @@ protected:
     std::string Selected()
     {
         std::string names;
-        for (const auto& item : items) {
+        for (const auto& item : items)
+        {
             if (SendMessageA(Tree(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item.second), TVIS_SELECTED) &
                 TVIS_SELECTED)
                 names += (names.empty() ? "" : " ") + item.first;

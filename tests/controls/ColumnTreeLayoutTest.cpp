@@ -3,7 +3,8 @@
 // and tree scrolled sideways together.
 #include "ColumnTreeHarness.h"
 
-namespace {
+namespace
+{
 
 // The tree's client area painted through WM_PRINTCLIENT into a 32-bit
 // bitmap, read back pixel by pixel.
@@ -40,9 +41,12 @@ public:
     int InkMiddle(int left, int right, const RECT& band) const
     {
         int first = -1, last = -1;
-        for (int x = left + 1; x < right - 1 && x < m_rect.right; ++x) {
-            for (int y = band.top; y < band.bottom; ++y) {
-                if (Pixel(x, y) != Pixel(left + 1, band.top)) {
+        for (int x = left + 1; x < right - 1 && x < m_rect.right; ++x)
+        {
+            for (int y = band.top; y < band.bottom; ++y)
+            {
+                if (Pixel(x, y) != Pixel(left + 1, band.top))
+                {
                     first = first < 0 ? x : first;
                     last = x;
                 }
@@ -93,14 +97,17 @@ TEST_F(ColumnTreeTest, CountTextsAreDrawnCentredUnderTheirHeadingsAndFollowADrag
     AddProjects();
     tree.SetItemText(items["A"], 1, "1234");
     tree.SetItemText(items["A"], 2, "56");
-    for (int drag : {0, -30}) {
+    for (int drag : {0, -30})
+    {
         ValidateRect(Tree(), nullptr);
         DragDivider(tree.HeaderHandle(), 0, drag);
         EXPECT_TRUE(drag == 0 || GetUpdateRect(Tree(), nullptr, FALSE)) << "the rows are redrawn after a drag";
         const Painting painting(Tree());
-        for (int column : {1, 2}) {
+        for (int column : {1, 2})
+        {
             const RECT cell = HeaderItemRect(tree.HeaderHandle(), column);
-            EXPECT_NEAR(painting.InkMiddle(cell.left, cell.right, ItemRect("A", false)), (cell.left + cell.right) / 2, 3)
+            EXPECT_NEAR(painting.InkMiddle(cell.left, cell.right, ItemRect("A", false)), (cell.left + cell.right) / 2,
+                        3)
                 << "column " << column << " after a drag of " << drag;
         }
     }
@@ -109,14 +116,16 @@ TEST_F(ColumnTreeTest, CountTextsAreDrawnCentredUnderTheirHeadingsAndFollowADrag
 
 TEST_F(ColumnTreeTest, SelectedRowsAreHighlightedAcrossTheColumnsWithFullRowSelection)
 {
-    for (DWORD fullRow : {DWORD(0), DWORD(CColumnTree::FullRowSelect)}) {
+    for (DWORD fullRow : {DWORD(0), DWORD(CColumnTree::FullRowSelect)})
+    {
         Make(CColumnTree::Buttons | CColumnTree::Lines | CColumnTree::LinesAtRoot | fullRow);
         AddCountColumns();
         AddProjects();
         Click("a1");
         Click("b1", MK_CONTROL);
         // With the focus elsewhere too, as while a menu command or a button runs.
-        for (HWND focus : {Tree(), owner.GetSafeHwnd()}) {
+        for (HWND focus : {Tree(), owner.GetSafeHwnd()})
+        {
             const bool focusMoves = GetFocus() != focus;
             ValidateRect(Tree(), nullptr);
             SetFocus(focus);
@@ -128,7 +137,8 @@ TEST_F(ColumnTreeTest, SelectedRowsAreHighlightedAcrossTheColumnsWithFullRowSele
             const Painting painting(Tree());
             const int lines = HeaderItemRect(tree.HeaderHandle(), 1).left;
             // The colour at the label's start and end (+2: between label and next column) and in a count cell.
-            auto colours = [&](const char* name) {
+            auto colours = [&](const char* name)
+            {
                 const RECT label = ItemRect(name, true);
                 return std::vector<DWORD>{painting.Pixel(label.left + 1, label.top + 1),
                                           painting.Pixel(label.right + 2, label.top + 1),
@@ -137,7 +147,8 @@ TEST_F(ColumnTreeTest, SelectedRowsAreHighlightedAcrossTheColumnsWithFullRowSele
             const DWORD plain = colours("a2")[0];
             EXPECT_EQ(colours("a2"), std::vector<DWORD>(3, plain));
             // Both selected items, the caret and the other one.
-            for (const char* name : {"a1", "b1"}) {
+            for (const char* name : {"a1", "b1"})
+            {
                 const DWORD highlight = colours(name)[0];
                 EXPECT_NE(highlight, plain) << name << " " << fullRow;
                 const DWORD rest = fullRow ? highlight : plain;
@@ -171,7 +182,8 @@ TEST_F(ColumnTreeTest, ColumnsWiderThanTheWindowScrollSidewaysWithTheirHeader)
         int request;
         int position;
     } steps[] = {{SB_RIGHT, right}, {SB_LINELEFT, right - 20}, {SB_LEFT, 0}, {SB_LINERIGHT, 20}, {SB_PAGERIGHT, right}};
-    for (const Step& step : steps) {
+    for (const Step& step : steps)
+    {
         SendMessageA(window, WM_HSCROLL, step.request, 0);
         GetScrollInfo(window, SB_HORZ, &info);
         EXPECT_EQ(info.nPos, step.position) << step.request;

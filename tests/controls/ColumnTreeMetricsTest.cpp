@@ -1,13 +1,14 @@
 // The column tree seen through the metrics tree interface gives the batch
 // run and the report the same answers as the portable list of the same
 // table with the same selection.
+#include "ColumnTreeMetrics.h"
 #include "BatchFormatter.h"
 #include "ColumnTreeHarness.h"
-#include "ColumnTreeMetrics.h"
 #include "MetricsList.h"
 #include "ReportLayout.h"
 
-namespace {
+namespace
+{
 
 MetricsTable Workspace()
 {
@@ -26,7 +27,7 @@ struct Selection
 {
     const char* name;
     std::vector<std::pair<const char*, WPARAM>> clicks;
-    std::vector<std::pair<std::size_t, std::size_t>> files;  // (project, file)
+    std::vector<std::pair<std::size_t, std::size_t>> files; // (project, file)
     std::vector<std::size_t> projects;
 };
 
@@ -51,10 +52,12 @@ TEST_F(ColumnTreeTest, MetricsViewAnswersAsThePortableListOfTheSameTable)
          {{0, 0}, {2, 1}},
          {0}},
     };
-    for (const Selection& selection : selections) {
+    for (const Selection& selection : selections)
+    {
         Make(CColumnTree::Buttons | CColumnTree::Lines | CColumnTree::LinesAtRoot);
         FillColumnTree(tree, table);
-        for (HTREEITEM top = tree.GetRootItem(); top; top = tree.GetNextSiblingItem(top)) {
+        for (HTREEITEM top = tree.GetRootItem(); top; top = tree.GetNextSiblingItem(top))
+        {
             items[tree.GetItemText(top, 0)] = top;
             for (HTREEITEM file = tree.GetChildItem(top); file; file = tree.GetNextSiblingItem(file))
                 items[tree.GetItemText(file, 0)] = file;
@@ -73,7 +76,8 @@ TEST_F(ColumnTreeTest, MetricsViewAnswersAsThePortableListOfTheSameTable)
 
         const CColumnTreeMetrics view(tree);
         ASSERT_EQ(view.ProjectCount(), list.ProjectCount()) << selection.name;
-        for (std::size_t p = 0; p < list.ProjectCount(); ++p) {
+        for (std::size_t p = 0; p < list.ProjectCount(); ++p)
+        {
             ASSERT_EQ(view.FileCount(p), list.FileCount(p)) << selection.name;
             for (std::size_t f = 0; f < list.FileCount(p); ++f)
                 EXPECT_EQ(view.FileData(p, f), list.FileData(p, f)) << p << " " << f;
@@ -82,7 +86,8 @@ TEST_F(ColumnTreeTest, MetricsViewAnswersAsThePortableListOfTheSameTable)
         EXPECT_EQ(Targets(view), Targets(list)) << selection.name;
         const auto viewRows = CReportLayout::PageRows(view, 1), listRows = CReportLayout::PageRows(list, 1);
         ASSERT_EQ(viewRows.size(), listRows.size());
-        for (std::size_t row = 0; row < listRows.size(); ++row) {
+        for (std::size_t row = 0; row < listRows.size(); ++row)
+        {
             EXPECT_EQ(viewRows[row].text, listRows[row].text) << row;
             EXPECT_EQ(viewRows[row].lines, listRows[row].lines) << row;
             EXPECT_EQ(viewRows[row].comments, listRows[row].comments) << row;

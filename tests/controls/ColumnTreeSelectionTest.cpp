@@ -2,7 +2,8 @@
 // TVM_SELECTITEM as another program sends it, and collapsing a project.
 #include "ColumnTreeHarness.h"
 
-namespace {
+namespace
+{
 
 struct ClickStep
 {
@@ -14,7 +15,7 @@ struct SelectionCase
 {
     const char* name;
     std::vector<ClickStep> clicks;
-    const char* selected;  // names in sorted order, upper case first
+    const char* selected; // names in sorted order, upper case first
 };
 
 // Sets or clears Shift in the thread's keyboard state, as holding it does.
@@ -54,7 +55,8 @@ TEST_F(ColumnTreeTest, ClicksSelectOneToggleWithCtrlAndExtendWithShiftInVisibleO
         {"Ctrl+Shift adds the range", {{"a1", 0}, {"b2", MK_CONTROL}, {"C", MK_CONTROL | MK_SHIFT}}, "C a1 b2"},
         {"the anchor stays through Shift clicks", {{"a3", 0}, {"b2", MK_SHIFT}, {"a2", MK_SHIFT}}, "a2 a3"},
     };
-    for (const SelectionCase& c : cases) {
+    for (const SelectionCase& c : cases)
+    {
         Make(CColumnTree::Buttons | CColumnTree::Lines | CColumnTree::LinesAtRoot);
         AddProjects();
         for (const ClickStep& step : c.clicks)
@@ -67,7 +69,8 @@ TEST_F(ColumnTreeTest, ClicksSelectOneToggleWithCtrlAndExtendWithShiftInVisibleO
 
 TEST_F(ColumnTreeTest, FullRowSelectionTakesClicksBesideTheLabel)
 {
-    for (DWORD fullRow : {DWORD(0), DWORD(CColumnTree::FullRowSelect)}) {
+    for (DWORD fullRow : {DWORD(0), DWORD(CColumnTree::FullRowSelect)})
+    {
         Make(CColumnTree::Buttons | CColumnTree::Lines | CColumnTree::LinesAtRoot | fullRow);
         AddCountColumns();
         AddProjects();
@@ -87,7 +90,8 @@ TEST_F(ColumnTreeTest, ExpandButtonTogglesWithoutChangingTheSelection)
     // caret to A.
     const RECT label = ItemRect("A", true);
     TVHITTESTINFO hit{};
-    for (hit.pt = POINT{0, (label.top + label.bottom) / 2}; hit.pt.x < label.left; ++hit.pt.x) {
+    for (hit.pt = POINT{0, (label.top + label.bottom) / 2}; hit.pt.x < label.left; ++hit.pt.x)
+    {
         SendMessageA(Tree(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
         if (hit.flags & TVHT_ONITEMBUTTON)
             break;

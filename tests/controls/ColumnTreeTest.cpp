@@ -4,7 +4,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 struct HeaderColumn
 {
@@ -43,7 +44,8 @@ TEST_F(ColumnTreeTest, HeaderShowsTheInsertedColumnsWithTheirHeadingsWidthsAndAl
                                      {"Comments", first * 20 / 100, HDF_CENTER},
                                      {"Last", 50, HDF_LEFT}};
     ASSERT_EQ(SendMessageA(tree.HeaderHandle(), HDM_GETITEMCOUNT, 0, 0), 5);
-    for (int column = 0; column < 5; ++column) {
+    for (int column = 0; column < 5; ++column)
+    {
         const HeaderColumn got = HeaderItem(tree.HeaderHandle(), column);
         EXPECT_EQ(got.heading, expected[column].heading) << column;
         EXPECT_EQ(got.width, expected[column].width) << column;
@@ -59,15 +61,17 @@ TEST_F(ColumnTreeTest, ItemsKeepInsertionOrderAndColumnZeroIsTheTreeItemText)
     HTREEITEM last = tree.InsertItem(items["D"], longName);
 
     std::vector<std::string> walked;
-    for (HTREEITEM project = tree.GetRootItem(); project; project = tree.GetNextSiblingItem(project)) {
+    for (HTREEITEM project = tree.GetRootItem(); project; project = tree.GetNextSiblingItem(project))
+    {
         walked.push_back(TreeText(project));
-        for (HTREEITEM file = tree.GetChildItem(project); file; file = tree.GetNextSiblingItem(file)) {
+        for (HTREEITEM file = tree.GetChildItem(project); file; file = tree.GetNextSiblingItem(file))
+        {
             EXPECT_EQ(tree.GetParentItem(file), project);
             walked.push_back("  " + tree.GetItemText(file, 0));
         }
     }
-    const std::vector<std::string> expected = {"A", "  a1", "  a2", "  a3", "B",  "  b1",
-                                               "  b2", "C", "  c1", "D",  "  " + longName};
+    const std::vector<std::string> expected = {"A", "  a1", "  a2", "  a3",         "B", "  b1", "  b2",
+                                               "C", "  c1", "D",    "  " + longName};
     EXPECT_EQ(walked, expected);
     EXPECT_EQ(tree.GetParentItem(items["A"]), nullptr);
     EXPECT_EQ(tree.GetChildItem(items["D"]), last);

@@ -24,7 +24,8 @@ inline void FillColumnTree(CColumnTree& tree, const MetricsTable& table)
 {
     SetUpCountColumns(tree);
     HTREEITEM project = nullptr;
-    for (std::size_t row = 0; row < table.Size(); ++row) {
+    for (std::size_t row = 0; row < table.Size(); ++row)
+    {
         const bool isFile = table.kinds[row] == RowKind::SourceFile;
         HTREEITEM item = tree.InsertItem(isFile ? project : nullptr, table.names[row]);
         tree.SetItemText(item, 1, CMetricsList::CountText(table.lineCounts[row], isFile));

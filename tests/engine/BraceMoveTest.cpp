@@ -11,7 +11,7 @@ FormatOptions Braces(int open, int close)
     options.CloseNewLineStyle = BracePlacement{close};
     return options;
 }
-}
+} // namespace
 
 TEST(BraceMoves, OpeningBraceToNewLine)
 {
@@ -19,8 +19,8 @@ TEST(BraceMoves, OpeningBraceToNewLine)
     EXPECT_EQ(FormatWith("if (x) {\n}\n", options), "if (x) \n{\n}\n");
     EXPECT_EQ(FormatWith("if (x) { y;\n}\n", options), "if (x) \n{\n    y;\n}\n");
     EXPECT_EQ(FormatWith("{\nif (x) {   y;\n}\n}\n", options), "{\nif (x) \n    {\n        y;\n}\n}\n");
-    EXPECT_EQ(FormatWith("  {\n{\n", options), "  {\n{\n");   // already first on its line
-    EXPECT_EQ(FormatWith("}\nif (a) { b;\n", options), "}\nif (a) \n{\n    b;\n");  // depth 0 inside
+    EXPECT_EQ(FormatWith("  {\n{\n", options), "  {\n{\n");                        // already first on its line
+    EXPECT_EQ(FormatWith("}\nif (a) { b;\n", options), "}\nif (a) \n{\n    b;\n"); // depth 0 inside
     // A block that closes on its line does not balance a brace opened after it.
     EXPECT_EQ(FormatWith("if (a) { b; } else {\n}\n", options), "if (a) \n{\n    b; } else \n{\n}\n");
     options.OpenIndentStyle = BraceIndent::Indent;
@@ -60,7 +60,7 @@ TEST(BraceMoves, BraceJoinsPreviousLine)
     EXPECT_EQ(FormatWith("a \\\n{\n", open), "a \\\n{\n");
     EXPECT_EQ(FormatWith("a; // c\n{\n", open), "a; // c\n{\n");
     EXPECT_EQ(FormatWith("  #if X\n{\n", open), "  #if X\n{\n");
-    EXPECT_EQ(FormatWith("x; {\n", open), "x; {\n");   // code before the brace
+    EXPECT_EQ(FormatWith("x; {\n", open), "x; {\n"); // code before the brace
     EXPECT_EQ(FormatWith("if (a)\n{\n}\n", Braces(1, 1)), "if (a) { }\n");
     EXPECT_EQ(FormatWith("{\nx;\n}\n", Braces(2, 1)), "{\nx; }\n");
     // Several braces in a row keep joining the same line.
@@ -72,7 +72,7 @@ TEST(BraceMoves, BracesThatNeverMove)
     const char* const texts[] = {
         "if (a) { b; }\n",
         "int a[] = { 1, 2 };\n",
-        "if (a) { s = \"}\";\n",   // the quoted brace still balances the line
+        "if (a) { s = \"}\";\n", // the quoted brace still balances the line
         "s = \"{\";\n",
         "c = '{';\n",
         "x; // {\n",

@@ -11,7 +11,7 @@ FormatOptions BraceLevel()
     options.CloseIndentStyle = BraceIndent::NoIndent;
     return options;
 }
-}
+} // namespace
 
 // Each row: a name, the text, and what re-indenting it gives.
 TEST(Indentation, ReindentedUnderBraceLevelStyles)
@@ -23,7 +23,8 @@ TEST(Indentation, ReindentedUnderBraceLevelStyles)
     } cases[] = {
         {"switch", "switch (n) {\ncase 1:\nif (a)\nb = 1;\nbreak;\n}\n",
          "switch (n) {\ncase 1:\n    if (a)\n        b = 1;\n    break;\n}\n"},
-        {"switch inside a word", "{\nmy_switch(n);\ncase 1:\nx;\n}\n", "{\n    my_switch(n);\n    case 1:\n    x;\n}\n"},
+        {"switch inside a word", "{\nmy_switch(n);\ncase 1:\nx;\n}\n",
+         "{\n    my_switch(n);\n    case 1:\n    x;\n}\n"},
         {"blank line in a switch", "switch (n) {\ncase 1:\n  \nx;\n}\n", "switch (n) {\ncase 1:\n    \n    x;\n}\n"},
         {"switch after code", "{\nx; switch (n) {\ncase 1:\ny;\n}\n}\n",
          "{\n    x; switch (n) {\n    case 1:\n        y;\n    }\n}\n"},

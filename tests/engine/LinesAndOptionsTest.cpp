@@ -21,8 +21,8 @@ TEST(LinesAndOptions, SplitsAtLineFeedsAndJoinsWithThem)
         {"a\r", "a\n"},
         {"a\r\nb", "a\nb\n"},
         {"a\n\n\nb\n", "a\n\n\nb\n"},
-        {"a\rb\n", "a\rb\n"},      // a CR inside a line stays
-        {"a\r\r\n", "a\r\n"},      // only one CR is dropped
+        {"a\rb\n", "a\rb\n"}, // a CR inside a line stays
+        {"a\r\r\n", "a\r\n"}, // only one CR is dropped
         {std::string("a\nb\0c\n", 6), "a\nb\n"},
         {std::string("\0a", 2), ""},
     };
@@ -45,11 +45,17 @@ namespace
 SpecialFormatValues NineValues(int parentheses, int operators, int tabs, int openNewLine, int closeNewLine,
                                int recalculate, int spellText, int spellComments, int trim)
 {
-    return {Spacing{parentheses}, Spacing{operators},  TabConversion{tabs},
-            BracePlacement{openNewLine}, BracePlacement{closeNewLine}, OnOff{recalculate},
-            OnOff{spellText},     OnOff{spellComments}, OnOff{trim}};
+    return {Spacing{parentheses},
+            Spacing{operators},
+            TabConversion{tabs},
+            BracePlacement{openNewLine},
+            BracePlacement{closeNewLine},
+            OnOff{recalculate},
+            OnOff{spellText},
+            OnOff{spellComments},
+            OnOff{trim}};
 }
-}
+} // namespace
 
 // Results in store order; KeepStored and above keep the stored brace
 // placement, and no argument reaches the sizes or indent styles.
@@ -146,26 +152,21 @@ TEST(LinesAndOptions, StoredNumbersOutsideTheChoicesActAsOneOfThem)
         int stored;
         int actsAs;
     } cases[] = {
-        {&FormatOptions::OperatorSpace, false, -1, 1},   // any number below Keep closes up
-        {&FormatOptions::OperatorSpace, false, 3, 2},
-        {&FormatOptions::ParenthesesSpace, false, -1, 2},
-        {&FormatOptions::ParenthesesSpace, false, 7, 2},
-        {&FormatOptions::SpaceTabStyle, false, -1, 2},
-        {&FormatOptions::SpaceTabStyle, false, 3, 2},
-        {&FormatOptions::OpenNewLineStyle, false, -1, 2},
-        {&FormatOptions::OpenNewLineStyle, false, 3, 2},
-        {&FormatOptions::CloseNewLineStyle, false, -1, 2},
-        {&FormatOptions::CloseNewLineStyle, false, 3, 2},
-        {&FormatOptions::OpenIndentStyle, true, -1, 1},
-        {&FormatOptions::CloseIndentStyle, true, 3, 1},
-        {&FormatOptions::DeleteTrailingWhiteSpace, false, -1, 1},
+        {&FormatOptions::OperatorSpace, false, -1, 1}, // any number below Keep closes up
+        {&FormatOptions::OperatorSpace, false, 3, 2},      {&FormatOptions::ParenthesesSpace, false, -1, 2},
+        {&FormatOptions::ParenthesesSpace, false, 7, 2},   {&FormatOptions::SpaceTabStyle, false, -1, 2},
+        {&FormatOptions::SpaceTabStyle, false, 3, 2},      {&FormatOptions::OpenNewLineStyle, false, -1, 2},
+        {&FormatOptions::OpenNewLineStyle, false, 3, 2},   {&FormatOptions::CloseNewLineStyle, false, -1, 2},
+        {&FormatOptions::CloseNewLineStyle, false, 3, 2},  {&FormatOptions::OpenIndentStyle, true, -1, 1},
+        {&FormatOptions::CloseIndentStyle, true, 3, 1},    {&FormatOptions::DeleteTrailingWhiteSpace, false, -1, 1},
         {&FormatOptions::RecalculateIndents, false, 7, 1},
     };
     for (const auto& c : cases)
     {
         const FormatOptionSpec& option = FormatOptionOf(c.member);
         SCOPED_TRACE(std::string(option.name) + " " + std::to_string(c.stored));
-        const auto formatted = [&](int value) {
+        const auto formatted = [&](int value)
+        {
             FormatOptions options = c.reindented ? Reindenting() : FormatOptions();
             option.Set(options, value);
             return FormatWith(text, options);

@@ -35,7 +35,7 @@ std::vector<int> ProgressOf(const std::string& text, const FormatOptions& option
     EXPECT_NE(formatter.Format(), 0);
     return sink.sent;
 }
-}
+} // namespace
 
 TEST(Progress, EachPercentOnceForTwoHundredLinesAndNothingForOneOrNone)
 {

@@ -8,9 +8,10 @@
 // end each line with one line feed; running the same text twice must agree.
 TEST(Robustness, RandomTextsUnderRandomOptions)
 {
-    const char* const pieces[] = {"{", "}", "(", ")", ";", "\n", "\r\n", " ", "\t", "if (a)", "else", "do",
-                                  "while (b)", "switch (c)", "case 1:", "x", "=", "+", "-", "*", "/", "//",
-                                  "/*", "*/", "\"", "'", "\\", "#", ",", "1e-5", "<<=", "->", "    "};
+    const char* const pieces[] = {"{",      "}",    "(",    ")",         ";",          "\n",      "\r\n", " ", "\t",
+                                  "if (a)", "else", "do",   "while (b)", "switch (c)", "case 1:", "x",    "=", "+",
+                                  "-",      "*",    "/",    "//",        "/*",         "*/",      "\"",   "'", "\\",
+                                  "#",      ",",    "1e-5", "<<=",       "->",         "    "};
     std::mt19937 random(3);
     for (int round = 0; round < 400; ++round)
     {

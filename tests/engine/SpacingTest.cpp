@@ -21,7 +21,7 @@ std::string Line(const std::string& text, const FormatOptions& options)
     const std::string result = FormatWith(text + "\n", options);
     return result.substr(0, result.size() - 1);
 }
-}
+} // namespace
 
 // Each row: operator and parenthesis styles, one line in, the line out.
 TEST(Spacing, OperatorsAndParentheses)
@@ -35,7 +35,7 @@ TEST(Spacing, OperatorsAndParentheses)
         {0, 2, "f(a,b)", "f(a , b)"},
         {0, 2, "p->x", "p -> x"},
         {0, 2, "x=1e-5+2.0E+3;", "x = 1e-5 + 2.0E+3;"},
-        {0, 2, "x = e-5;", "x = e-5;"},   // a space before the E leads an exponent too
+        {0, 2, "x = e-5;", "x = e-5;"}, // a space before the E leads an exponent too
         {0, 2, "a<<=2", "a <<= 2"},
         {0, 2, "x = -y;", "x = - y;"},
         {0, 2, "x = !ok;", "x = ! ok;"},
@@ -46,7 +46,7 @@ TEST(Spacing, OperatorsAndParentheses)
         {0, 2, "a // b+c", "a // b+c"},
         {0, 2, "a * /* c */ b", "a * /* c */ b"},
         {0, 2, "a*/*c*/b", "a*/*c*/b"},
-        {0, 2, "x*y/*c*/", "x*y/*c*/"},   // the byte after the star is not looked at
+        {0, 2, "x*y/*c*/", "x*y/*c*/"}, // the byte after the star is not looked at
         {0, 2, "i++;j--;", "i ++ ;j -- ;"},
         {0, 2, "a  ==   b", "a  ==   b"},
         {0, 2, "e-1", "e - 1"},
@@ -156,13 +156,13 @@ std::vector<std::size_t> InputIndexes(const std::string& input, const std::strin
     }
     return indexes;
 }
-}
+} // namespace
 
 // Random code: no two bytes that had a space between them in the input stand
 // side by side as one token in the output.
 TEST(Spacing, ClosingUpNeverFusesRandomCode)
 {
-    const char* const pieces[] = {"a", "b1", "-", "+", "*", "/", "&", "|", "<", ">", "=", "!", "%", "^",
+    const char* const pieces[] = {"a", "b1", "-",  "+", "*", "/", "&", "|",  "<",  ">",  "=",  "!",  "%", "^",
                                   " ", "  ", "\t", "(", ")", ";", ",", "->", "//", "/*", "*/", "\"", "'", "x "};
     std::mt19937 random(13);
     FormatOptions options = SpacedBy(1, 2);

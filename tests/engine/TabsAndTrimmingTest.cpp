@@ -45,7 +45,7 @@ std::string ReplacedRepeatedly(const std::string& text, const std::string& searc
         result += line + "\n";
     return result;
 }
-}
+} // namespace
 
 TEST(TabsAndTrimming, TabsBecomeSpacesWithoutTabStops)
 {
@@ -63,7 +63,6 @@ TEST(TabsAndTrimming, SpaceRunsBecomeTabs)
     EXPECT_EQ(FormatWith("    x\n", Tabs(1, 0)), "    x\n");
     EXPECT_EQ(FormatWith("    x\n", Tabs(1, -1)), "    x\n");
 }
-
 
 // The one-pass conversion must give what repeating the first-occurrence
 // replacement gives.

@@ -9,7 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 int g_page = 0;
 DWORD g_until = 0;
@@ -19,7 +20,8 @@ void CALLBACK SheetTick(HWND, UINT, UINT_PTR, DWORD)
     HWND sheet = FindWindowA(nullptr, "Format Settings");
     if (!sheet)
         return;
-    if (g_page >= 0) {
+    if (g_page >= 0)
+    {
         SendMessageA(sheet, PSM_SETCURSEL, g_page, 0);
         g_page = -1;
     }
@@ -31,8 +33,10 @@ void Wait(DWORD milliseconds)
 {
     DWORD until = GetTickCount() + milliseconds;
     MSG msg;
-    while (GetTickCount() < until) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (GetTickCount() < until)
+    {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
@@ -45,7 +49,8 @@ void Wait(DWORD milliseconds)
 int main(int argc, char** argv)
 {
     const char* what = argc > 1 ? argv[1] : "sheet";
-    if (std::strcmp(what, "progress") == 0) {
+    if (std::strcmp(what, "progress") == 0)
+    {
         int seconds = argc > 2 ? std::atoi(argv[2]) : 5;
         CProgressDlg dialog;
         dialog.Create();

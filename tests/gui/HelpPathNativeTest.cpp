@@ -17,7 +17,8 @@ TEST(HelpPathNative, ProgramFolderUnlessTheSettingsFileHoldsOne)
     const fs::path home = fs::temp_directory_path() / ("quillet-help-" + std::to_string(::getpid()));
     fs::create_directories(home / "quillet");
     setenv("XDG_CONFIG_HOME", home.c_str(), 1);
-    auto writeValue = [&home](const std::string& line) {
+    auto writeValue = [&home](const std::string& line)
+    {
         std::ofstream(home / "quillet" / "settings.reg", std::ios::binary)
             << "Windows Registry Editor Version 5.00\r\n\r\n"
                "[HKEY_LOCAL_MACHINE\\Software\\Tamsel Software\\Quillet]\r\n"

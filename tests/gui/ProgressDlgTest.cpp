@@ -8,7 +8,8 @@
 
 #include <string>
 
-namespace {
+namespace
+{
 
 std::string TextOf(HWND hwnd)
 {
@@ -48,7 +49,8 @@ LRESULT CALLBACK CountingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 void DrainMessages()
 {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
@@ -113,8 +115,8 @@ TEST(ProgressDialog, ProgressMovesBarAndSetsEachNewPercentOnce)
     HWND hwnd = dialog.GetSafeHwnd();
     HWND percent = GetDlgItem(hwnd, IDC_PROGRESS_PERCENT);
     HWND bar = GetDlgItem(hwnd, IDC_PROGRESS_BAR);
-    g_staticProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(percent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingProc)));
+    g_staticProc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(percent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingProc)));
     g_setTextCount = 0;
 
     EXPECT_EQ(SendMessageA(hwnd, WM_USER, 0, 0), 0);
@@ -150,15 +152,19 @@ TEST(ProgressDialog, OkDoesNothingAndCancelOnlySetsTheFlag)
 
 TEST(ProgressDialog, ClicksAndEscapeAreSeenOnlyWhileProgressPumps)
 {
-    for (bool escape : {false, true}) {
+    for (bool escape : {false, true})
+    {
         SCOPED_TRACE(escape ? "escape" : "click");
         CProgressDlg dialog;
         ASSERT_TRUE(dialog.Create());
         HWND hwnd = dialog.GetSafeHwnd(), cancel = GetDlgItem(hwnd, IDCANCEL);
         // Input waiting in the queue is not seen until the engine reports.
-        if (escape) {
+        if (escape)
+        {
             PostMessageA(cancel, WM_KEYDOWN, VK_ESCAPE, 0);
-        } else {
+        }
+        else
+        {
             PostMessageA(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
             PostMessageA(cancel, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
         }

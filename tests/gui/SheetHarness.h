@@ -105,7 +105,8 @@ private:
         }
         bool WriteNumber(const char* name, int value) override
         {
-            if (m_open) {
+            if (m_open)
+            {
                 key.numbers[name] = value;
                 key.writes.push_back(name);
             }
@@ -138,14 +139,19 @@ private:
     {
         HWND sheet = nullptr;
         EnumThreadWindows(GetCurrentThreadId(), MatchSheet, reinterpret_cast<LPARAM>(&sheet));
-        if (!sheet) {
+        if (!sheet)
+        {
             // The sheet never came: stop waiting rather than hang.
             if (++s_ticks > 200)
                 KillTimer(nullptr, s_timer);
-        } else if (!s_ran) {
+        }
+        else if (!s_ran)
+        {
             s_ran = true;
             s_script(sheet);
-        } else {
+        }
+        else
+        {
             // The script left the sheet open (a failed expectation): end it.
             Press(sheet, PSBTN_CANCEL);
         }

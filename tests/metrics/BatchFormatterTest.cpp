@@ -76,7 +76,8 @@ protected:
     // Formats by turning each x into y; "FAIL" makes it fail like the engine.
     FormatStep Step()
     {
-        return [this](const std::string& text, IProgressSink& sink) {
+        return [this](const std::string& text, IProgressSink& sink)
+        {
             ++progress.formats;
             formatted.push_back(text);
             sink.OnProgress(50);
@@ -151,7 +152,7 @@ TEST_F(BatchRun, SelectedFilesAndProjectsEachOnceInTreeOrder)
 
 TEST_F(BatchRun, OnlyFormattableExtensionsInAnyCase)
 {
-    const std::pair<std::string, bool> files[] = {{"Main.CPP", true}, {"x.hpp", false},     {"x.cxx", false},
+    const std::pair<std::string, bool> files[] = {{"Main.CPP", true}, {"x.hpp", false},   {"x.cxx", false},
                                                   {"x.rc", false},    {"\"q.c\"", false}, {"X.INL", true},
                                                   {"Makefile", false}};
     Add(RowKind::Project, "p.dsp");
@@ -199,10 +200,10 @@ TEST_F(BatchRun, ReadOnlyFileAsksYesGoesOnAndNoLeavesTheRestUnvisited)
     List().SelectAll();
     messages.answers = {MessageAnswer::Yes, MessageAnswer::No};
     const BatchReport report = Run();
-    EXPECT_EQ((std::vector<std::string>{
-                  "Write Protect Error encount with file:\n\n.\\a.c\n\nProceed with other files?",
-                  "Write Protect Error encount with file:\n\n.\\b.cpp\n\nProceed with other files?"}),
-              messages.texts);
+    EXPECT_EQ(
+        (std::vector<std::string>{"Write Protect Error encount with file:\n\n.\\a.c\n\nProceed with other files?",
+                                  "Write Protect Error encount with file:\n\n.\\b.cpp\n\nProceed with other files?"}),
+        messages.texts);
     EXPECT_EQ("xa\n", folder.Read("one/a.c"));
     EXPECT_EQ("xb\n", folder.Read("one/b.cpp"));
     EXPECT_EQ("xc\n", folder.Read("sub/c.h"));
@@ -252,10 +253,10 @@ TEST_F(BatchRun, FilesThatMustNotBeRewrittenAreLeftAlone)
     List().SelectAll();
     const BatchReport report = Run();
 
-    EXPECT_EQ((std::vector<std::string>{Result(".\\a.c", Outcome::Unreadable), Result(".\\b.cpp", Outcome::Unchanged),
-                                        Result("sub\\c.h", Outcome::EngineFailed),
-                                        Result("zero.c", Outcome::HoldsNul)}),
-              Results(report));
+    EXPECT_EQ(
+        (std::vector<std::string>{Result(".\\a.c", Outcome::Unreadable), Result(".\\b.cpp", Outcome::Unchanged),
+                                  Result("sub\\c.h", Outcome::EngineFailed), Result("zero.c", Outcome::HoldsNul)}),
+        Results(report));
     EXPECT_EQ("x FAIL\n", folder.Read("sub/c.h"));
     EXPECT_EQ(withNul, folder.Read("zero.c"));
     EXPECT_TRUE(messages.texts.empty());
@@ -268,10 +269,10 @@ TEST_F(BatchRun, CheckOnlyWritesAndAsksNothing)
     settings.checkOnly = true;
     List().SelectAll();
     const BatchReport report = Run();
-    EXPECT_EQ((std::vector<std::string>{Result(".\\a.c", Outcome::WouldChange),
-                                        Result(".\\b.cpp", Outcome::WouldChange),
-                                        Result("sub\\c.h", Outcome::Unchanged)}),
-              Results(report));
+    EXPECT_EQ(
+        (std::vector<std::string>{Result(".\\a.c", Outcome::WouldChange), Result(".\\b.cpp", Outcome::WouldChange),
+                                  Result("sub\\c.h", Outcome::Unchanged)}),
+        Results(report));
     EXPECT_EQ("xa\n", folder.Read("one/a.c"));
     EXPECT_EQ("xb\n", folder.Read("one/b.cpp"));
 }

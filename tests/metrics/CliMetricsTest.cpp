@@ -96,7 +96,8 @@ TEST(MetricsCommand, JsonStaysValidForAnsiNames)
 {
     TempFolder folder;
     folder.Write("w.dsw", "x\nProject: \"p\"=p.dsp - Package Owner=<4>\n");
-    folder.Write("p.dsp", "# Begin Source File\n\nSOURCE=Gr\xf6\xdf" "e.c\n# Begin Source File\n\nSOURCE=\xc3\xa9t\xc3\xa9.c\n");
+    folder.Write("p.dsp", "# Begin Source File\n\nSOURCE=Gr\xf6\xdf"
+                          "e.c\n# Begin Source File\n\nSOURCE=\xc3\xa9t\xc3\xa9.c\n");
     const Result json = Cli({"metrics", folder.Path("w.dsw"), "--format", "json"});
     ASSERT_EQ(0, json.status) << json.err;
     EXPECT_NE(std::string::npos, json.out.find("\"Gr\\u00f6\\u00dfe.c\""));
@@ -144,7 +145,8 @@ TEST_F(ExampleCopy, BatchRewritesTheChosenFilesKeepingCrLf)
 {
     const std::string parser = folder.Read("ws/calc/parser.c");
     const std::string words = folder.Read("ws/text util/wordcount.c");
-    const Result result = Cli({"batch", workspace, "--command", "reindent", "--project", "calc", "--file", "mathutil.inl"});
+    const Result result =
+        Cli({"batch", workspace, "--command", "reindent", "--project", "calc", "--file", "mathutil.inl"});
     ASSERT_EQ(0, result.status) << result.err;
     EXPECT_NE(std::string::npos, result.err.find("history.cpp: skipped")) << result.err;
 

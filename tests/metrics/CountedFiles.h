@@ -38,20 +38,20 @@ void ExpectFileCounts(LineCount lineCount, CommentCount commentCount)
         {top, "h", 1, 1},
         {top, "RC", 1, 0},
         {top, "Makefile", -1, -1},
-        {top, "x.hpp", -1, -1},                         // no prefix of a counted extension counts
+        {top, "x.hpp", -1, -1}, // no prefix of a counted extension counts
         {top, "x.cxx", -1, -1},
         {top, "x.rc3", -1, -1},
         {top, "x.", -1, -1},
         {top, "empty.c", 0, 0},
-        {top, "zero.c", 2, 1},                          // the text ends at the first NUL
-        {top, "missing.cpp", 0, 0},                     // missing files give zero ...
-        {top, "missing.txt", -1, -1},                   // ... unless not counted at all
-        {top, "sub.c", 0, 0},                           // a folder is not a file
-        {top, "SRC\\UTIL.C", 3, 2},                     // found whatever the case
-        {project, "..\\Src\\Util.c", 3, 2},             // joined as written
+        {top, "zero.c", 2, 1},              // the text ends at the first NUL
+        {top, "missing.cpp", 0, 0},         // missing files give zero ...
+        {top, "missing.txt", -1, -1},       // ... unless not counted at all
+        {top, "sub.c", 0, 0},               // a folder is not a file
+        {top, "SRC\\UTIL.C", 3, 2},         // found whatever the case
+        {project, "..\\Src\\Util.c", 3, 2}, // joined as written
         {project, ".\\..\\Src\\Util.c", 3, 2},
-        {project, "\"..\\Src\\Util.c\"", -1, -1},       // quotes kept from a project file
-        {folder.Path("Src"), "Util.c", 0, 0},           // no separator is inserted
+        {project, "\"..\\Src\\Util.c\"", -1, -1}, // quotes kept from a project file
+        {folder.Path("Src"), "Util.c", 0, 0},     // no separator is inserted
     };
     for (const Case& c : cases)
     {

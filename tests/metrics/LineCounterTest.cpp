@@ -1,5 +1,5 @@
-#include "CountedFiles.h"
 #include "LineCounter.h"
+#include "CountedFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -30,18 +30,18 @@ TEST(LineCounter, CountsLineFeedsAndCommentLinesUpToTheFirstNul)
         {"// a /* b */\n", 1, 1},
         {"/* a */ /* b */\n", 1, 2},
         {"/* one\ntwo\nthree */\n", 3, 3},
-        {"/* a *//b\n", 1, 2},               // the closing slash is examined again and opens a line comment
-        {"/*/ x */\n", 1, 1},                // the opener's asterisk and the next slash close the block at once
+        {"/* a *//b\n", 1, 2}, // the closing slash is examined again and opens a line comment
+        {"/*/ x */\n", 1, 1},  // the opener's asterisk and the next slash close the block at once
         {"s = \"http://x\";\n", 1, 1},
-        {"// a \\\nint b;\n", 2, 1},         // a backslash does not continue a line comment
+        {"// a \\\nint b;\n", 2, 1}, // a backslash does not continue a line comment
         {"// a\n// b\n", 2, 2},
         {"a / b / c * d\n", 1, 0},
         {"int a;\n/* open\n\n\nint b;", 4, 4}, // an unclosed block runs to the end
-        {"a /", 0, 0},                       // a marker at the very end has the terminating NUL after it
+        {"a /", 0, 0},                         // a marker at the very end has the terminating NUL after it
         {"/*", 0, 1},
         {"/* *", 0, 1},
         {std::string("a\n// b\n\0\n// c\n/* d\n", 20), 2, 1},
-        {std::string("/\0/ x\n", 6), 0, 0}, // a NUL right after an opener's slash is the end
+        {std::string("/\0/ x\n", 6), 0, 0},  // a NUL right after an opener's slash is the end
         {"\xff\xfe// \xe4\xf6\n\x80", 1, 1}, // bytes above ASCII are ordinary text
         {"\xff\n\xff", 1, 0},
     };

@@ -1,5 +1,5 @@
-#include "LineCounter.h"
 #include "ProjectReader.h"
+#include "LineCounter.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -66,8 +66,10 @@ TEST(ProjectReader, WorkspaceShapesAndFilesThatFailTheWholeLoad)
         {"x\nProject: \"a\"=.\\a.dsp", false, {}, ""},
         {"x\nProject: \"a\"=\".\\a.dsp - Package Owner=<4>\n", false, {}, ""},
         // Text after a NUL byte is not read.
-        {std::string("x\nProject: \"a\"=.\\a.dsp -\n") + '\0' + "\nProject: \"b\"=.\\b.dsp -\n", true,
-         {"P|.\\a.dsp|0|0", "F|a.c|0|0"}, ""},
+        {std::string("x\nProject: \"a\"=.\\a.dsp -\n") + '\0' + "\nProject: \"b\"=.\\b.dsp -\n",
+         true,
+         {"P|.\\a.dsp|0|0", "F|a.c|0|0"},
+         ""},
         // One project file missing leaves the table empty, not half filled.
         {"x\nProject: \"a\"=.\\a.dsp -\r\nProject: \"b\"=\".\\my b.dsp\" -\r\n", false, {}, "my b.dsp"},
     };
@@ -80,7 +82,8 @@ TEST(ProjectReader, WorkspaceShapesAndFilesThatFailTheWholeLoad)
         MetricsTable table;
         std::string error;
         EXPECT_EQ(c.loads, CProjectReader(table, CProjectReader::Flavour::Standalone, Counted)
-                               .ReadWorkspace(folder.Path("w.dsw"), error)) << error;
+                               .ReadWorkspace(folder.Path("w.dsw"), error))
+            << error;
         EXPECT_EQ(c.rows, Rows(table));
         EXPECT_NE(std::string::npos, error.find(c.errorNames)) << error;
     }
@@ -109,8 +112,8 @@ TEST(ProjectReader, AddInKeepsGoingPastAnUnreadableProjectAndKeepsWholeLineFeedV
 
     ASSERT_EQ(1u, reader.Failures().size());
     EXPECT_NE(std::string::npos, reader.Failures()[0].find("missing.dsp"));
-    EXPECT_EQ((std::vector<std::string>{"P|missing.dsp|0|0", "P|p.dsp|3|1", "F|a.c|1|1", "F|b.h|0|0",
-                                        "F|last.c|2|0", "P|empty.dsp|0|0"}),
+    EXPECT_EQ((std::vector<std::string>{"P|missing.dsp|0|0", "P|p.dsp|3|1", "F|a.c|1|1", "F|b.h|0|0", "F|last.c|2|0",
+                                        "P|empty.dsp|0|0"}),
               Rows(table));
     EXPECT_EQ(project, table.directories[1]);
     EXPECT_EQ(project.substr(0, project.size() - 5), table.directories[2]);
@@ -125,16 +128,17 @@ TEST(ProjectReader, CountsComeFromTheCountersItIsHandedAndOnlyPositiveOnesAddUp)
     const std::map<std::string, std::pair<int, int>> counts = {
         {"a.c", {7, 2}}, {"notes.txt", {-1, -1}}, {"b.h", {5, 0}}};
     std::vector<std::string> asked;
-    const SourceCounters scripted{
-        [&](const std::string& directory, const std::string& name) {
-            asked.push_back(directory + "|" + name);
-            return counts.at(name).first;
-        },
-        [&](const std::string&, const std::string& name) { return counts.at(name).second; }};
+    const SourceCounters scripted{[&](const std::string& directory, const std::string& name)
+                                  {
+                                      asked.push_back(directory + "|" + name);
+                                      return counts.at(name).first;
+                                  },
+                                  [&](const std::string&, const std::string& name) { return counts.at(name).second; }};
     MetricsTable table;
     std::string error;
-    ASSERT_TRUE(CProjectReader(table, CProjectReader::Flavour::Standalone, scripted)
-                    .ReadWorkspace(folder.Path("w.dsw"), error)) << error;
+    ASSERT_TRUE(
+        CProjectReader(table, CProjectReader::Flavour::Standalone, scripted).ReadWorkspace(folder.Path("w.dsw"), error))
+        << error;
     EXPECT_EQ((std::vector<std::string>{"P|.\\sub\\p.dsp|12|2", "F|a.c|7|2", "F|notes.txt|-1|-1", "F|b.h|5|0"}),
               Rows(table));
     // The project's folder as the workspace names it, and each name as written.
@@ -159,7 +163,7 @@ TEST(ProjectReader, EveryProjectAndSourceEntryOfRealWorkspacesIsRead)
         const char* workspace;
         std::size_t projects;
         std::size_t sources;
-        const char* firstProject;  // named as written, without quotes
+        const char* firstProject; // named as written, without quotes
     };
     const Case cases[] = {
         {"freetype/freetype.dsw", 1, 46, ".\\freetype.dsp"},
@@ -180,7 +184,8 @@ TEST(ProjectReader, EveryProjectAndSourceEntryOfRealWorkspacesIsRead)
         MetricsTable table;
         std::string error;
         ASSERT_TRUE(CProjectReader(table, CProjectReader::Flavour::Standalone, Counted)
-                        .ReadWorkspace(root + "/" + c.workspace, error)) << error;
+                        .ReadWorkspace(root + "/" + c.workspace, error))
+            << error;
         ASSERT_LT(0u, table.Size());
         EXPECT_EQ(c.firstProject, table.names[0]);
         std::size_t projects = 0;

@@ -1,5 +1,5 @@
-#include "MetricsList.h"
 #include "ReportLayout.h"
+#include "MetricsList.h"
 
 #include <gtest/gtest.h>
 
@@ -54,10 +54,10 @@ TEST(ReportLayout, PagesSplitInsideAProjectAndContinueItsIndent)
     EXPECT_EQ("p0.dsp", first[0].text);
     EXPECT_EQ("        p0f67.c", first[68].text);
     EXPECT_EQ("p1.dsp", first[69].text);
-    EXPECT_EQ((std::vector<std::string>{"        p1f0.c|NA  |NA  ", "        p1f1.c|10  |1  ", "p2.dsp|7  |0  ",
-                                        "        p2f0.c|NA  |NA  ", "        p2f1.c|10  |1  ",
-                                        "        p2f2.c|20  |2  "}),
-              Flat(CReportLayout::PageRows(list, 2)));
+    EXPECT_EQ(
+        (std::vector<std::string>{"        p1f0.c|NA  |NA  ", "        p1f1.c|10  |1  ", "p2.dsp|7  |0  ",
+                                  "        p2f0.c|NA  |NA  ", "        p2f1.c|10  |1  ", "        p2f2.c|20  |2  "}),
+        Flat(CReportLayout::PageRows(list, 2)));
     EXPECT_TRUE(CReportLayout::PageRows(list, 3).empty());
     EXPECT_TRUE(CReportLayout::PageRows(list, 0).empty());
     // A project without files is followed directly by the next project.

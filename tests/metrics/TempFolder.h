@@ -26,8 +26,8 @@ public:
     ~TempFolder()
     {
         std::error_code ignored;
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                     ignored);
         for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path, ignored))
             std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
                                          std::filesystem::perm_options::add, ignored);

@@ -122,7 +122,9 @@ TEST_F(FileUtilTest, ReplacingKeepsThePermissionsOfTheOriginal)
     chmod(PathOf("run.sh").c_str(), 0751);
     std::string error;
     ASSERT_TRUE(ReplaceFileContents(PathOf("run.sh"), "new\n", error)) << error;
-    struct stat info {};
+    struct stat info
+    {
+    };
     ASSERT_EQ(stat(PathOf("run.sh").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0751u);
 }
@@ -135,7 +137,9 @@ TEST_F(FileUtilTest, ReplacingKeepsTheOwnerWhenRootRewritesAUsersFile)
     ASSERT_EQ(chown(PathOf("user.cpp").c_str(), 1234, 5678), 0);
     std::string error;
     ASSERT_TRUE(ReplaceFileContents(PathOf("user.cpp"), "new\n", error)) << error;
-    struct stat info {};
+    struct stat info
+    {
+    };
     ASSERT_EQ(stat(PathOf("user.cpp").c_str(), &info), 0);
     EXPECT_EQ(info.st_uid, 1234u);
     EXPECT_EQ(info.st_gid, 5678u);

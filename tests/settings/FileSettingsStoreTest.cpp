@@ -37,18 +37,18 @@ TEST_F(FileSettingsStoreTest, MissingFileOrSectionGivesEveryDefaultAndCreatesNot
 TEST_F(FileSettingsStoreTest, EachMalformedValueTakesItsOwnDefault)
 {
     scratch.Write(path, "Windows Registry Editor Version 5.00\r\n\r\n"
-                               "[hkey_local_machine\\software\\tamsel software\\QUILLET]\r\n"
-                               "\"TabSize\"=\"8\"\r\n"                // a string where a number belongs
-                               "\"IndentSize\"=dword:123456789\r\n"   // more than four bytes
-                               "\"SpaceTabStyle\"=dword:0000000g\r\n"
-                               "\"OpenNewLineStyle\"=hex:01,00,00,00\r\n"
-                               "\"CloseIndentStyle\"=dword:00000001 x\r\n"
-                               "garbage\r\n\"unterminated=dword:00000001\r\n"
-                               "\"closenewlinestyle\" = DWORD:00000000\r\n"
-                               "\"ParenthesesSpace\"=dword:1\r\n"
-                               "\"RecalculateIndents\"=dword:ffffffff\r\n"
-                               "\"Install Path\"=\"C:\\\\Program Files\\\\Q \\\"1\\\"\"\r\n"
-                               "\"Bad Path\"=\"C:\\Q\"\r\n");
+                        "[hkey_local_machine\\software\\tamsel software\\QUILLET]\r\n"
+                        "\"TabSize\"=\"8\"\r\n"              // a string where a number belongs
+                        "\"IndentSize\"=dword:123456789\r\n" // more than four bytes
+                        "\"SpaceTabStyle\"=dword:0000000g\r\n"
+                        "\"OpenNewLineStyle\"=hex:01,00,00,00\r\n"
+                        "\"CloseIndentStyle\"=dword:00000001 x\r\n"
+                        "garbage\r\n\"unterminated=dword:00000001\r\n"
+                        "\"closenewlinestyle\" = DWORD:00000000\r\n"
+                        "\"ParenthesesSpace\"=dword:1\r\n"
+                        "\"RecalculateIndents\"=dword:ffffffff\r\n"
+                        "\"Install Path\"=\"C:\\\\Program Files\\\\Q \\\"1\\\"\"\r\n"
+                        "\"Bad Path\"=\"C:\\Q\"\r\n");
     CFileSettingsStore store(path);
     FormatOptions expected;
     expected.CloseNewLineStyle = BracePlacement::OwnLine;
@@ -64,8 +64,10 @@ TEST_F(FileSettingsStoreTest, SavedOptionsComeBackAndOtherTextStaysByteForByte)
 {
     const std::string before = "REGEDIT4\n\n; note\n[HKEY_CURRENT_USER\\A]\n\"Blob\"=hex:01,\\\n  02\n\n";
     const std::string after = "\n[HKEY_CURRENT_USER\\B]\r\n\"X\"=dword:00000001";
-    scratch.Write(path, before + "[HKEY_LOCAL_MACHINE\\Software\\Tamsel Software\\Quillet]\n"
-                                        "\"TabSize\"=dword:00000002\nodd line\n\"TabSize\"=dword:00000003\n" + after);
+    scratch.Write(path, before +
+                            "[HKEY_LOCAL_MACHINE\\Software\\Tamsel Software\\Quillet]\n"
+                            "\"TabSize\"=dword:00000002\nodd line\n\"TabSize\"=dword:00000003\n" +
+                            after);
     FormatOptions saved;
     saved.TabSize = 9;
     saved.CloseIndentStyle = BraceIndent{-1};
@@ -78,12 +80,12 @@ TEST_F(FileSettingsStoreTest, SavedOptionsComeBackAndOtherTextStaysByteForByte)
     // section's last line in the order they were written.
     std::string expected = before + "[HKEY_LOCAL_MACHINE\\Software\\Tamsel Software\\Quillet]\n"
                                     "\"TabSize\"=dword:00000009\nodd line\n";
-    for (const char* line : {"IndentSize\"=dword:00000004", "SpaceTabStyle\"=dword:00000002",
-                             "CloseIndentStyle\"=dword:ffffffff", "CloseNewLineStyle\"=dword:00000002",
-                             "OpenIndentStyle\"=dword:00000002", "OpenNewLineStyle\"=dword:00000002",
-                             "RecalculateIndents\"=dword:00000000", "DeleteTrailingWhiteSpace\"=dword:00000000",
-                             "OperatorSpace\"=dword:00000002", "ParenthesesSpace\"=dword:00000002",
-                             "SpellCheckComments\"=dword:00000000", "SpellCheckText\"=dword:00000014"})
+    for (const char* line :
+         {"IndentSize\"=dword:00000004", "SpaceTabStyle\"=dword:00000002", "CloseIndentStyle\"=dword:ffffffff",
+          "CloseNewLineStyle\"=dword:00000002", "OpenIndentStyle\"=dword:00000002", "OpenNewLineStyle\"=dword:00000002",
+          "RecalculateIndents\"=dword:00000000", "DeleteTrailingWhiteSpace\"=dword:00000000",
+          "OperatorSpace\"=dword:00000002", "ParenthesesSpace\"=dword:00000002", "SpellCheckComments\"=dword:00000000",
+          "SpellCheckText\"=dword:00000014"})
         expected += std::string("\"") + line + "\n";
     EXPECT_EQ(scratch.Read(path), expected + after);
 }
@@ -94,7 +96,7 @@ TEST_F(FileSettingsStoreTest, OpenOrCreateAddsWhatIsMissingAndKeepsOtherWritersV
     CFileSettingsStore first(nested);
     ASSERT_TRUE(first.OpenOrCreateKey());
     EXPECT_EQ(scratch.Read(nested), "Windows Registry Editor Version 5.00\r\n\r\n"
-                                           "[HKEY_LOCAL_MACHINE\\Software\\Tamsel Software\\Quillet]\r\n");
+                                    "[HKEY_LOCAL_MACHINE\\Software\\Tamsel Software\\Quillet]\r\n");
     CFileSettingsStore second(nested);
     ASSERT_TRUE(second.OpenKey());
     ASSERT_TRUE(second.WriteNumber("IndentSize", 8));

@@ -65,7 +65,9 @@ TEST(FormatGuardTest, AFailureBeforeThePassNamesTheEntryPoint)
     EXPECT_EQ(GuardedFormatText("a\n", LoadExhausted, nullptr, messages), "");
     EXPECT_EQ(GuardedSpecialFormatText("a\n", LoadExhausted, Unchanged, nullptr, messages), "");
     // Not only the standard exceptions: none may leave the library.
-    EXPECT_EQ(GuardedFormatText("a\n", []() -> FormatOptions { throw 42; }, nullptr, messages), "");
+    EXPECT_EQ(GuardedFormatText(
+                  "a\n", []() -> FormatOptions { throw 42; }, nullptr, messages),
+              "");
     EXPECT_EQ(messages.shown, (std::vector<std::string>{"Unexpected error in DLL entry point 1004",
                                                         "Unexpected error in DLL entry point 1007",
                                                         "Unexpected error in DLL entry point 1004"}));
@@ -78,7 +80,8 @@ TEST(FormatGuardTest, AFailedPassLeavesTheTextUnchanged)
     const std::string text(20, '\n');
     EXPECT_EQ(GuardedFormatText(text, LoadDefaults, &progress, messages), "");
     EXPECT_EQ(GuardedPreviewFormat(text, LoadDefaults, &progress, messages), "");
-    EXPECT_EQ(messages.shown, std::vector<std::string>(2, "Unexpected error in formatting process, text is unchanged."));
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>(2, "Unexpected error in formatting process, text is unchanged."));
 }
 
 TEST(FormatGuardTest, EmptyTextNeedsNoOptionsAndShowsNothing)
@@ -93,7 +96,8 @@ TEST(FormatGuardTest, ASuccessfulPassGivesTheResultUnderTheOptionsGiven)
 {
     RecordingMessages messages;
     EXPECT_EQ(GuardedFormatText("a\r\nb", LoadDefaults, nullptr, messages), "a\nb\n");
-    const auto trim = [] {
+    const auto trim = []
+    {
         FormatOptions options;
         options.DeleteTrailingWhiteSpace = OnOff::On;
         return options;

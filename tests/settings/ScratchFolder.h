@@ -13,7 +13,8 @@
 class ScratchFolder
 {
 public:
-    ScratchFolder() : m_path(std::filesystem::temp_directory_path() / ("quillet-" + std::to_string(std::random_device()())))
+    ScratchFolder()
+        : m_path(std::filesystem::temp_directory_path() / ("quillet-" + std::to_string(std::random_device()())))
     {
         std::filesystem::create_directories(m_path);
     }

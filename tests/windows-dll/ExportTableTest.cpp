@@ -37,7 +37,8 @@ std::vector<std::string> ExportedNames(HMODULE module)
 // FormatText; anything else stays as it is.
 std::string FunctionName(const std::string& decorated)
 {
-    if (decorated.compare(0, 2, "_Z") != 0 || decorated.size() < 3 || !std::isdigit(static_cast<unsigned char>(decorated[2])))
+    if (decorated.compare(0, 2, "_Z") != 0 || decorated.size() < 3 ||
+        !std::isdigit(static_cast<unsigned char>(decorated[2])))
         return decorated;
     std::size_t at = 2;
     std::size_t length = 0;
@@ -59,7 +60,7 @@ TEST(ExportTable, ExactlyTheSevenFunctionsUnderTheirDecoratedNames)
     for (const std::string& name : ExportedNames(library))
         functions.push_back(FunctionName(name));
     std::sort(functions.begin(), functions.end());
-    EXPECT_EQ(functions, (std::vector<std::string>{"DoPropertySheet", "FormatText", "GetCommentCount",
-                                                   "GetHelpFilePath", "GetLineCount", "GetVersionString",
-                                                   "SpecialFormatText"}));
+    EXPECT_EQ(functions,
+              (std::vector<std::string>{"DoPropertySheet", "FormatText", "GetCommentCount", "GetHelpFilePath",
+                                        "GetLineCount", "GetVersionString", "SpecialFormatText"}));
 }

@@ -34,8 +34,8 @@ public:
         windowClass.lpfnWndProc = &RecordProgress;
         windowClass.lpszClassName = "QuilletProgressRecorder";
         RegisterClassA(&windowClass);
-        dialog.m_hWnd = CreateWindowExA(0, windowClass.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                        nullptr, nullptr, nullptr);
+        dialog.m_hWnd = CreateWindowExA(0, windowClass.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                        nullptr, nullptr);
         progressSeen.clear();
     }
     ~ProgressWindow()

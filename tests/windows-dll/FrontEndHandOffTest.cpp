@@ -69,9 +69,8 @@ TEST(FrontEndHandOff, TheBatchFormatsThroughTheExport)
     BatchSettings settings;
     settings.workspaceDirectory = folder.Directory();
     // Delete trailing white space, as the standalone program's command does.
-    const FormatStep deleteTrailing = [](const std::string& text, IProgressSink&) {
-        return SpecialFormatText(text, nullptr, 2, 2, 2, 2, 2, 0, 0, 0, 1);
-    };
+    const FormatStep deleteTrailing = [](const std::string& text, IProgressSink&)
+    { return SpecialFormatText(text, nullptr, 2, 2, 2, 2, 2, 0, 0, 0, 1); };
     NoCancel progress;
     NoQuestions questions;
     const BatchReport report = CBatchFormatter(list, settings, deleteTrailing, progress, questions).BatchFormat();

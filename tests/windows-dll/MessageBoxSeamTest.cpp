@@ -29,8 +29,8 @@ TEST(MessageBoxSeamTest, TheSinkMapsStylesToButtonsAndButtonsToAnswers)
     std::vector<UINT> types;
     for (const ShownBox& box : no.shown)
         types.push_back(box.type);
-    EXPECT_EQ(types, (std::vector<UINT>{MB_YESNO | MB_ICONQUESTION, MB_OK, MB_OK | MB_ICONSTOP,
-                                        MB_OK | MB_ICONINFORMATION}));
+    EXPECT_EQ(types,
+              (std::vector<UINT>{MB_YESNO | MB_ICONQUESTION, MB_OK, MB_OK | MB_ICONSTOP, MB_OK | MB_ICONINFORMATION}));
     MessageBoxScript yes(IDYES);
     EXPECT_EQ(CWinMessageSink().Show("q", "c", MessageStyle::YesNoQuestion), MessageAnswer::Yes);
     EXPECT_EQ(yes.shown.at(0).owner, nullptr);

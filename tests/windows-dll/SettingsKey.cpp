@@ -10,8 +10,7 @@ namespace
 HKEY OpenForReading()
 {
     HKEY key = nullptr;
-    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, SettingNames::KeyPath, 0, KEY_READ, &key) == ERROR_SUCCESS ? key
-                                                                                                         : nullptr;
+    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, SettingNames::KeyPath, 0, KEY_READ, &key) == ERROR_SUCCESS ? key : nullptr;
 }
 
 } // namespace

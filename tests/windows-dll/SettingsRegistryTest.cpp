@@ -1,3 +1,4 @@
+#include "SettingsRegistry.h"
 #include "FileSettingsStore.h"
 #include "FormatSettings.h"
 #include "MessageBoxScript.h"
@@ -6,7 +7,6 @@
 #include "ResourceModule.h"
 #include "SettingNames.h"
 #include "SettingsKey.h"
-#include "SettingsRegistry.h"
 
 #include <gtest/gtest.h>
 
@@ -32,9 +32,9 @@ TEST(SettingsRegistryTest, EachValueOfAnotherTypeOrSizeTakesItsOwnDefault)
     const BYTE one[8] = {1};
     SettingsKey::SetNumber("TabSize", 8);
     SettingsKey::Set("IndentSize", REG_SZ, "8", 2);
-    SettingsKey::Set("SpaceTabStyle", REG_SZ, "abc", 4);        // a string of four bytes
-    SettingsKey::Set("OpenIndentStyle", REG_BINARY, one, 4);    // four bytes, not a number
-    SettingsKey::Set("OpenNewLineStyle", REG_QWORD, one, 8);    // longer than four bytes
+    SettingsKey::Set("SpaceTabStyle", REG_SZ, "abc", 4);     // a string of four bytes
+    SettingsKey::Set("OpenIndentStyle", REG_BINARY, one, 4); // four bytes, not a number
+    SettingsKey::Set("OpenNewLineStyle", REG_QWORD, one, 8); // longer than four bytes
     SettingsKey::SetNumber("CloseIndentStyle", 0xFFFFFFFF);
     const std::string folder = "C:\\Program Files\\Quillet";
     // Without its terminating NUL, as some tools store strings.
@@ -96,8 +96,8 @@ public:
     {
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, Parent);
         HKEY created = nullptr;
-        EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, Parent, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
-                                  nullptr, &created, nullptr),
+        EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, Parent, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                                  &created, nullptr),
                   ERROR_SUCCESS);
         const std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)> key(created, &RegCloseKey);
     }
