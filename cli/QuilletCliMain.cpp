@@ -1,3 +1,6 @@
+// quillet-cli's entry point: wires standard input and output to the commands,
+// which live in ql_cli so that the tests run them in-process.
+
 #include "QuilletCli.h"
 
 #include <iostream>

@@ -1,3 +1,6 @@
+// ReplaceFileContents where there is no Win32: through a temporary file
+// beside the target, renamed over it.
+
 #include "FileUtil.h"
 
 #include <cerrno>

@@ -1,3 +1,5 @@
+// ReplaceFileContents on Windows, through the Win32 file calls.
+
 #include "FileUtil.h"
 
 #include <windows.h>

@@ -1,3 +1,6 @@
+// GetHelpFilePath where there is no registry: the settings file's
+// "Install Path", else the executable's folder.
+
 #include "HelpFilePath.h"
 
 #include "FileSettingsStore.h"

@@ -1,3 +1,6 @@
+// The library's exports GetLineCount and GetCommentCount: the counters,
+// kept from throwing across the module boundary.
+
 #include "QLShared.h"
 
 #include "LineCounter.h"

@@ -1,3 +1,6 @@
+// The export DoPropertySheet: shows the options sheet over the caller's
+// window, with this library's page templates.
+
 #include "QLShared.h"
 
 #include "FormatGuard.h"

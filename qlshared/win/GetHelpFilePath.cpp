@@ -1,3 +1,5 @@
+// The export GetHelpFilePath: the help file's path from the registry store.
+
 #include "HelpFilePath.h"
 #include "QLShared.h"
 #include "ResourceModule.h"

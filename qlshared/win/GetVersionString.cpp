@@ -1,3 +1,5 @@
+// The export GetVersionString: a module's version record as short text.
+
 #include "QLShared.h"
 
 #include "FormatGuard.h"
