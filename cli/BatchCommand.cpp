@@ -3,7 +3,6 @@
 #include "BatchFormatter.h"
 #include "CliCommand.h"
 #include "FileNameCase.h"
-#include "FormatCommandSets.h"
 #include "FormattableExtensions.h"
 #include "LineCounter.h"
 #include "MetricsList.h"

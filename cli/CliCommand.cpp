@@ -1,7 +1,5 @@
 #include "CliCommand.h"
 
-#include "NamedEntries.h"
-
 #include <cstring>
 #include <ostream>
 

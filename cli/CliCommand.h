@@ -1,9 +1,11 @@
 #pragma once
 
-#include "FormatOptionNames.h"
+#include "FormatCommandTable.h"
+#include "FormatOptionTable.h"
 #include "FormatOptions.h"
 
 #include <iosfwd>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <utility>
@@ -18,6 +20,45 @@
 // format step that format and batch both run.
 
 class IProgressSink;
+
+// The subcommands, the command sets and the option names are tables of
+// entries with a "name" member, each looked up by that name and listed by it
+// in help and error texts.
+
+// The entry whose name is name (exact spelling), or null.
+template <typename Entries>
+auto FindNamedEntry(const Entries& entries, const std::string& name) -> decltype(&*std::begin(entries))
+{
+    for (const auto& entry : entries)
+    {
+        if (name == entry.name)
+            return &entry;
+    }
+    return nullptr;
+}
+
+// Every entry's name, separated by ", ".
+template <typename Entries> std::string NamedEntryList(const Entries& entries)
+{
+    std::string list;
+    for (const auto& entry : entries)
+    {
+        if (!list.empty())
+            list += ", ";
+        list += entry.name;
+    }
+    return list;
+}
+
+// The thirteen options by their stored value names, with the values
+// --option accepts for each.
+using FormatOptionName = FormatOptionSpec;
+const FormatOptionName* FindFormatOptionName(const std::string& name);
+std::string FormatOptionNameList();
+
+// The format commands by their command-line names.
+const FormatCommandSet* FindFormatCommandSet(const std::string& name);
+std::string FormatCommandSetList();
 
 // Prefix of every diagnostic line.
 constexpr const char* kCliName = "quillet-cli";

@@ -1,7 +1,5 @@
 #include "CliCommand.h"
 #include "FileUtil.h"
-#include "FormatCommandSets.h"
-#include "FormatOptionNames.h"
 #include "LineEndStyle.h"
 
 #include <istream>

@@ -2,8 +2,6 @@
 #include "CodeFormatter.h"
 #include "FileSettingsStore.h"
 #include "FileUtil.h"
-#include "FormatCommandSets.h"
-#include "FormatOptionNames.h"
 #include "FormatSettings.h"
 #include "RegistryExportFile.h"
 
@@ -126,4 +124,24 @@ std::string WriteFailureCause(const std::string& cause)
     if (cause == "is read-only")
         return "cannot be written: read-only";
     return cause.compare(0, 6, "cannot") == 0 ? cause : "cannot be written: " + cause;
+}
+
+const FormatOptionName* FindFormatOptionName(const std::string& name)
+{
+    return FindNamedEntry(FormatOptionTable, name);
+}
+
+std::string FormatOptionNameList()
+{
+    return NamedEntryList(FormatOptionTable);
+}
+
+const FormatCommandSet* FindFormatCommandSet(const std::string& name)
+{
+    return FindNamedEntry(FormatCommandSets, name);
+}
+
+std::string FormatCommandSetList()
+{
+    return NamedEntryList(FormatCommandSets);
 }

@@ -1,7 +1,6 @@
 #include "CliCommand.h"
 #include "LineCounter.h"
 #include "MetricsList.h"
-#include "NamedEntries.h"
 #include "ProjectReader.h"
 #include "ReportLayout.h"
 

@@ -1,7 +1,6 @@
 #include "QuilletCli.h"
 
 #include "CliCommand.h"
-#include "NamedEntries.h"
 
 #include <algorithm>
 #include <exception>
