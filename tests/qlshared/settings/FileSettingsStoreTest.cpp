@@ -1,3 +1,5 @@
+// The settings file of systems without a registry: defaults, malformed
+// values, and saving without disturbing other text.
 #include "FileSettingsStore.h"
 #include "FormatSettings.h"
 #include "OptionValues.h"

@@ -1,6 +1,8 @@
+// quillet-cli metrics and batch on the bundled example workspace: the
+// report's formats, rewriting in place and what a failure prints.
 #include "BatchCommand.h"
 #include "QuilletCli.h"
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -34,11 +36,11 @@ class ExampleCopy : public ::testing::Test
 protected:
     void SetUp() override
     {
-        std::filesystem::copy(ExampleFolder, folder.Path("ws"), std::filesystem::copy_options::recursive);
-        workspace = folder.Path("ws/example.dsw");
+        std::filesystem::copy(ExampleFolder, folder.PathOf("ws"), std::filesystem::copy_options::recursive);
+        workspace = folder.PathOf("ws/example.dsw");
     }
 
-    TempFolder folder;
+    ScratchFolder folder;
     std::string workspace;
 };
 
@@ -94,11 +96,11 @@ TEST(MetricsCommand, CsvAndJsonCarryRawCounts)
 
 TEST(MetricsCommand, JsonStaysValidForAnsiNames)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     folder.Write("w.dsw", "x\nProject: \"p\"=p.dsp - Package Owner=<4>\n");
     folder.Write("p.dsp", "# Begin Source File\n\nSOURCE=Gr\xf6\xdf"
                           "e.c\n# Begin Source File\n\nSOURCE=\xc3\xa9t\xc3\xa9.c\n");
-    const Result json = Cli({"metrics", folder.Path("w.dsw"), "--format", "json"});
+    const Result json = Cli({"metrics", folder.PathOf("w.dsw"), "--format", "json"});
     ASSERT_EQ(0, json.status) << json.err;
     EXPECT_NE(std::string::npos, json.out.find("\"Gr\\u00f6\\u00dfe.c\""));
     EXPECT_NE(std::string::npos, json.out.find("\"\xc3\xa9t\xc3\xa9.c\""));
@@ -106,7 +108,7 @@ TEST(MetricsCommand, JsonStaysValidForAnsiNames)
 
 TEST_F(ExampleCopy, UnreadableProjectFileFailsNamingIt)
 {
-    std::filesystem::remove(folder.Path("ws/shared/shared.dsp"));
+    std::filesystem::remove(folder.PathOf("ws/shared/shared.dsp"));
     const Result result = Cli({"metrics", workspace});
     EXPECT_EQ(2, result.status);
     EXPECT_EQ("", result.out);

@@ -1,6 +1,6 @@
 #include "QLShared.h"
 
-#include "../metrics/CountedFiles.h"
+#include "CountedFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,6 @@
 // directories written the Windows way.
 TEST(CountingExports, CountFilesThroughTheLibrary)
 {
-    ASSERT_EQ('\\', TempFolder().Directory().back());
+    ASSERT_EQ('\\', ScratchFolder().Directory().back());
     ExpectFileCounts(GetLineCount, GetCommentCount);
 }

@@ -1,3 +1,4 @@
+// Records and answers the message boxes of this program and of the library.
 #include "MessageBoxScript.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Reads, writes and removes the settings key without the code under test.
 #include "SettingsKey.h"
 
 #include "SettingNames.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 template <typename LineCount, typename CommentCount>
 void ExpectFileCounts(LineCount lineCount, CommentCount commentCount)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     folder.Write("Main.CPP", "int a; // x\r\n/* y\r\n*/\r\n");
     folder.Write("module.def", "EXPORTS\n; // not a comment count\n");
     folder.Write("notes.txt", "a\nb\n");
@@ -22,7 +22,7 @@ void ExpectFileCounts(LineCount lineCount, CommentCount commentCount)
     folder.Write("Src/Util.c", "// a\n// b\nint c;\n");
     folder.Write("prj/x.txt", "");
     const std::string top = folder.Directory();
-    const std::string project = folder.Path("prj") + TempFolder::Separator();
+    const std::string project = folder.PathOf("prj") + ScratchFolder::Separator();
 
     struct Case
     {
@@ -51,7 +51,7 @@ void ExpectFileCounts(LineCount lineCount, CommentCount commentCount)
         {project, "..\\Src\\Util.c", 3, 2}, // joined as written
         {project, ".\\..\\Src\\Util.c", 3, 2},
         {project, "\"..\\Src\\Util.c\"", -1, -1}, // quotes kept from a project file
-        {folder.Path("Src"), "Util.c", 0, 0},     // no separator is inserted
+        {folder.PathOf("Src"), "Util.c", 0, 0},   // no separator is inserted
     };
     for (const Case& c : cases)
     {

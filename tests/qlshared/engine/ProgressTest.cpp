@@ -1,3 +1,5 @@
+// The percentages the engine reports while it formats, and failures inside
+// a pass.
 #include "FormatHelper.h"
 #include "ProgressReporter.h"
 

@@ -7,7 +7,7 @@
 #include "ProjectReader.h"
 #include "QLShared.h"
 
-#include "../metrics/TempFolder.h"
+#include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +58,7 @@ TEST(FrontEndHandOff, TheReaderCountsThroughTheExportsAsThroughThePortableCounte
 TEST(FrontEndHandOff, TheBatchFormatsThroughTheExport)
 {
     MessageBoxScript boxes;
-    TempFolder folder;
+    ScratchFolder folder;
     folder.Write("p/a.c", "int a;   \r\nint b;\t\r\n");
     MetricsTable table;
     table.Append(RowKind::Project, ".\\p\\p.dsp", 0, 0, "");

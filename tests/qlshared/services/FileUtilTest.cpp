@@ -1,3 +1,5 @@
+// Reading files whole and replacing them safely, keeping permissions,
+// owner and attributes; native path spelling.
 #include "FileUtil.h"
 
 #include <gtest/gtest.h>

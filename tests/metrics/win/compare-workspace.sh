@@ -6,7 +6,7 @@
 # Usage: compare-workspace.sh NATIVE_CLI WINDOWS_CLI_EXE
 # Exit status: 0 same, 1 a difference (shown), 77 a binary is missing.
 set -uo pipefail
-root=$(cd "$(dirname "$0")/../.." && pwd)
+root=$(cd "$(dirname "$0")/../../.." && pwd)
 native=$(realpath -m "$1")
 windows=$(realpath -m "$2")
 for binary in "$native" "$windows"; do

@@ -1,3 +1,4 @@
+// Moving opening and closing braces to their own lines or back.
 #include "FormatHelper.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// The settings store on the registry: defaults, value types, saving, and
+// which module's title captions its messages.
 #include "SettingsRegistry.h"
 #include "FileSettingsStore.h"
 #include "FormatSettings.h"

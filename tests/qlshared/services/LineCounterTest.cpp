@@ -1,3 +1,4 @@
+// Counting lines and comment lines of a file named as a project names it.
 #include "LineCounter.h"
 #include "CountedFiles.h"
 
@@ -61,8 +62,8 @@ TEST(LineCounter, FilesByNameAsAProjectWritesIt)
 #ifndef _WIN32
 TEST(LineCounter, PipesAreNotReadSoNothingHangs)
 {
-    TempFolder folder;
-    ASSERT_EQ(0, mkfifo(folder.Path("pipe.c").c_str(), 0600));
+    ScratchFolder folder;
+    ASSERT_EQ(0, mkfifo(folder.PathOf("pipe.c").c_str(), 0600));
     EXPECT_EQ(0, CLineCounter::GetLineCount(folder.Directory(), "pipe.c"));
     EXPECT_EQ(0, CLineCounter::GetCommentCount(folder.Directory(), "pipe.c"));
 }

@@ -52,24 +52,16 @@ std::string TabText(HWND sheet, int index)
 struct Spacing
 {
     const char* value;
-    const char* one;  // as the subject of a change
-    const char* many; // as the other side
     int space, noSpace;
 };
-const Spacing kOperator = {"OperatorSpace", "the operator", "operators", IDC_OPERATOR_SPACE, IDC_OPERATOR_NO_SPACE};
-const Spacing kParens = {"ParenthesesSpace", "the parentheses", "parentheses", IDC_PARENS_SPACE, IDC_PARENS_NO_SPACE};
+const Spacing kOperator = {"OperatorSpace", IDC_OPERATOR_SPACE, IDC_OPERATOR_NO_SPACE};
+const Spacing kParens = {"ParenthesesSpace", IDC_PARENS_SPACE, IDC_PARENS_NO_SPACE};
 
-// The message for setting the changed group to space (it asks) or to no-space
-// (it refuses) against the other group's opposite spacing.
-std::string Illegal(const Spacing& changed, bool toSpace, const Spacing& other)
-{
-    return std::string("It is illegal to set ") + changed.one + (toSpace ? " to space while " : " to no-space while ") +
-           other.many + (toSpace ? " are set to no-space" : " are set to space") +
-           ".  If you really want to format your code in this way you must do it in two steps.  First set both "
-           "items to space and format the code, then set one item to no-space, the other to no-change and format "
-           "the code again." +
-           (toSpace ? "\n\nDo you wish to set both items to space at this time?" : "");
-}
+const std::string kTwoSteps =
+    ".  If you really want to format your code in this way you must do it in two steps.  First "
+    "set both items to space and format the code, then set one item to no-space, the other to "
+    "no-change and format the code again.";
+const std::string kAskBoth = "\n\nDo you wish to set both items to space at this time?";
 
 } // namespace
 
@@ -301,13 +293,28 @@ TEST(OptionsSheet, OppositeSpacingIsRefusedOrAsksToSpaceBoth)
 {
     // No Space against the other group's Space is refused (OK answered);
     // Space against its No Space asks: Yes spaces both, No falls back.
+    const std::string operatorToNoSpace = "It is illegal to set the operator to no-space while parentheses are set "
+                                          "to space" +
+                                          kTwoSteps;
+    const std::string parensToNoSpace = "It is illegal to set the parentheses to no-space while operators are set "
+                                        "to space" +
+                                        kTwoSteps;
+    const std::string operatorToSpace = "It is illegal to set the operator to space while parentheses are set to "
+                                        "no-space" +
+                                        kTwoSteps + kAskBoth;
+    const std::string parensToSpace = "It is illegal to set the parentheses to space while operators are set to "
+                                      "no-space" +
+                                      kTwoSteps + kAskBoth;
     const struct
     {
         const Spacing &changed, &other;
         bool toSpace;
         int answer;
-    } rows[] = {{kOperator, kParens, false, IDOK}, {kParens, kOperator, false, IDOK}, {kOperator, kParens, true, IDYES},
-                {kOperator, kParens, true, IDNO},  {kParens, kOperator, true, IDYES}, {kParens, kOperator, true, IDNO}};
+        const std::string& text;
+    } rows[] = {
+        {kOperator, kParens, false, IDOK, operatorToNoSpace}, {kParens, kOperator, false, IDOK, parensToNoSpace},
+        {kOperator, kParens, true, IDYES, operatorToSpace},   {kOperator, kParens, true, IDNO, operatorToSpace},
+        {kParens, kOperator, true, IDYES, parensToSpace},     {kParens, kOperator, true, IDNO, parensToSpace}};
     for (const auto& row : rows)
     {
         SCOPED_TRACE(std::string(row.changed.value) + (row.toSpace ? " to space, answer " : " to no-space, answer ") +
@@ -327,7 +334,7 @@ TEST(OptionsSheet, OppositeSpacingIsRefusedOrAsksToSpaceBoth)
                 EXPECT_EQ(H::boxes[0].caption, "Configuration  Problem");
                 EXPECT_EQ(H::boxes[0].type,
                           static_cast<UINT>(row.toSpace ? MB_YESNO | MB_ICONQUESTION : MB_OK | MB_ICONSTOP));
-                EXPECT_EQ(H::boxes[0].text, Illegal(row.changed, row.toSpace, row.other));
+                EXPECT_EQ(H::boxes[0].text, row.text);
                 ExpectChecked(page, {{row.changed.space, spaced},
                                      {row.changed.noSpace, !spaced},
                                      {row.other.space, spaced},

@@ -1,3 +1,4 @@
+// The test build's extra exports that reach the library's seams.
 #include "LibrarySeams.h"
 
 #include "MessageRoute.h"

@@ -1,3 +1,5 @@
+// The message-box seam itself: scripts, nesting, and the Windows sink's
+// mapping of styles and answers.
 #include "MessageBoxScript.h"
 #include "WinMessageSink.h"
 
