@@ -1,32 +1,14 @@
 // quillet-cli metrics and batch on the bundled example workspace: the
 // report's formats, rewriting in place and what a failure prints.
 #include "BatchCommand.h"
-#include "QuilletCli.h"
-#include "ScratchFolder.h"
+#include "CliTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 namespace
 {
-
-struct Result
-{
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result Cli(const std::vector<std::string>& args)
-{
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunQuilletCli(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
 
 const std::string ExampleFolder = std::string(QUILLET_SOURCE_DIR) + "/examples/workspace";
 
@@ -46,7 +28,7 @@ protected:
 
 TEST(MetricsCommand, TextListsTheReportColumns)
 {
-    const Result result = Cli({"metrics", ExampleFolder + "/example.dsw"});
+    const CliResult result = RunCli({"metrics", ExampleFolder + "/example.dsw"});
     ASSERT_EQ(0, result.status) << result.err;
     EXPECT_EQ("", result.err);
     EXPECT_EQ("File                            Lines  Comments\n"
@@ -74,7 +56,7 @@ TEST(MetricsCommand, TextListsTheReportColumns)
 
 TEST(MetricsCommand, CsvAndJsonCarryRawCounts)
 {
-    const Result csv = Cli({"metrics", ExampleFolder + "/example.dsw", "--format", "csv"});
+    const CliResult csv = RunCli({"metrics", ExampleFolder + "/example.dsw", "--format", "csv"});
     ASSERT_EQ(0, csv.status) << csv.err;
     std::istringstream lines(csv.out);
     std::vector<std::string> rows;
@@ -86,7 +68,7 @@ TEST(MetricsCommand, CsvAndJsonCarryRawCounts)
     EXPECT_EQ("file,.\\calc\\calc.dsp,.\\calc.def,4,-1", rows[5]);
     EXPECT_EQ("file,.\\calc\\calc.dsp,\"\"\"..\\shared\\mathutil.h\"\"\",-1,-1", rows[8]);
 
-    const Result json = Cli({"metrics", "--format=json", ExampleFolder + "/example.dsw"});
+    const CliResult json = RunCli({"metrics", "--format=json", ExampleFolder + "/example.dsw"});
     ASSERT_EQ(0, json.status) << json.err;
     EXPECT_EQ(0u, json.out.find("[\n  {\"kind\": \"project\", \"project\": \".\\\\calc\\\\calc.dsp\", \"name\": "
                                 "\".\\\\calc\\\\calc.dsp\", \"lines\": 98, \"comments\": 14},\n"));
@@ -100,7 +82,7 @@ TEST(MetricsCommand, JsonStaysValidForAnsiNames)
     folder.Write("w.dsw", "x\nProject: \"p\"=p.dsp - Package Owner=<4>\n");
     folder.Write("p.dsp", "# Begin Source File\n\nSOURCE=Gr\xf6\xdf"
                           "e.c\n# Begin Source File\n\nSOURCE=\xc3\xa9t\xc3\xa9.c\n");
-    const Result json = Cli({"metrics", folder.PathOf("w.dsw"), "--format", "json"});
+    const CliResult json = RunCli({"metrics", folder.PathOf("w.dsw"), "--format", "json"});
     ASSERT_EQ(0, json.status) << json.err;
     EXPECT_NE(std::string::npos, json.out.find("\"Gr\\u00f6\\u00dfe.c\""));
     EXPECT_NE(std::string::npos, json.out.find("\"\xc3\xa9t\xc3\xa9.c\""));
@@ -109,32 +91,25 @@ TEST(MetricsCommand, JsonStaysValidForAnsiNames)
 TEST_F(ExampleCopy, UnreadableProjectFileFailsNamingIt)
 {
     std::filesystem::remove(folder.PathOf("ws/shared/shared.dsp"));
-    const Result result = Cli({"metrics", workspace});
+    const CliResult result = RunCli({"metrics", workspace});
     EXPECT_EQ(2, result.status);
     EXPECT_EQ("", result.out);
     EXPECT_NE(std::string::npos, result.err.find("shared.dsp")) << result.err;
-    EXPECT_EQ(2, Cli({"batch", workspace, "--command", "reindent"}).status);
+    EXPECT_EQ(2, RunCli({"batch", workspace, "--command", "reindent"}).status);
 }
 
-TEST(MetricsCommand, UsageErrors)
+// The other usage errors and their wording are CliUsage's tests.
+TEST(BatchCommand, NeedsACommandAndAFileOfTheWorkspace)
 {
     const std::string ws = ExampleFolder + "/example.dsw";
-    EXPECT_EQ(2, Cli({"metrics"}).status);
-    EXPECT_EQ(2, Cli({"metrics", ws, "--format", "xml"}).status);
-    EXPECT_EQ(2, Cli({"metrics", ws, "--format"}).status);
-    EXPECT_EQ(2, Cli({"metrics", "a.dsw", "b.dsw"}).status);
-    EXPECT_EQ(0, Cli({"metrics", "--help"}).status);
-    EXPECT_EQ(2, Cli({"batch", ws}).status);
-    EXPECT_EQ(2, Cli({"batch", ws, "--command", "shuffle"}).status);
-    EXPECT_EQ(2, Cli({"batch", ws, "--command", "reindent", "--project", "nope"}).status);
-    EXPECT_EQ(2, Cli({"batch", ws, "--command", "reindent", "--file", "nope.c"}).status);
-    EXPECT_EQ(0, Cli({"batch", "--help"}).status);
+    EXPECT_EQ(2, RunCli({"batch", ws}).status);
+    EXPECT_EQ(2, RunCli({"batch", ws, "--command", "reindent", "--file", "nope.c"}).status);
 }
 
 TEST_F(ExampleCopy, CheckListsChangesAndWritesNothing)
 {
     const std::string before = folder.Read("ws/calc/calc.cpp");
-    const Result result = Cli({"batch", workspace, "--command", "reindent", "--check"});
+    const CliResult result = RunCli({"batch", workspace, "--command", "reindent", "--check"});
     EXPECT_EQ(1, result.status) << result.err;
     EXPECT_NE(std::string::npos, result.out.find("calc\\calc.cpp\n")) << result.out;
     // Already indented, a quoted name, a missing file, not formattable.
@@ -147,8 +122,8 @@ TEST_F(ExampleCopy, BatchRewritesTheChosenFilesKeepingCrLf)
 {
     const std::string parser = folder.Read("ws/calc/parser.c");
     const std::string words = folder.Read("ws/text util/wordcount.c");
-    const Result result =
-        Cli({"batch", workspace, "--command", "reindent", "--project", "calc", "--file", "mathutil.inl"});
+    const CliResult result =
+        RunCli({"batch", workspace, "--command", "reindent", "--project", "calc", "--file", "mathutil.inl"});
     ASSERT_EQ(0, result.status) << result.err;
     EXPECT_NE(std::string::npos, result.err.find("history.cpp: skipped")) << result.err;
 
@@ -164,7 +139,7 @@ TEST_F(ExampleCopy, WriteFailureIsReportedAndTheRunGoesOn)
 {
     const std::string inl = folder.Read("ws/shared/mathutil.inl");
     folder.MakeReadOnly("ws/shared/mathutil.inl");
-    const Result result = Cli({"batch", workspace, "--command", "reindent"});
+    const CliResult result = RunCli({"batch", workspace, "--command", "reindent"});
     EXPECT_EQ(2, result.status);
     EXPECT_NE(std::string::npos, result.err.find("quillet-cli: shared\\mathutil.inl: cannot be written: read-only"))
         << result.err;
