@@ -1,6 +1,7 @@
 // Reading files whole and replacing them safely, keeping permissions,
 // owner and attributes; native path spelling.
 #include "FileUtil.h"
+#include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -23,21 +24,7 @@ namespace
 class FileUtilTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() /
-                ("quillet-fileutil-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override
-    {
-        for (const auto& entry : fs::directory_iterator(m_dir))
-            SetWritable(entry.path().string(), true);
-        fs::remove_all(m_dir);
-    }
-
-    std::string PathOf(const std::string& name) const { return (m_dir / name).string(); }
+    std::string PathOf(const std::string& name) const { return m_folder.PathOf(name); }
 
     static void Write(const std::string& path, const std::string& bytes)
     {
@@ -59,10 +46,10 @@ protected:
     }
     size_t EntriesInFolder() const
     {
-        return static_cast<size_t>(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()));
+        return m_folder.FileCount();
     }
 
-    fs::path m_dir;
+    ScratchFolder m_folder;
 };
 
 TEST_F(FileUtilTest, ReadingKeepsEveryByteIncludingNulAndCarriageReturns)
@@ -78,7 +65,7 @@ TEST_F(FileUtilTest, ReadingAMissingFileOrAFolderFailsWithACause)
     EXPECT_FALSE(ReadWholeFile(PathOf("missing.cpp"), bytes, error));
     EXPECT_FALSE(error.empty());
     error.clear();
-    EXPECT_FALSE(ReadWholeFile(m_dir.string(), bytes, error));
+    EXPECT_FALSE(ReadWholeFile(PathOf(""), bytes, error));
     EXPECT_EQ(error, "is a directory");
 }
 
