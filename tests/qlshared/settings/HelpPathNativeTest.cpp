@@ -1,6 +1,7 @@
 // The help path and version text rules where there is no registry: the
 // folder comes from the settings file, else the program's own folder.
 #include "HelpFilePath.h"
+#include "ScratchFolder.h"
 #include "VersionText.h"
 
 #include <gtest/gtest.h>
@@ -14,15 +15,13 @@ namespace fs = std::filesystem;
 TEST(HelpPathNative, ProgramFolderUnlessTheSettingsFileHoldsOne)
 {
     // A settings folder of its own, through XDG_CONFIG_HOME.
-    const fs::path home = fs::temp_directory_path() / ("quillet-help-" + std::to_string(::getpid()));
-    fs::create_directories(home / "quillet");
-    setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+    ScratchFolder home;
+    setenv("XDG_CONFIG_HOME", home.PathOf("").c_str(), 1);
     auto writeValue = [&home](const std::string& line)
     {
-        std::ofstream(home / "quillet" / "settings.reg", std::ios::binary)
-            << "Windows Registry Editor Version 5.00\r\n\r\n"
-               "[HKEY_LOCAL_MACHINE\\Software\\Tamsel Software\\Quillet]\r\n"
-            << line << "\r\n";
+        home.Write("quillet/settings.reg", "Windows Registry Editor Version 5.00\r\n\r\n"
+                                           "[HKEY_LOCAL_MACHINE\\Software\\Tamsel Software\\Quillet]\r\n" +
+                                               line + "\r\n");
     };
     const std::string beside = fs::canonical("/proc/self/exe").parent_path().string() + "/Quillet.hlp";
     EXPECT_EQ(GetHelpFilePath(), beside);
@@ -35,7 +34,6 @@ TEST(HelpPathNative, ProgramFolderUnlessTheSettingsFileHoldsOne)
     writeValue("\"Install Path\"=\"/opt/quillet/\"");
     EXPECT_EQ(GetHelpFilePath(), "/opt/quillet//Quillet.hlp");
     unsetenv("XDG_CONFIG_HOME");
-    fs::remove_all(home);
 }
 
 TEST(VersionTextNative, ShortTextOfProductVersions)
