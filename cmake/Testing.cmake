@@ -37,6 +37,7 @@ function(quillet_add_test)
   endif()
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main)
+  target_include_directories(${T_NAME} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
   target_compile_definitions(${T_NAME} PRIVATE
     QUILLET_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_brief=1)
@@ -59,7 +60,7 @@ function(quillet_add_subfolders)
 endfunction()
 
 # Links a Windows test program against the test build of QLShared.dll
-# (tests/qlshared-test-build) and copies that build beside it, where Wine
+# (tests/qlshared/win/test-build) and copies that build beside it, where Wine
 # looks for it.
 function(quillet_use_test_build target)
   target_link_libraries(${target} PRIVATE QLSharedTestBuild)

@@ -1,3 +1,5 @@
+// The command line shared by every command: reading arguments, the two
+// forms of an option's value, usage messages and help.
 #include "CliCommand.h"
 #include "CliTestSupport.h"
 

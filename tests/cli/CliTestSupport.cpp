@@ -1,3 +1,4 @@
+// Runs quillet-cli in this process and writes settings files for its tests.
 #include "CliTestSupport.h"
 
 #include "QuilletCli.h"

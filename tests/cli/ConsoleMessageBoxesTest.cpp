@@ -1,3 +1,4 @@
+// The Windows command-line tool turns message boxes into lines of output.
 #include "CliCommand.h"
 #include "CliTestSupport.h"
 

@@ -1,3 +1,4 @@
+// quillet-cli format on named files: to stdout, in place, and --check.
 #include "CliTestSupport.h"
 
 #include <gtest/gtest.h>

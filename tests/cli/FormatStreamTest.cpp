@@ -1,3 +1,5 @@
+// quillet-cli format from stdin to stdout, under command sets, options and
+// settings files.
 #include "CliTestSupport.h"
 
 #include <gtest/gtest.h>

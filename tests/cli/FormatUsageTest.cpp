@@ -1,3 +1,4 @@
+// quillet-cli format's usage errors: each names the argument at fault.
 #include "CliTestSupport.h"
 
 #include <gtest/gtest.h>

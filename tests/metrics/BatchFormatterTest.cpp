@@ -1,6 +1,8 @@
+// The batch formatter over a metrics list: which files it formats, what it
+// writes, and the questions it asks when a write fails.
 #include "BatchFormatter.h"
 #include "MetricsList.h"
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -103,7 +105,7 @@ protected:
     CBatchFormatter Formatter() { return CBatchFormatter(List(), settings, Step(), progress, messages); }
     BatchReport Run() { return Formatter().BatchFormat(); }
 
-    TempFolder folder;
+    ScratchFolder folder;
     MetricsTable table;
     CMetricsList list;
     BatchSettings settings;
@@ -246,7 +248,7 @@ TEST_F(BatchRun, FilesThatMustNotBeRewrittenAreLeftAlone)
     folder.Write("sub/c.h", "x FAIL\n");
     // Unchanged results are never written, so a read-only file raises no question.
     folder.MakeReadOnly("one/b.cpp");
-    std::filesystem::remove(folder.Path("one/a.c"));
+    std::filesystem::remove(folder.PathOf("one/a.c"));
     Add(RowKind::Project, "three.dsp");
     Add(RowKind::SourceFile, "zero.c");
     folder.Write("zero.c", withNul);

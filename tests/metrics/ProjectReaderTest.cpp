@@ -1,6 +1,8 @@
+// The workspace and project reader: the rows it adds, the files that make it
+// fail, and the real workspaces it must read.
 #include "ProjectReader.h"
 #include "LineCounter.h"
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +75,7 @@ TEST(ProjectReader, WorkspaceShapesAndFilesThatFailTheWholeLoad)
         // One project file missing leaves the table empty, not half filled.
         {"x\nProject: \"a\"=.\\a.dsp -\r\nProject: \"b\"=\".\\my b.dsp\" -\r\n", false, {}, "my b.dsp"},
     };
-    TempFolder folder;
+    ScratchFolder folder;
     folder.Write("a.dsp", SourceBlocks({"a.c"}));
     for (const Case& c : cases)
     {
@@ -82,7 +84,7 @@ TEST(ProjectReader, WorkspaceShapesAndFilesThatFailTheWholeLoad)
         MetricsTable table;
         std::string error;
         EXPECT_EQ(c.loads, CProjectReader(table, CProjectReader::Flavour::Standalone, Counted)
-                               .ReadWorkspace(folder.Path("w.dsw"), error))
+                               .ReadWorkspace(folder.PathOf("w.dsw"), error))
             << error;
         EXPECT_EQ(c.rows, Rows(table));
         EXPECT_NE(std::string::npos, error.find(c.errorNames)) << error;
@@ -90,13 +92,13 @@ TEST(ProjectReader, WorkspaceShapesAndFilesThatFailTheWholeLoad)
     MetricsTable table;
     std::string error;
     CProjectReader reader(table, CProjectReader::Flavour::Standalone, Counted);
-    EXPECT_FALSE(reader.ReadWorkspace(folder.Path("none.dsw"), error));
+    EXPECT_FALSE(reader.ReadWorkspace(folder.PathOf("none.dsw"), error));
     EXPECT_NE(std::string::npos, error.find("none.dsw")) << error;
 }
 
 TEST(ProjectReader, AddInKeepsGoingPastAnUnreadableProjectAndKeepsWholeLineFeedValues)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string project =
         folder.Write("p/p.dsp", SourceBlocks({"a.c", "b.h"}) + "# Begin Custom Build\nSOURCE=$(InputPath)\n" +
                                     "# End Custom Build\n# Begin Source File\n\nSOURCE=last.c");
@@ -106,9 +108,9 @@ TEST(ProjectReader, AddInKeepsGoingPastAnUnreadableProjectAndKeepsWholeLineFeedV
     MetricsTable table;
     CProjectReader reader(table, CProjectReader::Flavour::AddIn, Counted);
     std::string error;
-    EXPECT_FALSE(reader.AddProject(folder.Path("missing/missing.dsp"), error));
+    EXPECT_FALSE(reader.AddProject(folder.PathOf("missing/missing.dsp"), error));
     EXPECT_TRUE(reader.AddProject(project, error)) << error;
-    EXPECT_TRUE(reader.AddProject(folder.Path("empty/empty.dsp"), error)) << error;
+    EXPECT_TRUE(reader.AddProject(folder.PathOf("empty/empty.dsp"), error)) << error;
 
     ASSERT_EQ(1u, reader.Failures().size());
     EXPECT_NE(std::string::npos, reader.Failures()[0].find("missing.dsp"));
@@ -121,7 +123,7 @@ TEST(ProjectReader, AddInKeepsGoingPastAnUnreadableProjectAndKeepsWholeLineFeedV
 
 TEST(ProjectReader, CountsComeFromTheCountersItIsHandedAndOnlyPositiveOnesAddUp)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     folder.Write("w.dsw", "x\nProject: \"p\"=.\\sub\\p.dsp -\n");
     folder.Write("sub/p.dsp", SourceBlocks({"a.c", "notes.txt", "b.h"}));
     // Lines and comments per name; the files themselves are never read.
@@ -136,8 +138,8 @@ TEST(ProjectReader, CountsComeFromTheCountersItIsHandedAndOnlyPositiveOnesAddUp)
                                   [&](const std::string&, const std::string& name) { return counts.at(name).second; }};
     MetricsTable table;
     std::string error;
-    ASSERT_TRUE(
-        CProjectReader(table, CProjectReader::Flavour::Standalone, scripted).ReadWorkspace(folder.Path("w.dsw"), error))
+    ASSERT_TRUE(CProjectReader(table, CProjectReader::Flavour::Standalone, scripted)
+                    .ReadWorkspace(folder.PathOf("w.dsw"), error))
         << error;
     EXPECT_EQ((std::vector<std::string>{"P|.\\sub\\p.dsp|12|2", "F|a.c|7|2", "F|notes.txt|-1|-1", "F|b.h|5|0"}),
               Rows(table));
@@ -146,18 +148,13 @@ TEST(ProjectReader, CountsComeFromTheCountersItIsHandedAndOnlyPositiveOnesAddUp)
     EXPECT_EQ((std::vector<std::string>{directory + "|a.c", directory + "|notes.txt", directory + "|b.h"}), asked);
 }
 
-// Real Developer Studio files, read where the shared fixtures are present.
+// Real Developer Studio files, kept beside the source tree; the test says so
+// when it skips because they are absent.
 TEST(ProjectReader, EveryProjectAndSourceEntryOfRealWorkspacesIsRead)
 {
-    std::string root;
-    for (const std::string& candidate : {std::string(QUILLET_SOURCE_DIR) + "/../shared/fixtures/real-workspaces",
-                                         std::string("/work/shared/fixtures/real-workspaces")})
-    {
-        if (root.empty() && std::filesystem::is_directory(candidate))
-            root = candidate;
-    }
-    if (root.empty())
-        GTEST_SKIP() << "no real workspaces here";
+    const std::string root = std::string(QUILLET_SOURCE_DIR) + "/../shared/fixtures/real-workspaces";
+    if (!std::filesystem::is_directory(root))
+        GTEST_SKIP() << "real workspaces not found at " << root;
     struct Case
     {
         const char* workspace;

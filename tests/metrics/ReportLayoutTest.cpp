@@ -1,3 +1,4 @@
+// How the printed report splits the metrics list into pages.
 #include "ReportLayout.h"
 #include "MetricsList.h"
 

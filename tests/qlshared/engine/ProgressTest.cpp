@@ -1,0 +1,81 @@
+// The percentages the engine reports while it formats, and failures inside
+// a pass.
+#include "FormatHelper.h"
+#include "ProgressReporter.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+namespace
+{
+struct RecordingSink : IProgressSink
+{
+    std::vector<int> sent;
+    void OnProgress(int percent) override { sent.push_back(percent); }
+};
+
+struct FailingSink : IProgressSink
+{
+    void OnProgress(int) override { throw std::runtime_error("cancelled"); }
+};
+
+std::string Repeat(const std::string& line, int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += line;
+    return text;
+}
+
+std::vector<int> ProgressOf(const std::string& text, const FormatOptions& options)
+{
+    RecordingSink sink;
+    CCodeFormatter formatter(text, options);
+    formatter.SetProgressDialog(&sink);
+    EXPECT_NE(formatter.Format(), 0);
+    return sink.sent;
+}
+} // namespace
+
+TEST(Progress, EachPercentOnceForTwoHundredLinesAndNothingForOneOrNone)
+{
+    std::vector<int> expected;
+    for (int p = 1; p <= 99; ++p)
+        expected.push_back(p);
+    EXPECT_EQ(ProgressOf(Repeat("x;\n", 200), Reindenting()), expected);
+    EXPECT_TRUE(ProgressOf("", Reindenting()).empty());
+    EXPECT_TRUE(ProgressOf("int a;\n", Reindenting()).empty());
+}
+
+TEST(Progress, StrictlyIncreasingWhileBraceMovesAddLines)
+{
+    FormatOptions options;
+    options.OpenNewLineStyle = BracePlacement::OwnLine;
+    options.CloseNewLineStyle = BracePlacement::OwnLine;
+    const std::vector<int> sent = ProgressOf(Repeat("if (x) { y; \nz; }\n", 300), options);
+    ASSERT_FALSE(sent.empty());
+    EXPECT_GT(sent.front(), 0);
+    EXPECT_LT(sent.back(), 100);
+    for (std::size_t i = 1; i < sent.size(); ++i)
+        EXPECT_LT(sent[i - 1], sent[i]);
+}
+
+TEST(Progress, LargeLineCountsDoNotOverflow)
+{
+    RecordingSink sink;
+    CProgressReporter progress(&sink);
+    progress.Report(50000000, 60000000);
+    progress.Report(50000001, 60000000);
+    EXPECT_EQ(sink.sent, std::vector<int>{83});
+}
+
+TEST(Progress, FailureInsideThePassIsReportedNotThrown)
+{
+    FailingSink sink;
+    CCodeFormatter formatter("a\nb\nc\n", Reindenting());
+    formatter.SetProgressDialog(&sink);
+    EXPECT_EQ(formatter.Format(), 0);
+    EXPECT_EQ(formatter.GetResult(), "");
+}

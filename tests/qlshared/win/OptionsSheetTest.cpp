@@ -1,0 +1,463 @@
+// The "Format Settings" sheet as QLShared shows it, driven by messages from
+// inside its modal loop; the store is in memory and every box is scripted.
+#include "SheetHarness.h"
+
+#include "LibrarySeams.h"
+#include "PropertyPageIds.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+namespace
+{
+
+using H = SheetHarness;
+
+const char* const kWriteOrder[] = {
+    "TabSize",          "IndentSize",         "SpaceTabStyle",      "CloseIndentStyle",         "CloseNewLineStyle",
+    "OpenIndentStyle",  "OpenNewLineStyle",   "RecalculateIndents", "DeleteTrailingWhiteSpace", "OperatorSpace",
+    "ParenthesesSpace", "SpellCheckComments", "SpellCheckText"};
+
+bool ApplyEnabled(HWND sheet)
+{
+    return IsWindowEnabled(GetDlgItem(sheet, 0x3021));
+}
+
+struct Check
+{
+    int id;
+    bool checked;
+};
+
+void ExpectChecked(HWND page, std::initializer_list<Check> checks)
+{
+    for (const Check& check : checks)
+        EXPECT_EQ(H::Checked(page, check.id), check.checked) << "control " << check.id;
+}
+
+std::string TabText(HWND sheet, int index)
+{
+    HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
+    char text[64] = {};
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof(text);
+    SendMessageA(tabs, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+// The two spacing groups of the White Space page, which may not disagree.
+struct Spacing
+{
+    const char* value;
+    int space, noSpace;
+};
+const Spacing kOperator = {"OperatorSpace", IDC_OPERATOR_SPACE, IDC_OPERATOR_NO_SPACE};
+const Spacing kParens = {"ParenthesesSpace", IDC_PARENS_SPACE, IDC_PARENS_NO_SPACE};
+
+const std::string kTwoSteps =
+    ".  If you really want to format your code in this way you must do it in two steps.  First "
+    "set both items to space and format the code, then set one item to no-space, the other to "
+    "no-change and format the code again.";
+const std::string kAskBoth = "\n\nDo you wish to set both items to space at this time?";
+
+} // namespace
+
+TEST(OptionsSheet, PagesCarryTheirLabelledControls)
+{
+    H harness;
+    bool shown = H::Run(
+        [](HWND sheet)
+        {
+            EXPECT_EQ(H::Text(sheet), "Format Settings");
+            const char* tabs[] = {"Tabs", "Open Brace", "Close Brace", "White Space", "Misc"};
+            for (int i = 0; i < 5; ++i)
+                EXPECT_EQ(TabText(sheet, i), tabs[i]);
+            const struct
+            {
+                int page, id;
+                const char* label;
+            } rows[] = {
+                {0, IDC_TABS_TO_SPACES, "Replace Tabs With Spaces"},
+                {0, IDC_SPACES_TO_TABS, "Replace Spaces With Tabs"},
+                {0, IDC_TABS_NO_CHANGE, "Do Not Change"},
+                {0, IDC_TAB_SIZE, "4"},
+                {0, IDC_INDENT_SIZE, "4"},
+                {1, IDC_OPEN_INDENT, "Indent Open Brace"},
+                {1, IDC_OPEN_NO_INDENT, "Do Not Indent Open Brace"},
+                {1, IDC_OPEN_INDENT_NO_CHANGE, "Do Not Change"},
+                {1, IDC_OPEN_NEW_LINE, "Open Brace on New Line"},
+                {1, IDC_OPEN_SAME_LINE, "Open Brace on Same Line"},
+                {1, IDC_OPEN_LINE_NO_CHANGE, "Do Not Change"},
+                {2, IDC_CLOSE_INDENT, "Indent Close Brace"},
+                {2, IDC_CLOSE_NO_INDENT, "Do Not Indent Close Brace"},
+                {2, IDC_CLOSE_INDENT_NO_CHANGE, "Do Not Change"},
+                {2, IDC_CLOSE_NEW_LINE, "Close Brace on New Line"},
+                {2, IDC_CLOSE_SAME_LINE, "Close Brace on Same Line"},
+                {2, IDC_CLOSE_LINE_NO_CHANGE, "Do Not Change"},
+                {3, IDC_PARENS_SPACE, "Space"},
+                {3, IDC_PARENS_NO_SPACE, "No Space"},
+                {3, IDC_PARENS_NO_CHANGE, "Do Not Change"},
+                {3, IDC_OPERATOR_SPACE, "Space"},
+                {3, IDC_OPERATOR_NO_SPACE, "No Space"},
+                {3, IDC_OPERATOR_NO_CHANGE, "Do Not Change"},
+                {3, IDC_DELETE_TRAILING, "Delete Trailing White Space"},
+                {4, IDC_SPELL_COMMENTS, "Spell Check Comments"},
+                {4, IDC_SPELL_TEXT, "Spell Check Quoted Text"},
+                {4, IDC_RECALCULATE, "Recalculate all indent levels"},
+            };
+            HWND page = nullptr;
+            int current = -1;
+            for (const auto& row : rows)
+            {
+                SCOPED_TRACE(row.label);
+                if (row.page != current)
+                    page = H::ShowPage(sheet, current = row.page);
+                HWND control = GetDlgItem(page, row.id);
+                ASSERT_NE(control, nullptr);
+                EXPECT_EQ(H::Text(control), row.label);
+            }
+            // On the Misc page only the last box can be used.
+            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_SPELL_COMMENTS)));
+            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_SPELL_TEXT)));
+            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_RECALCULATE)));
+            H::Press(sheet, PSBTN_CANCEL);
+        });
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(H::boxes.empty());
+}
+
+TEST(OptionsSheet, StoredValuesShowAsCheckedButtonsAndAClickIsAChange)
+{
+    H harness;
+    H::key.numbers = {{"TabSize", 8},
+                      {"IndentSize", 2},
+                      {"SpaceTabStyle", 1},
+                      {"OpenIndentStyle", 0},
+                      {"OpenNewLineStyle", 1},
+                      {"CloseIndentStyle", 1},
+                      {"CloseNewLineStyle", 2},
+                      {"DeleteTrailingWhiteSpace", 1},
+                      {"SpellCheckComments", 1},
+                      {"RecalculateIndents", 1}};
+    // OperatorSpace and ParenthesesSpace are missing: the page shows "Space".
+    H::Run(
+        [](HWND sheet)
+        {
+            // Filling the Tabs page's boxes is not a change.
+            EXPECT_FALSE(ApplyEnabled(sheet));
+            HWND page = H::ShowPage(sheet, 0);
+            EXPECT_EQ(H::Text(GetDlgItem(page, IDC_TAB_SIZE)), "8");
+            EXPECT_EQ(H::Text(GetDlgItem(page, IDC_INDENT_SIZE)), "2");
+            ExpectChecked(page, {{IDC_SPACES_TO_TABS, true}, {IDC_TABS_NO_CHANGE, false}});
+            ExpectChecked(H::ShowPage(sheet, 1), {{IDC_OPEN_INDENT, true}, {IDC_OPEN_SAME_LINE, true}});
+            page = H::ShowPage(sheet, 2);
+            ExpectChecked(page, {{IDC_CLOSE_NO_INDENT, true}, {IDC_CLOSE_LINE_NO_CHANGE, true}});
+            H::Click(page, IDC_CLOSE_SAME_LINE);
+            EXPECT_TRUE(ApplyEnabled(sheet));
+            ExpectChecked(H::ShowPage(sheet, 3),
+                          {{IDC_PARENS_SPACE, true}, {IDC_OPERATOR_SPACE, true}, {IDC_DELETE_TRAILING, true}});
+            page = H::ShowPage(sheet, 4);
+            ExpectChecked(page, {{IDC_SPELL_COMMENTS, true}, {IDC_SPELL_TEXT, false}, {IDC_RECALCULATE, true}});
+            // Showing the stored value does not make the box usable.
+            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_SPELL_COMMENTS)));
+            H::Press(sheet, PSBTN_OK);
+        });
+    EXPECT_EQ(H::key.numbers["OperatorSpace"], 0);
+    EXPECT_EQ(H::key.numbers["ParenthesesSpace"], 0);
+    EXPECT_EQ(H::key.numbers["SpellCheckComments"], 1);
+    EXPECT_EQ(H::key.numbers["SpellCheckText"], 0);
+    EXPECT_EQ(H::key.numbers["TabSize"], 8);
+    EXPECT_EQ(H::key.numbers["CloseNewLineStyle"], 1);
+}
+
+TEST(OptionsSheet, ValueOutsideGroupChecksNothingAndSavesMinusOne)
+{
+    H harness;
+    H::key.numbers["OpenIndentStyle"] = 3;
+    H::key.numbers["CloseIndentStyle"] = 3;
+    H::Run(
+        [](HWND sheet)
+        {
+            ExpectChecked(H::ShowPage(sheet, 1),
+                          {{IDC_OPEN_INDENT, false}, {IDC_OPEN_NO_INDENT, false}, {IDC_OPEN_INDENT_NO_CHANGE, false}});
+            H::Press(sheet, PSBTN_OK);
+        });
+    // The page shown reads -1 from its controls; the one never shown keeps 3.
+    EXPECT_EQ(H::key.numbers["OpenIndentStyle"], -1);
+    EXPECT_EQ(H::key.numbers["CloseIndentStyle"], 3);
+}
+
+TEST(OptionsSheet, OkWritesAllThirteenInOrderCreatingTheKey)
+{
+    H harness;
+    H::key.exists = false;
+    H::Run([](HWND sheet) { H::Press(sheet, PSBTN_OK); });
+    ASSERT_TRUE(H::key.exists);
+    EXPECT_EQ(H::key.writes, std::vector<std::string>(std::begin(kWriteOrder), std::end(kWriteOrder)));
+    // Page defaults: spacing 0 on the White Space page, not the formatter's 2.
+    EXPECT_EQ(H::key.numbers["TabSize"], 4);
+    EXPECT_EQ(H::key.numbers["IndentSize"], 4);
+    EXPECT_EQ(H::key.numbers["SpaceTabStyle"], 2);
+    EXPECT_EQ(H::key.numbers["OperatorSpace"], 0);
+    EXPECT_EQ(H::key.numbers["ParenthesesSpace"], 0);
+    EXPECT_EQ(H::key.numbers["RecalculateIndents"], 0);
+}
+
+TEST(OptionsSheet, ApplyRepaintsPreviewWithPageValuesAndCancelThenWritesNothing)
+{
+    H harness;
+    H::key.numbers["RecalculateIndents"] = 1;
+    H::key.numbers["IndentSize"] = 4;
+    H::Run(
+        [](HWND sheet)
+        {
+            HWND preview = GetDlgItem(sheet, IDC_SAMPLE);
+            ASSERT_NE(preview, nullptr);
+            UpdateWindow(preview);
+            EXPECT_NE(H::Text(preview).find("\n    A = B + C;"), std::string::npos) << H::Text(preview);
+
+            HWND page = H::ShowPage(sheet, 0);
+            SetWindowTextA(GetDlgItem(page, IDC_INDENT_SIZE), "2");
+            EXPECT_TRUE(ApplyEnabled(sheet)); // by the change
+            H::Press(sheet, PSBTN_APPLYNOW);
+            std::string sample = H::Text(preview);
+            EXPECT_NE(sample.find("\n  A = B + C;"), std::string::npos) << sample;
+            EXPECT_NE(sample.find("// Comment"), std::string::npos);
+            // Painting writes nothing to the store.
+            EXPECT_TRUE(H::key.writes.empty());
+            H::Press(sheet, PSBTN_CANCEL);
+        });
+    EXPECT_TRUE(H::key.writes.empty());
+    EXPECT_EQ(H::key.numbers["IndentSize"], 4);
+}
+
+TEST(OptionsSheet, PreviewFormatsWithTheStoredTabSizeNotThePages)
+{
+    // Spaces become tabs: four columns of indent fill two tabs of size 2 but
+    // no tab of size 8.
+    H harness;
+    H::key.numbers["TabSize"] = 8;
+    H::key.numbers["SpaceTabStyle"] = 1;
+    H::Run(
+        [](HWND sheet)
+        {
+            HWND preview = GetDlgItem(sheet, IDC_SAMPLE);
+            UpdateWindow(preview);
+            SetWindowTextA(GetDlgItem(H::ShowPage(sheet, 0), IDC_TAB_SIZE), "2");
+            H::Press(sheet, PSBTN_APPLYNOW);
+            const std::string sample = H::Text(preview);
+            EXPECT_NE(sample.find("\n    A = B + C;"), std::string::npos) << sample;
+            // The store is read afresh at every paint.
+            H::key.numbers["TabSize"] = 2;
+            InvalidateRect(preview, nullptr, TRUE);
+            UpdateWindow(preview);
+            EXPECT_NE(H::Text(preview).find("\n\t\tA = B + C;"), std::string::npos) << H::Text(preview);
+            H::Press(sheet, PSBTN_CANCEL);
+        });
+    EXPECT_TRUE(H::key.writes.empty());
+}
+
+TEST(OptionsSheet, OutOfRangeTabSizeKeepsThePage)
+{
+    H harness;
+    H::Run(
+        [](HWND sheet)
+        {
+            HWND page = H::ShowPage(sheet, 0);
+            HWND tabSize = GetDlgItem(page, IDC_TAB_SIZE);
+            SetWindowTextA(tabSize, "21");
+            EXPECT_EQ(H::ShowPage(sheet, 1), page);
+            ASSERT_EQ(H::boxes.size(), 1u);
+            EXPECT_EQ(H::boxes[0].text, "Please enter an integer between 0 and 20.");
+            EXPECT_EQ(GetFocus(), tabSize);
+
+            // With both boxes wrong the Indent Size box is reported.
+            SetWindowTextA(GetDlgItem(page, IDC_INDENT_SIZE), "x");
+            H::Press(sheet, PSBTN_OK);
+            ASSERT_EQ(H::boxes.size(), 2u);
+            EXPECT_EQ(H::boxes[1].text, "Please enter an integer.");
+            EXPECT_EQ(GetFocus(), GetDlgItem(page, IDC_INDENT_SIZE));
+
+            SetWindowTextA(GetDlgItem(page, IDC_INDENT_SIZE), "20");
+            SetWindowTextA(tabSize, "0");
+            H::Press(sheet, PSBTN_OK);
+        });
+    EXPECT_EQ(H::key.numbers["TabSize"], 0);
+    EXPECT_EQ(H::key.numbers["IndentSize"], 20);
+}
+
+TEST(OptionsSheet, OppositeSpacingIsRefusedOrAsksToSpaceBoth)
+{
+    // No Space against the other group's Space is refused (OK answered);
+    // Space against its No Space asks: Yes spaces both, No falls back.
+    const std::string operatorToNoSpace = "It is illegal to set the operator to no-space while parentheses are set "
+                                          "to space" +
+                                          kTwoSteps;
+    const std::string parensToNoSpace = "It is illegal to set the parentheses to no-space while operators are set "
+                                        "to space" +
+                                        kTwoSteps;
+    const std::string operatorToSpace = "It is illegal to set the operator to space while parentheses are set to "
+                                        "no-space" +
+                                        kTwoSteps + kAskBoth;
+    const std::string parensToSpace = "It is illegal to set the parentheses to space while operators are set to "
+                                      "no-space" +
+                                      kTwoSteps + kAskBoth;
+    const struct
+    {
+        const Spacing &changed, &other;
+        bool toSpace;
+        int answer;
+        const std::string& text;
+    } rows[] = {
+        {kOperator, kParens, false, IDOK, operatorToNoSpace}, {kParens, kOperator, false, IDOK, parensToNoSpace},
+        {kOperator, kParens, true, IDYES, operatorToSpace},   {kOperator, kParens, true, IDNO, operatorToSpace},
+        {kParens, kOperator, true, IDYES, parensToSpace},     {kParens, kOperator, true, IDNO, parensToSpace}};
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(std::string(row.changed.value) + (row.toSpace ? " to space, answer " : " to no-space, answer ") +
+                     std::to_string(row.answer));
+        H harness;
+        H::key.numbers[row.changed.value] = 2;
+        H::key.numbers[row.other.value] = row.toSpace ? 1 : 0;
+        H::answers = {row.answer};
+        // A refusal or Yes ends with both spaced, No with neither.
+        const bool spaced = row.answer != IDNO;
+        H::Run(
+            [&row, spaced](HWND sheet)
+            {
+                HWND page = H::ShowPage(sheet, 3);
+                H::Click(page, row.toSpace ? row.changed.space : row.changed.noSpace);
+                ASSERT_EQ(H::boxes.size(), 1u);
+                EXPECT_EQ(H::boxes[0].caption, "Configuration  Problem");
+                EXPECT_EQ(H::boxes[0].type,
+                          static_cast<UINT>(row.toSpace ? MB_YESNO | MB_ICONQUESTION : MB_OK | MB_ICONSTOP));
+                EXPECT_EQ(H::boxes[0].text, row.text);
+                ExpectChecked(page, {{row.changed.space, spaced},
+                                     {row.changed.noSpace, !spaced},
+                                     {row.other.space, spaced},
+                                     {row.other.noSpace, !spaced}});
+                // Only Yes marks the page modified; a refusal focuses the fallback,
+                // No Space whatever the group held before.
+                EXPECT_EQ(ApplyEnabled(sheet), row.answer == IDYES);
+                if (row.answer != IDYES)
+                {
+                    EXPECT_EQ(GetFocus(), GetDlgItem(page, spaced ? row.changed.space : row.changed.noSpace));
+                }
+                H::Press(sheet, PSBTN_OK);
+            });
+        EXPECT_EQ(H::key.numbers["OperatorSpace"], spaced ? 0 : 1);
+        EXPECT_EQ(H::key.numbers["ParenthesesSpace"], spaced ? 0 : 1);
+    }
+}
+
+TEST(OptionsSheet, DoNotChangeOnEitherSideAllowsEverything)
+{
+    H harness;
+    H::key.numbers["ParenthesesSpace"] = 2;
+    H::key.numbers["OperatorSpace"] = 2;
+    H::Run(
+        [](HWND sheet)
+        {
+            HWND page = H::ShowPage(sheet, 3);
+            for (int id : {IDC_OPERATOR_NO_SPACE, IDC_OPERATOR_SPACE, IDC_OPERATOR_NO_CHANGE, IDC_PARENS_NO_SPACE,
+                           IDC_PARENS_SPACE})
+                H::Click(page, id);
+            EXPECT_TRUE(H::boxes.empty());
+            EXPECT_TRUE(ApplyEnabled(sheet));
+            H::Press(sheet, PSBTN_OK);
+        });
+    EXPECT_EQ(H::key.numbers["OperatorSpace"], 2);
+    EXPECT_EQ(H::key.numbers["ParenthesesSpace"], 0);
+}
+
+TEST(OptionsSheet, SheetIsWiderWithThePreviewStrip)
+{
+    H harness;
+    HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 100, 80, 900, 700, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    H::Run(
+        [owner](HWND sheet)
+        {
+            EXPECT_FALSE(IsWindowEnabled(owner));
+            RECT window, strip;
+            GetWindowRect(sheet, &window);
+            HWND preview = GetDlgItem(sheet, IDC_SAMPLE);
+            GetWindowRect(preview, &strip);
+            MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&strip), 2);
+            int width = window.right - window.left;
+            // The strip was placed by the width before widening.
+            EXPECT_EQ(strip.left, width - 200 + 25);
+            EXPECT_EQ(strip.right, width - 200 + 175);
+            EXPECT_EQ(strip.top, 25);
+            EXPECT_EQ(strip.bottom, window.bottom - window.top - 50);
+            EXPECT_TRUE(IsWindowVisible(preview));
+            // Centred over the owner.
+            EXPECT_NEAR((window.left + window.right) / 2, 100 + 450, 1);
+            EXPECT_NEAR((window.top + window.bottom) / 2, 80 + 350, 1);
+            H::Press(sheet, PSBTN_CANCEL);
+        },
+        owner);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+    DestroyWindow(owner);
+}
+
+TEST(OptionsSheet, OkCreatesTheRegistryKeyWithAllValues)
+{
+    H harness;
+    SetLibrarySettingsStoreFactory(nullptr); // the real registry of the Wine prefix
+    const char* path = "Software\\Tamsel Software\\Quillet";
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, path);
+    H::Run(
+        [](HWND sheet)
+        {
+            SetWindowTextA(GetDlgItem(H::ShowPage(sheet, 0), IDC_TAB_SIZE), "6");
+            H::Press(sheet, PSBTN_OK);
+        });
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key), ERROR_SUCCESS);
+    for (const char* name : kWriteOrder)
+    {
+        DWORD type = 0, value = 0, size = sizeof(value);
+        EXPECT_EQ(RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size), ERROR_SUCCESS)
+            << name;
+        EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD)) << name;
+        if (std::string(name) == "TabSize")
+        {
+            EXPECT_EQ(value, 6u);
+        }
+    }
+    RegCloseKey(key);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, path);
+    EXPECT_TRUE(H::boxes.empty());
+}
+
+TEST(OptionsSheet, PreviewThatCannotFormatReportsOnceAndKeepsItsText)
+{
+    // The failure is a 2 GB indentation that a 32-bit process cannot hold; a
+    // 64-bit build of the tests would try to fill it.
+    if (sizeof(void*) > 4)
+        GTEST_SKIP() << "needs a 32-bit address space";
+    H harness;
+    // Only a stored value can be this large: the page checks 0 to 20 only
+    // when it is edited. Indenting by it cannot be done.
+    H::key.numbers["IndentSize"] = 2000000000;
+    H::key.numbers["RecalculateIndents"] = 1;
+    H::Run(
+        [](HWND sheet)
+        {
+            HWND preview = GetDlgItem(sheet, IDC_SAMPLE);
+            for (int i = 0; i < 3; ++i)
+            {
+                InvalidateRect(preview, nullptr, TRUE);
+                UpdateWindow(preview);
+            }
+            ASSERT_EQ(H::boxes.size(), 1u);
+            EXPECT_EQ(H::boxes[0].text, "Unexpected error in formatting process, text is unchanged.");
+            EXPECT_EQ(H::boxes[0].caption, "QLShared DLL");
+            EXPECT_EQ(H::Text(preview).rfind("// Comment\n\nCTest::CTest()\n{\n    A = B + C;", 0), 0u);
+            H::Press(sheet, PSBTN_CANCEL);
+        });
+}

@@ -1,0 +1,154 @@
+// The settings store on the registry: defaults, value types, saving, and
+// which module's title captions its messages.
+#include "SettingsRegistry.h"
+#include "FileSettingsStore.h"
+#include "FormatSettings.h"
+#include "MessageBoxScript.h"
+#include "OptionValues.h"
+#include "QLShared.h"
+#include "ResourceModule.h"
+#include "SettingNames.h"
+#include "SettingsKey.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+TEST(SettingsRegistryTest, NoKeyGivesEveryDefaultAndCreatesNothing)
+{
+    SettingsKey clean;
+    MessageBoxScript boxes;
+    CSettingsRegistry store;
+    EXPECT_EQ(OptionValues(LoadFormatOptions(store)), OptionValues(FormatOptions()));
+    EXPECT_EQ(store.ReadString(SettingNames::InstallPath), "");
+    EXPECT_FALSE(SettingsKey::Exists());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST(SettingsRegistryTest, EachValueOfAnotherTypeOrSizeTakesItsOwnDefault)
+{
+    SettingsKey clean;
+    const BYTE one[8] = {1};
+    SettingsKey::SetNumber("TabSize", 8);
+    SettingsKey::Set("IndentSize", REG_SZ, "8", 2);
+    SettingsKey::Set("SpaceTabStyle", REG_SZ, "abc", 4);     // a string of four bytes
+    SettingsKey::Set("OpenIndentStyle", REG_BINARY, one, 4); // four bytes, not a number
+    SettingsKey::Set("OpenNewLineStyle", REG_QWORD, one, 8); // longer than four bytes
+    SettingsKey::SetNumber("CloseIndentStyle", 0xFFFFFFFF);
+    const std::string folder = "C:\\Program Files\\Quillet";
+    // Without its terminating NUL, as some tools store strings.
+    SettingsKey::Set(SettingNames::InstallPath, REG_SZ, folder.data(), static_cast<DWORD>(folder.size()));
+    const std::string longest(2047, 'x');
+    SettingsKey::Set("Longest", REG_SZ, longest.c_str(), 2048);
+    SettingsKey::Set("TooLong", REG_SZ, std::string(2048, 'y').c_str(), 2049);
+
+    CSettingsRegistry store;
+    FormatOptions expected;
+    expected.TabSize = 8;
+    expected.CloseIndentStyle = BraceIndent{-1};
+    EXPECT_EQ(OptionValues(LoadFormatOptions(store)), OptionValues(expected));
+    EXPECT_EQ(store.ReadString(SettingNames::InstallPath), folder);
+    EXPECT_EQ(store.ReadString("TabSize"), "");
+    EXPECT_EQ(store.ReadString("Longest"), longest);
+    EXPECT_EQ(store.ReadString("TooLong"), "");
+}
+
+TEST(SettingsRegistryTest, SavingCreatesTheKeyWithFourByteNumbers)
+{
+    SettingsKey clean;
+    MessageBoxScript boxes;
+    FormatOptions saved;
+    saved.TabSize = 3;
+    saved.CloseNewLineStyle = BracePlacement{-1};
+    {
+        CSettingsRegistry store;
+        ASSERT_TRUE(SaveFormatOptions(store, saved));
+    }
+    DWORD type = 0;
+    DWORD size = 0;
+    ASSERT_TRUE(SettingsKey::Query("SpellCheckText", type, size));
+    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(size, 4u);
+    CSettingsRegistry reader;
+    EXPECT_EQ(OptionValues(LoadFormatOptions(reader)), OptionValues(saved));
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+namespace
+{
+
+// The file name of a module without folder and extension.
+std::string TitleOf(HMODULE module)
+{
+    char path[MAX_PATH] = "";
+    std::string name(path, GetModuleFileNameA(module, path, MAX_PATH));
+    name.erase(0, name.find_last_of('\\') + 1);
+    return name.substr(0, name.rfind('.'));
+}
+
+// A volatile parent, under which the non-volatile settings key cannot be
+// created: the one store failure a test can cause.
+class VolatileParentKey
+{
+public:
+    VolatileParentKey()
+    {
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, Parent);
+        HKEY created = nullptr;
+        EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, Parent, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                                  &created, nullptr),
+                  ERROR_SUCCESS);
+        const std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)> key(created, &RegCloseKey);
+    }
+    ~VolatileParentKey() { RegDeleteKeyA(HKEY_LOCAL_MACHINE, Parent); }
+
+private:
+    static constexpr const char* Parent = "Software\\Tamsel Software";
+};
+
+std::vector<std::string> titlesSeen;
+
+// Records the caption the library's store would give a message now; the key
+// never opens.
+std::unique_ptr<ISettingsStore> CreateTitleRecordingStore()
+{
+    titlesSeen.push_back(LibraryApplicationTitle());
+    return std::make_unique<CFileSettingsStore>("C:\\no such folder\\settings.reg");
+}
+
+} // namespace
+
+TEST(SettingsRegistryTest, MessagesAreCaptionedWithTheTitleOfTheModuleWhoseStateIsCurrent)
+{
+    SettingsKey clean;
+    VolatileParentKey parent;
+    MessageBoxScript boxes;
+    {
+        CSettingsRegistry store;
+        EXPECT_FALSE(store.OpenOrCreateKey());
+    }
+    {
+        CResourceModule library(GetModuleHandleA("QLShared.dll"));
+        CSettingsRegistry store;
+        EXPECT_FALSE(store.OpenOrCreateKey());
+    }
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, "Error creating new key");
+    EXPECT_EQ(boxes.shown[0].caption, TitleOf(nullptr));
+    EXPECT_EQ(boxes.shown[0].type, static_cast<UINT>(MB_OK));
+    EXPECT_EQ(boxes.shown[0].owner, nullptr);
+    EXPECT_EQ(boxes.shown[1].caption, "QLShared");
+}
+
+TEST(SettingsRegistryTest, TheLibrarysStateIsCurrentInItsFormattingExportsAndTheCallersInTheHelpPath)
+{
+    titlesSeen.clear();
+    const SettingsStoreFactory registry = SetLibrarySettingsStoreFactory(&CreateTitleRecordingStore);
+    EXPECT_EQ(FormatText("a\n", nullptr), "a\n");
+    EXPECT_EQ(GetHelpFilePath(), "\\Quillet.hlp");
+    SetLibrarySettingsStoreFactory(registry);
+    EXPECT_EQ(titlesSeen, (std::vector<std::string>{"QLShared", TitleOf(nullptr)}));
+}

@@ -1,0 +1,19 @@
+// The test build's extra exports that reach the library's seams.
+#include "LibrarySeams.h"
+
+#include "MessageRoute.h"
+
+MessageBoxHandler SetLibraryMessageBoxHandler(MessageBoxHandler handler)
+{
+    return SetMessageBoxHandler(handler);
+}
+
+SettingsStoreFactory SetLibrarySettingsStoreFactory(SettingsStoreFactory factory)
+{
+    return SetSettingsStoreFactory(factory);
+}
+
+std::string LibraryApplicationTitle()
+{
+    return ApplicationTitle();
+}
