@@ -43,8 +43,8 @@ int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM
     case EMR_EXTTEXTOUTW:
     {
         const auto* out = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
-        const auto* text = reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) +
-                                                            out->emrtext.offString);
+        const auto* text =
+            reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) + out->emrtext.offString);
         page.texts.push_back({Narrow(text, static_cast<int>(out->emrtext.nChars)), out->emrtext.ptlReference.x,
                               out->emrtext.ptlReference.y});
         break;
@@ -121,12 +121,9 @@ TEST(ReportPage, ProgramPageHasHeaderRuleAndRowsAtItsColumns)
     EXPECT_EQ(std::wstring(L"Arial"), page.font.lfFaceName);
     EXPECT_FALSE(page.font.lfItalic || page.font.lfUnderline || page.font.lfStrikeOut);
 
-    const char* const expected[][3] = {{"File", "Lines  ", "Comments  "},
-                                       {"one.dsp", "12  ", "3  "},
-                                       {"        a.c", "12  ", "3  "},
-                                       {"        b.rc", "NA  ", "NA  "},
-                                       {"empty.dsp", "0  ", "0  "},
-                                       {"two.dsp", "5  ", "0  "},
+    const char* const expected[][3] = {{"File", "Lines  ", "Comments  "}, {"one.dsp", "12  ", "3  "},
+                                       {"        a.c", "12  ", "3  "},    {"        b.rc", "NA  ", "NA  "},
+                                       {"empty.dsp", "0  ", "0  "},       {"two.dsp", "5  ", "0  "},
                                        {"        c.h", "5  ", "0  "}};
     ASSERT_EQ(std::size(expected) * 3, page.texts.size());
     const int rights[] = {0, 4800 * 2 / 3, 4800 * 9 / 10};
