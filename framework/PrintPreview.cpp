@@ -7,9 +7,9 @@
 namespace
 {
 
-const int Margin = 8;      // around the sheets, in pixels
-const int Gap = 12;        // between two sheets
-const int Shadow = 3;      // below and right of a sheet
+const int Margin = 8; // around the sheets, in pixels
+const int Gap = 12;   // between two sheets
+const int Shadow = 3; // below and right of a sheet
 const int ButtonHeight = 22;
 const int ButtonWidth = 80;
 const int WheelLines = 48; // pixels scrolled per wheel notch when zoomed
@@ -20,12 +20,9 @@ struct BarButton
     const char* text;
 };
 
-const BarButton Buttons[] = {{CPrintPreview::PrintCommand, "&Print..."},
-                             {CPrintPreview::NextCommand, "&Next Page"},
-                             {CPrintPreview::PrevCommand, "Pre&v Page"},
-                             {CPrintPreview::NumPagesCommand, "&Two Page"},
-                             {CPrintPreview::ZoomInCommand, "Zoom &In"},
-                             {CPrintPreview::ZoomOutCommand, "Zoom &Out"},
+const BarButton Buttons[] = {{CPrintPreview::PrintCommand, "&Print..."}, {CPrintPreview::NextCommand, "&Next Page"},
+                             {CPrintPreview::PrevCommand, "Pre&v Page"}, {CPrintPreview::NumPagesCommand, "&Two Page"},
+                             {CPrintPreview::ZoomInCommand, "Zoom &In"}, {CPrintPreview::ZoomOutCommand, "Zoom &Out"},
                              {CPrintPreview::CloseCommand, "&Close"}};
 
 // The printer's paper and where its printable area lies on it. A device
@@ -60,8 +57,8 @@ bool CPrintPreview::Create(HWND parent, const RECT& rect, HDC printer, const IPr
     m_pages = &pages;
     m_host = &host;
     m_pagesPerScreen = pagesPerScreen == 2 ? 2 : 1;
-    if (!CreateEx(0, "Print Preview", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL, rect,
-                  parent, 0))
+    if (!CreateEx(0, "Print Preview", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL, rect, parent,
+                  0))
         return false;
     CreateBar();
     SetFocus(m_hWnd);
@@ -75,8 +72,8 @@ void CPrintPreview::CreateBar()
     int left = Margin / 2;
     for (const BarButton& button : Buttons)
     {
-        HWND hwnd = CreateWindowExA(0, "BUTTON", button.text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, left,
-                                    Margin / 2, ButtonWidth, ButtonHeight, m_hWnd,
+        HWND hwnd = CreateWindowExA(0, "BUTTON", button.text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, left, Margin / 2,
+                                    ButtonWidth, ButtonHeight, m_hWnd,
                                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(button.id)), nullptr, nullptr);
         SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         left += ButtonWidth + Margin / 2;
