@@ -35,13 +35,14 @@ void DrawAligned(HDC dc, const std::string& text, RECT& rect, int right, UINT al
 
 } // namespace
 
-RECT CReportPage::FullPage(HDC dc)
+int CReportPage::PageCount() const
 {
-    return RECT{0, 0, GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)};
+    return CReportLayout::PageCount(m_tree);
 }
 
-void CReportPage::Draw(HDC dc, const RECT& area, Flavour flavour, const IMetricsTree& tree, int page)
+void CReportPage::DrawPage(HDC dc, const RECT& area, int page) const
 {
+    const Flavour flavour = m_flavour;
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     const int fontHeight = height / (flavour == Flavour::Program ? -80 : -75);
@@ -59,7 +60,7 @@ void CReportPage::Draw(HDC dc, const RECT& area, Flavour flavour, const IMetrics
     LineTo(dc, columns.commentsRight, rect.bottom);
     SetBkMode(dc, TRANSPARENT);
 
-    for (const CReportLayout::Row& row : CReportLayout::PageRows(tree, page))
+    for (const CReportLayout::Row& row : CReportLayout::PageRows(m_tree, page))
     {
         OffsetRect(&rect, 0, step);
         DrawAligned(dc, row.text, rect, columns.commentsRight, DT_LEFT);

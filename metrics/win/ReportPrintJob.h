@@ -21,7 +21,4 @@ public:
     // report there. False when the user cancelled or printing failed; a
     // failure leaves its description (printer and step) in error.
     static bool Run(HWND owner, const IMetricsTree& tree, std::string& error, PrintDialog dialog = PrintDlgA);
-
-    // Prints pages 1 to the page count on dc, each on the whole page.
-    static bool PrintAll(HDC dc, const std::string& printer, const IMetricsTree& tree, std::string& error);
 };

@@ -3,6 +3,7 @@
 
 #include "GdiObjects.h"
 #include "MetricsList.h"
+#include "PrintJob.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +71,7 @@ int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM
 Page DrawPage(const IMetricsTree& tree, int number, CReportPage::Flavour flavour, const RECT* area)
 {
     HDC dc = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
-    CReportPage::Draw(dc, area ? *area : CReportPage::FullPage(dc), flavour, tree, number);
+    CReportPage(tree, flavour).DrawPage(dc, area ? *area : CPrintJob::PrintableArea(dc), number);
     HENHMETAFILE metafile = CloseEnhMetaFile(dc);
     Page page;
     EnumEnhMetaFile(nullptr, metafile, Collect, &page, nullptr);
