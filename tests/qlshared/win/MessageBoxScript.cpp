@@ -44,5 +44,10 @@ MessageBoxScript::~MessageBoxScript()
 int MessageBoxScript::Record(HWND owner, const std::string& text, const std::string& caption, UINT type)
 {
     innermost->shown.push_back({owner, text, caption, type});
-    return innermost->m_answer;
+    std::deque<int>& answers = innermost->answers;
+    if (answers.empty())
+        return innermost->m_answer;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
 }

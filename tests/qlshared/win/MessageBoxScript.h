@@ -2,6 +2,7 @@
 
 #include "LibrarySeams.h"
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,9 @@ struct ShownBox
 };
 
 // Scripts the message-box seams of this program and of the library for one
-// scope: each box is recorded and answered with the given button. Outside any
-// script a box fails the running test, so no real box ever appears.
+// scope: each box is recorded and answered from the queue of answers, then
+// with the given button. Outside any script a box fails the running test, so
+// no real box ever appears.
 class MessageBoxScript
 {
 public:
@@ -23,6 +25,7 @@ public:
     ~MessageBoxScript();
 
     std::vector<ShownBox> shown;
+    std::deque<int> answers;
 
 private:
     static int Record(HWND owner, const std::string& text, const std::string& caption, UINT type);

@@ -101,7 +101,7 @@ TEST(OptionsSheet, PagesCarryTheirControls)
             H::Press(sheet, PSBTN_CANCEL);
         });
     EXPECT_TRUE(shown);
-    EXPECT_TRUE(H::boxes.empty());
+    EXPECT_TRUE(H::Boxes().empty());
 }
 
 TEST(OptionsSheet, StoredValuesShowAsCheckedButtonsAndAClickIsAChange)
@@ -245,15 +245,15 @@ TEST(OptionsSheet, OutOfRangeTabSizeKeepsThePage)
             HWND tabSize = GetDlgItem(page, IDC_TAB_SIZE);
             SetWindowTextA(tabSize, "21");
             EXPECT_EQ(H::ShowPage(sheet, 1), page);
-            ASSERT_EQ(H::boxes.size(), 1u);
-            EXPECT_EQ(H::boxes[0].text, "Please enter an integer between 0 and 20.");
+            ASSERT_EQ(H::Boxes().size(), 1u);
+            EXPECT_EQ(H::Boxes()[0].text, "Please enter an integer between 0 and 20.");
             EXPECT_EQ(GetFocus(), tabSize);
 
             // With both boxes wrong the Indent Size box is reported.
             SetWindowTextA(GetDlgItem(page, IDC_INDENT_SIZE), "x");
             H::Press(sheet, PSBTN_OK);
-            ASSERT_EQ(H::boxes.size(), 2u);
-            EXPECT_EQ(H::boxes[1].text, "Please enter an integer.");
+            ASSERT_EQ(H::Boxes().size(), 2u);
+            EXPECT_EQ(H::Boxes()[1].text, "Please enter an integer.");
             EXPECT_EQ(GetFocus(), GetDlgItem(page, IDC_INDENT_SIZE));
 
             SetWindowTextA(GetDlgItem(page, IDC_INDENT_SIZE), "20");
@@ -297,7 +297,7 @@ TEST(OptionsSheet, OppositeSpacingIsRefusedOrAsksToSpaceBoth)
         H harness;
         H::key.numbers[row.changed.value] = 2;
         H::key.numbers[row.other.value] = row.toSpace ? 1 : 0;
-        H::answers = {row.answer};
+        H::Answers() = {row.answer};
         // A refusal or Yes ends with both spaced, No with neither.
         const bool spaced = row.answer != IDNO;
         H::Run(
@@ -305,11 +305,11 @@ TEST(OptionsSheet, OppositeSpacingIsRefusedOrAsksToSpaceBoth)
             {
                 HWND page = H::ShowPage(sheet, 3);
                 H::Click(page, row.toSpace ? row.changed.space : row.changed.noSpace);
-                ASSERT_EQ(H::boxes.size(), 1u);
-                EXPECT_EQ(H::boxes[0].caption, "Configuration  Problem");
-                EXPECT_EQ(H::boxes[0].type,
+                ASSERT_EQ(H::Boxes().size(), 1u);
+                EXPECT_EQ(H::Boxes()[0].caption, "Configuration  Problem");
+                EXPECT_EQ(H::Boxes()[0].type,
                           static_cast<UINT>(row.toSpace ? MB_YESNO | MB_ICONQUESTION : MB_OK | MB_ICONSTOP));
-                EXPECT_EQ(H::boxes[0].text, row.text);
+                EXPECT_EQ(H::Boxes()[0].text, row.text);
                 ExpectChecked(page, {{row.changed.space, spaced},
                                      {row.changed.noSpace, !spaced},
                                      {row.other.space, spaced},
@@ -340,7 +340,7 @@ TEST(OptionsSheet, DoNotChangeOnEitherSideAllowsEverything)
             for (int id : {IDC_OPERATOR_NO_SPACE, IDC_OPERATOR_SPACE, IDC_OPERATOR_NO_CHANGE, IDC_PARENS_NO_SPACE,
                            IDC_PARENS_SPACE})
                 H::Click(page, id);
-            EXPECT_TRUE(H::boxes.empty());
+            EXPECT_TRUE(H::Boxes().empty());
             EXPECT_TRUE(ApplyEnabled(sheet));
             H::Press(sheet, PSBTN_OK);
         });
@@ -379,36 +379,6 @@ TEST(OptionsSheet, SheetIsWiderWithThePreviewStrip)
     DestroyWindow(owner);
 }
 
-TEST(OptionsSheet, OkCreatesTheRegistryKeyWithAllValues)
-{
-    H harness;
-    SetLibrarySettingsStoreFactory(nullptr); // the real registry of the Wine prefix
-    const char* path = "Software\\Tamsel Software\\Quillet";
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, path);
-    H::Run(
-        [](HWND sheet)
-        {
-            SetWindowTextA(GetDlgItem(H::ShowPage(sheet, 0), IDC_TAB_SIZE), "6");
-            H::Press(sheet, PSBTN_OK);
-        });
-    HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key), ERROR_SUCCESS);
-    for (const char* name : kWriteOrder)
-    {
-        DWORD type = 0, value = 0, size = sizeof(value);
-        EXPECT_EQ(RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size), ERROR_SUCCESS)
-            << name;
-        EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD)) << name;
-        if (std::string(name) == "TabSize")
-        {
-            EXPECT_EQ(value, 6u);
-        }
-    }
-    RegCloseKey(key);
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, path);
-    EXPECT_TRUE(H::boxes.empty());
-}
-
 TEST(OptionsSheet, PreviewThatCannotFormatReportsOnceAndKeepsItsText)
 {
     // The failure is a 2 GB indentation that a 32-bit process cannot hold; a
@@ -429,9 +399,9 @@ TEST(OptionsSheet, PreviewThatCannotFormatReportsOnceAndKeepsItsText)
                 InvalidateRect(preview, nullptr, TRUE);
                 UpdateWindow(preview);
             }
-            ASSERT_EQ(H::boxes.size(), 1u);
-            EXPECT_EQ(H::boxes[0].text, "Unexpected error in formatting process, text is unchanged.");
-            EXPECT_EQ(H::boxes[0].caption, "QLShared DLL");
+            ASSERT_EQ(H::Boxes().size(), 1u);
+            EXPECT_EQ(H::Boxes()[0].text, "Unexpected error in formatting process, text is unchanged.");
+            EXPECT_EQ(H::Boxes()[0].caption, "QLShared DLL");
             EXPECT_EQ(H::Text(preview).rfind("// Comment\n\nCTest::CTest()\n{\n    A = B + C;", 0), 0u);
             H::Press(sheet, PSBTN_CANCEL);
         });

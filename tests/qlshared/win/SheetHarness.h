@@ -4,6 +4,7 @@
 // stands in for the library's settings store and message-box seam.
 
 #include "LibrarySeams.h"
+#include "MessageBoxScript.h"
 #include "QLShared.h"
 #include "SettingsStore.h"
 #include "Wnd.h"
@@ -28,30 +29,23 @@ struct MemoryKey
 };
 
 // Puts the memory key in place of the registry for its lifetime, and
-// scripts the message boxes: each box is recorded and answered from the
-// queue (IDOK when it is empty).
+// scripts the message boxes (IDOK unless answers are queued).
 class SheetHarness
 {
 public:
-    struct Box
-    {
-        std::string text, caption;
-        UINT type;
-    };
     static inline MemoryKey key;
-    static inline std::vector<Box> boxes;
-    static inline std::vector<int> answers;
 
     SheetHarness()
     {
         key = MemoryKey();
-        boxes.clear();
-        answers.clear();
+        s_boxes = &m_boxes;
         SetLibrarySettingsStoreFactory([]() -> std::unique_ptr<ISettingsStore> { return std::make_unique<Store>(); });
-        SetLibraryMessageBoxHandler(ScriptedBox);
     }
-    // The boxes stay scripted: no later test may show a real one.
     ~SheetHarness() { SetLibrarySettingsStoreFactory(nullptr); }
+
+    // The boxes shown, and the answers queued for the next ones.
+    static std::vector<ShownBox>& Boxes() { return s_boxes->shown; }
+    static std::deque<int>& Answers() { return s_boxes->answers; }
 
     // Opens the sheet through DoPropertySheet and runs script once it is up.
     // The script must press OK or Cancel; if it leaves the sheet open, it is
@@ -117,16 +111,6 @@ private:
         bool m_open = false;
     };
 
-    static int ScriptedBox(HWND, const std::string& text, const std::string& caption, UINT type)
-    {
-        boxes.push_back({text, caption, type});
-        if (answers.empty())
-            return IDOK;
-        int answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
-    }
-
     static BOOL CALLBACK MatchSheet(HWND hwnd, LPARAM found)
     {
         if (Text(hwnd) != "Format Settings" || !IsWindowVisible(hwnd))
@@ -157,6 +141,8 @@ private:
         }
     }
 
+    MessageBoxScript m_boxes;
+    static inline MessageBoxScript* s_boxes = nullptr;
     static inline std::function<void(HWND)> s_script;
     static inline bool s_ran = false;
     static inline UINT_PTR s_timer = 0;
