@@ -1,5 +1,6 @@
-// The command line shared by every command: reading arguments, the two
-// forms of an option's value, usage messages and help.
+// The command line shared by every command: reading arguments (one reader
+// for all three, so the two forms of a value are tested once), usage
+// messages and help.
 #include "CliCommand.h"
 #include "CliTestSupport.h"
 
@@ -48,68 +49,6 @@ TEST(CliArguments, ReadsOptionsValuesAndOperandsInOrder)
         SCOPED_TRACE(::testing::PrintToString(c.args));
         EXPECT_EQ(ReadAll(c.args, c.operands), c.read);
     }
-}
-
-// The runs of the value-taking options of every command, once as
-// "--name value" and once as "--name=value".
-class CliValueForms : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        std::filesystem::copy(std::string(QUILLET_SOURCE_DIR) + "/examples/workspace", folder.PathOf("ws"),
-                              std::filesystem::copy_options::recursive);
-    }
-
-    ScratchFolder folder;
-};
-
-TEST_F(CliValueForms, EveryOptionTakesItsValueEitherWay)
-{
-    const std::string workspace = folder.PathOf("ws/example.dsw");
-    const std::string settings = WriteSettings(folder, "s.reg", {{"TabSize", 2}, {"SpaceTabStyle", 0}});
-    const std::string none = folder.PathOf("none.reg");
-    const std::vector<std::string> format = {"format", "--settings", none};
-    const std::vector<std::string> batch = {"batch", workspace, "--check", "--settings", none};
-    std::vector<std::string> reindent = batch;
-    reindent.insert(reindent.end(), {"--command", "reindent"});
-    // Each case: the command and its arguments before the option, the
-    // option, its value, and what the run's output must hold.
-    const struct
-    {
-        std::vector<std::string> before;
-        std::string option, value, shows;
-    } cases[] = {
-        {{"format"}, "--settings", settings, "  x;\n"},
-        {format, "--command", "untabify", "    x;\n"},
-        {format, "--option", "SpaceTabStyle=0", "    x;\n"},
-        {{"metrics", workspace}, "--format", "csv", "kind,project,name"},
-        {batch, "--command", "reindent", "calc\\calc.cpp\n"},
-        {{"batch", workspace, "--check", "--command", "full"}, "--settings", settings, "text util\\Tokens.CPP\n"},
-        {reindent, "--project", "shared", "shared\\mathutil.inl\n"},
-        {reindent, "--file", "calc.cpp", "calc\\calc.cpp\n"},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.option + " " + c.value);
-        std::vector<std::string> apart = c.before;
-        apart.insert(apart.end(), {c.option, c.value});
-        std::vector<std::string> joined = c.before;
-        joined.push_back(c.option + "=" + c.value);
-        const CliResult expected = RunCli(apart, "\tx;\n");
-        const CliResult result = RunCli(joined, "\tx;\n");
-        EXPECT_NE(result.status, kExitFailure) << result.err;
-        EXPECT_NE(result.out.find(c.shows), std::string::npos) << result.out;
-        EXPECT_EQ(result.status, expected.status);
-        EXPECT_EQ(result.out, expected.out);
-        EXPECT_EQ(result.err, expected.err);
-    }
-    // Only the named project is looked at, and its three sources counted.
-    reindent.push_back("--project=shared");
-    const CliResult chosen = RunCli(reindent);
-    EXPECT_EQ(chosen.out.find("calc"), std::string::npos) << chosen.out;
-    EXPECT_NE(chosen.err.find("quillet-cli: [3/3] Formatting file: .\\mathutil.inl\n"), std::string::npos)
-        << chosen.err;
 }
 
 TEST(CliUsage, EachCommandKeepsItsWordingAndPointsAtItsHelp)

@@ -147,6 +147,15 @@ TEST_F(ExampleCopy, WriteFailureIsReportedAndTheRunGoesOn)
     EXPECT_NE(std::string::npos, folder.Read("ws/calc/calc.cpp").find("\r\n    return 0;\r\n"));
 }
 
+TEST_F(ExampleCopy, OnlyTheNamedProjectIsFormattedAndItsFilesCounted)
+{
+    const CliResult result = RunCli({"batch", workspace, "--check", "--settings", folder.PathOf("none.reg"),
+                                     "--command", "reindent", "--project=shared"});
+    EXPECT_EQ(result.out.find("calc"), std::string::npos) << result.out;
+    EXPECT_NE(result.err.find("quillet-cli: [3/3] Formatting file: .\\mathutil.inl\n"), std::string::npos)
+        << result.err;
+}
+
 TEST(BatchCommand, WorkspaceRelativeNames)
 {
     EXPECT_EQ("app\\main.cpp", WorkspaceRelativeName(".\\app\\.\\main.cpp"));
