@@ -3,6 +3,7 @@
 #include "AnalysisDialogRes.h"
 #include "ColumnTree.h"
 #include "Dialog.h"
+#include "WindowText.h"
 
 #include <gtest/gtest.h>
 
@@ -36,13 +37,6 @@ protected:
         return TRUE;
     }
 };
-
-std::string ClassOf(HWND hwnd)
-{
-    char name[64] = {};
-    GetClassNameA(hwnd, name, sizeof(name));
-    return name;
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "ProgressDlg.h"
 
 #include "ProgressDlgRes.h"
+#include "WindowText.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +11,6 @@
 
 namespace
 {
-
-std::string TextOf(HWND hwnd)
-{
-    char buffer[256] = {};
-    GetWindowTextA(hwnd, buffer, sizeof(buffer));
-    return buffer;
-}
 
 // A plain top-level window to own the dialog; not bound to the object.
 class Owner : public CWnd
@@ -74,21 +68,21 @@ TEST(ProgressDialog, ShowsTemplateTextsModuleCaptionAndStatusWidth)
     HWND hwnd = dialog.GetSafeHwnd();
     ASSERT_NE(hwnd, nullptr);
 #ifdef QL_PROGRESS_ADDIN
-    EXPECT_EQ(TextOf(hwnd), "Loading Files");
+    EXPECT_EQ(WindowText(hwnd), "Loading Files");
     const int left = 7, width = 172;
 #else
-    EXPECT_EQ(TextOf(hwnd), "Formatting Files");
+    EXPECT_EQ(WindowText(hwnd), "Formatting Files");
     const int left = 13, width = 158;
 #endif
     HWND status = GetDlgItem(hwnd, IDC_PROGRESS_STATUS);
-    EXPECT_EQ(TextOf(status), "");
-    EXPECT_EQ(TextOf(GetDlgItem(hwnd, IDC_PROGRESS_PERCENT)), " 0 %");
-    EXPECT_EQ(TextOf(GetDlgItem(hwnd, IDCANCEL)), "Cancel");
+    EXPECT_EQ(WindowText(status), "");
+    EXPECT_EQ(WindowText(GetDlgItem(hwnd, IDC_PROGRESS_PERCENT)), " 0 %");
+    EXPECT_EQ(WindowText(GetDlgItem(hwnd, IDCANCEL)), "Cancel");
     EXPECT_EQ(SendMessageA(GetDlgItem(hwnd, IDC_PROGRESS_BAR), PBM_GETPOS, 0, 0), 0);
     EXPECT_EQ(SendMessageA(GetDlgItem(hwnd, IDC_PROGRESS_BAR), PBM_GETRANGE, FALSE, 0), 100);
     EXPECT_TRUE(IsWindowVisible(hwnd));
     dialog.SetStatus("Formatting file: a.cpp");
-    EXPECT_EQ(TextOf(status), "Formatting file: a.cpp");
+    EXPECT_EQ(WindowText(status), "Formatting file: a.cpp");
 
     // The status line has its module's place; the dialog manager scales the
     // size on its own, not the far edge.
@@ -105,7 +99,7 @@ TEST(ProgressDialog, ShowsTemplateTextsModuleCaptionAndStatusWidth)
     // An id without a string gives an empty caption rather than a failure.
     CProgressDlg other(9999);
     ASSERT_TRUE(other.Create());
-    EXPECT_EQ(TextOf(other.GetSafeHwnd()), "");
+    EXPECT_EQ(WindowText(other.GetSafeHwnd()), "");
 }
 
 TEST(ProgressDialog, ProgressMovesBarAndSetsEachNewPercentOnce)
@@ -120,15 +114,15 @@ TEST(ProgressDialog, ProgressMovesBarAndSetsEachNewPercentOnce)
     g_setTextCount = 0;
 
     EXPECT_EQ(SendMessageA(hwnd, WM_USER, 0, 0), 0);
-    EXPECT_EQ(TextOf(percent), "0%");
+    EXPECT_EQ(WindowText(percent), "0%");
     SendMessageA(hwnd, WM_USER, 0, 37);
-    EXPECT_EQ(TextOf(percent), "37%");
+    EXPECT_EQ(WindowText(percent), "37%");
     EXPECT_EQ(SendMessageA(bar, PBM_GETPOS, 0, 0), 37);
     EXPECT_EQ(g_setTextCount, 2);
     SendMessageA(hwnd, WM_USER, 0, 37);
     EXPECT_EQ(g_setTextCount, 2);
     EXPECT_EQ(dialog.SetPos(100), 37);
-    EXPECT_EQ(TextOf(percent), "100%");
+    EXPECT_EQ(WindowText(percent), "100%");
     EXPECT_EQ(SendMessageA(bar, PBM_GETPOS, 0, 0), 100);
     EXPECT_EQ(g_setTextCount, 3);
     SetWindowLongPtrA(percent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_staticProc));

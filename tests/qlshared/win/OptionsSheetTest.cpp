@@ -59,12 +59,6 @@ struct Spacing
 const Spacing kOperator = {"OperatorSpace", IDC_OPERATOR_SPACE, IDC_OPERATOR_NO_SPACE};
 const Spacing kParens = {"ParenthesesSpace", IDC_PARENS_SPACE, IDC_PARENS_NO_SPACE};
 
-const std::string kTwoSteps =
-    ".  If you really want to format your code in this way you must do it in two steps.  First "
-    "set both items to space and format the code, then set one item to no-space, the other to "
-    "no-change and format the code again.";
-const std::string kAskBoth = "\n\nDo you wish to set both items to space at this time?";
-
 } // namespace
 
 TEST(OptionsSheet, PagesCarryTheirControls)
@@ -73,7 +67,7 @@ TEST(OptionsSheet, PagesCarryTheirControls)
     bool shown = H::Run(
         [](HWND sheet)
         {
-            EXPECT_EQ(H::Text(sheet), "Format Settings");
+            EXPECT_EQ(WindowText(sheet), "Format Settings");
             const char* tabs[] = {"Tabs", "Open Brace", "Close Brace", "White Space", "Misc"};
             for (int i = 0; i < 5; ++i)
                 EXPECT_EQ(TabText(sheet, i), tabs[i]);
@@ -124,8 +118,8 @@ TEST(OptionsSheet, StoredValuesShowAsCheckedButtonsAndAClickIsAChange)
             // Filling the Tabs page's boxes is not a change.
             EXPECT_FALSE(ApplyEnabled(sheet));
             HWND page = H::ShowPage(sheet, 0);
-            EXPECT_EQ(H::Text(GetDlgItem(page, IDC_TAB_SIZE)), "8");
-            EXPECT_EQ(H::Text(GetDlgItem(page, IDC_INDENT_SIZE)), "2");
+            EXPECT_EQ(WindowText(GetDlgItem(page, IDC_TAB_SIZE)), "8");
+            EXPECT_EQ(WindowText(GetDlgItem(page, IDC_INDENT_SIZE)), "2");
             ExpectChecked(page, {{IDC_SPACES_TO_TABS, true}, {IDC_TABS_NO_CHANGE, false}});
             ExpectChecked(H::ShowPage(sheet, 1), {{IDC_OPEN_INDENT, true}, {IDC_OPEN_SAME_LINE, true}});
             page = H::ShowPage(sheet, 2);
@@ -192,13 +186,13 @@ TEST(OptionsSheet, ApplyRepaintsPreviewWithPageValuesAndCancelThenWritesNothing)
             HWND preview = GetDlgItem(sheet, IDC_SAMPLE);
             ASSERT_NE(preview, nullptr);
             UpdateWindow(preview);
-            EXPECT_NE(H::Text(preview).find("\n    A = B + C;"), std::string::npos) << H::Text(preview);
+            EXPECT_NE(WindowText(preview).find("\n    A = B + C;"), std::string::npos) << WindowText(preview);
 
             HWND page = H::ShowPage(sheet, 0);
             SetWindowTextA(GetDlgItem(page, IDC_INDENT_SIZE), "2");
             EXPECT_TRUE(ApplyEnabled(sheet)); // by the change
             H::Press(sheet, PSBTN_APPLYNOW);
-            std::string sample = H::Text(preview);
+            std::string sample = WindowText(preview);
             EXPECT_NE(sample.find("\n  A = B + C;"), std::string::npos) << sample;
             EXPECT_NE(sample.find("// Comment"), std::string::npos);
             // Painting writes nothing to the store.
@@ -223,13 +217,13 @@ TEST(OptionsSheet, PreviewFormatsWithTheStoredTabSizeNotThePages)
             UpdateWindow(preview);
             SetWindowTextA(GetDlgItem(H::ShowPage(sheet, 0), IDC_TAB_SIZE), "2");
             H::Press(sheet, PSBTN_APPLYNOW);
-            const std::string sample = H::Text(preview);
+            const std::string sample = WindowText(preview);
             EXPECT_NE(sample.find("\n    A = B + C;"), std::string::npos) << sample;
             // The store is read afresh at every paint.
             H::key.numbers["TabSize"] = 2;
             InvalidateRect(preview, nullptr, TRUE);
             UpdateWindow(preview);
-            EXPECT_NE(H::Text(preview).find("\n\t\tA = B + C;"), std::string::npos) << H::Text(preview);
+            EXPECT_NE(WindowText(preview).find("\n\t\tA = B + C;"), std::string::npos) << WindowText(preview);
             H::Press(sheet, PSBTN_CANCEL);
         });
     EXPECT_TRUE(H::key.writes.empty());
@@ -268,28 +262,18 @@ TEST(OptionsSheet, OppositeSpacingIsRefusedOrAsksToSpaceBoth)
 {
     // No Space against the other group's Space is refused (OK answered);
     // Space against its No Space asks: Yes spaces both, No falls back.
-    const std::string operatorToNoSpace = "It is illegal to set the operator to no-space while parentheses are set "
-                                          "to space" +
-                                          kTwoSteps;
-    const std::string parensToNoSpace = "It is illegal to set the parentheses to no-space while operators are set "
-                                        "to space" +
-                                        kTwoSteps;
-    const std::string operatorToSpace = "It is illegal to set the operator to space while parentheses are set to "
-                                        "no-space" +
-                                        kTwoSteps + kAskBoth;
-    const std::string parensToSpace = "It is illegal to set the parentheses to space while operators are set to "
-                                      "no-space" +
-                                      kTwoSteps + kAskBoth;
     const struct
     {
         const Spacing &changed, &other;
         bool toSpace;
         int answer;
-        const std::string& text;
-    } rows[] = {
-        {kOperator, kParens, false, IDOK, operatorToNoSpace}, {kParens, kOperator, false, IDOK, parensToNoSpace},
-        {kOperator, kParens, true, IDYES, operatorToSpace},   {kOperator, kParens, true, IDNO, operatorToSpace},
-        {kParens, kOperator, true, IDYES, parensToSpace},     {kParens, kOperator, true, IDNO, parensToSpace}};
+        const char* reason;
+    } rows[] = {{kOperator, kParens, false, IDOK, "operator to no-space while parentheses are set to space."},
+                {kParens, kOperator, false, IDOK, "parentheses to no-space while operators are set to space."},
+                {kOperator, kParens, true, IDYES, "operator to space while parentheses are set to no-space."},
+                {kOperator, kParens, true, IDNO, "operator to space while parentheses are set to no-space."},
+                {kParens, kOperator, true, IDYES, "parentheses to space while operators are set to no-space."},
+                {kParens, kOperator, true, IDNO, "parentheses to space while operators are set to no-space."}};
     for (const auto& row : rows)
     {
         SCOPED_TRACE(std::string(row.changed.value) + (row.toSpace ? " to space, answer " : " to no-space, answer ") +
@@ -309,7 +293,13 @@ TEST(OptionsSheet, OppositeSpacingIsRefusedOrAsksToSpaceBoth)
                 EXPECT_EQ(H::Boxes()[0].caption, "Configuration  Problem");
                 EXPECT_EQ(H::Boxes()[0].type,
                           static_cast<UINT>(row.toSpace ? MB_YESNO | MB_ICONQUESTION : MB_OK | MB_ICONSTOP));
-                EXPECT_EQ(H::Boxes()[0].text, row.text);
+                // The reason, the way round in two steps, and the question only when asking.
+                const std::string& text = H::Boxes()[0].text;
+                EXPECT_EQ(text.rfind(std::string("It is illegal to set the ") + row.reason, 0), 0u) << text;
+                EXPECT_NE(text.find("you must do it in two steps."), std::string::npos) << text;
+                EXPECT_EQ(text.find("\n\nDo you wish to set both items to space at this time?") != std::string::npos,
+                          row.toSpace)
+                    << text;
                 ExpectChecked(page, {{row.changed.space, spaced},
                                      {row.changed.noSpace, !spaced},
                                      {row.other.space, spaced},
@@ -402,7 +392,7 @@ TEST(OptionsSheet, PreviewThatCannotFormatReportsOnceAndKeepsItsText)
             ASSERT_EQ(H::Boxes().size(), 1u);
             EXPECT_EQ(H::Boxes()[0].text, "Unexpected error in formatting process, text is unchanged.");
             EXPECT_EQ(H::Boxes()[0].caption, "QLShared DLL");
-            EXPECT_EQ(H::Text(preview).rfind("// Comment\n\nCTest::CTest()\n{\n    A = B + C;", 0), 0u);
+            EXPECT_EQ(WindowText(preview).rfind("// Comment\n\nCTest::CTest()\n{\n    A = B + C;", 0), 0u);
             H::Press(sheet, PSBTN_CANCEL);
         });
 }

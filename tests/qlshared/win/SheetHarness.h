@@ -7,6 +7,7 @@
 #include "MessageBoxScript.h"
 #include "QLShared.h"
 #include "SettingsStore.h"
+#include "WindowText.h"
 #include "Wnd.h"
 
 #include <commctrl.h>
@@ -74,12 +75,6 @@ public:
     static void Click(HWND page, int id) { SendMessageA(GetDlgItem(page, id), BM_CLICK, 0, 0); }
     static bool Checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
     static void Press(HWND sheet, int button) { SendMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
-    static std::string Text(HWND hwnd)
-    {
-        char buffer[1024] = {};
-        GetWindowTextA(hwnd, buffer, sizeof(buffer));
-        return buffer;
-    }
 
 private:
     class Store : public ISettingsStore
@@ -113,7 +108,7 @@ private:
 
     static BOOL CALLBACK MatchSheet(HWND hwnd, LPARAM found)
     {
-        if (Text(hwnd) != "Format Settings" || !IsWindowVisible(hwnd))
+        if (WindowText(hwnd) != "Format Settings" || !IsWindowVisible(hwnd))
             return TRUE;
         *reinterpret_cast<HWND*>(found) = hwnd;
         return FALSE;
