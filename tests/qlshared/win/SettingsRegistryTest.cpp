@@ -1,5 +1,6 @@
-// The settings store on the registry: defaults, value types, saving, and
-// which module's title captions its messages.
+// The settings store on the registry: value types, saving, and which
+// module's title captions its messages. (Formatting without a key, which
+// must create none, is a test of the exports.)
 #include "SettingsRegistry.h"
 #include "FileSettingsStore.h"
 #include "FormatSettings.h"
@@ -16,17 +17,6 @@
 #include <string>
 #include <type_traits>
 #include <vector>
-
-TEST(SettingsRegistryTest, NoKeyGivesEveryDefaultAndCreatesNothing)
-{
-    SettingsKey clean;
-    MessageBoxScript boxes;
-    CSettingsRegistry store;
-    EXPECT_EQ(OptionValues(LoadFormatOptions(store)), OptionValues(FormatOptions()));
-    EXPECT_EQ(store.ReadString(SettingNames::InstallPath), "");
-    EXPECT_FALSE(SettingsKey::Exists());
-    EXPECT_TRUE(boxes.shown.empty());
-}
 
 TEST(SettingsRegistryTest, EachValueOfAnotherTypeOrSizeTakesItsOwnDefault)
 {
