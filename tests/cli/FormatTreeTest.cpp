@@ -20,13 +20,20 @@ TEST(GlobPattern, MatchesNamesAnywhereAndPathsWhole)
         const char* path;
         bool matches;
     } cases[] = {
-        {"build", "src/build/x.c", true},      {"build", "src/builder/x.c", false},
-        {"*.gen.c", "a/b/x.gen.c", true},      {"*.gen.c", "a/x.gen.cpp", false},
-        {"src/*.c", "src/a.c", true},          {"src/*.c", "src/sub/a.c", false},
-        {"src/**/*.c", "src/a.c", true},       {"src/**/*.c", "src/x/y/a.c", true},
-        {"**/gen", "./a/gen", true},           {"third_party/**", "third_party", true},
-        {"third_party/**", "src/third_party/a.c", false}, {"a?c", "abc", true},
-        {"a*b*c", "axxbyyc", true},            {"a*b*c", "axxbyy", false},
+        {"build", "src/build/x.c", true},
+        {"build", "src/builder/x.c", false},
+        {"*.gen.c", "a/b/x.gen.c", true},
+        {"*.gen.c", "a/x.gen.cpp", false},
+        {"src/*.c", "src/a.c", true},
+        {"src/*.c", "src/sub/a.c", false},
+        {"src/**/*.c", "src/a.c", true},
+        {"src/**/*.c", "src/x/y/a.c", true},
+        {"**/gen", "./a/gen", true},
+        {"third_party/**", "third_party", true},
+        {"third_party/**", "src/third_party/a.c", false},
+        {"a?c", "abc", true},
+        {"a*b*c", "axxbyyc", true},
+        {"a*b*c", "axxbyy", false},
         {"src\\*.c", "src/a.c", true},
     };
     for (const auto& c : cases)
@@ -53,8 +60,8 @@ protected:
 
     CliResult Check(std::vector<std::string> args, const std::string& stdinBytes = std::string())
     {
-        args.insert(args.begin(), {"format", "--settings", "missing.reg", "--command", "delete-trailing-whitespace",
-                                   "--check"});
+        args.insert(args.begin(),
+                    {"format", "--settings", "missing.reg", "--command", "delete-trailing-whitespace", "--check"});
         return RunCli(args, stdinBytes);
     }
 
@@ -72,7 +79,8 @@ TEST_F(FormatTree, FoldersGiveTheirSourcesSortedLessExclusions)
         std::string out;
     } cases[] = {
         {{"src"}, "", line("src/a.c") + line("src/b.cpp") + line("src/gen/e.cpp") + line("src/sub/C.H")},
-        {{"src/", "--exclude", "gen", "--extensions", "HPP,.txt"}, "",
+        {{"src/", "--exclude", "gen", "--extensions", "HPP,.txt"},
+         "",
          line("src/a.c") + line("src/b.cpp") + line("src/notes.txt") + line("src/sub/C.H") + line("src/sub/d.hpp")},
         {{"--exclude=src/**/*.?", "--exclude", "*.cpp", "src"}, "", ""},
         // A file named outright is taken whatever its extension, unless excluded.
@@ -134,8 +142,7 @@ TEST_F(FormatTree, NearestTeamSettingsFileAppliesUnlessSettingsIsGiven)
     CliResult result = RunCli(args);
     EXPECT_EQ(result.out.substr(0, 12), "a = b;\na=b;\n");
     const std::string base = folder.PathOf("");
-    EXPECT_NE(result.err.find("src/sub/deep/x.c: settings from " + base + "src/sub/.quillet.reg\n"),
-              std::string::npos)
+    EXPECT_NE(result.err.find("src/sub/deep/x.c: settings from " + base + "src/sub/.quillet.reg\n"), std::string::npos)
         << result.err;
     EXPECT_EQ(result.err.find("z.c: settings from " + base), std::string::npos) << result.err;
 
