@@ -32,7 +32,8 @@ MetricsReport BuildMetricsReport(const MetricsTable& table, const std::vector<So
         const CountStatus status = source < counts.size() ? counts[source++].status : CountStatus::Counted;
         const std::int64_t lines = table.lineCounts[i];
         const std::int64_t comments = table.commentCounts[i];
-        report.rows.push_back({RowKind::SourceFile, report.rows[project].name, table.names[i], lines, comments, status});
+        report.rows.push_back(
+            {RowKind::SourceFile, report.rows[project].name, table.names[i], lines, comments, status});
         MetricsReport::Row& totals = report.rows[project];
         totals.lines += lines > 0 ? lines : 0;
         totals.comments += comments > 0 ? comments : 0;

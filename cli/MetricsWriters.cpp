@@ -116,8 +116,7 @@ void WriteCsv(const MetricsReport& report, std::ostream& out)
     for (const MetricsReport::Row& row : report.rows)
     {
         out << KindName(row.kind) << ',' << CsvField(row.project) << ',' << CsvField(row.name) << ','
-            << CountNumber(row.lines) << ',' << CountNumber(row.comments) << ',' << CountStatusName(row.status)
-            << "\n";
+            << CountNumber(row.lines) << ',' << CountNumber(row.comments) << ',' << CountStatusName(row.status) << "\n";
     }
     out << "total,,," << report.totalLines << ',' << report.totalComments << ",\n";
 }

@@ -11,10 +11,9 @@
 
 SourceCounters CSourceCounting::Counters()
 {
-    return {[this](const std::string& directory, const std::string& fileName)
-            { return Take(directory, fileName, true); },
-            [this](const std::string& directory, const std::string& fileName)
-            { return Take(directory, fileName, false); }};
+    return {
+        [this](const std::string& directory, const std::string& fileName) { return Take(directory, fileName, true); },
+        [this](const std::string& directory, const std::string& fileName) { return Take(directory, fileName, false); }};
 }
 
 int CSourceCounting::Take(const std::string& directory, const std::string& fileName, bool lines)

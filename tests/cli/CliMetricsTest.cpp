@@ -179,3 +179,20 @@ TEST(BatchCommand, WorkspaceRelativeNames)
 }
 
 } // namespace
+
+TEST_F(ExampleCopy, BatchLeavesOutExcludedFilesAndFindsTheTeamSettings)
+{
+    const std::string none = folder.PathOf("none.reg");
+    CliResult result = RunCli({"batch", workspace, "--command", "operator-expand", "--check", "--settings", none,
+                               "--exclude", "shared", "--exclude=calc/parser.*"});
+    EXPECT_EQ(1, result.status) << result.err;
+    EXPECT_EQ("calc\\calc.cpp\ntext util\\wordcount.c\n", result.out);
+
+    // A team file above the workspace gives what naming it does.
+    const std::string team = std::string(QUILLET_SOURCE_DIR) + "/tests/cli/data/settings.reg";
+    const std::string named = RunCli({"batch", workspace, "--command", "full", "--check", "--settings", team}).out;
+    std::filesystem::copy_file(team, folder.PathOf(".quillet.reg"));
+    result = RunCli({"batch", workspace, "--command", "full", "--check"});
+    EXPECT_EQ(named, result.out);
+    EXPECT_NE(RunCli({"batch", workspace, "--command", "full", "--check", "--settings", none}).out, result.out);
+}

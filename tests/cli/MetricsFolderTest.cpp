@@ -25,14 +25,21 @@ TEST(MetricsFolder, CountsTheFoldersSourcesAndMarksWhatCannotBeRead)
     CliResult result = RunCli({"metrics", tree, "--exclude", "gen", "--format", "csv"});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "kind,project,name,lines,comments,status\n"
-                          "project," + tree + "," + tree + ",3,1,counted\n"
-                          "file," + tree + "," + tree + "/a.c,2,1,counted\n"
-                          "file," + tree + "," + tree + "/sub/b.H,1,0,counted\n"
-                          "total,,,3,1,\n");
+                          "project," +
+                              tree + "," + tree +
+                              ",3,1,counted\n"
+                              "file," +
+                              tree + "," + tree +
+                              "/a.c,2,1,counted\n"
+                              "file," +
+                              tree + "," + tree +
+                              "/sub/b.H,1,0,counted\n"
+                              "total,,,3,1,\n");
 
     result = RunCli({"metrics", "--files-from", list, "--format=markdown"});
     EXPECT_EQ(result.status, 0) << result.err;
-    const std::string shown = [&] {
+    const std::string shown = [&]
+    {
         std::string text;
         for (const char c : tree)
             text += std::string(c == '_' || c == '\\' ? "\\" : "") + c;
@@ -40,10 +47,16 @@ TEST(MetricsFolder, CountsTheFoldersSourcesAndMarksWhatCannotBeRead)
     }();
     EXPECT_EQ(result.out, "| File | Lines | Comments | Status |\n|:--|--:|--:|:--|\n"
                           "| **files** | 2 | 1 | |\n"
-                          "| " + shown + "/a.c | 2 | 1 | counted |\n"
-                          "| " + shown + "/gone.cpp | 0 | 0 | missing |\n"
-                          "| " + shown + "/skip.txt | NA | NA | not-counted |\n"
-                          "| **Total** | 2 | 1 | |\n");
+                          "| " +
+                              shown +
+                              "/a.c | 2 | 1 | counted |\n"
+                              "| " +
+                              shown +
+                              "/gone.cpp | 0 | 0 | missing |\n"
+                              "| " +
+                              shown +
+                              "/skip.txt | NA | NA | not-counted |\n"
+                              "| **Total** | 2 | 1 | |\n");
     EXPECT_NE(result.err.find("gone.cpp: missing, counted as 0\n"), std::string::npos) << result.err;
 
     // A project's source that is a folder cannot be read.
