@@ -151,11 +151,10 @@ void CFormatRun::Report(const std::string& name, const std::string& text, const 
     if (bytes == text)
         return;
     m_changed = true;
-    const CLineDiff diff(text, bytes);
     if (m_request.mode == FormatRequest::Mode::Diff)
-        m_io.out << diff.Unified(name);
+        m_io.out << CLineDiff(text, bytes).Unified(name);
     else
-        m_io.out << name << ":" << diff.FirstChangedLine() << ": would reformat\n";
+        m_io.out << name << ":" << CLineDiff::FirstChangedLine(text, bytes) << ": would reformat\n";
 }
 
 void CFormatRun::Rewrite(const std::string& name, const std::string& path, const std::string& text,

@@ -9,6 +9,11 @@ namespace
 
 const std::size_t kContext = 3;
 
+// Edits a search from each end may try before it settles for the furthest
+// point it reached: a text that changes nearly everywhere then still takes
+// time linear in its length, at the price of a diff that is not the smallest.
+const std::ptrdiff_t kCostLimit = 256;
+
 std::string Range(std::size_t first, std::size_t count)
 {
     // diff -u names an empty range by the line before it.
@@ -53,16 +58,15 @@ bool CLineDiff::HasChanges() const
     return std::any_of(m_script.begin(), m_script.end(), [](Op op) { return op != Op::Keep; });
 }
 
-std::size_t CLineDiff::FirstChangedLine() const
+std::size_t CLineDiff::FirstChangedLine(const std::string& oldText, const std::string& newText)
 {
-    std::size_t line = 1;
-    for (const Op op : m_script)
-    {
-        if (op != Op::Keep)
-            break;
-        ++line;
-    }
-    return std::min(line, std::max<std::size_t>(m_old.size(), 1));
+    const std::size_t common =
+        std::mismatch(oldText.begin(), oldText.end(), newText.begin(), newText.end()).first - oldText.begin();
+    const std::size_t line = std::count(oldText.begin(), oldText.begin() + common, '\n') + 1;
+    // A change after the old text's last line end is on its last line.
+    const std::size_t lines =
+        std::count(oldText.begin(), oldText.end(), '\n') + (oldText.empty() || oldText.back() == '\n' ? 0 : 1);
+    return std::min(line, std::max<std::size_t>(lines, 1));
 }
 
 void CLineDiff::Compare(std::size_t a0, std::size_t a1, std::size_t b0, std::size_t b1)
@@ -103,7 +107,8 @@ bool CLineDiff::Split(std::size_t a0, std::size_t a1, std::size_t b0, std::size_
     const Index delta = n - m;
     const bool odd = delta % 2 != 0;
     Index k1start = 0, k1end = 0, k2start = 0, k2end = 0;
-    for (Index d = 0; d < maxD; ++d)
+    const Index limit = std::min(maxD, kCostLimit);
+    for (Index d = 0; d < limit; ++d)
     {
         for (Index k1 = -d + k1start; k1 <= d - k1end; k1 += 2)
         {
@@ -158,7 +163,20 @@ bool CLineDiff::Split(std::size_t a0, std::size_t a1, std::size_t b0, std::size_
             }
         }
     }
-    return false;
+    // Too costly: split where the forward search got furthest.
+    Index best = -1;
+    for (Index k = -limit; k <= limit; ++k)
+    {
+        const Index x1 = forward[offset + k];
+        const Index y1 = x1 - k;
+        if (x1 >= 0 && x1 <= n && y1 >= 0 && y1 <= m && x1 + y1 > best)
+        {
+            best = x1 + y1;
+            x = a0 + x1;
+            y = b0 + y1;
+        }
+    }
+    return best > 0 && best < n + m;
 }
 
 void CLineDiff::BuildScript()

@@ -103,12 +103,17 @@ TEST_F(FormatTree, DiffAppliesWithPatchAndGitApply)
 {
     if (WindowsHost)
         GTEST_SKIP() << "patch and git are tools of the Linux build";
-    // CR LF, no line end at the end, and changes far apart (two hunks).
+    // CR LF, no line end at the end, and changes far apart (two hunks); a
+    // file that changes nearly everywhere takes the diff's shortcut.
     std::string lines;
     for (int i = 0; i < 20; ++i)
         lines += "x" + std::to_string(i) + ";" + (i % 15 == 3 ? "  " : "") + "\n";
+    std::string changes;
+    for (int i = 0; i < 3000; ++i)
+        changes += "y" + std::to_string(i % 50) + ";" + (i % 7 ? "  " : "") + "\n";
     folder.Write("src/sub/C.H", "a;  \r\nb;\r\nc;");
     folder.Write("src/b.cpp", lines);
+    folder.Write("src/c.c", changes);
     const CliResult diff = Check({"--diff", "src"});
     ASSERT_EQ(diff.status, 1) << diff.err;
     EXPECT_NE(diff.out.find("--- a/src/sub/C.H\n+++ b/src/sub/C.H\n@@ -1,3 +1,3 @@\n-a;  \r\n+a;\r\n"),
@@ -121,6 +126,7 @@ TEST_F(FormatTree, DiffAppliesWithPatchAndGitApply)
         WriteTree();
         folder.Write("src/sub/C.H", "a;  \r\nb;\r\nc;");
         folder.Write("src/b.cpp", lines);
+        folder.Write("src/c.c", changes);
         ASSERT_EQ(std::system(apply), 0) << apply;
         const CliResult after = Check({"src"});
         EXPECT_EQ(after.status, 0) << apply << ": " << after.out;
