@@ -56,7 +56,7 @@ bool CountFiles(const CSourceSelection& selection, const std::string& projectNam
         return false;
     MetricsTable table;
     table.Append(RowKind::Project, projectName, 0, 0, std::string());
-    CSourceCounting counting(io.err);
+    CSourceCounting counting(io.err, selection.Extensions());
     for (const std::string& file : files)
     {
         const SourceCount& count = counting.Count(std::string(), file);

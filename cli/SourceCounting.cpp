@@ -5,6 +5,7 @@
 #include "FileUtil.h"
 #include "LineCounter.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <ostream>
 #include <sys/stat.h>
@@ -27,8 +28,9 @@ const SourceCount& CSourceCounting::Count(const std::string& directory, const st
 {
     SourceCount count;
     const std::string extension = LowerExtension(fileName);
-    const bool countsLines = CLineCounter::IsLineCounted(extension);
-    const bool countsComments = CLineCounter::IsCommentCounted(extension);
+    const bool also = std::find(m_alsoCounted.begin(), m_alsoCounted.end(), extension) != m_alsoCounted.end();
+    const bool countsLines = also || CLineCounter::IsLineCounted(extension);
+    const bool countsComments = also || CLineCounter::IsCommentCounted(extension);
     if (countsLines || countsComments)
     {
         const std::string path = ResolveFileNameCase(NativePath(directory + fileName));

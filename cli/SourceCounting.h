@@ -12,7 +12,12 @@
 class CSourceCounting
 {
 public:
-    explicit CSourceCounting(std::ostream& err) : m_err(err) {}
+    // alsoCounted: extensions counted for lines and comments besides the
+    // counters' own (those a folder was asked for with --extensions).
+    explicit CSourceCounting(std::ostream& err, std::vector<std::string> alsoCounted = {})
+        : m_err(err), m_alsoCounted(std::move(alsoCounted))
+    {
+    }
     CSourceCounting(const CSourceCounting&) = delete;
     CSourceCounting& operator=(const CSourceCounting&) = delete;
 
@@ -31,6 +36,7 @@ private:
     int Take(const std::string& directory, const std::string& fileName, bool lines);
 
     std::ostream& m_err;
+    std::vector<std::string> m_alsoCounted;
     std::vector<SourceCount> m_counts;
     bool m_secondPending = false;
 };

@@ -26,6 +26,9 @@ public:
     // it is neither, or when its value is bad (error says why).
     bool Take(const CliArgument& argument, std::string& error);
 
+    // The extensions taken from folders, lower case.
+    const std::vector<std::string>& Extensions() const { return m_extensions; }
+
     // Whether anything names files: an operand or --files-from.
     bool NamesFiles() const { return !m_operands.empty() || m_filesFrom; }
 

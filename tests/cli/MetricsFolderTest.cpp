@@ -22,19 +22,13 @@ TEST(MetricsFolder, CountsTheFoldersSourcesAndMarksWhatCannotBeRead)
     const std::string tree = folder.PathOf("tree");
     const std::string list = folder.Write("list.txt", tree + "/a.c\n" + tree + "/gone.cpp\n" + tree + "/skip.txt\n");
 
-    CliResult result = RunCli({"metrics", tree, "--exclude", "gen", "--format", "csv"});
+    // An extension asked for is counted too.
+    CliResult result = RunCli({"metrics", tree, "--exclude", "gen", "--format", "csv", "--extensions=txt"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "kind,project,name,lines,comments,status\n"
-                          "project," +
-                              tree + "," + tree +
-                              ",3,1,counted\n"
-                              "file," +
-                              tree + "," + tree +
-                              "/a.c,2,1,counted\n"
-                              "file," +
-                              tree + "," + tree +
-                              "/sub/b.H,1,0,counted\n"
-                              "total,,,3,1,\n");
+    const std::string project = tree + "," + tree;
+    EXPECT_EQ(result.out, "kind,project,name,lines,comments,status\nproject," + project + ",4,1,counted\nfile," +
+                              project + "/a.c,2,1,counted\nfile," + project + "/skip.txt,1,0,counted\nfile," + project +
+                              "/sub/b.H,1,0,counted\ntotal,,,4,1,\n");
 
     result = RunCli({"metrics", "--files-from", list, "--format=markdown"});
     EXPECT_EQ(result.status, 0) << result.err;
