@@ -4,11 +4,14 @@
 #include "CliCommand.h"
 #include "FileNameCase.h"
 #include "FormattableExtensions.h"
+#include "GlobPattern.h"
 #include "LineCounter.h"
 #include "MetricsList.h"
 #include "PathParts.h"
 #include "ProjectReader.h"
+#include "SettingsDiscovery.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <ostream>
@@ -28,15 +31,21 @@ namespace
 void WriteHelp(std::ostream& out)
 {
     out << "Usage: " << kCliName << " batch WORKSPACE.dsw --command NAME [--project NAME]... [--file NAME]...\n"
-        << "                   [--check] [--settings FILE]\n"
+        << "                   [--exclude PATTERN]... [--check] [--settings FILE]\n"
         << "\n"
         << "Reformats in place the C and C++ sources (.cpp, .inl, .c, .h) of the workspace's\n"
         << "projects: all of them, or the projects and files named. A project is named as\n"
         << "the workspace writes it, by its file name, or by that name without extension;\n"
         << "a file as its project writes it or by its file name. Names ignore case.\n"
         << "  --command NAME   " << FormatCommandSetList() << "\n"
+        << "  --exclude PATTERN  leave out the files that match (repeatable), as named\n"
+        << "                   below the workspace's folder ('calc\\*.c', 'third_party',\n"
+        << "                   'src/**/gen/*'): '*' and '?' stay within a name, a '**' part\n"
+        << "                   spans folders; a pattern without '/' matches any one name\n"
         << "  --check          write nothing; list the files that would change\n"
-        << "  --settings FILE  stored options to start from (REGEDIT4 text)\n"
+        << "  --settings FILE  stored options to start from (REGEDIT4 text); without it, a\n"
+        << "                   .quillet.reg in the workspace's folder or the nearest folder\n"
+        << "                   above it, or else the user's own settings\n"
         << "Files that cannot be written are reported and the run goes on.\n"
         << "Exit status: 0 success, 1 changes found by --check, 2 usage error or a failed file.\n";
 }
@@ -49,15 +58,21 @@ struct BatchRequest
     FormatOptionsSource source;        // --settings and --command
     std::vector<std::string> projects; // --project NAME, in order
     std::vector<std::string> files;    // --file NAME, in order
+    std::vector<CGlobPattern> excludes;
     bool check = false;
 };
 
 // On a usage error returns false with a message naming the bad argument.
 bool ParseBatchRequest(const std::vector<std::string>& args, BatchRequest& request, std::string& error)
 {
-    CCliArguments arguments(
-        args, {{"--check"}, {"--command", true}, {"--settings", true}, {"--project", true}, {"--file", true}},
-        CCliArguments::Operands::Workspace);
+    CCliArguments arguments(args,
+                            {{"--check"},
+                             {"--command", true},
+                             {"--settings", true},
+                             {"--project", true},
+                             {"--file", true},
+                             {"--exclude", true}},
+                            CCliArguments::Operands::Workspace);
     for (CliArgument argument; arguments.Next(argument);)
     {
         const std::string& value = argument.value;
@@ -73,6 +88,8 @@ bool ParseBatchRequest(const std::vector<std::string>& args, BatchRequest& reque
             request.projects.push_back(value);
         else if (argument.Is("--file"))
             request.files.push_back(value);
+        else if (argument.Is("--exclude"))
+            request.excludes.emplace_back(value);
         else if (request.workspace.empty())
             request.workspace = value;
         else
@@ -161,6 +178,29 @@ bool SelectRequested(const BatchRequest& request, CMetricsList& list, std::strin
         }
     }
     return true;
+}
+
+// Leaves out the chosen files that an --exclude pattern matches, named below
+// the workspace folder. A chosen project stands for all its files, so its
+// files are chosen one by one instead.
+void DeselectExcluded(const std::vector<CGlobPattern>& excludes, CMetricsList& list)
+{
+    if (excludes.empty())
+        return;
+    for (std::size_t p = 0; p < list.ProjectCount(); ++p)
+    {
+        const bool projectSelected = list.IsProjectSelected(p);
+        const std::string projectFolder = DirectoryPart(list.ProjectText(p, IMetricsTree::NameColumn));
+        list.SelectProject(p, false);
+        for (std::size_t f = 0; f < list.FileCount(p); ++f)
+        {
+            const std::string name =
+                WorkspaceRelativeName(projectFolder + list.FileText(p, f, IMetricsTree::NameColumn));
+            const bool excluded = std::any_of(excludes.begin(), excludes.end(),
+                                              [&](const CGlobPattern& pattern) { return pattern.Matches(name); });
+            list.SelectFile(p, f, (projectSelected || list.IsFileSelected(p, f)) && !excluded);
+        }
+    }
 }
 
 // The progress dialog of the command line: one line per file, or on a
@@ -280,9 +320,13 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
         return kExitOk;
     }
 
-    FormatOptions options;
-    if (!LoadRequestedFormatOptions(request.source, options, error))
+    // The workspace's team settings apply to the whole run.
+    CSettingsDiscovery settingsFinder(request.source);
+    const FormatOptions* found = nullptr;
+    std::string settingsName;
+    if (!settingsFinder.OptionsFor(request.workspace, found, settingsName, error))
         return Fail(io.err, error);
+    const FormatOptions options = *found;
 
     MetricsTable table;
     CProjectReader reader(table, CProjectReader::Flavour::Standalone,
@@ -293,6 +337,7 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
     list.Fill(table);
     if (!SelectRequested(request, list, error))
         return Fail(io.err, "batch: " + error);
+    DeselectExcluded(request.excludes, list);
 
     BatchSettings settings;
     settings.workspaceDirectory = reader.WorkspaceDirectory();

@@ -1,25 +1,17 @@
 #include "CliCommand.h"
-#include "FileUtil.h"
-#include "LineEndStyle.h"
+#include "FormatRun.h"
+#include "FormattableExtensions.h"
+#include "SourceSelection.h"
 
-#include <istream>
+#include <algorithm>
+#include <iterator>
 #include <ostream>
 #include <sstream>
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <cstdlib>
-#include <memory>
-#include <sys/stat.h>
-#endif
 
 // quillet-cli format: reformats standard input or FILEs.
 
 namespace
 {
-
-const char* const kStdinName = "<stdin>";
 
 // The words of text on lines of at most 79 columns, each indented.
 std::string Wrapped(const std::string& text, const std::string& indent)
@@ -43,12 +35,17 @@ std::string Wrapped(const std::string& text, const std::string& indent)
 void WriteFormatHelp(std::ostream& out)
 {
     out << "Usage: quillet-cli format [--settings FILE] [--command NAME]\n"
-           "         [--option NAME=VALUE]... [--in-place | --check] [FILE...]\n"
+           "         [--option NAME=VALUE]... [--in-place | --check | --diff] [--verbose]\n"
+           "         [--extensions LIST] [--exclude PATTERN]... [--files-from FILE]\n"
+           "         [FILE | FOLDER]...\n"
            "\n"
            "Reformats C and C++ source text with the Quillet formatting engine.\n"
            "\n"
            "Options are taken in this order:\n"
-           "  1. the stored format settings: the settings file given with --settings FILE,\n"
+           "  1. the stored format settings: the settings file given with --settings FILE;\n"
+           "     or else a team's settings file .quillet.reg (the same REGEDIT4 text) in\n"
+           "     the FILE's folder or the nearest folder above it (for standard input,\n"
+           "     above the current folder);\n"
 #ifdef _WIN32
            "     or else the settings in the registry;\n"
 #else
@@ -66,15 +63,22 @@ void WriteFormatHelp(std::ostream& out)
            "     for the others.\n"
            "\n"
            "Without FILE the text is read from standard input and the result written to\n"
-           "standard output, every line ended by a line feed. With FILEs and neither\n"
-           "--in-place nor --check, the results are written to standard output in order.\n"
-           "\n"
+           "standard output, every line ended by a line feed. With FILEs and none of\n"
+           "--in-place, --check and --diff, the results are written to standard output in\n"
+           "order. A FOLDER stands for its C and C++ sources (.cpp, .inl, .c, .h):\n"
+        << CSourceSelection::HelpText()
+        << "\n"
            "  --in-place   rewrite each FILE that changes, keeping its line ends (a file\n"
            "               whose first line ends in CR LF is written with CR LF); a file\n"
            "               is replaced as a whole, never left half-written, and a file\n"
            "               that does not change is not touched\n"
-           "  --check      write nothing; list the FILEs that would change, one a line\n"
-           "               (<stdin> when the text comes from standard input)\n"
+           "  --check      write nothing; print 'FILE:LINE: would reformat' for each FILE\n"
+           "               that would change, LINE its first changed line (<stdin> when\n"
+           "               the text comes from standard input)\n"
+           "  --diff       write nothing; print what would change as a unified diff with\n"
+           "               a/FILE and b/FILE paths (apply it with 'patch -p1' or\n"
+           "               'git apply')\n"
+           "  --verbose    say on standard error which settings each FILE is formatted with\n"
            "  --           every argument after it is a FILE\n"
            "  --help       show this text\n"
            "\n"
@@ -82,26 +86,10 @@ void WriteFormatHelp(std::ostream& out)
            "A text holding a NUL byte is never formatted. Errors are reported on standard\n"
            "error as 'quillet-cli: FILE: cause' and the other files are still done.\n"
            "\n"
-           "Exit status: 0 success; 1 --check found files that would change; 2 a usage\n"
-           "error, or a FILE failed (cannot open, is a directory, holds a NUL byte,\n"
-           "cannot be written, formatting failed).\n";
+           "Exit status: 0 success; 1 --check or --diff found files that would change;\n"
+           "2 a usage error, or a FILE failed (cannot open, holds a NUL byte, cannot be\n"
+           "written, formatting failed, its settings cannot be read).\n";
 }
-
-// What format was asked to do.
-struct FormatRequest
-{
-    enum class Mode
-    {
-        Print,   // results to stdout
-        InPlace, // rewrite each file that changes
-        Check    // list the files that would change
-    };
-
-    bool help = false;
-    FormatOptionsSource source;
-    Mode mode = Mode::Print;
-    std::vector<std::string> files; // empty: stdin
-};
 
 // A decimal integer of at most a few digits; anything else is refused.
 bool ParseSmallDecimal(const std::string& text, int& value)
@@ -143,32 +131,49 @@ bool ParseOption(const std::string& argument, FormatOptionsSource& source, std::
 }
 
 // On a usage error returns false with a message naming the bad argument.
-bool ParseFormatRequest(const std::vector<std::string>& args, FormatRequest& request, std::string& error)
+bool ParseFormatRequest(const std::vector<std::string>& args, FormatRequest& request, CSourceSelection& selection,
+                        std::string& error)
 {
     using Mode = FormatRequest::Mode;
-    CCliArguments arguments(
-        args, {{"--in-place"}, {"--check"}, {"--settings", true}, {"--command", true}, {"--option", true}},
-        CCliArguments::Operands::Files);
+    // The modes by their flags, in the order a conflict names them.
+    const std::pair<const char*, Mode> modes[] = {
+        {"--in-place", Mode::InPlace}, {"--check", Mode::Check}, {"--diff", Mode::Diff}};
+    std::vector<CliOption> options = {{"--in-place"},       {"--check"},         {"--diff"},        {"--verbose"},
+                                      {"--settings", true}, {"--command", true}, {"--option", true}};
+    for (const CliOption& option : CSourceSelection::Options())
+        options.push_back(option);
+    CCliArguments arguments(args, options, CCliArguments::Operands::Files);
     for (CliArgument argument; arguments.Next(argument);)
     {
         const std::string& value = argument.value;
-        if (argument.IsOperand())
-        {
-            request.files.push_back(value);
-        }
-        else if (argument.Is("--help"))
+        const auto mode = std::find_if(std::begin(modes), std::end(modes),
+                                       [&](const auto& entry) { return argument.Is(entry.first); });
+        if (argument.Is("--help"))
         {
             request.help = true;
         }
-        else if (argument.Is("--in-place") || argument.Is("--check"))
+        else if (argument.Is("--verbose"))
         {
-            const Mode mode = argument.Is("--in-place") ? Mode::InPlace : Mode::Check;
-            if (request.mode != Mode::Print && request.mode != mode)
+            request.verbose = true;
+        }
+        else if (mode != std::end(modes))
+        {
+            // --check --diff asks for the diff, as other formatters take it.
+            const auto isCheckOrDiff = [](Mode m) { return m == Mode::Check || m == Mode::Diff; };
+            if (isCheckOrDiff(request.mode) && isCheckOrDiff(mode->second))
             {
-                error = "--in-place and --check cannot be used together";
+                request.mode = Mode::Diff;
+                continue;
+            }
+            if (request.mode != Mode::Print && request.mode != mode->second)
+            {
+                const auto given = std::find_if(std::begin(modes), std::end(modes),
+                                                [&](const auto& entry) { return entry.second == request.mode; });
+                const auto [first, second] = std::minmax(given, mode);
+                error = std::string(first->first) + " and " + second->first + " cannot be used together";
                 return false;
             }
-            request.mode = mode;
+            request.mode = mode->second;
         }
         else if (argument.Is("--settings"))
         {
@@ -193,7 +198,12 @@ bool ParseFormatRequest(const std::vector<std::string>& args, FormatRequest& req
             }
             request.source.command = value;
         }
-        else if (!ParseOption(value, request.source, error))
+        else if (argument.Is("--option"))
+        {
+            if (!ParseOption(value, request.source, error))
+                return false;
+        }
+        else if (!selection.Take(argument, error))
         {
             return false;
         }
@@ -201,7 +211,7 @@ bool ParseFormatRequest(const std::vector<std::string>& args, FormatRequest& req
     error = arguments.Error();
     if (!error.empty())
         return false;
-    if (!request.help && request.mode == Mode::InPlace && request.files.empty())
+    if (!request.help && request.mode == Mode::InPlace && !selection.NamesFiles())
     {
         error = "--in-place needs at least one FILE";
         return false;
@@ -209,151 +219,31 @@ bool ParseFormatRequest(const std::vector<std::string>& args, FormatRequest& req
     return true;
 }
 
-// The path under which a file named on the command line is rewritten: a
-// symbolic link is followed, since the new file would otherwise replace the
-// link and leave its target with the old text; on Windows the path is made
-// full, since Wine's ReplaceFile refuses a bare name in the current folder.
-// Names stay in the system's own narrow encoding (the ANSI code page on
-// Windows) throughout. Returns the path unchanged when it cannot be resolved.
-std::string RewriteTarget(const std::string& path)
-{
-#ifdef _WIN32
-    char buffer[MAX_PATH];
-    const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-    return length > 0 && length < sizeof buffer ? std::string(buffer, length) : path;
-#else
-    struct stat info
-    {
-    };
-    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-        return path;
-    const std::unique_ptr<char, decltype(&std::free)> target(realpath(path.c_str(), nullptr), &std::free);
-    return target ? std::string(target.get()) : path;
-#endif
-}
-
-// One format run over stdin or a list of files; remembers the exit status.
-class CFormatRun
-{
-public:
-    CFormatRun(const FormatRequest& request, const FormatOptions& options, CliStreams& io)
-        : m_request(request), m_options(options), m_io(io)
-    {
-    }
-
-    int Run()
-    {
-        if (m_request.files.empty())
-            FormatStdin();
-        for (const std::string& file : m_request.files)
-            FormatFile(file);
-        if (m_failed)
-            return kExitFailure;
-        return m_changed ? kExitChanges : kExitOk;
-    }
-
-private:
-    void FailFile(const std::string& name, const std::string& cause)
-    {
-        Fail(m_io.err, name + ": " + cause);
-        m_failed = true;
-    }
-
-    void FormatStdin()
-    {
-        std::ostringstream buffer;
-        buffer << m_io.in.rdbuf();
-        const std::string text = buffer.str();
-        std::string result;
-        std::string cause;
-        if (!FormatSourceText(text, m_options, result, cause))
-        {
-            FailFile(kStdinName, cause);
-            return;
-        }
-        if (m_request.mode == FormatRequest::Mode::Check)
-            ReportIfChanged(kStdinName, text, result);
-        else
-            m_io.out << result;
-    }
-
-    void FormatFile(const std::string& name)
-    {
-        const std::string path = NativePath(name);
-        std::string text;
-        std::string cause;
-        if (!ReadWholeFile(path, text, cause))
-        {
-            FailFile(name, cause == "is a directory" ? cause : "cannot open: " + cause);
-            return;
-        }
-        std::string result;
-        if (!FormatSourceText(text, m_options, result, cause))
-        {
-            FailFile(name, cause);
-            return;
-        }
-        switch (m_request.mode)
-        {
-        case FormatRequest::Mode::Print:
-            m_io.out << result;
-            break;
-        case FormatRequest::Mode::Check:
-            ReportIfChanged(name, text, result);
-            break;
-        case FormatRequest::Mode::InPlace:
-            Rewrite(name, path, text, result);
-            break;
-        }
-    }
-
-    // Compared in the text's own line-end style, as --in-place would write it.
-    void ReportIfChanged(const std::string& name, const std::string& text, const std::string& result)
-    {
-        if (InOwnLineEnds(text, result) != text)
-        {
-            m_io.out << name << "\n";
-            m_changed = true;
-        }
-    }
-
-    void Rewrite(const std::string& name, const std::string& path, const std::string& text, const std::string& result)
-    {
-        const std::string bytes = InOwnLineEnds(text, result);
-        if (bytes == text)
-            return;
-        std::string cause;
-        if (!ReplaceFileContents(RewriteTarget(path), bytes, cause))
-            FailFile(name, WriteFailureCause(cause));
-    }
-
-    static std::string InOwnLineEnds(const std::string& text, const std::string& result)
-    {
-        return FirstLineEndsInCrLf(text) ? ToCrLfLineEnds(result) : result;
-    }
-
-    const FormatRequest& m_request;
-    const FormatOptions& m_options;
-    CliStreams& m_io;
-    bool m_failed = false;
-    bool m_changed = false;
-};
-
 } // namespace
 
 int RunFormatCommand(const std::vector<std::string>& args, CliStreams& io)
 {
     FormatRequest request;
+    CSourceSelection selection({std::begin(FormattableExtensions), std::end(FormattableExtensions)});
     std::string error;
-    if (!ParseFormatRequest(args, request, error))
+    if (!ParseFormatRequest(args, request, selection, error))
         return UsageError(io.err, "format", error);
     if (request.help)
     {
         WriteFormatHelp(io.out);
         return kExitOk;
     }
-    FormatOptions options;
-    if (!LoadRequestedFormatOptions(request.source, options, error))
+    CFormatRun run(request, io);
+    if (!run.Start(error))
         return Fail(io.err, error);
-    return CFormatRun(request, options, io).Run();
+    std::vector<std::string> files;
+    std::vector<std::string> problems;
+    if (!selection.Collect(io.in, files, problems))
+        return Fail(io.err, problems.back());
+    for (const std::string& problem : problems)
+        Fail(io.err, problem);
+    // Named files that select nothing are no reason to read standard input.
+    if (files.empty() && selection.NamesFiles())
+        return problems.empty() ? kExitOk : kExitFailure;
+    return run.Run(files, !problems.empty());
 }

@@ -1,204 +1,89 @@
 #include "CliCommand.h"
-#include "LineCounter.h"
-#include "MetricsList.h"
+#include "FileUtil.h"
+#include "FormattableExtensions.h"
+#include "MetricsWriters.h"
 #include "ProjectReader.h"
-#include "ReportLayout.h"
+#include "SourceCounting.h"
+#include "SourceSelection.h"
 
-#include <algorithm>
-#include <cstdio>
+#include <filesystem>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <vector>
 
-// quillet-cli metrics: a workspace's projects and files with their counts,
-// in one of three output forms.
+// quillet-cli metrics: a workspace's projects, or a folder's sources, with
+// their line and comment counts, in one of four output forms.
 
 namespace
 {
 
 void WriteHelp(std::ostream& out)
 {
-    out << "Usage: " << kCliName << " metrics WORKSPACE.dsw [--format text|csv|json]\n"
+    out << "Usage: " << kCliName << " metrics WORKSPACE.dsw [--format FORM]\n"
+        << "       " << kCliName
+        << " metrics FOLDER|FILE... [--format FORM] [--extensions LIST] [--exclude PATTERN]...\n"
+        << "                           [--files-from FILE]\n"
         << "\n"
         << "Reads a Developer Studio workspace and every project it names, and lists\n"
-        << "each project and source file with its line and comment counts.\n"
-        << "  text  the report's columns; \"NA\" where a file is not countable (default)\n"
-        << "  csv   kind,project,name,lines,comments; -1 where not countable\n"
-        << "  json  an array of objects with the same fields\n"
-        << "Exit status: 0 success, 2 usage error or a file that cannot be read.\n";
+        << "each project and source file with its line and comment counts; or counts the\n"
+        << "C and C++ sources (.cpp, .inl, .c, .h) of FOLDERs and the FILEs named, as one\n"
+        << "project. The totals of all projects come last. FORM is one of:\n"
+        << "  text      the report's columns; \"NA\" where a file is not countable (default)\n"
+        << "  csv       kind,project,name,lines,comments,status; -1 where not countable\n"
+        << "  json      an array of objects with the same fields\n"
+        << "  markdown  a table for pasting into a review\n"
+        << "A file's status is counted, not-counted (an extension that is not counted),\n"
+        << "missing or unreadable; the last two count 0, are noted after the file's row in\n"
+        << "text, and are warned of on standard error. CSV, JSON and Markdown are UTF-8:\n"
+        << "a name that is not UTF-8 is read as Windows-1252.\n"
+        << "\n"
+        << "Folders and files are chosen as for format:\n"
+        << CSourceSelection::HelpText() << "Exit status: 0 success, 2 usage error or a workspace or project file that\n"
+        << "cannot be read.\n";
 }
 
-const char* KindName(RowKind kind)
+// A folder's sources (or the files named) as one project.
+bool CountFiles(const CSourceSelection& selection, const std::string& projectName, CliStreams& io,
+                MetricsReport& report)
 {
-    return kind == RowKind::Project ? "project" : "file";
-}
-
-std::string CsvField(const std::string& text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string field = "\"";
-    for (const char c : text)
+    std::vector<std::string> files;
+    std::vector<std::string> problems;
+    const bool listed = selection.Collect(io.in, files, problems);
+    for (const std::string& problem : problems)
+        Fail(io.err, problem);
+    if (!listed)
+        return false;
+    MetricsTable table;
+    table.Append(RowKind::Project, projectName, 0, 0, std::string());
+    CSourceCounting counting(io.err, selection.Extensions());
+    for (const std::string& file : files)
     {
-        if (c == '"')
-            field += '"';
-        field += c;
+        const SourceCount& count = counting.Count(std::string(), file);
+        table.Append(RowKind::SourceFile, file, count.lines, count.comments, std::string());
     }
-    return field + "\"";
+    report = BuildMetricsReport(table, counting.Counts());
+    return true;
 }
 
-// Length of the UTF-8 sequence starting at text[i], or 0 when it is not one.
-std::size_t Utf8SequenceLength(const std::string& text, std::size_t i)
+bool IsFolder(const std::string& path)
 {
-    const unsigned char lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (length == 0 || i + length > text.size())
-        return 0;
-    for (std::size_t k = 1; k < length; ++k)
-    {
-        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-            return 0;
-    }
-    return length;
+    std::error_code error;
+    return std::filesystem::is_directory(NativePath(path), error);
 }
-
-// Names are bytes in the ANSI code page of whoever wrote the project file.
-// UTF-8 passes through; any other byte above 0x7F is taken as Latin-1 so
-// the output is always valid JSON.
-std::string JsonString(const std::string& text)
-{
-    std::string json = "\"";
-    for (std::size_t i = 0; i < text.size(); ++i)
-    {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c == '"' || c == '\\')
-        {
-            json += '\\';
-            json += static_cast<char>(c);
-        }
-        else if (c < 0x20 || c >= 0x80)
-        {
-            const std::size_t length = c >= 0x80 ? Utf8SequenceLength(text, i) : 0;
-            if (length > 0)
-            {
-                json.append(text, i, length);
-                i += length - 1;
-                continue;
-            }
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
-            json += escape;
-        }
-        else
-        {
-            json += static_cast<char>(c);
-        }
-    }
-    return json + "\"";
-}
-
-// The project row each row belongs to, as the table keeps them in step.
-std::vector<std::string> ProjectNames(const MetricsTable& table)
-{
-    std::vector<std::string> projects;
-    std::string current;
-    for (std::size_t i = 0; i < table.Size(); ++i)
-    {
-        if (table.kinds[i] == RowKind::Project)
-            current = table.names[i];
-        projects.push_back(current);
-    }
-    return projects;
-}
-
-std::string RightAligned(const std::string& text, std::size_t width)
-{
-    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
-}
-
-// The report's columns: File, Lines, Comments; files indented under their
-// project, "NA" for a count that is not available.
-void WriteMetricsText(const MetricsTable& table, std::ostream& out)
-{
-    CMetricsList list;
-    list.Fill(table);
-    std::vector<CReportLayout::Row> rows;
-    for (int page = 1; page <= CReportLayout::PageCount(list); ++page)
-    {
-        const std::vector<CReportLayout::Row> pageRows = CReportLayout::PageRows(list, page);
-        rows.insert(rows.end(), pageRows.begin(), pageRows.end());
-    }
-
-    std::size_t nameWidth = std::string(CReportLayout::FileHeader).size();
-    std::size_t linesWidth = std::string(CReportLayout::LinesHeader).size();
-    std::size_t commentsWidth = std::string(CReportLayout::CommentsHeader).size();
-    for (const CReportLayout::Row& row : rows)
-    {
-        nameWidth = std::max(nameWidth, row.text.size());
-        linesWidth = std::max(linesWidth, row.lines.size());
-        commentsWidth = std::max(commentsWidth, row.comments.size());
-    }
-    // Counts and headings keep the report's two trailing spaces as the gap
-    // between columns; the last gap is not printed.
-    auto writeLine = [&](const std::string& name, const std::string& lines, const std::string& comments)
-    {
-        std::string line = name + std::string(nameWidth - name.size(), ' ') + "  " + RightAligned(lines, linesWidth) +
-                           RightAligned(comments, commentsWidth);
-        line.erase(line.find_last_not_of(' ') + 1);
-        out << line << "\n";
-    };
-    writeLine(CReportLayout::FileHeader, CReportLayout::LinesHeader, CReportLayout::CommentsHeader);
-    for (const CReportLayout::Row& row : rows)
-        writeLine(row.text, row.lines, row.comments);
-}
-
-// One row per project and file: kind, project, name, lines, comments, with
-// -1 for a count that is not available.
-void WriteMetricsCsv(const MetricsTable& table, std::ostream& out)
-{
-    const std::vector<std::string> projects = ProjectNames(table);
-    out << "kind,project,name,lines,comments\n";
-    for (std::size_t i = 0; i < table.Size(); ++i)
-    {
-        out << KindName(table.kinds[i]) << ',' << CsvField(projects[i]) << ',' << CsvField(table.names[i]) << ','
-            << std::max(table.lineCounts[i], -1) << ',' << std::max(table.commentCounts[i], -1) << "\n";
-    }
-}
-
-// The same rows as a JSON array of objects.
-void WriteMetricsJson(const MetricsTable& table, std::ostream& out)
-{
-    const std::vector<std::string> projects = ProjectNames(table);
-    out << "[";
-    for (std::size_t i = 0; i < table.Size(); ++i)
-    {
-        out << (i == 0 ? "\n" : ",\n") << "  {\"kind\": \"" << KindName(table.kinds[i])
-            << "\", \"project\": " << JsonString(projects[i]) << ", \"name\": " << JsonString(table.names[i])
-            << ", \"lines\": " << std::max(table.lineCounts[i], -1)
-            << ", \"comments\": " << std::max(table.commentCounts[i], -1) << "}";
-    }
-    out << (table.Size() == 0 ? "]\n" : "\n]\n");
-}
-
-struct OutputForm
-{
-    const char* name;
-    void (*write)(const MetricsTable& table, std::ostream& out);
-};
-
-const OutputForm kOutputForms[] = {
-    {"text", WriteMetricsText},
-    {"csv", WriteMetricsCsv},
-    {"json", WriteMetricsJson},
-};
 
 } // namespace
 
 int RunMetricsCommand(const std::vector<std::string>& args, CliStreams& io)
 {
-    std::string workspace;
-    const OutputForm* form = &kOutputForms[0];
-    CCliArguments arguments(args, {{"--format", true}}, CCliArguments::Operands::Workspace);
+    std::vector<std::string> operands;
+    bool filesFrom = false;
+    const MetricsOutputForm* form = FindMetricsOutputForm("text");
+    CSourceSelection selection({std::begin(FormattableExtensions), std::end(FormattableExtensions)});
+    std::vector<CliOption> options = CSourceSelection::Options();
+    options.push_back({"--format", true});
+    CCliArguments arguments(args, options, CCliArguments::Operands::Workspace);
+    std::string error;
     for (CliArgument argument; arguments.Next(argument);)
     {
         if (argument.Is("--help"))
@@ -206,28 +91,43 @@ int RunMetricsCommand(const std::vector<std::string>& args, CliStreams& io)
             WriteHelp(io.out);
             return kExitOk;
         }
-        if (argument.IsOperand())
+        if (argument.Is("--format"))
         {
-            if (!workspace.empty())
-                return Fail(io.err, "metrics: only one workspace, not also '" + argument.value + "'");
-            workspace = argument.value;
+            form = FindMetricsOutputForm(argument.value);
+            if (!form)
+                return Fail(io.err,
+                            "metrics: unknown format '" + argument.value + "' (" + MetricsOutputFormList() + ")");
             continue;
         }
-        form = FindNamedEntry(kOutputForms, argument.value);
-        if (!form)
-            return Fail(io.err, "metrics: unknown format '" + argument.value + "' (text, csv or json)");
+        if (!selection.Take(argument, error))
+            return UsageError(io.err, "metrics", error);
+        if (argument.IsOperand())
+            operands.push_back(argument.value);
+        filesFrom = filesFrom || argument.Is("--files-from");
     }
     if (!arguments.Error().empty())
         return UsageError(io.err, "metrics", arguments.Error());
-    if (workspace.empty())
+    if (operands.empty() && !filesFrom)
         return UsageError(io.err, "metrics", "no workspace file given");
 
-    MetricsTable table;
-    CProjectReader reader(table, CProjectReader::Flavour::Standalone,
-                          {CLineCounter::GetLineCount, CLineCounter::GetCommentCount});
-    std::string error;
-    if (!reader.ReadWorkspace(workspace, error))
-        return Fail(io.err, error);
-    form->write(table, io.out);
+    MetricsReport report;
+    if (filesFrom || IsFolder(operands[0]))
+    {
+        const std::string name = operands.size() == 1 && !filesFrom ? operands[0] : "files";
+        if (!CountFiles(selection, name, io, report))
+            return kExitFailure;
+    }
+    else
+    {
+        if (operands.size() > 1)
+            return Fail(io.err, "metrics: only one workspace, not also '" + operands[1] + "'");
+        MetricsTable table;
+        CSourceCounting counting(io.err);
+        CProjectReader reader(table, CProjectReader::Flavour::Standalone, counting.Counters());
+        if (!reader.ReadWorkspace(operands[0], error))
+            return Fail(io.err, error);
+        report = BuildMetricsReport(table, counting.Counts());
+    }
+    form->write(report, io.out);
     return kExitOk;
 }

@@ -21,7 +21,7 @@ struct CliCommand
 // The commands, in the order the usage text lists them.
 const CliCommand kCommands[] = {
     {"format", "reformat C and C++ source text", RunFormatCommand},
-    {"metrics", "list a workspace's projects and files with line and comment counts", RunMetricsCommand},
+    {"metrics", "count the lines and comments of a workspace's or a folder's sources", RunMetricsCommand},
     {"batch", "reformat a workspace's source files in place", RunBatchCommand},
 };
 

@@ -69,7 +69,7 @@ TEST(CliUsage, EachCommandKeepsItsWordingAndPointsAtItsHelp)
          "quillet-cli: metrics: --format needs a value\nTry 'quillet-cli metrics --help'.\n"},
         {{"metrics", "--format=csv"},
          "quillet-cli: metrics: no workspace file given\nTry 'quillet-cli metrics --help'.\n"},
-        {{"metrics", ws, "--format=xml"}, "quillet-cli: metrics: unknown format 'xml' (text, csv or json)\n"},
+        {{"metrics", ws, "--format=xml"}, "quillet-cli: metrics: unknown format 'xml' (text, csv, json or markdown)\n"},
         {{"metrics", ws, "b.dsw"}, "quillet-cli: metrics: only one workspace, not also 'b.dsw'\n"},
         {{"batch", ws, "--check=1"},
          "quillet-cli: batch: unknown option '--check=1'\nTry 'quillet-cli batch --help'.\n"},

@@ -30,12 +30,13 @@ TEST(MetricsCommand, TextListsTheReportColumns)
 {
     const CliResult result = RunCli({"metrics", ExampleFolder + "/example.dsw"});
     ASSERT_EQ(0, result.status) << result.err;
-    EXPECT_EQ("", result.err);
+    EXPECT_EQ(0u, result.err.find("quillet-cli: warning: " + ExampleFolder)) << result.err;
+    EXPECT_EQ("history.cpp: missing, counted as 0\n", result.err.substr(result.err.rfind('.') - 7)) << result.err;
     EXPECT_EQ("File                            Lines  Comments\n"
               ".\\calc\\calc.dsp                    98        14\n"
               "        .\\calc.cpp                 21         5\n"
               "        .\\parser.c                 45         1\n"
-              "        .\\history.cpp               0         0\n"
+              "        .\\history.cpp               0         0  (missing)\n"
               "        .\\calc.def                  4        NA\n"
               "        .\\calc.h                    7         1\n"
               "        .\\parser.h                  7         1\n"
@@ -50,7 +51,8 @@ TEST(MetricsCommand, TextListsTheReportColumns)
               ".\\shared\\shared.dsp                28         3\n"
               "        .\\mathutil.c                8         1\n"
               "        .\\mathutil.h               15         1\n"
-              "        .\\mathutil.inl              5         1\n",
+              "        .\\mathutil.inl              5         1\n"
+              "Total                             159        23\n",
               result.out);
 }
 
@@ -62,30 +64,53 @@ TEST(MetricsCommand, CsvAndJsonCarryRawCounts)
     std::vector<std::string> rows;
     for (std::string line; std::getline(lines, line);)
         rows.push_back(line);
-    ASSERT_EQ(20u, rows.size());
-    EXPECT_EQ("kind,project,name,lines,comments", rows[0]);
-    EXPECT_EQ("project,.\\calc\\calc.dsp,.\\calc\\calc.dsp,98,14", rows[1]);
-    EXPECT_EQ("file,.\\calc\\calc.dsp,.\\calc.def,4,-1", rows[5]);
-    EXPECT_EQ("file,.\\calc\\calc.dsp,\"\"\"..\\shared\\mathutil.h\"\"\",-1,-1", rows[8]);
+    ASSERT_EQ(21u, rows.size());
+    EXPECT_EQ("kind,project,name,lines,comments,status", rows[0]);
+    EXPECT_EQ("project,.\\calc\\calc.dsp,.\\calc\\calc.dsp,98,14,counted", rows[1]);
+    EXPECT_EQ("file,.\\calc\\calc.dsp,.\\history.cpp,0,0,missing", rows[4]);
+    EXPECT_EQ("file,.\\calc\\calc.dsp,.\\calc.def,4,-1,counted", rows[5]);
+    EXPECT_EQ("file,.\\calc\\calc.dsp,\"\"\"..\\shared\\mathutil.h\"\"\",-1,-1,not-counted", rows[8]);
+    EXPECT_EQ("total,,,159,23,", rows[20]);
 
     const CliResult json = RunCli({"metrics", "--format=json", ExampleFolder + "/example.dsw"});
     ASSERT_EQ(0, json.status) << json.err;
-    EXPECT_EQ(0u, json.out.find("[\n  {\"kind\": \"project\", \"project\": \".\\\\calc\\\\calc.dsp\", \"name\": "
-                                "\".\\\\calc\\\\calc.dsp\", \"lines\": 98, \"comments\": 14},\n"));
+    EXPECT_EQ(0u,
+              json.out.find("[\n  {\"kind\": \"project\", \"project\": \".\\\\calc\\\\calc.dsp\", \"name\": "
+                            "\".\\\\calc\\\\calc.dsp\", \"lines\": 98, \"comments\": 14, \"status\": \"counted\"},\n"));
     EXPECT_NE(std::string::npos, json.out.find("\"name\": \"\\\"..\\\\shared\\\\mathutil.h\\\"\", \"lines\": -1"));
-    EXPECT_EQ("}\n]\n", json.out.substr(json.out.size() - 4));
+    EXPECT_EQ(",\n  {\"kind\": \"total\", \"lines\": 159, \"comments\": 23}\n]\n",
+              json.out.substr(json.out.rfind(",\n")));
 }
 
-TEST(MetricsCommand, JsonStaysValidForAnsiNames)
+TEST(MetricsCommand, CsvAndJsonAreUtf8WhateverTheNames)
 {
-    ScratchFolder folder;
-    folder.Write("w.dsw", "x\nProject: \"p\"=p.dsp - Package Owner=<4>\n");
-    folder.Write("p.dsp", "# Begin Source File\n\nSOURCE=Gr\xf6\xdf"
-                          "e.c\n# Begin Source File\n\nSOURCE=\xc3\xa9t\xc3\xa9.c\n");
-    const CliResult json = RunCli({"metrics", folder.PathOf("w.dsw"), "--format", "json"});
-    ASSERT_EQ(0, json.status) << json.err;
-    EXPECT_NE(std::string::npos, json.out.find("\"Gr\\u00f6\\u00dfe.c\""));
-    EXPECT_NE(std::string::npos, json.out.find("\"\xc3\xa9t\xc3\xa9.c\""));
+    // A name that is not UTF-8 as a whole is Windows-1252, byte by byte.
+    const struct
+    {
+        const char* name;
+        const char* utf8;
+    } cases[] = {
+        {"\xc3\xa9t\xc3\xa9.c", "\xc3\xa9t\xc3\xa9.c"}, // UTF-8 already
+        {"Gr\xf6\xdf"
+         "e.c",
+         "Gr\xc3\xb6\xc3\x9f"
+         "e.c"},                                                              // Latin letters
+        {"\x80\x81\x9f.c", "\xe2\x82\xac\xc2\x81\xc5\xb8.c"},                 // the 0x80 to 0x9F block
+        {"\xc0\xaf.c", "\xc3\x80\xc2\xaf.c"},                                 // overlong '/'
+        {"\xed\xa0\x80.c", "\xc3\xad\xc2\xa0\xe2\x82\xac.c"},                 // a surrogate
+        {"\xf4\x90\x80\x80.c", "\xc3\xb4\xc2\x90\xe2\x82\xac\xe2\x82\xac.c"}, // above U+10FFFF
+        {"\xc3.c", "\xc3\x83.c"},                                             // cut short
+    };
+    for (const auto& c : cases)
+    {
+        ScratchFolder folder;
+        folder.Write("w.dsw", "x\nProject: \"p\"=p.dsp - Package Owner=<4>\n");
+        folder.Write("p.dsp", std::string("# Begin Source File\n\nSOURCE=") + c.name + "\n");
+        const CliResult json = RunCli({"metrics", folder.PathOf("w.dsw"), "--format", "json"});
+        EXPECT_NE(std::string::npos, json.out.find(std::string("\"name\": \"") + c.utf8 + "\"")) << json.out;
+        const CliResult csv = RunCli({"metrics", folder.PathOf("w.dsw"), "--format", "csv"});
+        EXPECT_NE(std::string::npos, csv.out.find(std::string(",") + c.utf8 + ",")) << csv.out;
+    }
 }
 
 TEST_F(ExampleCopy, UnreadableProjectFileFailsNamingIt)
@@ -164,3 +189,20 @@ TEST(BatchCommand, WorkspaceRelativeNames)
 }
 
 } // namespace
+
+TEST_F(ExampleCopy, BatchLeavesOutExcludedFilesAndFindsTheTeamSettings)
+{
+    const std::string none = folder.PathOf("none.reg");
+    CliResult result = RunCli({"batch", workspace, "--command", "operator-expand", "--check", "--settings", none,
+                               "--exclude", "shared", "--exclude=calc/parser.*"});
+    EXPECT_EQ(1, result.status) << result.err;
+    EXPECT_EQ("calc\\calc.cpp\ntext util\\wordcount.c\n", result.out);
+
+    // A team file above the workspace gives what naming it does.
+    const std::string team = std::string(QUILLET_SOURCE_DIR) + "/tests/cli/data/settings.reg";
+    const std::string named = RunCli({"batch", workspace, "--command", "full", "--check", "--settings", team}).out;
+    std::filesystem::copy_file(team, folder.PathOf(".quillet.reg"));
+    result = RunCli({"batch", workspace, "--command", "full", "--check"});
+    EXPECT_EQ(named, result.out);
+    EXPECT_NE(RunCli({"batch", workspace, "--command", "full", "--check", "--settings", none}).out, result.out);
+}

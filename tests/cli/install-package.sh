@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# cmake --install into a DESTDIR and the Debian package of cpack: both hold
+# quillet-cli, which runs, and its manual page.
+# Usage: install-package.sh BUILD_DIR
+set -euo pipefail
+build=$(realpath "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+DESTDIR="$work/root" cmake --install "$build" --prefix /usr --component cli >/dev/null
+"$work/root/usr/bin/quillet-cli" --help | grep -q '^Usage: quillet-cli' || fail "installed quillet-cli does not run"
+page="$work/root/usr/share/man/man1/quillet-cli.1"
+[ -f "$page" ] || fail "no manual page at $page"
+if command -v groff >/dev/null; then
+  warnings=$(groff -man -ww -z "$page" 2>&1)
+  [ -z "$warnings" ] || fail "manual page: $warnings"
+fi
+echo "install: ok"
+
+cpack --config "$build/CPackConfig.cmake" -B "$work/packages" >/dev/null
+deb=$(ls "$work"/packages/quillet-cli_*.deb)
+contents=$(dpkg-deb -c "$deb")
+for path in ./usr/bin/quillet-cli ./usr/share/man/man1/quillet-cli.1; do
+  grep -q " $path\$" <<<"$contents" || fail "$path not in $deb"
+done
+[ "$(dpkg-deb -f "$deb" Package)" = quillet-cli ] || fail "package name"
+dpkg-deb -f "$deb" Depends | grep -q libstdc++ || fail "no dependencies listed"
+echo "package: ok ($(basename "$deb"))"
