@@ -8,9 +8,7 @@
 constexpr LONG ModuleReferenceOnly = 1;
 constexpr LONG OneOutsideHolder = 2;
 
-CClassFactory::CClassFactory(CreateInstanceRoutine createInstance) : m_createInstance(createInstance)
-{
-}
+CClassFactory::CClassFactory(CreateInstanceRoutine createInstance) : m_createInstance(createInstance) {}
 
 HRESULT CClassFactory::Create(CreateInstanceRoutine createInstance, IClassFactory** factory)
 {

@@ -91,8 +91,7 @@ STDMETHODIMP CDSAddIn::OnConnection(IDispatch* application, VARIANT_BOOL firstTi
                     {
                         CAutoBstr name(FromAnsi(row.commandName));
                         DispatchMethod(host.Get(), L"AddCommandBarButton",
-                                       {LongArgument(GlyphButton), StringArgument(name.Get()),
-                                        LongArgument(m_cookie)});
+                                       {LongArgument(GlyphButton), StringArgument(name.Get()), LongArgument(m_cookie)});
                     }
                 }
                 outcome = VARIANT_TRUE;

@@ -22,6 +22,6 @@ std::string RunFormatCommand(const FormatCommandSet& command, const std::string&
     const SpecialFormatValues& values = command.values;
     return SpecialFormatText(text, progress, int(values.ParenthesesSpace), int(values.OperatorSpace),
                              int(values.SpaceTabStyle), int(values.OpenNewLineStyle), int(values.CloseNewLineStyle),
-                             int(values.RecalculateIndents), int(values.SpellCheckText),
-                             int(values.SpellCheckComments), int(values.DeleteTrailingWhiteSpace));
+                             int(values.RecalculateIndents), int(values.SpellCheckText), int(values.SpellCheckComments),
+                             int(values.DeleteTrailingWhiteSpace));
 }

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 // The platform help viewer, replaceable so that tests open no viewer.
-using HelpViewerRoutine = BOOL (*)(HWND owner, const char* file, UINT command, ULONG_PTR data);
+using HelpViewerRoutine = BOOL(WINAPI*)(HWND owner, const char* file, UINT command, ULONG_PTR data);
 
 // Installs a viewer and returns the one it replaces; null restores WinHelpA.
 HelpViewerRoutine SetHelpViewer(HelpViewerRoutine viewer);

@@ -7,8 +7,13 @@
 #include "QLAddInRes.h"
 
 ObjectTableEntry ObjectTable[ObjectTableSize] = {
-    {CLSID_DSAddIn, "QLAddIn.DSAddIn.1", "QLADDIN Developer Studio Add-in", IDS_CLASS_DESCRIPTION, "both",
-     &CDSAddIn::CreateInstance, {nullptr}},
+    {CLSID_DSAddIn,
+     "QLAddIn.DSAddIn.1",
+     "QLADDIN Developer Studio Add-in",
+     IDS_CLASS_DESCRIPTION,
+     "both",
+     &CDSAddIn::CreateInstance,
+     {nullptr}},
 };
 
 HRESULT GetClassObject(ObjectTableEntry& entry, REFIID iid, void** object)

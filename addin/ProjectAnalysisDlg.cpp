@@ -131,7 +131,11 @@ void CProjectAnalysisDlg::FillTree()
 void CProjectAnalysisDlg::BatchFormat(const FormatCommandSet& command)
 {
     // The dialog owns the progress dialog, so it stays disabled for the whole
-    // run and no button can start a second run inside this one.
+    // run; a press that still reaches it while the run pumps messages starts
+    // no second run inside this one.
+    if (m_batchRunning)
+        return;
+    m_batchRunning = true;
     CProgressDlg progress;
     progress.Create(this);
     CBatchProgressDlg batchProgress(progress);
@@ -143,4 +147,5 @@ void CProjectAnalysisDlg::BatchFormat(const FormatCommandSet& command)
     CWinMessageSink messages(m_hWnd);
     CBatchFormatter(CColumnTreeMetrics(*m_tree), settings, step, batchProgress, messages).BatchFormat();
     progress.DestroyWindow();
+    m_batchRunning = false;
 }

@@ -43,4 +43,5 @@ private:
     MetricsTable m_table;
     CProgressDlg m_loading;
     CProjectReader m_reader;
+    bool m_batchRunning = false;
 };

@@ -6,8 +6,8 @@ constexpr DWORD MaxKeyName = 256;
 LONG CRegistryKey::Create(HKEY parent, const std::string& name)
 {
     Close();
-    return RegCreateKeyExA(parent, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                           &m_key, nullptr);
+    return RegCreateKeyExA(parent, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &m_key,
+                           nullptr);
 }
 
 LONG CRegistryKey::Open(HKEY parent, const std::string& name, REGSAM access)
