@@ -232,8 +232,8 @@ void BuildMenu(HWND window)
 void BuildToolbar(HWND window)
 {
     HINSTANCE addInModule = HINSTANCE(LONG_PTR(g_host.application->addInInfo.at(0)));
-    HBITMAP strip = HBITMAP(LoadImageA(addInModule, MAKEINTRESOURCEA(g_host.application->addInInfo.at(1)),
-                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HBITMAP strip = HBITMAP(LoadImageA(addInModule, MAKEINTRESOURCEA(g_host.application->addInInfo.at(1)), IMAGE_BITMAP,
+                                       0, 0, LR_CREATEDIBSECTION));
     g_host.glyphs.reset(ImageList_Create(GlyphSize, GlyphSize, ILC_COLOR4 | ILC_MASK, 11, 0));
     ImageList_AddMasked(g_host.glyphs.get(), strip, RGB(192, 192, 192));
     DeleteObject(strip);
@@ -279,7 +279,7 @@ void Layout(HWND window)
 const Command* CommandOf(UINT id)
 {
     return id >= FirstCommand && id < FirstCommand + g_host.commands.size() ? &g_host.commands[id - FirstCommand]
-                                                                             : nullptr;
+                                                                            : nullptr;
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -294,8 +294,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
                                         0, window, HMENU(INT_PTR(StatusId)), GetModuleHandleA(nullptr), nullptr);
         g_host.editor = CreateWindowExA(
             WS_EX_CLIENTEDGE, "EDIT", "",
-            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL, 0, 0,
-            0, 0, window, HMENU(INT_PTR(EditorId)), GetModuleHandleA(nullptr), nullptr);
+            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL, 0, 0, 0,
+            0, window, HMENU(INT_PTR(EditorId)), GetModuleHandleA(nullptr), nullptr);
         SendMessageA(g_host.editor, WM_SETFONT, WPARAM(GetStockObject(ANSI_FIXED_FONT)), FALSE);
         SendMessageA(g_host.editor, EM_SETLIMITTEXT, 0, 0);
         return 0;
