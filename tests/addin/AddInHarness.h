@@ -6,7 +6,7 @@
 #include "AddInSeams.h"
 #include "ComPtr.h"
 #include "DevStudio.h"
-#include "HostDouble.h"
+#include "HostObjects.h"
 #include "LibrarySeams.h"
 #include "QLAddIn.h"
 

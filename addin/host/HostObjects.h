@@ -1,7 +1,8 @@
 #pragma once
 
-// A stand-in for Developer Studio: real COM objects that answer the add-in's
-// calls through IDispatch by member name and record each call.
+// The objects of a stand-in for Developer Studio, for the add-in's tests and
+// for addin_host: real COM objects that answer the add-in's calls through
+// IDispatch by member name and record each call.
 
 #include "ComPtr.h"
 

@@ -8,7 +8,7 @@
 // --run picks one command by its method name once the window is shown.
 
 #include "AnsiText.h"
-#include "HostDouble.h"
+#include "HostObjects.h"
 #include "MessageBoxSeam.h"
 #include "ProjectReader.h"
 

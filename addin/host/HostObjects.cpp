@@ -1,4 +1,4 @@
-#include "HostDouble.h"
+#include "HostObjects.h"
 
 #include "AnsiText.h"
 #include "DevStudio.h"
