@@ -1,0 +1,151 @@
+#include "ProjectAnalysisDlg.h"
+
+#include "BatchFormatter.h"
+#include "BatchProgressDlg.h"
+#include "ColumnTreeMetrics.h"
+#include "FormatCommand.h"
+#include "MetricsList.h"
+#include "QLAddInRes.h"
+#include "QLShared.h"
+#include "WinMessageSink.h"
+
+namespace
+{
+
+constexpr UINT_PTR FillTimer = 1;
+constexpr UINT FillDelayMilliseconds = 50;
+
+// The batch buttons and the format command each runs.
+struct BatchButton
+{
+    WORD id;
+    const char* command;
+};
+
+constexpr BatchButton BatchButtons[] = {
+    {IDC_FULL_FORMAT, "full"},
+    {IDC_TABIFY, "tabify"},
+    {IDC_UNTABIFY, "untabify"},
+    {IDC_PARENTHESES_EXPAND, "parentheses-expand"},
+    {IDC_PARENTHESES_CONTRACT, "parentheses-contract"},
+    {IDC_OPERATOR_EXPAND, "operator-expand"},
+    {IDC_OPERATOR_CONTRACT, "operator-contract"},
+    {IDC_REINDENT, "reindent"},
+};
+
+// Column widths after set-up, in percent of column 0's first width.
+constexpr int NameColumnPercent = 60;
+constexpr int CountColumnPercent = 20;
+constexpr int InsertedCountWidth = 40;
+
+} // namespace
+
+CProjectAnalysisDlg::CProjectAnalysisDlg()
+    : CDialog(IDD_PROJECT_ANALYSIS), m_tree(std::make_unique<CColumnTree>()),
+      m_reader(m_table, CProjectReader::Flavour::AddIn, SourceCounters{&GetLineCount, &GetCommentCount},
+               [this](const std::string& text) { m_loading.SetStatus(text); })
+{
+}
+
+CProjectAnalysisDlg::~CProjectAnalysisDlg() = default;
+
+void CProjectAnalysisDlg::OpenLoadingDialog()
+{
+    m_loading.Create(nullptr);
+    m_loading.SetStatus("Initializing");
+}
+
+void CProjectAnalysisDlg::AddProject(const std::string& projectPath)
+{
+    std::string error;
+    m_reader.AddProject(projectPath, error);
+}
+
+void CProjectAnalysisDlg::CloseLoadingDialog()
+{
+    m_loading.DestroyWindow();
+}
+
+BOOL CProjectAnalysisDlg::OnInitDialog()
+{
+    m_tree->SubclassDlgItem(m_hWnd, IDC_PROJECT_TREE);
+    // The tree is filled once the dialog is visible, not while it loads.
+    SetTimer(m_hWnd, FillTimer, FillDelayMilliseconds, nullptr);
+    return TRUE;
+}
+
+bool CProjectAnalysisDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (message == WM_TIMER)
+    {
+        KillTimer(m_hWnd, wParam);
+        FillTree();
+    }
+    return CDialog::OnMessage(message, wParam, lParam, result);
+}
+
+bool CProjectAnalysisDlg::OnCommand(WORD id, WORD code, HWND control)
+{
+    if (id == IDC_FORMAT_SETTINGS)
+    {
+        DoPropertySheet(this);
+        return true;
+    }
+    for (const BatchButton& button : BatchButtons)
+    {
+        if (button.id == id)
+        {
+            BatchFormat(FindFormatCommand(button.command));
+            return true;
+        }
+    }
+    return CDialog::OnCommand(id, code, control);
+}
+
+void CProjectAnalysisDlg::FillTree()
+{
+    CColumnTree& tree = *m_tree;
+    tree.InsertColumn(1, "Lines", ColumnAlignment::Centre, InsertedCountWidth);
+    tree.InsertColumn(2, "Comments", ColumnAlignment::Centre, InsertedCountWidth);
+    const int width = tree.GetColumnWidth(0);
+    tree.SetColumnWidth(0, width * NameColumnPercent / 100);
+    tree.SetColumnWidth(1, width * CountColumnPercent / 100);
+    tree.SetColumnWidth(2, width * CountColumnPercent / 100);
+    tree.SetColumnHeading(0, "Project List");
+
+    HTREEITEM project = nullptr;
+    for (std::size_t row = 0; row < m_table.Size(); ++row)
+    {
+        const bool isFile = m_table.kinds[row] == RowKind::SourceFile;
+        HTREEITEM item = tree.InsertItem(isFile ? project : nullptr, m_table.names[row]);
+        tree.SetItemText(item, 1, CMetricsList::CountText(m_table.lineCounts[row], isFile));
+        tree.SetItemText(item, 2, CMetricsList::CountText(m_table.commentCounts[row], isFile));
+        tree.SetItemData(item, &m_table.directories[row]);
+        if (!isFile)
+            project = item;
+    }
+    InvalidateRect(tree.m_hWnd, nullptr, TRUE);
+    UpdateWindow(tree.m_hWnd);
+}
+
+void CProjectAnalysisDlg::BatchFormat(const FormatCommandSet& command)
+{
+    // The dialog owns the progress dialog, so it stays disabled for the whole
+    // run; a press that still reaches it while the run pumps messages starts
+    // no second run inside this one.
+    if (m_batchRunning)
+        return;
+    m_batchRunning = true;
+    CProgressDlg progress;
+    progress.Create(this);
+    CBatchProgressDlg batchProgress(progress);
+    BatchSettings settings;
+    settings.frontEnd = BatchSettings::FrontEnd::AddIn;
+    settings.fullFormat = command.usesStoredOptions;
+    FormatStep step = [&command, &progress](const std::string& text, IProgressSink&)
+    { return RunFormatCommand(command, text, &progress); };
+    CWinMessageSink messages(m_hWnd);
+    CBatchFormatter(CColumnTreeMetrics(*m_tree), settings, step, batchProgress, messages).BatchFormat();
+    progress.DestroyWindow();
+    m_batchRunning = false;
+}

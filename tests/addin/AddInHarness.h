@@ -1,0 +1,74 @@
+#pragma once
+
+// Loads the test build of the add-in, registers it, scripts its message boxes
+// and help viewer, and creates and connects add-in objects to a host double.
+
+#include "AddInSeams.h"
+#include "ComPtr.h"
+#include "DevStudio.h"
+#include "HostObjects.h"
+#include "LibrarySeams.h"
+#include "QLAddIn.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+struct ShownBox
+{
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+
+struct OpenedHelp
+{
+    HWND owner;
+    std::string file;
+    UINT command;
+    ULONG_PTR data;
+};
+
+class AddInTest : public ::testing::Test
+{
+public:
+    // What the seams saw during the current test.
+    static std::vector<ShownBox> boxes;
+    static std::vector<OpenedHelp> helps;
+    // Called from inside a message box, before it is answered.
+    static void (*onBox)();
+
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    HMODULE Module() const { return m_module; }
+    template <class Export> Export Find(const char* name) const
+    {
+        return reinterpret_cast<Export>(reinterpret_cast<void*>(GetProcAddress(m_module, name)));
+    }
+    HRESULT Register() const { return Find<HRESULT(WINAPI*)()>("DllRegisterServer")(); }
+    HRESULT Unregister() const { return Find<HRESULT(WINAPI*)()>("DllUnregisterServer")(); }
+    HRESULT CanUnloadNow() const { return Find<HRESULT(WINAPI*)()>("DllCanUnloadNow")(); }
+    HRESULT GetClassObject(REFCLSID classId, REFIID iid, void** object) const
+    {
+        return Find<HRESULT(WINAPI*)(REFCLSID, REFIID, void**)>("DllGetClassObject")(classId, iid, object);
+    }
+
+    // A new add-in object, created by ProgID as the host creates it.
+    CComPtr<IDSAddIn> CreateAddIn() const;
+    // Connects a new add-in object to the host; the outcome is the out flag.
+    VARIANT_BOOL Connect(VARIANT_BOOL firstTime);
+
+    HostLog log;
+    CComPtr<CHostApplication> host;
+    CComPtr<IDSAddIn> addIn;
+
+private:
+    static int RecordBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
+    static BOOL WINAPI RecordHelp(HWND owner, const char* file, UINT command, ULONG_PTR data);
+
+    HMODULE m_module = nullptr;
+};

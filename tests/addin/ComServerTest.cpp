@@ -1,0 +1,150 @@
+#include "AddInHarness.h"
+
+#include "AnsiText.h"
+
+namespace
+{
+
+const char ClassKey[] = "CLSID\\{9D0B833A-8236-4121-A6EB-DD2033B234A0}";
+const char TypeLibKey[] = "TypeLib\\{A47A08D6-FC24-49D8-81B2-13FDF6F3F68B}\\1.0";
+
+bool KeyExists(const std::string& key)
+{
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(handle);
+    return true;
+}
+
+// The value's text, and its stored size in bytes.
+std::pair<std::string, DWORD> Value(const std::string& key, const char* name)
+{
+    char buffer[MAX_PATH * 2] = "";
+    DWORD size = sizeof(buffer);
+    DWORD type = 0;
+    if (RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type, buffer, &size) !=
+            ERROR_SUCCESS ||
+        type != REG_SZ)
+        return {"<missing>", 0};
+    return {buffer, size};
+}
+
+std::string ModuleFile(HMODULE module)
+{
+    char path[MAX_PATH];
+    return std::string(path, GetModuleFileNameA(module, path, MAX_PATH));
+}
+
+} // namespace
+
+TEST_F(AddInTest, RegistrationWritesEveryKeyAndUnregistrationLeavesOnlyTheTypeLibrary)
+{
+    const std::string module = ModuleFile(Module());
+    const std::string classId = ClassKey + 6;
+    const struct
+    {
+        std::string key;
+        const char* name;
+        std::string value;
+    } expected[] = {
+        {"QLAddIn.DSAddIn.1", nullptr, "Quillet Add-in"},
+        {"QLAddIn.DSAddIn.1\\CLSID", nullptr, classId},
+        {"QLADDIN Developer Studio Add-in", nullptr, "Quillet Add-in"},
+        {"QLADDIN Developer Studio Add-in\\CLSID", nullptr, classId},
+        {ClassKey, nullptr, "Quillet Add-in"},
+        {std::string(ClassKey) + "\\ProgID", nullptr, "QLAddIn.DSAddIn.1"},
+        {std::string(ClassKey) + "\\VersionIndependentProgID", nullptr, "QLADDIN Developer Studio Add-in"},
+        {std::string(ClassKey) + "\\InprocServer32", nullptr, module},
+        {std::string(ClassKey) + "\\InprocServer32", "ThreadingModel", "both"},
+        {std::string(ClassKey) + "\\Description", nullptr, "Adds Quillet Commands to Developer Studio"},
+        {TypeLibKey, nullptr, "QLADDIN Developer Studio Add-in"},
+        {std::string(TypeLibKey) + "\\HELPDIR", nullptr, module.substr(0, module.rfind('\\') + 1)},
+    };
+    for (const auto& row : expected)
+    {
+        auto [value, size] = Value(row.key, row.name);
+        EXPECT_EQ(value, row.value) << row.key;
+        EXPECT_EQ(size, row.value.size() + 1) << row.key << ": the stored length counts the NUL";
+    }
+
+    EXPECT_EQ(Unregister(), S_OK);
+    for (const char* key : {"QLAddIn.DSAddIn.1", "QLADDIN Developer Studio Add-in", ClassKey})
+        EXPECT_FALSE(KeyExists(key)) << key;
+    EXPECT_TRUE(KeyExists(TypeLibKey));
+    EXPECT_EQ(Unregister(), S_OK) << "unregistering what is not registered";
+    EXPECT_EQ(Register(), S_OK);
+}
+
+TEST_F(AddInTest, ClassObjectAndUnloadAnswerEveryCase)
+{
+    IClassFactory* unused = reinterpret_cast<IClassFactory*>(1);
+    EXPECT_EQ(GetClassObject(CLSID_DSAddIn, IID_IClassFactory, nullptr), E_POINTER);
+    EXPECT_EQ(GetClassObject(CLSID_Commands, IID_IClassFactory, reinterpret_cast<void**>(&unused)),
+              CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(unused, nullptr);
+
+    CComPtr<IClassFactory> first;
+    CComPtr<IClassFactory> second;
+    ASSERT_EQ(GetClassObject(CLSID_DSAddIn, IID_IClassFactory, first.OutVoid()), S_OK);
+    ASSERT_EQ(GetClassObject(CLSID_DSAddIn, IID_IClassFactory, second.OutVoid()), S_OK);
+    EXPECT_EQ(first.Get(), second.Get());
+    EXPECT_EQ(CanUnloadNow(), S_FALSE) << "the factory is held";
+    second.Release();
+    EXPECT_EQ(CanUnloadNow(), S_FALSE) << "the factory is still held";
+
+    CComPtr<IUnknown> object;
+    EXPECT_EQ(first->CreateInstance(first.Get(), IID_IUnknown, object.OutVoid()), CLASS_E_NOAGGREGATION);
+    EXPECT_FALSE(object);
+    EXPECT_EQ(first->CreateInstance(nullptr, IID_IDispatch, object.OutVoid()), E_NOINTERFACE);
+    EXPECT_EQ(first->CreateInstance(nullptr, IID_IUnknown, nullptr), E_POINTER);
+    EXPECT_EQ(first->LockServer(TRUE), S_OK);
+    first.Release();
+    EXPECT_EQ(CanUnloadNow(), S_FALSE) << "the server is locked";
+    EXPECT_EQ(GetClassObject(CLSID_DSAddIn, IID_IClassFactory, first.OutVoid()), S_OK);
+    EXPECT_EQ(first->LockServer(FALSE), S_OK);
+    first.Release();
+    EXPECT_EQ(CanUnloadNow(), S_OK) << "the refused object is gone";
+
+    addIn = CreateAddIn();
+    ASSERT_TRUE(addIn);
+    EXPECT_EQ(CanUnloadNow(), S_FALSE) << "an add-in object lives";
+    CComPtr<IDispatch> dispatch;
+    EXPECT_EQ(addIn.QueryInterface(IID_IDispatch, dispatch), E_NOINTERFACE);
+    EXPECT_EQ(addIn->QueryInterface(IID_IUnknown, nullptr), E_POINTER);
+    addIn.Release();
+    EXPECT_EQ(CanUnloadNow(), S_OK);
+}
+
+TEST_F(AddInTest, ModuleCarriesItsStringsAndVersionRecord)
+{
+    const struct
+    {
+        UINT id;
+        const char* text;
+    } strings[] = {{1, "Quillet Add-in"}, {2, "Adds Quillet Commands to Developer Studio"}, {4, "Loading Files"}};
+    for (const auto& row : strings)
+    {
+        char text[256] = "";
+        LoadStringA(Module(), row.id, text, sizeof(text));
+        EXPECT_STREQ(text, row.text);
+    }
+
+    const std::string file = ModuleFile(Module());
+    std::vector<char> record(GetFileVersionInfoSizeA(file.c_str(), nullptr));
+    ASSERT_FALSE(record.empty());
+    ASSERT_TRUE(GetFileVersionInfoA(file.c_str(), 0, DWORD(record.size()), record.data()));
+    const std::pair<const char*, const char*> values[] = {
+        {"FileDescription", "QLAddIn DLL"},  {"FileVersion", "1, 0, 0, 1"},
+        {"ProductVersion", "1, 0, 0, 1"},    {"InternalName", "QLAddIn"},
+        {"OriginalFilename", "QLAddIn.DLL"}, {"ProductName", "QLAddIn Dynamic Link Library"},
+    };
+    for (const auto& [name, value] : values)
+    {
+        char* text = nullptr;
+        UINT length = 0;
+        std::string path = std::string("\\StringFileInfo\\040904B0\\") + name;
+        ASSERT_TRUE(VerQueryValueA(record.data(), path.c_str(), reinterpret_cast<void**>(&text), &length)) << name;
+        EXPECT_STREQ(text, value);
+    }
+}

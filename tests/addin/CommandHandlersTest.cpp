@@ -1,0 +1,160 @@
+#include "AddInHarness.h"
+
+#include "AnsiText.h"
+#include "QLShared.h"
+
+#include <set>
+
+namespace
+{
+
+// Something for every command to change: tabs, blanks before tabs, trailing
+// blanks, operators and parentheses with and without spaces, wrong indents.
+const wchar_t Sample[] = L"int f( int a,int b )\n{\nif(a==b)\n        return a+b ;   \n\treturn g( a )*2;\n}\n";
+
+struct FixedCommand
+{
+    const wchar_t* method;
+    int values[9];
+};
+
+const FixedCommand FixedCommands[] = {
+    {L"DeleteTrailingWhitespace", {2, 2, 2, 2, 2, 0, 0, 0, 1}},
+    {L"Tabify", {2, 2, 1, 2, 2, 0, 0, 0, 0}},
+    {L"Untabify", {2, 2, 0, 2, 2, 0, 0, 0, 0}},
+    {L"OperatorExpand", {2, 0, 2, 2, 2, 0, 0, 0, 0}},
+    {L"OperatorContract", {2, 1, 2, 2, 2, 0, 0, 0, 0}},
+    {L"ParenthesesExpand", {0, 2, 2, 2, 2, 0, 0, 0, 0}},
+    {L"ParenthesesContract", {1, 2, 2, 2, 2, 0, 0, 0, 0}},
+    {L"ReIndent", {2, 2, 2, 3, 3, 1, 0, 0, 0}},
+};
+
+std::wstring Expected(const FixedCommand& command)
+{
+    const int* v = command.values;
+    return FromAnsi(SpecialFormatText(ToAnsi(Sample), nullptr, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]));
+}
+
+} // namespace
+
+class CommandTest : public AddInTest
+{
+protected:
+    void SetUp() override
+    {
+        AddInTest::SetUp();
+        ASSERT_EQ(Connect(VARIANT_FALSE), VARIANT_TRUE);
+        log.clear();
+    }
+
+    CHostSelection& OpenDocument(const std::wstring& fullName, const std::wstring& text)
+    {
+        CComPtr<CHostDocument> document;
+        *&document = new CHostDocument(log, fullName, text);
+        host->activeDocument = CComPtr<IDispatch>(document.Get());
+        return *document->selection.Get();
+    }
+};
+
+TEST_F(CommandTest, EveryCommandRunsBetweenModelessOffAndOnAndAnswersOk)
+{
+    const std::pair<const wchar_t*, const char*> bodies[] = {
+        {L"QuilletMainDlg", "Projects"},
+        {L"FullFormat", "ActiveDocument"},
+        {L"DeleteTrailingWhitespace", "ActiveDocument"},
+        {L"Tabify", "ActiveDocument"},
+        {L"Untabify", "ActiveDocument"},
+        {L"OperatorExpand", "ActiveDocument"},
+        {L"OperatorContract", "ActiveDocument"},
+        {L"ParenthesesExpand", "ActiveDocument"},
+        {L"ParenthesesContract", "ActiveDocument"},
+        {L"ReIndent", "ActiveDocument"},
+    };
+    for (const auto& [method, body] : bodies)
+    {
+        log.clear();
+        EXPECT_EQ(host->RunCommand(method), S_OK);
+        EXPECT_EQ(log, (HostLog{"EnableModeless 0", body, "EnableModeless -1"})) << ToAnsi(method);
+    }
+    EXPECT_TRUE(boxes.empty()) << "no document and no projects: nothing is shown";
+
+    log.clear();
+    EXPECT_EQ(host->RunCommand(L"QuilletHelp"), S_OK);
+    EXPECT_EQ(log, (HostLog{"EnableModeless 0", "EnableModeless -1"}));
+    ASSERT_EQ(helps.size(), 1u);
+    EXPECT_EQ(helps[0].owner, nullptr);
+    EXPECT_EQ(helps[0].file, GetHelpFilePath());
+    EXPECT_EQ(helps[0].command, UINT(HELP_CONTENTS));
+    EXPECT_EQ(helps[0].data, 0u);
+}
+
+TEST_F(CommandTest, FormattingCommandsReplaceTheWholeTextWithTheEnginesResult)
+{
+    std::set<std::wstring> results;
+    for (const FixedCommand& command : FixedCommands)
+    {
+        CHostSelection& selection = OpenDocument(L"C:\\src\\Main.CPP", Sample);
+        selection.start = 3;
+        selection.end = 7;
+        log.clear();
+        EXPECT_EQ(host->RunCommand(command.method), S_OK);
+        const std::wstring expected = Expected(command);
+        EXPECT_EQ(selection.text, expected) << ToAnsi(command.method);
+        EXPECT_EQ(log, (HostLog{"EnableModeless 0", "ActiveDocument", "FullName", "Selection", "SelectAll", "Text get",
+                                "Delete 3:1", "Text put", "EnableModeless -1"}));
+        results.insert(expected);
+    }
+    EXPECT_EQ(results.size(), std::size(FixedCommands)) << "each command changes the sample its own way";
+
+    CHostSelection& selection = OpenDocument(L"C:\\src\\Main.CPP", Sample);
+    log.clear();
+    EXPECT_EQ(host->RunCommand(L"FullFormat"), S_OK);
+    EXPECT_EQ(selection.text, FromAnsi(FormatText(ToAnsi(Sample), nullptr)));
+    EXPECT_EQ(std::count(log.begin(), log.end(), "Text put"), 1);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(CommandTest, OnlyCppInlCAndHFilesAreFormatted)
+{
+    const std::pair<const wchar_t*, bool> names[] = {
+        {L"C:\\src\\Main.CPP", true},
+        {L"C:\\v1.2\\a.cpp", true},
+        {L"x.inl", true},
+        {L"x.c", true},
+        {L"x.H", true},
+        {L"x.hpp", false},
+        {L"x.idl", false},
+        {L"x.rc", false},
+        {L"C:\\readme", false},
+        {L"C:\\src.old\\readme", false},
+    };
+    for (const auto& [name, accepted] : names)
+    {
+        boxes.clear();
+        CHostSelection& selection = OpenDocument(name, L"\tint a;\n");
+        EXPECT_EQ(host->RunCommand(L"Untabify"), S_OK);
+        EXPECT_EQ(selection.text != L"\tint a;\n", accepted) << ToAnsi(name);
+        if (accepted)
+        {
+            EXPECT_TRUE(boxes.empty());
+            continue;
+        }
+        ASSERT_EQ(boxes.size(), 1u) << ToAnsi(name);
+        EXPECT_EQ(boxes[0].owner, nullptr);
+        EXPECT_EQ(boxes[0].text, "Only cpp, inl, c and h files may be formatted");
+        EXPECT_EQ(boxes[0].caption, "Quillet");
+        EXPECT_EQ(boxes[0].type, UINT(MB_OK | MB_ICONINFORMATION));
+    }
+}
+
+TEST_F(CommandTest, EmptyResultLeavesTheDocumentUntouched)
+{
+    for (const wchar_t* method : {L"FullFormat", L"Tabify"})
+    {
+        OpenDocument(L"x.cpp", L"");
+        log.clear();
+        EXPECT_EQ(host->RunCommand(method), S_OK);
+        EXPECT_EQ(std::count(log.begin(), log.end(), "Delete 3:1"), 0) << ToAnsi(method);
+        EXPECT_EQ(std::count(log.begin(), log.end(), "Text put"), 0) << ToAnsi(method);
+    }
+}

@@ -1,0 +1,138 @@
+#include "AddInHarness.h"
+
+#include "AnsiText.h"
+#include "DispatchCall.h"
+
+namespace
+{
+
+const wchar_t* const CommandStrings[] = {
+    L"QuilletMainDlg\nQuilletMainDlg\nDisplays the Quillet dialog\nQuillet Main Dialog Command",
+    L"QLFullFormat\nQuilletFullFormat\nFully formats the active file\nQuillet Full Format Command",
+    L"QLDeleteTrailingWhiteSpace\nQuilletDeleteTrailingWhiteSpace\nDeletes trailing white space from active "
+    L"file\nQuillet Delete Trailing White Space Command",
+    L"QLTabify\nQuilletTabify\nTabifies the active file\nQuillet Tabify Command",
+    L"QLUntabify\nQuilletUntabify\nUntabifies the active file\nQuillet Untabify Command",
+    L"QLOperatorExpand\nQuilletOperatorExpand\nAdds spaces around operators in the active file\nQuillet Operator "
+    L"Expand Command",
+    L"QLOperatorContract\nQuilletOperatorContract\nDeletes spaces around operators in the active file\nQuillet "
+    L"Operator Contract Command",
+    L"QLParenthesesExpand\nQuilletParenthesesExpand\nAdds spaces inside parentheses in the active file\nQuillet "
+    L"Parentheses Expand Command",
+    L"QLParenthesesContract\nQuilletParenthesesContract\nDeletes spaces inside parentheses in the active "
+    L"file\nQuillet Parentheses Contract Command",
+    L"QLReindent\nQuilletReindent\nReindents the active file\nQuillet Reindent Command",
+    L"QLQuilletHelp\nQuilletHelp\nDisplay Quillet help\nQuillet Help Command",
+};
+
+const wchar_t* const Methods[] = {L"QuilletMainDlg",   L"FullFormat",        L"DeleteTrailingWhitespace",
+                                  L"Tabify",           L"Untabify",          L"OperatorExpand",
+                                  L"OperatorContract", L"ParenthesesExpand", L"ParenthesesContract",
+                                  L"Reindent",         L"QuilletHelp"};
+
+const wchar_t* const ButtonNames[] = {L"QuilletMainDlg",     L"QLFullFormat",        L"QLDeleteTrailingWhiteSpace",
+                                      L"QLTabify",           L"QLUntabify",          L"QLOperatorExpand",
+                                      L"QLOperatorContract", L"QLParenthesesExpand", L"QLParenthesesContract",
+                                      L"QLReindent",         L"QLQuilletHelp"};
+
+} // namespace
+
+TEST_F(AddInTest, ConnectionAnnouncesTheCommandTableAndButtonsOnlyOnTheFirstConnection)
+{
+    const struct
+    {
+        VARIANT_BOOL firstTime;
+        std::size_t buttons;
+    } cases[] = {{VARIANT_TRUE, 11}, {VARIANT_FALSE, 0}, {1, 0}};
+    for (const auto& row : cases)
+    {
+        SCOPED_TRACE(row.firstTime);
+        host->commandObject.Release();
+        *&host = new CHostApplication(log);
+        ASSERT_EQ(Connect(row.firstTime), VARIANT_TRUE);
+        ASSERT_EQ(host->commands.size(), 11u);
+        for (std::size_t glyph = 0; glyph < 11; ++glyph)
+        {
+            EXPECT_EQ(host->commands[glyph].command, CommandStrings[glyph]);
+            EXPECT_EQ(host->commands[glyph].method, Methods[glyph]);
+            EXPECT_EQ(host->commands[glyph].glyph, long(glyph));
+            EXPECT_EQ(host->commands[glyph].cookie, 77);
+        }
+        ASSERT_EQ(host->buttons.size(), row.buttons);
+        for (std::size_t button = 0; button < row.buttons; ++button)
+            EXPECT_EQ(host->buttons[button], ButtonNames[button]);
+        EXPECT_EQ(host->addInInfo, (std::vector<LONGLONG>{LONGLONG(LONG_PTR(Module())), 128, 129, 77}));
+        EXPECT_TRUE(host->commandObject);
+        addIn->OnDisconnection(VARIANT_FALSE);
+    }
+    EXPECT_EQ(std::count(log.begin(), log.end(), "AddCommandBarButton 1 77"), 11);
+}
+
+TEST_F(AddInTest, RefusedCommandOrMissingApplicationLeavesTheAddInUnconnected)
+{
+    host->refusedGlyph = 3;
+    EXPECT_EQ(Connect(VARIANT_TRUE), VARIANT_FALSE);
+    EXPECT_EQ(host->commands.size(), 4u) << "the first three stay announced, the fourth was refused";
+    EXPECT_TRUE(host->buttons.empty());
+
+    CComPtr<IDSAddIn> other = CreateAddIn();
+    ASSERT_TRUE(other);
+    VARIANT_BOOL connected = VARIANT_TRUE;
+    CComPtr<CHostSelection> notAnApplication;
+    *&notAnApplication = new CHostSelection(log, L"");
+    log.clear();
+    EXPECT_EQ(other->OnConnection(notAnApplication.Get(), VARIANT_TRUE, 1, &connected), S_OK);
+    EXPECT_EQ(connected, VARIANT_FALSE);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(other->OnConnection(nullptr, VARIANT_TRUE, 1, &connected), S_OK);
+    EXPECT_EQ(connected, VARIANT_FALSE);
+}
+
+TEST_F(AddInTest, CommandObjectDispatchesThroughItsTypeInformation)
+{
+    ASSERT_EQ(Connect(VARIANT_FALSE), VARIANT_TRUE);
+    IDispatch* commands = host->commandObject.Get();
+    UINT count = 0;
+    EXPECT_EQ(commands->GetTypeInfoCount(&count), S_OK);
+    EXPECT_EQ(count, 1u);
+    CComPtr<ITypeInfo> typeInfo;
+    ASSERT_EQ(commands->GetTypeInfo(0, LOCALE_USER_DEFAULT, &typeInfo), S_OK);
+    TYPEATTR* attributes = nullptr;
+    ASSERT_EQ(typeInfo->GetTypeAttr(&attributes), S_OK);
+    EXPECT_TRUE(IsEqualIID(attributes->guid, IID_ICommands));
+    typeInfo->ReleaseTypeAttr(attributes);
+
+    const struct
+    {
+        const wchar_t* name;
+        HRESULT result;
+        DISPID id;
+    } names[] = {{L"QuilletMainDlg", S_OK, 1},
+                 {L"ReIndent", S_OK, 10},
+                 {L"Reindent", S_OK, 10},
+                 {L"QUILLETHELP", S_OK, 11},
+                 {L"Print", DISP_E_UNKNOWNNAME, DISPID_UNKNOWN}};
+    for (const auto& row : names)
+    {
+        DISPID id = 0;
+        LPOLESTR name = const_cast<LPOLESTR>(row.name);
+        EXPECT_EQ(commands->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id), row.result) << row.name;
+        EXPECT_EQ(id, row.id) << ToAnsi(row.name);
+    }
+
+    // Invoke runs the method in its vtable slot: help, nothing else.
+    log.clear();
+    EXPECT_EQ(host->RunCommand(L"quillethelp"), S_OK);
+    EXPECT_EQ(helps.size(), 1u);
+    EXPECT_EQ(log, (HostLog{"EnableModeless 0", "EnableModeless -1"}));
+}
+
+TEST_F(AddInTest, DisconnectionReleasesTheCommandObject)
+{
+    ASSERT_EQ(Connect(VARIANT_TRUE), VARIANT_TRUE);
+    addIn->OnDisconnection(VARIANT_TRUE);
+    addIn.Release();
+    EXPECT_EQ(CanUnloadNow(), S_FALSE) << "the host still holds the command object";
+    host->commandObject.Release();
+    EXPECT_EQ(CanUnloadNow(), S_OK);
+}

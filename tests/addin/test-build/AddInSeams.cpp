@@ -1,0 +1,11 @@
+#include "AddInSeams.h"
+
+MessageBoxHandler SetAddInMessageBoxHandler(MessageBoxHandler handler)
+{
+    return SetMessageBoxHandler(handler);
+}
+
+HelpViewerRoutine SetAddInHelpViewer(HelpViewerRoutine viewer)
+{
+    return SetHelpViewer(viewer);
+}
