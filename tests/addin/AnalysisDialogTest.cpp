@@ -173,3 +173,17 @@ TEST_F(AddInTest, BatchRunKeepsTheDialogDisabledSoASecondPressDoesNothing)
     EXPECT_FALSE(enabledDuringRun);
     EXPECT_EQ(folder.Read("a.cpp"), "\tint a;\n");
 }
+
+TEST_F(AddInTest, UnreadableProjectIsNamedAndListedWithTotalsZero)
+{
+    ASSERT_EQ(Connect(VARIANT_FALSE), VARIANT_TRUE);
+    const std::wstring missing = ExampleProject("missing/none.dsp");
+    *&host->projects = new CHostProjects(log, {missing, ExampleProject("calc/calc.dsp")}, true);
+    std::vector<std::string> projects;
+    DialogDriver driver([&projects](HWND, HWND tree) { projects = TopLevelTexts(tree); });
+    EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
+    EXPECT_EQ(projects, (std::vector<std::string>{"none.dsp", "calc.dsp"}));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find(ToAnsi(missing)), std::string::npos) << boxes[0].text;
+    EXPECT_EQ(boxes[0].caption, "Quillet");
+}
