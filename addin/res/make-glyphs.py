@@ -137,9 +137,10 @@ def parentheses_expand(g):
 
 
 def parentheses_contract(g):
-    g.paren(5, 2, BLACK, True)
-    g.paren(10, 2, BLACK, False)
-    g.hline(7, 8, 6, NAVY)
+    g.paren(4, 2, BLACK, True)
+    g.paren(11, 2, BLACK, False)
+    g.dot(7, 6, NAVY)
+    g.dot(8, 6, NAVY)
     g.arrow_right(0, 4, 13, RED)
     g.arrow_left(11, 15, 13, RED)
 

@@ -15,23 +15,29 @@ constexpr int GiveUpPolls = 100;
 // The dialog's Untabify button.
 constexpr WPARAM Untabify = 5;
 
+// The search of FindChild: a class name in, the first child of that class out.
+struct ChildSearch
+{
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchClass(HWND child, LPARAM context)
+{
+    auto* search = reinterpret_cast<ChildSearch*>(context);
+    char name[64] = "";
+    GetClassNameA(child, name, sizeof(name));
+    if (lstrcmpiA(name, search->className) != 0)
+        return TRUE;
+    search->found = child;
+    return FALSE;
+}
+
 HWND FindChild(HWND parent, const char* className)
 {
-    std::pair<const char*, HWND> search(className, nullptr);
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM context) -> BOOL
-        {
-            auto* search = reinterpret_cast<std::pair<const char*, HWND>*>(context);
-            char name[64] = "";
-            GetClassNameA(child, name, sizeof(name));
-            if (lstrcmpiA(name, search->first) != 0)
-                return TRUE;
-            search->second = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
+    ChildSearch search{className, nullptr};
+    EnumChildWindows(parent, &MatchClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 std::vector<std::string> TopLevelTexts(HWND tree)
@@ -69,7 +75,6 @@ public:
     }
 
     bool sawDialog = false;
-    bool sawEmptyTree = false;
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
@@ -79,14 +84,17 @@ private:
         if (!dialog || !IsWindowVisible(dialog))
             return;
         self.sawDialog = true;
+        if (self.m_closing)
+            return;
+        // The dialog fills its tree 50 ms after it shows; two polls are more.
         HWND tree = FindChild(dialog, "SysTreeView32");
-        bool filled = tree && FindChild(dialog, "SysHeader32") && ++self.m_polls > 1;
-        if (!filled && !self.m_stepped)
-            self.sawEmptyTree = true;
-        if ((filled || self.m_polls > GiveUpPolls) && !self.m_stepped)
+        bool filled = tree && ++self.m_polls > 2;
+        if (filled || ++self.m_waits > GiveUpPolls)
         {
-            self.m_stepped = true;
-            self.m_step(dialog, tree);
+            // The step may pump messages, and this timer with them.
+            self.m_closing = true;
+            if (filled)
+                self.m_step(dialog, tree);
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         }
     }
@@ -95,7 +103,8 @@ private:
     std::function<void(HWND, HWND)> m_step;
     UINT_PTR m_timer = 0;
     int m_polls = 0;
-    bool m_stepped = false;
+    int m_waits = 0;
+    bool m_closing = false;
 };
 
 DialogDriver* DialogDriver::s_current = nullptr;
@@ -163,4 +172,18 @@ TEST_F(AddInTest, BatchRunKeepsTheDialogDisabledSoASecondPressDoesNothing)
     EXPECT_EQ(boxes[0].text, "Write Error encount with file:\n\n.\\a.cpp\n\nProceed with other files?");
     EXPECT_FALSE(enabledDuringRun);
     EXPECT_EQ(folder.Read("a.cpp"), "\tint a;\n");
+}
+
+TEST_F(AddInTest, UnreadableProjectIsNamedAndListedWithTotalsZero)
+{
+    ASSERT_EQ(Connect(VARIANT_FALSE), VARIANT_TRUE);
+    const std::wstring missing = ExampleProject("missing/none.dsp");
+    *&host->projects = new CHostProjects(log, {missing, ExampleProject("calc/calc.dsp")}, true);
+    std::vector<std::string> projects;
+    DialogDriver driver([&projects](HWND, HWND tree) { projects = TopLevelTexts(tree); });
+    EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
+    EXPECT_EQ(projects, (std::vector<std::string>{"none.dsp", "calc.dsp"}));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find(ToAnsi(missing)), std::string::npos) << boxes[0].text;
+    EXPECT_EQ(boxes[0].caption, "Quillet");
 }
