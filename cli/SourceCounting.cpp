@@ -38,15 +38,17 @@ const SourceCount& CSourceCounting::Count(const std::string& directory, const st
         struct stat info
         {
         };
+        // Warnings name the file as the project does, the same on every system.
         if (stat(path.c_str(), &info) != 0 && errno == ENOENT)
         {
             count.status = CountStatus::Missing;
-            m_err << kCliName << ": warning: " << path << ": missing, counted as 0\n";
+            m_err << kCliName << ": warning: " << directory + fileName << ": missing, counted as 0\n";
         }
         else if (!ReadWholeFile(path, bytes, count.cause))
         {
             count.status = CountStatus::Unreadable;
-            m_err << kCliName << ": warning: " << path << ": cannot be read (" << count.cause << "), counted as 0\n";
+            m_err << kCliName << ": warning: " << directory + fileName << ": cannot be read (" << count.cause
+                  << "), counted as 0\n";
         }
         else
         {
