@@ -33,11 +33,22 @@ BOOL CALLBACK MatchClass(HWND child, LPARAM context)
     return FALSE;
 }
 
+BOOL CALLBACK TakeChildOfClass(HWND child, LPARAM context)
+{
+    auto* search = reinterpret_cast<std::pair<const char*, HWND>*>(context);
+    char name[64] = "";
+    GetClassNameA(child, name, sizeof(name));
+    if (lstrcmpiA(name, search->first) != 0)
+        return TRUE;
+    search->second = child;
+    return FALSE;
+}
+
 HWND FindChild(HWND parent, const char* className)
 {
-    ChildSearch search{className, nullptr};
-    EnumChildWindows(parent, &MatchClass, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::pair<const char*, HWND> search(className, nullptr);
+    EnumChildWindows(parent, TakeChildOfClass, reinterpret_cast<LPARAM>(&search));
+    return search.second;
 }
 
 std::vector<std::string> TopLevelTexts(HWND tree)
