@@ -13,7 +13,8 @@ namespace
 
 std::string ScratchFolder()
 {
-    static const std::string folder = [] {
+    static const std::string folder = []
+    {
         char name[] = "/tmp/quillet-reader-fuzz-XXXXXX";
         if (!mkdtemp(name))
             std::abort();
@@ -24,8 +25,8 @@ std::string ScratchFolder()
 
 void Write(const std::string& path, const std::uint8_t* bytes, std::size_t size)
 {
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(bytes),
-                                                                  static_cast<std::streamsize>(size));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(size));
 }
 
 int NameLength(const std::string&, const std::string& fileName)

@@ -14,7 +14,8 @@ namespace
 
 std::string ScratchFile()
 {
-    static const std::string path = [] {
+    static const std::string path = []
+    {
         char name[] = "/tmp/quillet-settings-fuzz-XXXXXX";
         if (!mkdtemp(name))
             std::abort();

@@ -130,13 +130,21 @@ bool CProjectReader::ReadProjectSources(const std::string& projectFilePath, std:
     const std::string directory = m_flavour == Flavour::AddIn ? projectDirectory : std::string();
 
     std::size_t pos = 0;
+    // Markers without their own SOURCE= all find the same one further on:
+    // it is searched for once, not once per marker.
+    std::size_t key = 0;
+    bool keySearched = false;
     for (;;)
     {
         const std::size_t marker = text.find(SourceFileMarker, pos);
         if (marker == std::string::npos)
             break;
         pos = std::min(marker + SourceFileMarkerSkip, text.size());
-        const std::size_t key = text.find(SourceKey, pos);
+        if (!keySearched || key < pos)
+        {
+            key = text.find(SourceKey, pos);
+            keySearched = true;
+        }
         if (key == std::string::npos)
             break;
 

@@ -60,29 +60,38 @@ void CBraceMover::JoinToPreviousLine(CWorkingLine& line, std::size_t& lineIndex,
     const std::size_t i = lineIndex;
     if (line.FirstNonBlank() < p || i == 0)
         return;
+    const bool knownJoinable = m_joinedKnown && m_joinedLine == i - 1 && m_joinedAtChanges == m_lines.Changes();
     const std::string_view previous = m_lines[i - 1];
     // Appending to a continued line, after a line comment or to a directive
     // would change what the brace means.
-    if (EndsWithBackslash(previous) || previous.find("//") != std::string_view::npos)
-        return;
-    const std::size_t first = FindNonBlank(previous);
-    if (first != std::string::npos && previous[first] == '#')
-        return;
+    if (!knownJoinable)
+    {
+        if (EndsWithBackslash(previous) || previous.find("//") != std::string_view::npos)
+            return;
+        const std::size_t first = FindNonBlank(previous);
+        if (first != std::string::npos && previous[first] == '#')
+            return;
+    }
 
     const std::string_view current = line.Contiguous();
     const std::size_t last = FindLastNonBlank(previous);
-    std::string joined(previous.substr(0, last == std::string::npos ? 0 : last + 1));
-    joined += ' ';
-    joined += current[p];
-    m_lines.Set(i - 1, joined);
+    const char brace[] = {' ', current[p]};
+    const std::string rest(current.substr(p + 1));
+    m_lines.Truncate(i - 1, last == std::string::npos ? 0 : last + 1);
+    m_lines.Append(i - 1, std::string_view(brace, sizeof brace));
 
-    const std::string_view rest = current.substr(p + 1);
     if (rest.empty())
         m_lines.RemoveAt(i);
     else
         m_lines.Set(i, rest);
 
     lineIndex = i - 1;
-    pos = joined.size() - 1;
-    line.Load(m_lines[lineIndex]);
+    m_joinedLine = lineIndex;
+    m_joinedAtChanges = m_lines.Changes();
+    m_joinedKnown = true;
+    // The joined line ends with the brace, so no step has anything left to
+    // do on it: the working line keeps only the brace, unchanged, and the
+    // walk of the line ends there without a copy of the whole line.
+    line.Load(std::string_view(brace + 1, 1));
+    pos = 0;
 }

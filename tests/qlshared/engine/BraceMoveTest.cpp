@@ -66,6 +66,16 @@ TEST(BraceMoves, BraceJoinsPreviousLine)
     EXPECT_EQ(FormatWith("{\nx;\n}\n", Braces(2, 1)), "{\nx; }\n");
     // Several braces in a row keep joining the same line.
     EXPECT_EQ(FormatWith("{\nx;\n}\n}\n", Braces(2, 1)), "{\nx; } }\n");
+    // A long run, and one the rest of a line with a comment interrupts.
+    std::string braces;
+    std::string joined = "{";
+    for (int i = 0; i < 2000; ++i)
+    {
+        braces += "{\n";
+        joined += " {";
+    }
+    EXPECT_EQ(FormatWith("{\n" + braces, open), joined + "\n");
+    EXPECT_EQ(FormatWith("{\n{ // c\n{\n{\n", open), "{ {\n // c\n{ {\n");
 }
 
 TEST(BraceMoves, BracesThatNeverMove)
