@@ -281,7 +281,7 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
     }
 
     FormatOptions options;
-    if (!LoadRequestedFormatOptions(request.source, options, error))
+    if (!LoadRequestedFormatOptions(request.source, options, error, io.err))
         return Fail(io.err, error);
 
     MetricsTable table;

@@ -353,7 +353,7 @@ int RunFormatCommand(const std::vector<std::string>& args, CliStreams& io)
         return kExitOk;
     }
     FormatOptions options;
-    if (!LoadRequestedFormatOptions(request.source, options, error))
+    if (!LoadRequestedFormatOptions(request.source, options, error, io.err))
         return Fail(io.err, error);
     return CFormatRun(request, options, io).Run();
 }

@@ -76,8 +76,16 @@ bool CProjectReader::ReadWorkspace(const std::string& workspacePath, std::string
         {
             end = text.find(' ', pos);
         }
-        const bool last = end == std::string::npos;
-        const std::string value = last ? std::string() : text.substr(pos, end - pos);
+        // Without its terminator the entry names no project file; reading the
+        // empty value would fail naming nothing.
+        if (end == std::string::npos)
+        {
+            m_table.Clear();
+            error = "cannot read workspace file " + NativePath(workspacePath) +
+                    ": a Project entry has no closing quote or space after its project file";
+            return false;
+        }
+        const std::string value = text.substr(pos, end - pos);
 
         if (!AddProject(value, error))
         {
@@ -85,8 +93,6 @@ bool CProjectReader::ReadWorkspace(const std::string& workspacePath, std::string
             m_table.Clear();
             return false;
         }
-        if (last)
-            break;
     }
     return true;
 }
