@@ -261,9 +261,16 @@ private:
 
     void FormatStdin()
     {
-        std::ostringstream buffer;
-        buffer << m_io.in.rdbuf();
-        const std::string text = buffer.str();
+        // In large blocks straight into the text, not through a growing
+        // string stream that is copied at the end.
+        std::string text;
+        constexpr std::size_t Block = 1 << 20;
+        for (std::size_t done = 0; m_io.in; text.resize(done))
+        {
+            text.resize(done + Block);
+            m_io.in.read(&text[done], Block);
+            done += static_cast<std::size_t>(m_io.in.gcount());
+        }
         std::string result;
         std::string cause;
         if (!FormatSourceText(text, m_options, result, cause))
