@@ -41,6 +41,11 @@ TEST(BraceMoves, ClosingBraceToNewLine)
     EXPECT_EQ(FormatWith("/*\n{ */ x; }\n", options), "/*\n{ */ x; \n}\n");
     options.CloseIndentStyle = BraceIndent::Indent;
     EXPECT_EQ(FormatWith("{\n{\nx; }\n}\n", options), "{\n{\nx; \n        }\n}\n");
+    // A line split again and again, with spacing edits between the splits
+    // and blanks after the last brace.
+    options.OperatorSpace = Spacing::Space;
+    EXPECT_EQ(FormatWith("{\n{\n{\na=b}c=d} x}  \n", options),
+              "{\n{\n{\na = b\n            }c = d\n        } x\n    }\n");
 }
 
 TEST(BraceMoves, BothStylesWithReindent)
