@@ -56,16 +56,19 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
         return false;
     }
     bytes.assign(static_cast<size_t>(info.st_size), '\0');
-    size_t done = 0;
-    for (;;)
+    const size_t done = bytes.empty() ? 0 : std::fread(&bytes[0], 1, bytes.size(), file.get());
+    if (done < bytes.size())
     {
-        if (done == bytes.size())
-            bytes.resize(bytes.size() + ReadBlock);
-        done += std::fread(&bytes[done], 1, bytes.size() - done, file.get());
-        if (done < bytes.size())
-            break;
+        bytes.resize(done);
     }
-    bytes.resize(done);
+    else
+    {
+        // Whatever lies past the reported length, in blocks appended as read,
+        // so an ordinary file costs no more than its length.
+        std::string block(ReadBlock, '\0');
+        while (const size_t more = std::fread(&block[0], 1, block.size(), file.get()))
+            bytes.append(block, 0, more);
+    }
     if (std::ferror(file.get()))
     {
         error = std::string("read error: ") + std::strerror(errno);
