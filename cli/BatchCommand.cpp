@@ -321,7 +321,7 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
     }
 
     // The workspace's team settings apply to the whole run.
-    CSettingsDiscovery settingsFinder(request.source);
+    CSettingsDiscovery settingsFinder(request.source, io.err);
     const FormatOptions* found = nullptr;
     std::string settingsName;
     if (!settingsFinder.OptionsFor(request.workspace, found, settingsName, error))

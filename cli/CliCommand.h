@@ -155,8 +155,10 @@ struct FormatOptionsSource
 };
 
 // Fails, naming the file and the cause, when a settings file exists but
-// cannot be read; a missing file means the defaults.
-bool LoadRequestedFormatOptions(const FormatOptionsSource& source, FormatOptions& options, std::string& error);
+// cannot be read; a missing file means the defaults, and so does a default
+// file that cannot be reached, with a warning.
+bool LoadRequestedFormatOptions(const FormatOptionsSource& source, FormatOptions& options, std::string& error,
+                                std::ostream& warnings);
 
 // Runs the formatting engine over one whole text. Fails, with the cause, when
 // the text cannot be formatted safely: the engine reads only up to a NUL

@@ -6,7 +6,6 @@
 
 #include <istream>
 #include <ostream>
-#include <sstream>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -53,7 +52,7 @@ std::string InOwnLineEnds(const std::string& text, const std::string& result)
 } // namespace
 
 CFormatRun::CFormatRun(const FormatRequest& request, CliStreams& io)
-    : m_request(request), m_io(io), m_settings(request.source)
+    : m_request(request), m_io(io), m_settings(request.source, io.err)
 {
 }
 
@@ -94,9 +93,16 @@ void CFormatRun::FormatStdin()
     const FormatOptions* options = nullptr;
     if (!OptionsFor(kStdinName, options))
         return;
-    std::ostringstream buffer;
-    buffer << m_io.in.rdbuf();
-    const std::string text = buffer.str();
+    // In large blocks straight into the text, not through a growing string
+    // stream that is copied at the end.
+    std::string text;
+    constexpr std::size_t Block = 1 << 20;
+    for (std::size_t done = 0; m_io.in; text.resize(done))
+    {
+        text.resize(done + Block);
+        m_io.in.read(&text[done], Block);
+        done += static_cast<std::size_t>(m_io.in.gcount());
+    }
     std::string result;
     std::string cause;
     if (!FormatSourceText(text, *options, result, cause))

@@ -6,7 +6,9 @@
 #include "RegistryExportFile.h"
 
 #include <cerrno>
+#include <cstring>
 #include <exception>
+#include <ostream>
 #include <sys/stat.h>
 
 #ifdef _WIN32
@@ -43,7 +45,8 @@ bool CheckSettingsFile(const std::string& path, std::string& error)
     return true;
 }
 
-bool LoadStoredOptions(const std::optional<std::string>& settingsPath, FormatOptions& options, std::string& error)
+bool LoadStoredOptions(const std::optional<std::string>& settingsPath, FormatOptions& options, std::string& error,
+                       std::ostream& warnings)
 {
 #ifdef _WIN32
     if (!settingsPath)
@@ -54,6 +57,18 @@ bool LoadStoredOptions(const std::optional<std::string>& settingsPath, FormatOpt
     }
 #endif
     const std::string path = settingsPath ? NativePath(*settingsPath) : DefaultSettingsFilePath();
+    // A settings file nobody named, in a folder this user cannot enter (an
+    // unreadable home), is as good as missing; one that was named is not.
+    struct stat info
+    {
+    };
+    if (!settingsPath && stat(path.c_str(), &info) != 0 && errno == EACCES)
+    {
+        warnings << "quillet-cli: warning: " << path << ": " << std::strerror(EACCES)
+                 << "; formatting with the default options\n";
+        options = FormatOptions();
+        return true;
+    }
     if (!CheckSettingsFile(path, error))
         return false;
     CFileSettingsStore store(path);
@@ -63,9 +78,10 @@ bool LoadStoredOptions(const std::optional<std::string>& settingsPath, FormatOpt
 
 } // namespace
 
-bool LoadRequestedFormatOptions(const FormatOptionsSource& source, FormatOptions& options, std::string& error)
+bool LoadRequestedFormatOptions(const FormatOptionsSource& source, FormatOptions& options, std::string& error,
+                                std::ostream& warnings)
 {
-    if (!LoadStoredOptions(source.settingsPath, options, error))
+    if (!LoadStoredOptions(source.settingsPath, options, error, warnings))
         return false;
     const FormatCommandSet* set = FindFormatCommandSet(source.command);
     if (set && !set->usesStoredOptions)

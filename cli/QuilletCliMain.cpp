@@ -22,6 +22,9 @@ int main(int argc, char* argv[])
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
+    // Unsynchronised streams move standard input and output in large blocks
+    // instead of byte by byte through C stdio.
+    std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
     const int status = RunQuilletCli(args, std::cin, std::cout, std::cerr);
     std::cout.flush();

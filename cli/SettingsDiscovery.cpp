@@ -7,12 +7,15 @@
 
 namespace fs = std::filesystem;
 
-CSettingsDiscovery::CSettingsDiscovery(FormatOptionsSource source) : m_source(std::move(source)) {}
+CSettingsDiscovery::CSettingsDiscovery(FormatOptionsSource source, std::ostream& warnings)
+    : m_source(std::move(source)), m_warnings(warnings)
+{
+}
 
 bool CSettingsDiscovery::LoadFallback(std::string& error)
 {
     FormatOptions read;
-    if (!LoadRequestedFormatOptions(m_source, read, error))
+    if (!LoadRequestedFormatOptions(m_source, read, error, m_warnings))
         return false;
     m_optionsOfFile.emplace(m_source.settingsPath.value_or(std::string()), read);
     return true;
@@ -29,7 +32,7 @@ bool CSettingsDiscovery::OptionsFor(const std::string& path, const FormatOptions
         if (!teamFile.empty())
             source.settingsPath = teamFile;
         FormatOptions read;
-        if (!LoadRequestedFormatOptions(source, read, error))
+        if (!LoadRequestedFormatOptions(source, read, error, m_warnings))
             return false;
         loaded = m_optionsOfFile.emplace(teamFile, read).first;
     }

@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 
 #include <map>
+#include <ostream>
 #include <string>
 
 // The stored settings each file is formatted with: the file given with
@@ -14,7 +15,8 @@ class CSettingsDiscovery
 public:
     static constexpr const char* kTeamFileName = ".quillet.reg";
 
-    explicit CSettingsDiscovery(FormatOptionsSource source);
+    // warnings hears of a user's settings file that cannot be reached.
+    CSettingsDiscovery(FormatOptionsSource source, std::ostream& warnings);
 
     // Reads the settings that apply where no team file does (the --settings
     // file or the user's own), so that a run whose settings cannot be read
@@ -31,6 +33,7 @@ private:
     std::string TeamFileFor(const std::string& path);
 
     FormatOptionsSource m_source;
+    std::ostream& m_warnings;
     std::map<std::string, std::string> m_teamFileOfFolder; // "" where there is none
     std::map<std::string, FormatOptions> m_optionsOfFile;  // by settings file, "" the user's own
 };

@@ -77,8 +77,16 @@ bool CProjectReader::ReadWorkspace(const std::string& workspacePath, std::string
         {
             end = text.find(' ', pos);
         }
-        const bool last = end == std::string::npos;
-        const std::string value = last ? std::string() : text.substr(pos, end - pos);
+        // Without its terminator the entry names no project file; reading the
+        // empty value would fail naming nothing.
+        if (end == std::string::npos)
+        {
+            m_table.Clear();
+            error = "cannot read workspace file " + NativePath(workspacePath) +
+                    ": a Project entry has no closing quote or space after its project file";
+            return false;
+        }
+        const std::string value = text.substr(pos, end - pos);
 
         if (!AddProject(value, error))
         {
@@ -86,8 +94,6 @@ bool CProjectReader::ReadWorkspace(const std::string& workspacePath, std::string
             m_table.Clear();
             return false;
         }
-        if (last)
-            break;
     }
     return true;
 }
@@ -133,13 +139,21 @@ bool CProjectReader::ReadProjectSources(const std::string& projectFilePath, std:
     const std::string directory = m_flavour == Flavour::AddIn ? projectDirectory : std::string();
 
     std::size_t pos = 0;
+    // Markers without their own SOURCE= all find the same one further on:
+    // it is searched for once, not once per marker.
+    std::size_t key = 0;
+    bool keySearched = false;
     for (;;)
     {
         const std::size_t marker = text.find(SourceFileMarker, pos);
         if (marker == std::string::npos)
             break;
         pos = std::min(marker + SourceFileMarkerSkip, text.size());
-        const std::size_t key = text.find(SourceKey, pos);
+        if (!keySearched || key < pos)
+        {
+            key = text.find(SourceKey, pos);
+            keySearched = true;
+        }
         if (key == std::string::npos)
             break;
 

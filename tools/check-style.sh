@@ -4,7 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-mapfile -t files < <(git ls-files '*.cpp' '*.h' | grep -v -e '^examples/' -e '/data/')
+mapfile -t files < <(git ls-files '*.cpp' '*.h' | grep -v -e '^examples/' -e '/data/' -e '^fuzz/corpus/')
 if [ "${1:-}" = --fix ]; then
   clang-format -i "${files[@]}"
 else

@@ -117,6 +117,24 @@ long PeakKilobytes()
     return usage.ru_maxrss;
 }
 
+// The peak of the resident set since the last reset (Linux: VmHWM).
+double PeakMegabytesSinceReset()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+    {
+        if (line.compare(0, 6, "VmHWM:") == 0)
+            return std::atof(line.c_str() + 6) * 1024 / 1e6;
+    }
+    return 0;
+}
+
+void ResetPeakMemory()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
 std::string Repeat(const std::string& piece, std::size_t count)
 {
     std::string text;
@@ -195,6 +213,15 @@ int main(int argc, char** argv)
     FormatOptions indentOnly;
     indentOnly.RecalculateIndents = OnOff::On;
 
+    FormatOptions openJoined;
+    openJoined.OpenNewLineStyle = BracePlacement::Joined;
+    FormatOptions closeJoined;
+    closeJoined.CloseNewLineStyle = BracePlacement::Joined;
+    FormatOptions closeOwnLine;
+    closeOwnLine.CloseNewLineStyle = BracePlacement::OwnLine;
+    FormatOptions bothOwnLine = closeOwnLine;
+    bothOwnLine.OpenNewLineStyle = BracePlacement::OwnLine;
+
     const std::string code = "x=f(a,b)+c*(d-e);";
     const LinearityCase cases[] = {
         {"10 MB line, spacing on", [&](std::size_t n) { return Repeat(code, n / code.size()); }, 10000000, spacing},
@@ -203,15 +230,23 @@ int main(int argc, char** argv)
         {"line of tabs", [](std::size_t n) { return Repeat("\t", n); }, 100000, untabify},
         {"line of 8-space runs", [](std::size_t n) { return Repeat("        x", n); }, 100000, tabify},
         {"line of a; statements", [](std::size_t n) { return Repeat("a;", n); }, 100000, indentOnly},
+        // Brace moves and joins that edit one line again and again.
+        {"{ lines, joined", [](std::size_t n) { return Repeat("{\n", n); }, 100000, openJoined},
+        {"x; and } lines, joined", [](std::size_t n) { return "x;\n" + Repeat("}\n", n); }, 40000, closeJoined},
+        {"line of a}, own lines", [](std::size_t n) { return Repeat("a}", n); }, 20000, closeOwnLine},
+        {"line of a}b{, own lines", [](std::size_t n) { return Repeat("a}b{", n); }, 20000, bothOwnLine},
     };
-    std::printf("%-26s %10s %10s %8s %8s\n", "linearity", "full ms", "1/4 ms", "ratio", "limit");
+    std::printf("%-26s %10s %10s %8s %8s %9s %9s\n", "linearity", "full ms", "1/4 ms", "ratio", "limit", "peak MB",
+                "allowed");
     for (const auto& c : cases)
     {
         const std::string full = c.make(c.fullCount);
         const std::string quarter = c.make(c.fullCount / 4);
+        ResetPeakMemory();
         const auto [quarterSeconds, fullSeconds] = MedianSecondsInTurn(quarter, full, c.options, 9);
-        std::printf("%-26s %10.2f %10.2f %8.2f %8s\n", c.name, fullSeconds * 1e3, quarterSeconds * 1e3,
-                    fullSeconds / quarterSeconds, "4.5");
+        std::printf("%-26s %10.2f %10.2f %8.2f %8s %9.1f %9.1f\n", c.name, fullSeconds * 1e3, quarterSeconds * 1e3,
+                    fullSeconds / quarterSeconds, "4.5", PeakMegabytesSinceReset(),
+                    4 * static_cast<double>(full.size()) / 1e6 + 50);
     }
     return g_resultBytes == 0;
 }

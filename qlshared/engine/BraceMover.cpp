@@ -26,24 +26,39 @@ void CBraceMover::MoveToOwnLine(CWorkingLine& line, std::size_t& lineIndex, std:
     if (p == 0 || line.FirstNonBlank() >= p)
         return;
 
-    const std::string_view code = line.Contiguous();
-    const char brace = code[p];
+    const char brace = line[p];
     const BraceIndent indent = brace == '{' ? m_options.OpenIndentStyle : m_options.CloseIndentStyle;
-    std::string braceLine = m_unit.Of(depth - 1) + m_unit.Of(indent == BraceIndent::Indent ? 1 : 0);
-    const std::size_t bracePos = braceLine.size();
-    braceLine += brace;
+    const std::size_t bracePos = m_unit.BlanksFor(depth - 1) + m_unit.BlanksFor(indent == BraceIndent::Indent ? 1 : 0);
+    std::size_t q = p + 1;
+    while (q < line.size() && IsBlank(line[q]))
+        ++q;
+    const std::size_t i = lineIndex;
 
-    std::string rest;
-    const std::size_t q = FindNonBlank(code, p + 1);
-    if (q != std::string::npos)
+    if (brace == '}')
     {
-        if (brace == '{')
-            rest = m_unit.Of(std::max(depth, 1)).append(code.substr(q));
-        else
-            braceLine.append(code.substr(p + 1)); // keeps "} else" together
+        // The rest of the line stays with the brace ("} else" together), so
+        // the walk goes on in the working line itself: the bytes before the
+        // brace become their own line and the brace line is stored when the
+        // walk has finished it. A long line split again and again is not
+        // copied at every split.
+        m_lines.Set(i, line.Front(p));
+        m_lines.InsertAt(i + 1, std::string_view());
+        line.DropFront(p);
+        if (q == line.size() + p)
+            line.EraseBlanks(1, line.size() - 1);
+        line.InsertBlanks(0, bracePos, m_unit.blank);
+        lineIndex = i + 1;
+        pos = bracePos;
+        return;
     }
 
-    const std::size_t i = lineIndex;
+    const std::string_view code = line.Contiguous();
+    std::string braceLine(bracePos, m_unit.blank);
+    braceLine += brace;
+    std::string rest;
+    if (q < code.size())
+        rest = m_unit.Of(std::max(depth, 1)).append(code.substr(q));
+
     m_lines.Set(i, code.substr(0, p));
     if (!rest.empty())
         m_lines.InsertAt(i + 1, rest);
@@ -60,29 +75,38 @@ void CBraceMover::JoinToPreviousLine(CWorkingLine& line, std::size_t& lineIndex,
     const std::size_t i = lineIndex;
     if (line.FirstNonBlank() < p || i == 0)
         return;
+    const bool knownJoinable = m_joinedKnown && m_joinedLine == i - 1 && m_joinedAtChanges == m_lines.Changes();
     const std::string_view previous = m_lines[i - 1];
     // Appending to a continued line, after a line comment or to a directive
     // would change what the brace means.
-    if (EndsWithBackslash(previous) || previous.find("//") != std::string_view::npos)
-        return;
-    const std::size_t first = FindNonBlank(previous);
-    if (first != std::string::npos && previous[first] == '#')
-        return;
+    if (!knownJoinable)
+    {
+        if (EndsWithBackslash(previous) || previous.find("//") != std::string_view::npos)
+            return;
+        const std::size_t first = FindNonBlank(previous);
+        if (first != std::string::npos && previous[first] == '#')
+            return;
+    }
 
     const std::string_view current = line.Contiguous();
     const std::size_t last = FindLastNonBlank(previous);
-    std::string joined(previous.substr(0, last == std::string::npos ? 0 : last + 1));
-    joined += ' ';
-    joined += current[p];
-    m_lines.Set(i - 1, joined);
+    const char brace[] = {' ', current[p]};
+    const std::string rest(current.substr(p + 1));
+    m_lines.Truncate(i - 1, last == std::string::npos ? 0 : last + 1);
+    m_lines.Append(i - 1, std::string_view(brace, sizeof brace));
 
-    const std::string_view rest = current.substr(p + 1);
     if (rest.empty())
         m_lines.RemoveAt(i);
     else
         m_lines.Set(i, rest);
 
     lineIndex = i - 1;
-    pos = joined.size() - 1;
-    line.Load(m_lines[lineIndex]);
+    m_joinedLine = lineIndex;
+    m_joinedAtChanges = m_lines.Changes();
+    m_joinedKnown = true;
+    // The joined line ends with the brace, so no step has anything left to
+    // do on it: the working line keeps only the brace, unchanged, and the
+    // walk of the line ends there without a copy of the whole line.
+    line.Load(std::string_view(brace + 1, 1));
+    pos = 0;
 }

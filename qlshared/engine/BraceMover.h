@@ -27,4 +27,10 @@ private:
     const FormatOptions& m_options;
     CLineArray& m_lines;
     const IndentUnit m_unit;
+    // The line the last join ended on, which a run of braces is joined to
+    // again and again: while the lines are as that join left them, the line
+    // is known to take a brace without being searched again.
+    mutable std::size_t m_joinedLine = 0;
+    mutable std::size_t m_joinedAtChanges = 0;
+    mutable bool m_joinedKnown = false;
 };

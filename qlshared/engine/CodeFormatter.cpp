@@ -1,11 +1,32 @@
 #include "CodeFormatter.h"
 
 #include "CodeWalk.h"
+#include "FormatOptionTable.h"
 #include "WhiteSpacePasses.h"
 
+#include <algorithm>
 #include <exception>
 
-CCodeFormatter::CCodeFormatter(const std::string& text, const FormatOptions& options) : m_options(options)
+namespace
+{
+
+// The store passes any number on, but a tab or indent size beyond the range
+// the pages allow multiplies the text (a size of 2^31 turns one tab into 2 GiB):
+// such a size counts as the nearest end of the range.
+FormatOptions WithSizesInRange(FormatOptions options)
+{
+    for (int FormatOptions::*size : {&FormatOptions::TabSize, &FormatOptions::IndentSize})
+    {
+        const FormatOptionSpec& spec = FormatOptionOf(size);
+        options.*size = std::clamp(options.*size, spec.minimum, spec.maximum);
+    }
+    return options;
+}
+
+} // namespace
+
+CCodeFormatter::CCodeFormatter(const std::string& text, const FormatOptions& options)
+    : m_options(WithSizesInRange(options))
 {
     // The result is joined into this buffer later; room for it to come out
     // somewhat longer than the input saves moving it then.

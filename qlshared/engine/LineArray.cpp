@@ -5,6 +5,14 @@
 #include <functional>
 #include <iterator>
 
+namespace
+{
+
+// Below this many dead bytes packing is not worth its pass over the lines.
+constexpr std::size_t MinimumDeadBytes = 1 << 20;
+
+} // namespace
+
 void CLineArray::Split(std::string_view text)
 {
     const std::size_t end = std::min(text.find('\0'), text.size());
@@ -37,6 +45,10 @@ void CLineArray::Split(std::string_view text)
         start = stop + 1;
     }
     m_gapBegin = m_items.size();
+    ++m_changes;
+    m_liveBytes = 0;
+    for (const Slice& slice : m_items)
+        m_liveBytes += slice.length;
 }
 
 void CLineArray::JoinInto(std::string& text)
@@ -54,6 +66,7 @@ void CLineArray::JoinInto(std::string& text)
     std::vector<Slice>().swap(m_items);
     m_gapBegin = 0;
     m_gapLength = 0;
+    m_liveBytes = 0;
 }
 
 CLineArray::Slice CLineArray::Store(std::string_view line)
@@ -66,33 +79,80 @@ CLineArray::Slice CLineArray::Store(std::string_view line)
         const std::string copy(line);
         return Store(copy);
     }
+    // Packing costs the live bytes and waits until at least as many are
+    // dead, so it adds no more than a copy of each byte stored.
+    const std::size_t dead = m_bytes.size() - m_liveBytes;
+    if (dead > m_liveBytes + line.size() + MinimumDeadBytes)
+        Pack();
     const Slice slice{m_bytes.size(), line.size()};
     m_bytes.append(line.data(), line.size());
+    m_liveBytes += line.size();
     return slice;
+}
+
+void CLineArray::Pack()
+{
+    std::string packed;
+    packed.reserve(m_liveBytes + m_liveBytes / 2 + 64);
+    for (std::size_t i = 0; i < Size(); ++i)
+    {
+        Slice& slice = m_items[Slot(i)];
+        const std::size_t offset = packed.size();
+        packed.append(m_bytes, slice.offset, slice.length);
+        slice.offset = offset;
+    }
+    m_bytes.swap(packed);
 }
 
 void CLineArray::Set(std::size_t index, std::string_view line)
 {
+    ++m_changes;
     // Every line owns its bytes alone, so a line that does not grow is
     // rewritten where it stands.
     Slice& slice = m_items[Slot(index)];
     if (line.size() <= slice.length)
     {
         std::memmove(&m_bytes[slice.offset], line.data(), line.size());
+        m_liveBytes -= slice.length - line.size();
         slice.length = line.size();
         return;
     }
-    slice = Store(line);
+    // The old bytes are dead before the new ones are stored, so a packing
+    // then drops them.
+    m_liveBytes -= slice.length;
+    slice.length = 0;
+    const Slice stored = Store(line);
+    m_items[Slot(index)] = stored;
+}
+
+void CLineArray::Append(std::size_t index, std::string_view tail)
+{
+    ++m_changes;
+    Slice& slice = m_items[Slot(index)];
+    if (slice.offset + slice.length == m_bytes.size())
+    {
+        m_bytes.append(tail.data(), tail.size());
+        slice.length += tail.size();
+        m_liveBytes += tail.size();
+        return;
+    }
+    std::string line((*this)[index]);
+    line.append(tail.data(), tail.size());
+    Set(index, line);
 }
 
 void CLineArray::Truncate(std::size_t index, std::size_t length)
 {
+    ++m_changes;
     Slice& slice = m_items[Slot(index)];
-    slice.length = std::min(slice.length, length);
+    const std::size_t kept = std::min(slice.length, length);
+    m_liveBytes -= slice.length - kept;
+    slice.length = kept;
 }
 
 void CLineArray::InsertAt(std::size_t index, std::string_view line)
 {
+    ++m_changes;
     InsertSlice(index, Store(line));
 }
 
@@ -114,7 +174,9 @@ void CLineArray::InsertSlice(std::size_t index, Slice slice)
 
 void CLineArray::RemoveAt(std::size_t index)
 {
+    ++m_changes;
     MoveGapTo(index);
+    m_liveBytes -= m_items[m_gapBegin + m_gapLength].length;
     ++m_gapLength;
 }
 

@@ -129,8 +129,38 @@ std::size_t CWorkingLine::FindFirstOf(std::size_t from, const ByteSet& set) cons
     return size();
 }
 
+std::string CWorkingLine::Front(std::size_t count) const
+{
+    std::string front(m_buffer, 0, std::min(count, m_gapBegin));
+    if (count > m_gapBegin)
+        front.append(m_buffer, m_gapBegin + m_gapLength, count - m_gapBegin);
+    return front;
+}
+
+void CWorkingLine::DropFront(std::size_t count)
+{
+    if (count == 0)
+        return;
+    m_changed = true;
+    MoveGapTo(count);
+    m_gapLength += m_gapBegin;
+    m_gapBegin = 0;
+    m_firstNonBlank = 0;
+    while (m_firstNonBlank < size() && ((*this)[m_firstNonBlank] == ' ' || (*this)[m_firstNonBlank] == '\t'))
+        ++m_firstNonBlank;
+    if (m_lastCloseParen != std::string::npos)
+        m_lastCloseParen = m_lastCloseParen >= count ? m_lastCloseParen - count : std::string::npos;
+}
+
 void CWorkingLine::MoveGapTo(std::size_t index)
 {
+    // Without a gap there is nothing to move: a line just loaded is split or
+    // edited without a pass over its bytes.
+    if (m_gapLength == 0)
+    {
+        m_gapBegin = index;
+        return;
+    }
     if (index < m_gapBegin)
         std::memmove(&m_buffer[index + m_gapLength], &m_buffer[index], m_gapBegin - index);
     else if (index > m_gapBegin)

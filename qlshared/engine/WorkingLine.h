@@ -45,6 +45,12 @@ public:
     // indentation of the line.
     void ReplaceLeadingBlanks(std::size_t count, std::size_t newCount, char blank);
 
+    // For a line split where the walk stands: a copy of the bytes before
+    // count, and their removal, which costs the distance from the last edit,
+    // not the length of what stays.
+    std::string Front(std::size_t count) const;
+    void DropFront(std::size_t count);
+
 private:
     void MoveGapTo(std::size_t index);
 

@@ -34,7 +34,10 @@ std::string ResolveFileNameCase(const std::string& nativePath)
 
 #include <dirent.h>
 #include <memory>
+#include <mutex>
 #include <sys/stat.h>
+#include <time.h>
+#include <unordered_map>
 
 namespace
 {
@@ -52,18 +55,80 @@ bool Exists(const std::string& path)
     return stat(path.c_str(), &info) == 0;
 }
 
+std::string Lower(const std::string& name)
+{
+    std::string lower = name;
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
+// A folder's entries by their names in lower case, the first of each kind
+// in the folder's order. A project names many files of the same folders, so
+// a folder is read once and read again only when a name is not found in it
+// and the folder has changed since (or had changed so shortly before it was
+// read that a later change could carry the same time).
+struct FolderListing
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    timespec modified{};
+    bool racy = true;
+    std::unordered_map<std::string, std::string> entries;
+
+    bool IsOf(const struct stat& info) const { return device == info.st_dev && inode == info.st_ino; }
+    bool MayHaveChanged(const struct stat& info) const
+    {
+        return racy || modified.tv_sec != info.st_mtim.tv_sec || modified.tv_nsec != info.st_mtim.tv_nsec;
+    }
+    bool Read(const std::string& path, const struct stat& info)
+    {
+        std::unique_ptr<DIR, DirCloser> dir(opendir(path.c_str()));
+        if (!dir)
+            return false;
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME, &now);
+        device = info.st_dev;
+        inode = info.st_ino;
+        modified = info.st_mtim;
+        const long long sinceChange =
+            (now.tv_sec - info.st_mtim.tv_sec) * 1000000000LL + now.tv_nsec - info.st_mtim.tv_nsec;
+        racy = sinceChange < RacyNanoseconds;
+        entries.clear();
+        while (const dirent* entry = readdir(dir.get()))
+            entries.emplace(Lower(entry->d_name), entry->d_name);
+        return true;
+    }
+
+    // Well above the clock tick file times are taken from.
+    static constexpr long long RacyNanoseconds = 100000000;
+};
+
+std::mutex g_listingsLock;
+std::unordered_map<std::string, FolderListing> g_listings;
+
 // The entry of folder whose name equals name ignoring case, or name itself.
 std::string MatchEntry(const std::string& folder, const std::string& name)
 {
-    std::unique_ptr<DIR, DirCloser> dir(opendir(folder.empty() ? "." : folder.c_str()));
-    if (!dir)
-        return name;
-    while (const dirent* entry = readdir(dir.get()))
+    const std::string path = folder.empty() ? "." : folder;
+    struct stat info
     {
-        if (EqualIgnoringCase(name, entry->d_name))
-            return entry->d_name;
+    };
+    if (stat(path.c_str(), &info) != 0)
+        return name;
+    const std::lock_guard<std::mutex> lock(g_listingsLock);
+    FolderListing& listing = g_listings[path];
+    const std::string key = Lower(name);
+    if (!listing.IsOf(info) || (listing.entries.count(key) == 0 && listing.MayHaveChanged(info)))
+    {
+        if (!listing.Read(path, info))
+        {
+            g_listings.erase(path);
+            return name;
+        }
     }
-    return name;
+    const auto match = listing.entries.find(key);
+    return match == listing.entries.end() ? name : match->second;
 }
 
 } // namespace

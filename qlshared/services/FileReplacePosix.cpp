@@ -1,31 +1,51 @@
 // ReplaceFileContents where there is no Win32: through a temporary file
-// beside the target, renamed over it.
+// beside the target, renamed over it. A hard link to the file is left with
+// the old bytes, as the rename gives the name a new file; rewriting the
+// original in place instead could leave it cut by a full disk or a kill.
 
 #include "FileUtil.h"
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
+#include <string>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace
 {
 
-// Closes and, unless released, removes the temporary file.
+struct FreeDeleter
+{
+    void operator()(char* text) const { std::free(text); }
+};
+
+// A file for the new bytes in the target's folder. Where the file system
+// allows it the file has no name until Publish, so a run killed while
+// writing leaves nothing behind; elsewhere it is a named temporary file that
+// is removed unless published.
 class TemporaryFile
 {
 public:
-    explicit TemporaryFile(const std::string& target) : m_path(target + ".quillet-XXXXXX")
+    explicit TemporaryFile(const std::string& target) : m_target(target)
     {
+        const std::size_t slash = target.rfind('/');
+        const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+        m_fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        if (m_fd >= 0)
+            return;
+        m_path = target + ".quillet-XXXXXX";
         m_fd = mkstemp(&m_path[0]);
     }
     ~TemporaryFile()
     {
         if (m_fd >= 0)
             close(m_fd);
-        if (!m_released)
+        if (!m_path.empty())
             unlink(m_path.c_str());
     }
     TemporaryFile(const TemporaryFile&) = delete;
@@ -33,20 +53,69 @@ public:
 
     bool IsOpen() const { return m_fd >= 0; }
     int Descriptor() const { return m_fd; }
-    const std::string& Path() const { return m_path; }
-    bool Close()
+
+    // Puts the written file in the target's place.
+    bool Publish()
     {
-        const int result = close(m_fd);
+        if (m_path.empty() && !Name())
+            return false;
+        close(m_fd);
         m_fd = -1;
-        return result == 0;
+        if (std::rename(m_path.c_str(), m_target.c_str()) != 0)
+            return false;
+        m_path.clear();
+        return true;
     }
-    void Release() { m_released = true; }
 
 private:
-    std::string m_path;
+    // Gives the unnamed file a name beside the target, for the rename.
+    bool Name()
+    {
+        const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
+        for (unsigned attempt = 0; attempt < 100; ++attempt)
+        {
+            const std::string name = m_target + ".quillet-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+            if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            {
+                m_path = name;
+                return true;
+            }
+            if (errno != EEXIST)
+                return false;
+        }
+        return false;
+    }
+
+    std::string m_target;
+    std::string m_path; // empty while the file has no name
     int m_fd = -1;
-    bool m_released = false;
 };
+
+// The extended attributes of the original (and so its ACLs and security
+// labels) go with the new bytes, where the file system has them; one that
+// cannot be set is left behind rather than failing the write.
+void CopyExtendedAttributes(const std::string& from, int to)
+{
+    const ssize_t size = listxattr(from.c_str(), nullptr, 0);
+    if (size <= 0)
+        return;
+    std::string names(static_cast<std::size_t>(size), '\0');
+    const ssize_t listed = listxattr(from.c_str(), &names[0], names.size());
+    if (listed <= 0)
+        return;
+    names.resize(static_cast<std::size_t>(listed));
+    for (std::size_t at = 0; at < names.size(); at = names.find('\0', at) + 1)
+    {
+        const char* const name = names.c_str() + at;
+        const ssize_t length = getxattr(from.c_str(), name, nullptr, 0);
+        if (length < 0)
+            continue;
+        std::string value(static_cast<std::size_t>(length), '\0');
+        const ssize_t read = getxattr(from.c_str(), name, &value[0], value.size());
+        if (read >= 0)
+            fsetxattr(to, name, value.data(), static_cast<std::size_t>(read), 0);
+    }
+}
 
 bool WriteAll(int fd, const std::string& bytes)
 {
@@ -75,8 +144,24 @@ mode_t NewFileMode()
 
 } // namespace
 
-bool ReplaceFileContents(const std::string& path, const std::string& bytes, std::string& error)
+bool ReplaceFileContents(const std::string& linkOrPath, const std::string& bytes, std::string& error)
 {
+    // A symbolic link stays a link: the file it leads to is rewritten.
+    std::string path = linkOrPath;
+    struct stat link
+    {
+    };
+    if (lstat(linkOrPath.c_str(), &link) == 0 && S_ISLNK(link.st_mode))
+    {
+        const std::unique_ptr<char, FreeDeleter> target(realpath(linkOrPath.c_str(), nullptr));
+        if (!target)
+        {
+            error = std::string("is a symbolic link that cannot be followed: ") + std::strerror(errno);
+            return false;
+        }
+        path = target.get();
+    }
+
     struct stat original
     {
     };
@@ -120,16 +205,12 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes, std:
     if (exists && fchown(temporary.Descriptor(), original.st_uid, original.st_gid) != 0)
         errno = 0;
     fchmod(temporary.Descriptor(), exists ? original.st_mode & 07777 : NewFileMode());
-    if (!temporary.Close())
-    {
-        error = std::string("cannot be written: ") + std::strerror(errno);
-        return false;
-    }
-    if (std::rename(temporary.Path().c_str(), path.c_str()) != 0)
+    if (exists)
+        CopyExtendedAttributes(path, temporary.Descriptor());
+    if (!temporary.Publish())
     {
         error = std::string("cannot be replaced: ") + std::strerror(errno);
         return false;
     }
-    temporary.Release();
     return true;
 }

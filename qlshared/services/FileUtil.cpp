@@ -1,9 +1,23 @@
 #include "FileUtil.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <memory>
 #include <sys/stat.h>
+
+namespace
+{
+
+struct FileCloser
+{
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// What a file that reports no length, or grew since, is read in.
+constexpr size_t ReadBlock = 64 * 1024;
+
+} // namespace
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error)
 {
@@ -21,26 +35,43 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
         return false;
     }
     // Opening a named pipe waits for a writer that may never come: project
-    // files may name anything. Devices read as empty (their length is 0), so
-    // "--settings /dev/null" still means no settings.
+    // files may name anything. Devices read as empty, so "--settings
+    // /dev/null" still means no settings.
     if (S_ISFIFO(info.st_mode))
     {
         error = "is a named pipe";
         return false;
     }
-    std::ifstream file(path, std::ios::binary);
+    // Devices other than regular files stay unread. A regular file is read
+    // to its end, not to the length it reports: /proc files report 0.
+    if (!S_ISREG(info.st_mode))
+    {
+        bytes.clear();
+        return true;
+    }
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file)
     {
-        error = "cannot be opened for reading";
+        error = std::strerror(errno);
         return false;
     }
-    file.seekg(0, std::ios::end);
-    const std::streamoff length = file.tellg();
-    file.seekg(0, std::ios::beg);
-    bytes.resize(length > 0 ? static_cast<size_t>(length) : 0);
-    if (length > 0 && !file.read(&bytes[0], length))
+    bytes.assign(static_cast<size_t>(info.st_size), '\0');
+    const size_t done = bytes.empty() ? 0 : std::fread(&bytes[0], 1, bytes.size(), file.get());
+    if (done < bytes.size())
     {
-        error = "read error";
+        bytes.resize(done);
+    }
+    else
+    {
+        // Whatever lies past the reported length, in blocks appended as read,
+        // so an ordinary file costs no more than its length.
+        std::string block(ReadBlock, '\0');
+        while (const size_t more = std::fread(&block[0], 1, block.size(), file.get()))
+            bytes.append(block, 0, more);
+    }
+    if (std::ferror(file.get()))
+    {
+        error = std::string("read error: ") + std::strerror(errno);
         return false;
     }
     return true;

@@ -56,8 +56,18 @@ CFileSettingsStore::LoadResult CFileSettingsStore::Load(CRegistryExportFile& fil
     return LoadResult::Loaded;
 }
 
-bool CFileSettingsStore::Save(const CRegistryExportFile& file)
+bool CFileSettingsStore::Save(const CRegistryExportFile& file, const char* name, const std::string& data)
 {
+    // What is saved must read back as written: lines the file already holds
+    // can take a new line in (a value continued with a backslash at its end).
+    const CRegistryExportFile saved(file.Text());
+    std::string readBack;
+    if (!saved.HasKey(KeyName()) || (name && (!saved.FindValue(KeyName(), name, readBack) || readBack != data)))
+    {
+        Fail(std::string("cannot be changed so that ") + (name ? name : "the section [" + KeyName() + "]") +
+             " reads back; check the lines at its end");
+        return false;
+    }
     std::string cause;
     if (!ReplaceFileContents(m_path, file.Text(), cause))
     {
@@ -103,7 +113,7 @@ bool CFileSettingsStore::OpenOrCreateKey()
         }
     }
     file.AddKey(KeyName());
-    if (!Save(file))
+    if (!Save(file, nullptr, std::string()))
         return false;
     return OpenKey();
 }
@@ -135,8 +145,9 @@ bool CFileSettingsStore::WriteNumber(const char* name, int value)
         return false;
     if (!file.HasKey(KeyName()))
         file.AddKey(KeyName());
-    file.SetValue(KeyName(), name, CRegistryExportFile::DwordData(static_cast<std::uint32_t>(value)));
-    if (!Save(file))
+    const std::string data = CRegistryExportFile::DwordData(static_cast<std::uint32_t>(value));
+    file.SetValue(KeyName(), name, data);
+    if (!Save(file, name, data))
         return false;
     m_file = std::move(file);
     return true;

@@ -39,7 +39,9 @@ private:
         Failed
     };
     LoadResult Load(CRegistryExportFile& file);
-    bool Save(const CRegistryExportFile& file);
+    // Saves only when the key, and the value name when given, read back with
+    // the data written.
+    bool Save(const CRegistryExportFile& file, const char* name, const std::string& data);
     void Fail(const std::string& cause);
 
     std::string m_path;

@@ -90,6 +90,17 @@ bool ReadQuoted(const std::string& text, size_t& pos, std::string& out)
     return false;
 }
 
+// The backslashes a value line ends in, each of which joins one more line to
+// it; only the last entry of a file can still have any.
+size_t DanglingContinuations(const std::vector<std::string>& lines)
+{
+    if (lines.front().empty() || lines.front()[0] != '"')
+        return 0;
+    const std::string text = lines.size() == 1 ? Content(lines.back()) : Trimmed(Content(lines.back()));
+    const size_t last = text.find_last_not_of('\\');
+    return last == std::string::npos ? text.size() : text.size() - last - 1;
+}
+
 } // namespace
 
 CRegistryExportFile::CRegistryExportFile()
@@ -207,7 +218,10 @@ void CRegistryExportFile::AddKey(const std::string& key)
         std::string& last = m_entries.back().lines.back();
         if (last.empty() || last.back() != '\n')
             last += m_lineEnd;
-        if (!Content(last).empty())
+        // A blank line ends the last one, and one blank line more is
+        // taken up by each backslash that continues it.
+        const size_t blanks = Content(last).empty() ? 0 : 1 + DanglingContinuations(m_entries.back().lines);
+        for (size_t i = 0; i < blanks; ++i)
         {
             Entry blank;
             blank.lines.push_back(m_lineEnd);
@@ -274,6 +288,10 @@ void CRegistryExportFile::SetValue(const std::string& key, const std::string& na
         if (!Trimmed(Content(m_entries[j].lines.front())).empty())
             last = j;
     }
+    // A last line that goes on with a backslash would take the new line in:
+    // the new line goes before it.
+    if (last > header && DanglingContinuations(m_entries[last].lines) > 0)
+        --last;
     std::string& before = m_entries[last].lines.back();
     if (before.empty() || before.back() != '\n')
         before += m_lineEnd;

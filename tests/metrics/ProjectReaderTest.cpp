@@ -65,8 +65,8 @@ TEST(ProjectReader, WorkspaceShapesAndFilesThatFailTheWholeLoad)
         {"Project: \"a\"=.\\a.dsp - Package Owner=<4>\n", true, {}, ""},
         // No space after the unquoted value: the value is empty, which names
         // the folder itself, so the load fails; an unclosed quote likewise.
-        {"x\nProject: \"a\"=.\\a.dsp", false, {}, ""},
-        {"x\nProject: \"a\"=\".\\a.dsp - Package Owner=<4>\n", false, {}, ""},
+        {"x\nProject: \"a\"=.\\a.dsp", false, {}, "w.dsw: a Project entry has no closing quote or space"},
+        {"x\nProject: \"a\"=\".\\a.dsp - Package Owner=<4>\n", false, {}, "w.dsw: a Project entry"},
         // Text after a NUL byte is not read.
         {std::string("x\nProject: \"a\"=.\\a.dsp -\n") + '\0' + "\nProject: \"b\"=.\\b.dsp -\n",
          true,

@@ -41,6 +41,11 @@ TEST(BraceMoves, ClosingBraceToNewLine)
     EXPECT_EQ(FormatWith("/*\n{ */ x; }\n", options), "/*\n{ */ x; \n}\n");
     options.CloseIndentStyle = BraceIndent::Indent;
     EXPECT_EQ(FormatWith("{\n{\nx; }\n}\n", options), "{\n{\nx; \n        }\n}\n");
+    // A line split again and again, with spacing edits between the splits
+    // and blanks after the last brace.
+    options.OperatorSpace = Spacing::Space;
+    EXPECT_EQ(FormatWith("{\n{\n{\na=b}c=d} x}  \n", options),
+              "{\n{\n{\na = b\n            }c = d\n        } x\n    }\n");
 }
 
 TEST(BraceMoves, BothStylesWithReindent)
@@ -66,6 +71,16 @@ TEST(BraceMoves, BraceJoinsPreviousLine)
     EXPECT_EQ(FormatWith("{\nx;\n}\n", Braces(2, 1)), "{\nx; }\n");
     // Several braces in a row keep joining the same line.
     EXPECT_EQ(FormatWith("{\nx;\n}\n}\n", Braces(2, 1)), "{\nx; } }\n");
+    // A long run, and one the rest of a line with a comment interrupts.
+    std::string braces;
+    std::string joined = "{";
+    for (int i = 0; i < 2000; ++i)
+    {
+        braces += "{\n";
+        joined += " {";
+    }
+    EXPECT_EQ(FormatWith("{\n" + braces, open), joined + "\n");
+    EXPECT_EQ(FormatWith("{\n{ // c\n{\n{\n", open), "{ {\n // c\n{ {\n");
 }
 
 TEST(BraceMoves, BracesThatNeverMove)

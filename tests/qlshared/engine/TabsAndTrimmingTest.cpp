@@ -38,3 +38,14 @@ TEST(TabsAndTrimming, TrailingWhiteSpace)
     options.SpaceTabStyle = TabConversion::SpacesToTabs;
     EXPECT_EQ(FormatWith("x        \n", options), "x\n");
 }
+
+// A stored size beyond what the Tabs page accepts counts as the nearest end
+// of the page's range, so no size can blow the text up.
+TEST(TabsAndTrimming, SizesOutsideTheRangeCountAsItsEnds)
+{
+    EXPECT_EQ(FormatWith("\tx\n", Tabs(0, 2147483647)), std::string(20, ' ') + "x\n");
+    EXPECT_EQ(FormatWith("\tx\n", Tabs(0, -5)), "x\n");
+    FormatOptions options = Reindenting();
+    options.IndentSize = 2147483647;
+    EXPECT_EQ(FormatWith("{\nx;\n}\n", options), "{\n" + std::string(20, ' ') + "x;\n}\n");
+}

@@ -2,6 +2,7 @@
 // owner and attributes; native path spelling. Reading every byte, replacing
 // and refusing read-only files are seen through the format and batch runs.
 #include "FileUtil.h"
+#include "FileNameCase.h"
 #include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <sys/stat.h>
 #ifndef _WIN32
+#include <sys/xattr.h>
 #include <unistd.h>
 #endif
 
@@ -91,6 +93,48 @@ TEST_F(FileUtilTest, ReplacingKeepsTheOwnerWhenRootRewritesAUsersFile)
 TEST(NativePathTest, BackslashesBecomeSlashes)
 {
     EXPECT_EQ(NativePath(".\\src\\a.cpp"), "./src/a.cpp");
+}
+
+TEST_F(FileUtilTest, ReplacingFollowsALinkAndKeepsExtendedAttributes)
+{
+    Write(PathOf("target.cpp"), "old\n");
+    fs::create_symlink("target.cpp", PathOf("link.cpp"));
+    const bool hasAttributes = setxattr(PathOf("target.cpp").c_str(), "user.quillet", "v", 1, 0) == 0;
+    std::string error;
+    ASSERT_TRUE(ReplaceFileContents(PathOf("link.cpp"), "new\n", error)) << error;
+    EXPECT_TRUE(fs::is_symlink(PathOf("link.cpp")));
+    EXPECT_EQ(Read(PathOf("target.cpp")), "new\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(PathOf("")), fs::directory_iterator()), 2);
+    char value[4] = {};
+    if (hasAttributes)
+    {
+        EXPECT_EQ(getxattr(PathOf("target.cpp").c_str(), "user.quillet", value, sizeof value), 1);
+    }
+}
+
+TEST_F(FileUtilTest, ReadingGivesTheSystemsCauseAndReadsFilesThatReportNoLength)
+{
+    std::string bytes, error;
+    // The kernel reports a length of 0 for its /proc files.
+    ASSERT_TRUE(ReadWholeFile("/proc/self/status", bytes, error)) << error;
+    EXPECT_NE(bytes.find("Name:"), std::string::npos);
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    Write(PathOf("secret.cpp"), "x\n");
+    chmod(PathOf("secret.cpp").c_str(), 0200);
+    EXPECT_FALSE(ReadWholeFile(PathOf("secret.cpp"), bytes, error));
+    EXPECT_EQ(error, "Permission denied");
+}
+
+// Folders are read once for many look-ups, but a name added since is found.
+TEST_F(FileUtilTest, CaseBlindLookupFindsNamesAddedAfterTheFolderWasRead)
+{
+    fs::create_directory(PathOf("Sub"));
+    Write(PathOf("Sub/Name.C"), "");
+    EXPECT_EQ(ResolveFileNameCase(PathOf("SUB/name.c")), PathOf("Sub/Name.C"));
+    EXPECT_EQ(ResolveFileNameCase(PathOf("sub/missing.c")), PathOf("sub/missing.c"));
+    Write(PathOf("Sub/Late.H"), "");
+    EXPECT_EQ(ResolveFileNameCase(PathOf("sub/LATE.h")), PathOf("Sub/Late.H"));
 }
 #else
 TEST_F(FileUtilTest, ReplacingKeepsTheAttributesOfTheOriginal)

@@ -114,6 +114,34 @@ TEST_F(FileSettingsStoreTest, OpenOrCreateAddsWhatIsMissingAndKeepsOtherWritersV
     EXPECT_EQ(scratch.Read(path), "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\n" + Head.substr(10));
 }
 
+// A last line continued with backslashes takes in the lines after it: a write
+// must land where it reads back, the continued line keeping its meaning.
+TEST_F(FileSettingsStoreTest, WritesAfterAContinuedLastLineReadBack)
+{
+    struct Case
+    {
+        const char* name;
+        std::string text;
+    };
+    for (const Case& c : {Case{"value continued, no line end", Head + "\"X\"=dword:00000001\\"},
+                          Case{"value continued with a line end", Head + "\"X\"=hex:01,\\\n"},
+                          Case{"key missing, two backslashes", "REGEDIT4\n\n\"X\"=\"a\\\\"},
+                          Case{"key missing, three backslashes", "REGEDIT4\n\n\"X\"=\"a\\\\\\\n"}})
+    {
+        scratch.Write(path, c.text);
+        CFileSettingsStore store(path);
+        ASSERT_TRUE(store.OpenOrCreateKey()) << c.name;
+        ASSERT_TRUE(store.OpenOrCreateKey()) << c.name;
+        ASSERT_TRUE(store.WriteNumber("TabSize", 7)) << c.name;
+        CFileSettingsStore reader(path);
+        ASSERT_TRUE(reader.OpenKey()) << c.name;
+        EXPECT_EQ(reader.ReadNumber("TabSize", 4), 7) << c.name;
+        const std::string text = scratch.Read(path);
+        EXPECT_EQ(text.find("[HKEY_LOCAL_MACHINE"), text.rfind("[HKEY_LOCAL_MACHINE")) << c.name;
+        EXPECT_EQ(text.find("X"), text.rfind("X")) << c.name;
+    }
+}
+
 TEST_F(FileSettingsStoreTest, AFileThatCannotBeReadOrWrittenIsLeftAlone)
 {
     const std::string original = Head + "\"TabSize\"=dword:00000002\n";
