@@ -160,7 +160,9 @@ void CMDIFrameWnd::OnChildDestroyed(CMDIChildWnd& child)
         return;
     std::unique_ptr<CMDIChildWnd> released = std::move(*held);
     m_children.erase(held);
-    if (m_hWnd)
+    // While the frame goes its children go too, and there is no menu or
+    // title left to follow them.
+    if (m_hWnd && !m_destroying)
     {
         UpdateFrameMenu();
         UpdateFrameTitle();
@@ -403,6 +405,7 @@ bool CMDIFrameWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         return true;
     }
     case WM_DESTROY:
+        m_destroying = true;
         // The menus belong to the frame and the templates, not to the window.
         SetMenu(m_hWnd, nullptr);
         break;
@@ -414,7 +417,9 @@ bool CMDIFrameWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 
 LRESULT CMDIFrameWnd::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return DefFrameProcA(m_hWnd, m_client, message, wParam, lParam);
+    // The MDI client goes before the frame; its state must not be reached
+    // through a handle that is no longer a window.
+    return DefFrameProcA(m_hWnd, m_client && IsWindow(m_client) ? m_client : nullptr, message, wParam, lParam);
 }
 
 void CMDIFrameWnd::OnFinalDestroy()

@@ -87,4 +87,5 @@ private:
     CToolBar* m_toolBar = nullptr;
     CStatusBar* m_statusBar = nullptr;
     std::vector<std::unique_ptr<CMDIChildWnd>> m_children;
+    bool m_destroying = false;
 };
