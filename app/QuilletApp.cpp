@@ -32,6 +32,8 @@ bool CQuilletApp::InitInstance(const std::vector<std::string>& args)
         return false;
     SetMainFrame(std::move(frame));
     DragAcceptFiles(GetMainFrame()->GetSafeHwnd(), TRUE);
+    EnableShellOpen();
+    RegisterShellFileTypes();
 
     CCommandLineInfo info = CCommandLineInfo::Parse(args);
     // The program starts without an empty document.

@@ -1,9 +1,11 @@
 #include "WinApp.h"
 
+#include "DdeServer.h"
 #include "FileDialogSeam.h"
 #include "MDIFrameWnd.h"
 #include "MultiDocTemplate.h"
 #include "RecentFileList.h"
+#include "ShellRegistration.h"
 #include "StandardIds.h"
 
 CWinApp* CWinApp::s_app = nullptr;
@@ -15,6 +17,7 @@ CWinApp::CWinApp(std::string appName) : m_appName(std::move(appName))
 
 CWinApp::~CWinApp()
 {
+    m_ddeServer.reset();
     if (m_mainFrame)
         m_mainFrame->DestroyWindow();
     m_mainFrame.reset();
@@ -102,6 +105,41 @@ bool CWinApp::ProcessShellCommand(const CCommandLineInfo& info)
         break;
     }
     return true;
+}
+
+bool CWinApp::EnableShellOpen()
+{
+    m_ddeServer = std::make_unique<CDdeServer>();
+    return m_ddeServer->Start(m_appName, [this](const std::string& command) { return OnDDECommand(command); });
+}
+
+bool CWinApp::RegisterShellFileTypes()
+{
+    bool registered = true;
+    for (const auto& docTemplate : m_templates)
+        registered = RegisterShellFileType(*docTemplate, m_appName) && registered;
+    return registered;
+}
+
+bool CWinApp::OnDDECommand(const std::string& command)
+{
+    static const std::string open = "[open(\"";
+    static const std::string close = "\")]";
+    bool done = false;
+    std::size_t at = 0;
+    while (at < command.size())
+    {
+        if (command.compare(at, open.size(), open) != 0)
+            return false;
+        const std::size_t end = command.find(close, at + open.size());
+        if (end == std::string::npos)
+            return false;
+        if (!OpenDocumentFile(command.substr(at + open.size(), end - at - open.size())))
+            return false;
+        done = true;
+        at = end + close.size();
+    }
+    return done;
 }
 
 void CWinApp::SetRegistryKey(const std::string& company)

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class CDdeServer;
 class CDocument;
 class CMDIFrameWnd;
 class CMultiDocTemplate;
@@ -47,6 +48,15 @@ public:
     // Runs the shell's command; false when it failed.
     bool ProcessShellCommand(const CCommandLineInfo& info);
 
+    // Answers the shell's DDE requests while the program runs; false when
+    // the service could not be started.
+    bool EnableShellOpen();
+    // Registers the templates' file types for the current user.
+    bool RegisterShellFileTypes();
+    // A DDE execute request: "[open("file")]", once or several times.
+    // False when it is not understood or a file could not be opened.
+    bool OnDDECommand(const std::string& command);
+
     // The user's profile is kept under the current user's key
     // Software\company\application name.
     void SetRegistryKey(const std::string& company);
@@ -68,6 +78,7 @@ private:
     std::string m_appName;
     std::string m_registryKey;
     std::unique_ptr<CRecentFileList> m_recentFiles;
+    std::unique_ptr<CDdeServer> m_ddeServer;
     // Declared before the frame: the windows go before their documents.
     std::vector<std::unique_ptr<CMultiDocTemplate>> m_templates;
     std::unique_ptr<CMDIFrameWnd> m_mainFrame;

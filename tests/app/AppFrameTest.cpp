@@ -6,6 +6,7 @@
 #include "SettingsKey.h"
 
 #include <commctrl.h>
+#include <ddeml.h>
 
 namespace
 {
@@ -55,7 +56,91 @@ void CALLBACK CancelDialog(HWND, UINT, UINT_PTR timer, DWORD)
     PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
 }
 
+std::string ClassesValue(const std::string& key)
+{
+    SECRegistry registry;
+    char value[MAX_PATH + 32] = {};
+    DWORD type = 0, size = MAX_PATH;
+    if (!registry.Connect(HKEY_CURRENT_USER) || !registry.Open(("Software\\Classes\\" + key).c_str(), KEY_READ) ||
+        !registry.QueryValue(nullptr, type, reinterpret_cast<BYTE*>(value), size))
+        return std::string();
+    return value;
+}
+
+HDDEDATA CALLBACK NoCallbacks(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR)
+{
+    return nullptr;
+}
+
+// The shell's side of a DDE conversation with the running program.
+class DdeClient
+{
+public:
+    DdeClient()
+    {
+        EXPECT_EQ(static_cast<UINT>(DMLERR_NO_ERROR), DdeInitializeA(&m_instance, NoCallbacks, APPCMD_CLIENTONLY, 0));
+        m_service = DdeCreateStringHandleA(m_instance, "Quillet", CP_WINANSI);
+        m_topic = DdeCreateStringHandleA(m_instance, "System", CP_WINANSI);
+        m_conversation = DdeConnect(m_instance, m_service, m_topic, nullptr);
+    }
+    ~DdeClient()
+    {
+        if (m_conversation)
+            DdeDisconnect(m_conversation);
+        DdeFreeStringHandle(m_instance, m_service);
+        DdeFreeStringHandle(m_instance, m_topic);
+        DdeUninitialize(m_instance);
+    }
+    DdeClient(const DdeClient&) = delete;
+    DdeClient& operator=(const DdeClient&) = delete;
+
+    bool Connected() const { return m_conversation != nullptr; }
+    // True when the program carried the command out.
+    bool Execute(const std::string& command)
+    {
+        DWORD result = 0;
+        return DdeClientTransaction(reinterpret_cast<BYTE*>(const_cast<char*>(command.c_str())),
+                                    static_cast<DWORD>(command.size() + 1), m_conversation, nullptr, 0, XTYP_EXECUTE,
+                                    5000, &result) != nullptr;
+    }
+
+private:
+    DWORD m_instance = 0;
+    HSZ m_service = nullptr;
+    HSZ m_topic = nullptr;
+    HCONV m_conversation = nullptr;
+};
+
 } // namespace
+
+TEST_F(AppTest, TheShellKnowsWorkspacesForTheCurrentUser)
+{
+    Start();
+    char module[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, module, MAX_PATH);
+    const std::string program = std::string("\"") + module + "\"";
+    EXPECT_EQ("Quillet.Document", ClassesValue(".dsw"));
+    EXPECT_EQ("Quillet Document", ClassesValue("Quillet.Document"));
+    EXPECT_EQ(program + " \"%1\"", ClassesValue("Quillet.Document\\shell\\open\\command"));
+    EXPECT_EQ(program + " /p \"%1\"", ClassesValue("Quillet.Document\\shell\\print\\command"));
+    EXPECT_EQ("[open(\"%1\")]", ClassesValue("Quillet.Document\\shell\\open\\ddeexec"));
+}
+
+TEST_F(AppTest, TheShellOpensWorkspacesInTheRunningProgramByDde)
+{
+    Start();
+    DdeClient shell;
+    ASSERT_TRUE(shell.Connected());
+    EXPECT_TRUE(shell.Execute("[open(\"" + workspace + "\")]"));
+    Pump();
+    ASSERT_EQ(1u, Children().size());
+    EXPECT_EQ("example.dsw", TextOf(Children()[0]));
+    MessageBoxScript boxes;
+    EXPECT_FALSE(shell.Execute("[print(\"" + workspace + "\")]"));
+    EXPECT_FALSE(shell.Execute("[open(\"" + folder.PathOf("missing.dsw") + "\")]"));
+    Pump();
+    EXPECT_EQ(1u, Children().size());
+}
 
 TEST_F(AppTest, OpenedWorkspacesAreListedUnderFileAndKeptInTheProfile)
 {
