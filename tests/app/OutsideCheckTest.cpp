@@ -42,8 +42,8 @@ public:
         STARTUPINFOA startup{};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION process{};
-        EXPECT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                   &process));
+        EXPECT_TRUE(
+            CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
         m_process.reset(process.hProcess);
         m_thread.reset(process.hThread);
     }
@@ -190,8 +190,8 @@ TEST(OutsideCheck, AnotherProgramReadsTheListAndRunsReindentOnAProject)
 
     EXPECT_EQ(3, SendMessageA(tree, TVM_GETCOUNT, 0, 0));
     HTREEITEM project = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    HTREEITEM file = reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(project)));
+    HTREEITEM file =
+        reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(project)));
     EXPECT_EQ(".\\p\\p.dsp", ItemText(quillet.Process(), tree, project));
     EXPECT_EQ("a.c", ItemText(quillet.Process(), tree, file));
     std::vector<std::string> headings;
