@@ -103,6 +103,8 @@ void CMetricsView::FillTree()
     m_tree.SetColumnWidth(2, width * kCountPercent / 100);
     m_tree.SetColumnHeading(0, "Project List");
 
+    // One repaint for the whole list, not one per item.
+    SendMessageA(m_tree.TreeHandle(), WM_SETREDRAW, FALSE, 0);
     const MetricsTable& table = GetMetricsDoc().Table();
     HTREEITEM project = nullptr;
     for (std::size_t row = 0; row < table.Size(); ++row)
@@ -114,8 +116,8 @@ void CMetricsView::FillTree()
         if (!isFile)
             project = item;
     }
-    InvalidateRect(m_tree.GetSafeHwnd(), nullptr, TRUE);
-    UpdateWindow(m_tree.GetSafeHwnd());
+    SendMessageA(m_tree.TreeHandle(), WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(m_tree.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 bool CMetricsView::OnCommand(UINT id)
