@@ -31,8 +31,7 @@ bool CDdeServer::Start(const std::string& service, Execute execute)
     return DdeNameService(m_instance, m_service, nullptr, DNS_REGISTER) != nullptr;
 }
 
-HDDEDATA CALLBACK CDdeServer::Callback(UINT type, UINT, HCONV, HSZ topic, HSZ item, HDDEDATA data, ULONG_PTR,
-                                       ULONG_PTR)
+HDDEDATA CALLBACK CDdeServer::Callback(UINT type, UINT, HCONV, HSZ topic, HSZ item, HDDEDATA data, ULONG_PTR, ULONG_PTR)
 {
     CDdeServer* self = g_server;
     if (!self)
@@ -40,8 +39,8 @@ HDDEDATA CALLBACK CDdeServer::Callback(UINT type, UINT, HCONV, HSZ topic, HSZ it
     switch (type)
     {
     case XTYP_CONNECT:
-        return reinterpret_cast<HDDEDATA>(static_cast<ULONG_PTR>(
-            DdeCmpStringHandles(topic, self->m_topic) == 0 && DdeCmpStringHandles(item, self->m_service) == 0));
+        return reinterpret_cast<HDDEDATA>(static_cast<ULONG_PTR>(DdeCmpStringHandles(topic, self->m_topic) == 0 &&
+                                                                 DdeCmpStringHandles(item, self->m_service) == 0));
     case XTYP_EXECUTE:
     {
         const DWORD size = DdeGetData(data, nullptr, 0, 0);
