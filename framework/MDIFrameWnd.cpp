@@ -196,6 +196,28 @@ void CMDIFrameWnd::AttachBars(CToolBar* toolBar, CStatusBar* statusBar)
 {
     m_toolBar = toolBar;
     m_statusBar = statusBar;
+    if (m_toolBar)
+        m_toolBar->SetOnDrop([this](POINT screen) { DockToolBar(screen); });
+    RecalcLayout();
+}
+
+void CMDIFrameWnd::DockToolBar(POINT screen)
+{
+    // The side of the frame's client area nearest to the drop.
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    ScreenToClient(m_hWnd, &screen);
+    const struct
+    {
+        CToolBar::DockSide side;
+        long distance;
+    } sides[] = {{CToolBar::DockSide::Top, screen.y - client.top},
+                 {CToolBar::DockSide::Bottom, client.bottom - screen.y},
+                 {CToolBar::DockSide::Left, screen.x - client.left},
+                 {CToolBar::DockSide::Right, client.right - screen.x}};
+    auto nearest = std::min_element(std::begin(sides), std::end(sides),
+                                    [](const auto& a, const auto& b) { return a.distance < b.distance; });
+    m_toolBar->SetDockSide(nearest->side);
     RecalcLayout();
 }
 
@@ -326,9 +348,24 @@ void CMDIFrameWnd::RecalcLayout()
     }
     if (m_toolBar && IsWindowVisible(m_toolBar->GetSafeHwnd()))
     {
-        const int height = m_toolBar->Extent().cy;
-        MoveWindow(m_toolBar->GetSafeHwnd(), rect.left, rect.top, rect.right - rect.left, height, TRUE);
-        rect.top += height;
+        const int depth = m_toolBar->Thickness();
+        RECT bar = rect;
+        switch (m_toolBar->GetDockSide())
+        {
+        case CToolBar::DockSide::Top:
+            bar.bottom = rect.top += depth;
+            break;
+        case CToolBar::DockSide::Bottom:
+            bar.top = rect.bottom -= depth;
+            break;
+        case CToolBar::DockSide::Left:
+            bar.right = rect.left += depth;
+            break;
+        case CToolBar::DockSide::Right:
+            bar.left = rect.right -= depth;
+            break;
+        }
+        MoveWindow(m_toolBar->GetSafeHwnd(), bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top, TRUE);
     }
     if (m_client)
         MoveWindow(m_client, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);

@@ -60,8 +60,9 @@ protected:
     virtual bool OnCreateFrame() { return true; }
     // Files dropped on the frame: opened by the application.
     virtual void OnDropFiles(const std::vector<std::string>& paths);
-    // The frame's bars, created by OnCreateFrame: the frame places them,
-    // shows each command's prompt in the status bar while its menu item or
+    // The frame's bars, created by OnCreateFrame: the frame places them (the
+    // toolbar along whichever edge the user drags it to), shows each
+    // command's prompt in the status bar while its menu item or
     // button is highlighted and answers the buttons' tooltips.
     void AttachBars(CToolBar* toolBar, CStatusBar* statusBar);
 
@@ -75,6 +76,8 @@ private:
     bool CreateClient();
     bool OnNotify(const NMHDR& header, LPARAM lParam);
     void ShowPrompt(UINT id);
+    // Docks the toolbar along the edge nearest to where it was dropped.
+    void DockToolBar(POINT screen);
     void ToggleBar(CWnd* bar);
     void UpdateMenuStates(HMENU popup);
     void UpdateFrameMenu();

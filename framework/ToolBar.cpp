@@ -21,6 +21,8 @@ enum ToolbarField
 };
 // A separator's width in a row of buttons.
 const int kSeparatorWidth = 6;
+// Room around the buttons across the bar.
+const int kBarMargin = 6;
 
 } // namespace
 
@@ -90,13 +92,67 @@ void CToolBar::EnableButton(UINT command, bool enabled)
         SendMessageA(m_hWnd, TB_ENABLEBUTTON, command, MAKELPARAM(enabled ? TRUE : FALSE, 0));
 }
 
-SIZE CToolBar::Extent() const
+int CToolBar::Thickness() const
 {
-    SIZE size{};
-    SendMessageA(m_hWnd, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&size));
-    // The bar's own margins around its buttons.
-    const LRESULT padding = SendMessageA(m_hWnd, TB_GETPADDING, 0, 0);
-    size.cx += LOWORD(padding);
-    size.cy += HIWORD(padding);
-    return size;
+    const LRESULT button = SendMessageA(m_hWnd, TB_GETBUTTONSIZE, 0, 0);
+    const bool column = m_side == DockSide::Left || m_side == DockSide::Right;
+    return (column ? LOWORD(button) : HIWORD(button)) + kBarMargin;
+}
+
+void CToolBar::SetDockSide(DockSide side)
+{
+    m_side = side;
+    const bool column = side == DockSide::Left || side == DockSide::Right;
+    const LONG style = GetWindowLongA(m_hWnd, GWL_STYLE);
+    SetWindowLongA(m_hWnd, GWL_STYLE, column ? (style | CCS_VERT) : (style & ~CCS_VERT));
+    // In a column every button ends its own row.
+    const int count = static_cast<int>(SendMessageA(m_hWnd, TB_BUTTONCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index)
+    {
+        TBBUTTONINFOA info{};
+        info.cbSize = sizeof(info);
+        info.dwMask = TBIF_BYINDEX | TBIF_STATE;
+        SendMessageA(m_hWnd, TB_GETBUTTONINFOA, index, reinterpret_cast<LPARAM>(&info));
+        info.fsState = static_cast<BYTE>(column ? (info.fsState | TBSTATE_WRAP) : (info.fsState & ~TBSTATE_WRAP));
+        SendMessageA(m_hWnd, TB_SETBUTTONINFOA, index, reinterpret_cast<LPARAM>(&info));
+    }
+    InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+bool CToolBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (message)
+    {
+    case WM_LBUTTONDOWN:
+    {
+        // A press beside the buttons picks the bar up.
+        POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (SendMessageA(m_hWnd, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&at)) >= 0)
+            break;
+        m_dragging = true;
+        SetCapture(m_hWnd);
+        SetCursor(LoadCursor(nullptr, IDC_SIZEALL));
+        result = 0;
+        return true;
+    }
+    case WM_LBUTTONUP:
+        if (!m_dragging)
+            break;
+        m_dragging = false;
+        ReleaseCapture();
+        if (m_onDrop)
+        {
+            POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            ClientToScreen(m_hWnd, &at);
+            m_onDrop(at);
+        }
+        result = 0;
+        return true;
+    case WM_CAPTURECHANGED:
+        m_dragging = false;
+        break;
+    default:
+        break;
+    }
+    return CWnd::OnMessage(message, wParam, lParam, result);
 }

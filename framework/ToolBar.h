@@ -22,11 +22,32 @@ public:
     // Asks for each button's state and shows it.
     void UpdateButtons(const std::function<bool(UINT command)>& isEnabled);
 
-    // The room the bar takes along a frame's edge.
-    SIZE Extent() const;
+    // The edge of the frame the bar lies along.
+    enum class DockSide
+    {
+        Top,
+        Bottom,
+        Left,
+        Right
+    };
+    DockSide GetDockSide() const { return m_side; }
+    // Lays the buttons out in a row (top, bottom) or a column (left, right).
+    void SetDockSide(DockSide side);
+    // The bar's depth across its edge: the height of a row, the width of a
+    // column.
+    int Thickness() const;
+    // Called when the user drops the bar after dragging it by its empty
+    // part, with the point in screen coordinates.
+    void SetOnDrop(std::function<void(POINT screen)> onDrop) { m_onDrop = std::move(onDrop); }
+
+protected:
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void EnableButton(UINT command, bool enabled);
 
     std::vector<UINT> m_commands;
+    DockSide m_side = DockSide::Top;
+    std::function<void(POINT screen)> m_onDrop;
+    bool m_dragging = false;
 };

@@ -8,6 +8,8 @@
 #include <commctrl.h>
 #include <ddeml.h>
 
+#include <map>
+
 namespace
 {
 
@@ -110,6 +112,19 @@ private:
     HSZ m_topic = nullptr;
     HCONV m_conversation = nullptr;
 };
+
+// A point of the toolbar beside its buttons: past the last one, along the
+// bar's length.
+POINT PickUpPoint(HWND bar)
+{
+    RECT last{};
+    SendMessageA(bar, TB_GETITEMRECT, SendMessageA(bar, TB_BUTTONCOUNT, 0, 0) - 1, reinterpret_cast<LPARAM>(&last));
+    RECT client{};
+    GetClientRect(bar, &client);
+    const bool column = client.bottom > client.right;
+    return column ? POINT{(last.left + last.right) / 2, last.bottom + 10}
+                  : POINT{last.right + 20, (last.top + last.bottom) / 2};
+}
 
 } // namespace
 
@@ -252,5 +267,44 @@ TEST_F(AppTest, HelpWithoutAHelpFileNamesThePathLookedFor)
         Command(id);
         ASSERT_EQ(1u, boxes.shown.size()) << id;
         EXPECT_NE(std::string::npos, boxes.shown[0].text.find("C:\\nowhere\\Quillet.hlp")) << boxes.shown[0].text;
+    }
+}
+
+TEST_F(AppTest, TheToolbarDocksOnTheSideItIsDraggedTo)
+{
+    Start();
+    HWND bar = Frame().ToolBar().GetSafeHwnd();
+    RECT frame{};
+    GetClientRect(FrameWindow(), &frame);
+    // Picked up beside its last button, dropped near each edge in turn.
+    struct Case
+    {
+        const char* side;
+        POINT drop; // in the frame's client area
+    };
+    const Case cases[] = {{"left", {5, frame.bottom / 2}},
+                          {"bottom", {frame.right / 2, frame.bottom - 30}},
+                          {"right", {frame.right - 5, frame.bottom / 2}},
+                          {"top", {frame.right / 2, 5}}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.side);
+        const POINT grab = PickUpPoint(bar);
+        SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(grab.x, grab.y));
+        POINT drop = c.drop;
+        MapWindowPoints(FrameWindow(), bar, &drop, 1);
+        SendMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
+        RECT barRect{}, client{};
+        GetWindowRect(bar, &barRect);
+        GetWindowRect(Frame().MDIClient(), &client);
+        const std::string side = c.side;
+        // The bar's inner edge meets the MDI client's.
+        const std::map<std::string, std::pair<LONG, LONG>> edges = {{"left", {barRect.right, client.left}},
+                                                                    {"right", {barRect.left, client.right}},
+                                                                    {"top", {barRect.bottom, client.top}},
+                                                                    {"bottom", {barRect.top, client.bottom}}};
+        EXPECT_EQ(edges.at(side).first, edges.at(side).second);
+        const bool column = side == "left" || side == "right";
+        EXPECT_EQ(column, barRect.bottom - barRect.top > barRect.right - barRect.left);
     }
 }
