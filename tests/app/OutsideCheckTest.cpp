@@ -138,28 +138,27 @@ std::string HeaderText(HANDLE process, HWND header, int column)
     return text;
 }
 
+struct DescendantSearch
+{
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchClass(HWND window, LPARAM lParam)
+{
+    auto& search = *reinterpret_cast<DescendantSearch*>(lParam);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof(name));
+    if (lstrcmpiA(name, search.className) != 0)
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
 HWND FindDescendant(HWND parent, const char* className)
 {
-    struct Search
-    {
-        const char* className;
-        HWND found;
-    } search{className, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND window, LPARAM lParam) -> BOOL
-        {
-            auto& s = *reinterpret_cast<Search*>(lParam);
-            char name[64] = {};
-            GetClassNameA(window, name, sizeof(name));
-            if (lstrcmpiA(name, s.className) == 0)
-            {
-                s.found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    DescendantSearch search{className, nullptr};
+    EnumChildWindows(parent, MatchClass, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
