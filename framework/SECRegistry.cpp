@@ -51,6 +51,14 @@ bool SECRegistry::SetValue(const char* name, DWORD type, const BYTE* data, DWORD
     return RegSetValueExA(m_key.get(), name, 0, type, data, size) == ERROR_SUCCESS;
 }
 
+bool SECRegistry::DeleteValue(const char* name)
+{
+    if (!m_key)
+        return false;
+    const LONG status = RegDeleteValueA(m_key.get(), name);
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
 void SECRegistry::Close()
 {
     m_key.reset();

@@ -30,6 +30,8 @@ public:
     bool QueryValue(const char* name, DWORD& type, BYTE* buffer, DWORD& size) const;
     // Sets a value of the current key.
     bool SetValue(const char* name, DWORD type, const BYTE* data, DWORD size);
+    // Deletes a value of the current key; true when it is gone.
+    bool DeleteValue(const char* name);
     // Closes the current key and the hive connection.
     void Close();
 

@@ -18,21 +18,25 @@ const char* ObjectProperty()
 const char kDefaultClass[] = "QuilletWnd";
 
 HWND g_mainWindow = nullptr;
+// The object waiting for the next window this thread creates.
+thread_local CWnd* t_bindNext = nullptr;
 
-bool RegisterDefaultClass(WNDPROC proc)
+bool RegisterClassOnce(const char* className, WNDPROC proc, HICON icon, HBRUSH background)
 {
     HINSTANCE module = OwnModule();
     WNDCLASSEXA existing{};
     existing.cbSize = sizeof(existing);
-    if (GetClassInfoExA(module, kDefaultClass, &existing))
+    if (GetClassInfoExA(module, className, &existing))
         return true;
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = proc;
     wc.hInstance = module;
+    wc.hIcon = icon;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = kDefaultClass;
+    wc.hbrBackground = background;
+    wc.lpszClassName = className;
     return RegisterClassExA(&wc) != 0;
 }
 
@@ -89,12 +93,32 @@ void CWnd::SetMainWindow(HWND hwnd)
 
 bool CWnd::CreateEx(DWORD exStyle, const char* text, DWORD style, const RECT& rect, HWND parent, UINT id)
 {
-    if (!RegisterDefaultClass(DefaultClassProc))
+    if (!RegisterClassOnce(kDefaultClass, DefaultClassProc, nullptr, nullptr))
         return false;
     HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
     HWND hwnd = CreateWindowExA(exStyle, kDefaultClass, text ? text : "", style, rect.left, rect.top,
                                 rect.right - rect.left, rect.bottom - rect.top, parent, menu, OwnModule(), this);
     return hwnd != nullptr;
+}
+
+bool CWnd::RegisterRoutedClass(const char* className, HICON icon, HBRUSH background)
+{
+    return RegisterClassOnce(className, RoutedClassProc, icon, background);
+}
+
+bool CWnd::CreateRouted(const char* className, DWORD exStyle, const char* text, DWORD style, const RECT& rect,
+                        HWND parent, HMENU menu, void* param)
+{
+    BindNextWindow();
+    HWND hwnd = CreateWindowExA(exStyle, className, text ? text : "", style, rect.left, rect.top,
+                                rect.right - rect.left, rect.bottom - rect.top, parent, menu, OwnModule(), param);
+    t_bindNext = nullptr;
+    return hwnd != nullptr;
+}
+
+void CWnd::BindNextWindow()
+{
+    t_bindNext = this;
 }
 
 BOOL CWnd::DestroyWindow()
@@ -120,6 +144,11 @@ LRESULT CWnd::Default(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (m_previousProc)
         return CallWindowProcA(m_previousProc, m_hWnd, message, wParam, lParam);
+    return DefaultProc(message, wParam, lParam);
+}
+
+LRESULT CWnd::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
     return DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
@@ -145,6 +174,20 @@ LRESULT CALLBACK CWnd::DefaultClassProc(HWND hwnd, UINT message, WPARAM wParam, 
             self->Bind(hwnd);
     }
     if (CWnd* self = FromHandle(hwnd))
+        return self->Dispatch(message, wParam, lParam);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CWnd::RoutedClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* self = FromHandle(hwnd);
+    if (!self && t_bindNext)
+    {
+        self = t_bindNext;
+        t_bindNext = nullptr;
+        self->Bind(hwnd);
+    }
+    if (self)
         return self->Dispatch(message, wParam, lParam);
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }

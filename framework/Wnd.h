@@ -18,6 +18,13 @@ public:
     // Creates a window of the framework's default class and binds it to this
     // object before its first message.
     bool CreateEx(DWORD exStyle, const char* text, DWORD style, const RECT& rect, HWND parent, UINT id);
+    // Registers a class of this module whose windows route their messages
+    // like the default class; false when it cannot be registered.
+    static bool RegisterRoutedClass(const char* className, HICON icon, HBRUSH background);
+    // Creates a window of a routed class, bound to this object before its
+    // first message.
+    bool CreateRouted(const char* className, DWORD exStyle, const char* text, DWORD style, const RECT& rect,
+                      HWND parent, HMENU menu, void* param = nullptr);
     virtual BOOL DestroyWindow();
 
     // Routes an existing window (made by someone else, such as comctl32) to
@@ -39,6 +46,12 @@ protected:
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // The window's default handling of the message being processed.
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+    // What a window of this kind does with a message nobody handled: frame
+    // and MDI child windows have their own default procedures.
+    virtual LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The next window created on this thread is bound to this object before
+    // its first message (an MDI child is created by its client window).
+    void BindNextWindow();
 
     void Bind(HWND hwnd);
     void Unbind();
@@ -49,6 +62,7 @@ protected:
 
 private:
     static LRESULT CALLBACK DefaultClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK RoutedClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 };

@@ -2,7 +2,9 @@
 # Quillet's main job on the bundled example workspace: list its projects and
 # source files with their line and comment counts, then reformat the sources
 # of a scratch copy in place and show what changed. The bundled files stay as
-# they are. Usage: tools/demo.sh [--command NAME] (default: reindent)
+# they are. Then the same list in Quillet.exe under Wine, on another scratch
+# copy: in a window on a desktop, or without a display as a PNG whose path is
+# printed. Usage: tools/demo.sh [--command NAME] (default: reindent)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 command=reindent
@@ -31,3 +33,14 @@ echo "== Reformatting them in place ('$command') =="
 echo
 echo "== What changed =="
 diff -ru --strip-trailing-cr "$root/examples/workspace" "$scratch/workspace" || true
+
+echo
+echo "== The list in Quillet.exe (Wine) =="
+cp -r "$root/examples/workspace" "$scratch/gui"
+if [ -n "${DISPLAY:-}" ]; then
+  echo "Quillet.exe opens in a window; close it to end the demo."
+  "$root/tools/quillet.sh" "$scratch/gui/example.dsw"
+else
+  echo "No display: Quillet.exe runs on a virtual screen; its window is captured in"
+  "$root/tools/quillet.sh" --png "$root/build/quillet-demo.png" "$scratch/gui/example.dsw"
+fi

@@ -1,0 +1,162 @@
+#include "MetricsView.h"
+
+#include "BatchFormatter.h"
+#include "ColumnTreeMetrics.h"
+#include "FormatCommandTable.h"
+#include "MetricsDoc.h"
+#include "MetricsList.h"
+#include "ProgressDlgBatch.h"
+#include "QLShared.h"
+#include "QuilletRes.h"
+#include "WinApp.h"
+#include "WinMessageSink.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace
+{
+
+// The Format menu's batch commands and the format command each runs.
+struct FormatMenuCommand
+{
+    UINT id;
+    const char* command;
+};
+const FormatMenuCommand kFormatMenuCommands[] = {
+    {ID_FORMAT_FULL, "full"},
+    {ID_FORMAT_DELETE_TRAILING, "delete-trailing-whitespace"},
+    {ID_FORMAT_TABIFY, "tabify"},
+    {ID_FORMAT_UNTABIFY, "untabify"},
+    {ID_FORMAT_OPERATOR_EXPAND, "operator-expand"},
+    {ID_FORMAT_OPERATOR_CONTRACT, "operator-contract"},
+    {ID_FORMAT_PARENTHESES_EXPAND, "parentheses-expand"},
+    {ID_FORMAT_PARENTHESES_CONTRACT, "parentheses-contract"},
+    {ID_FORMAT_REINDENT, "reindent"},
+};
+
+const FormatCommandSet* FormatCommandFor(UINT id)
+{
+    const auto menu = std::find_if(std::begin(kFormatMenuCommands), std::end(kFormatMenuCommands),
+                                   [id](const FormatMenuCommand& entry) { return entry.id == id; });
+    if (menu == std::end(kFormatMenuCommands))
+        return nullptr;
+    const auto set =
+        std::find_if(std::begin(FormatCommandSets), std::end(FormatCommandSets),
+                     [&](const FormatCommandSet& entry) { return std::strcmp(entry.name, menu->command) == 0; });
+    return set == std::end(FormatCommandSets) ? nullptr : &*set;
+}
+
+// The count columns start this wide before the widths are shared out.
+const int kInitialCountWidth = 40;
+// Column 0 keeps 60 % of its width, each count column gets 20 %.
+const int kNamePercent = 60;
+const int kCountPercent = 20;
+
+} // namespace
+
+CMetricsView::CMetricsView() = default;
+
+CMetricsDoc& CMetricsView::GetMetricsDoc() const
+{
+    return *static_cast<CMetricsDoc*>(GetDocument());
+}
+
+bool CMetricsView::OnCreateView()
+{
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    return m_tree.Create(WS_VISIBLE | WS_TABSTOP | CColumnTree::AllDecorations, client, m_hWnd, IDC_METRICS_TREE);
+}
+
+void CMetricsView::OnSize(int width, int height)
+{
+    if (m_tree.GetSafeHwnd())
+        MoveWindow(m_tree.GetSafeHwnd(), 0, 0, width, height, TRUE);
+}
+
+bool CMetricsView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (message == WM_SETFOCUS && m_tree.TreeHandle())
+    {
+        SetFocus(m_tree.TreeHandle());
+        result = 0;
+        return true;
+    }
+    return CView::OnMessage(message, wParam, lParam, result);
+}
+
+void CMetricsView::OnInitialUpdate()
+{
+    if (GetMetricsDoc().IsLoaded())
+        FillTree();
+}
+
+void CMetricsView::FillTree()
+{
+    m_tree.SetDecorations(CColumnTree::AllDecorations);
+    m_tree.InsertColumn(1, "Lines", ColumnAlignment::Centre, kInitialCountWidth);
+    m_tree.InsertColumn(2, "Comments", ColumnAlignment::Centre, kInitialCountWidth);
+    const int width = m_tree.GetColumnWidth(0);
+    m_tree.SetColumnWidth(0, width * kNamePercent / 100);
+    m_tree.SetColumnWidth(1, width * kCountPercent / 100);
+    m_tree.SetColumnWidth(2, width * kCountPercent / 100);
+    m_tree.SetColumnHeading(0, "Project List");
+
+    // One repaint for the whole list, not one per item.
+    SendMessageA(m_tree.TreeHandle(), WM_SETREDRAW, FALSE, 0);
+    const MetricsTable& table = GetMetricsDoc().Table();
+    HTREEITEM project = nullptr;
+    for (std::size_t row = 0; row < table.Size(); ++row)
+    {
+        const bool isFile = table.kinds[row] == RowKind::SourceFile;
+        HTREEITEM item = m_tree.InsertItem(isFile ? project : nullptr, table.names[row]);
+        m_tree.SetItemText(item, 1, CMetricsList::CountText(table.lineCounts[row], isFile));
+        m_tree.SetItemText(item, 2, CMetricsList::CountText(table.commentCounts[row], isFile));
+        if (!isFile)
+            project = item;
+    }
+    SendMessageA(m_tree.TreeHandle(), WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(m_tree.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+bool CMetricsView::OnCommand(UINT id)
+{
+    const FormatCommandSet* command = FormatCommandFor(id);
+    if (!command)
+        return false;
+    BatchFormat(*command);
+    return true;
+}
+
+bool CMetricsView::OnUpdateCommand(CCmdUI& ui)
+{
+    return FormatCommandFor(ui.id) != nullptr;
+}
+
+void CMetricsView::BatchFormat(const FormatCommandSet& command)
+{
+    CProgressDlg dialog;
+    dialog.Create();
+    CProgressDlgBatch progress(dialog);
+    BatchSettings settings;
+    settings.frontEnd = BatchSettings::FrontEnd::Standalone;
+    settings.workspaceDirectory = GetMetricsDoc().WorkspaceDirectory();
+    settings.fullFormat = command.usesStoredOptions;
+    settings.caption = CWinApp::Get()->AppName();
+    const SpecialFormatValues& v = command.values;
+    const FormatStep format = [&](const std::string& text, IProgressSink&)
+    {
+        if (command.usesStoredOptions)
+            return FormatText(text, &dialog);
+        return SpecialFormatText(text, &dialog, static_cast<int>(v.ParenthesesSpace), static_cast<int>(v.OperatorSpace),
+                                 static_cast<int>(v.SpaceTabStyle), static_cast<int>(v.OpenNewLineStyle),
+                                 static_cast<int>(v.CloseNewLineStyle), static_cast<int>(v.RecalculateIndents),
+                                 static_cast<int>(v.SpellCheckText), static_cast<int>(v.SpellCheckComments),
+                                 static_cast<int>(v.DeleteTrailingWhiteSpace));
+    };
+    CWinMessageSink messages(dialog.GetSafeHwnd());
+    const CColumnTreeMetrics tree(m_tree);
+    CBatchFormatter(tree, settings, format, progress, messages).BatchFormat();
+    dialog.DestroyWindow();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ColumnTree.h"
+#include "View.h"
+
+struct FormatCommandSet;
+class CMetricsDoc;
+
+// The metrics list of a workspace: projects and their source files with
+// their line and comment counts in a tree with columns. Its selection is
+// what the Format menu's commands reformat.
+class CMetricsView : public CView
+{
+public:
+    CMetricsView();
+
+    // Adds the count columns and appends the document's rows; the tree is
+    // not emptied first.
+    void FillTree();
+    CColumnTree& Tree() { return m_tree; }
+    CMetricsDoc& GetMetricsDoc() const;
+
+    // Every view of a loaded workspace shows its list, a window opened later
+    // on it too; a new empty document's view stays an empty tree.
+    void OnInitialUpdate() override;
+
+    bool OnCommand(UINT id) override;
+    bool OnUpdateCommand(CCmdUI& ui) override;
+
+protected:
+    bool OnCreateView() override;
+    void OnSize(int width, int height) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void BatchFormat(const FormatCommandSet& command);
+
+    CColumnTree m_tree;
+};

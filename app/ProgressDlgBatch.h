@@ -1,0 +1,19 @@
+#pragma once
+
+#include "BatchProgress.h"
+#include "ProgressDlg.h"
+
+// The progress dialog as a batch run sees it. The engine reports its
+// percentages to the dialog's window itself, through the formatting exports.
+class CProgressDlgBatch : public IBatchProgress
+{
+public:
+    explicit CProgressDlgBatch(CProgressDlg& dialog) : m_dialog(dialog) {}
+
+    void SetStatus(const std::string& text) override { m_dialog.SetStatus(text); }
+    bool IsCancelled() const override { return m_dialog.m_bCancel != FALSE; }
+    void OnProgress(int percent) override { m_dialog.SetPos(percent); }
+
+private:
+    CProgressDlg& m_dialog;
+};

@@ -1,0 +1,13 @@
+#include "QuilletApp.h"
+
+#include <cstdlib>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand)
+{
+    CQuilletApp app;
+    app.m_showCommand = showCommand;
+    const std::vector<std::string> args(__argv + 1, __argv + __argc);
+    if (!app.InitInstance(args))
+        return 1;
+    return app.Run();
+}

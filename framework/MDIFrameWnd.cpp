@@ -1,0 +1,466 @@
+#include "MDIFrameWnd.h"
+
+#include "Document.h"
+#include "MDIChildWnd.h"
+#include "MultiDocTemplate.h"
+#include "RecentFileList.h"
+#include "ResourceModule.h"
+#include "StandardIds.h"
+#include "StatusBar.h"
+#include "ToolBar.h"
+#include "View.h"
+#include "WinApp.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+namespace
+{
+
+const char kFrameClassPrefix[] = "QuilletFrame";
+// Where a new frame appears; the shell's show state then applies.
+const RECT kDefaultPlacement{0, 0, 800, 600};
+
+// The popup of a menu bar that lists the open windows: the one holding the
+// window commands; null when the menu has none.
+HMENU FindWindowMenu(HMENU menu)
+{
+    const int count = GetMenuItemCount(menu);
+    for (int index = 0; index < count; ++index)
+    {
+        HMENU popup = GetSubMenu(menu, index);
+        if (popup && GetMenuState(popup, ID_WINDOW_CASCADE, MF_BYCOMMAND) != static_cast<UINT>(-1))
+            return popup;
+    }
+    return nullptr;
+}
+
+// A command's prompt: its status-bar text (Status) or, after a line feed, its
+// tooltip (Tip).
+enum PromptPart
+{
+    Status,
+    Tip
+};
+std::string Prompt(UINT id, PromptPart part)
+{
+    const std::string prompt = LoadResourceString(id);
+    const std::size_t feed = prompt.find('\n');
+    if (part == Status)
+        return prompt.substr(0, feed);
+    return feed == std::string::npos ? std::string() : prompt.substr(feed + 1);
+}
+
+} // namespace
+
+CMDIFrameWnd::CMDIFrameWnd() = default;
+
+CMDIFrameWnd::~CMDIFrameWnd()
+{
+    // The children call back into this object while they go.
+    DestroyWindow();
+}
+
+bool CMDIFrameWnd::LoadFrame(UINT resourceId, DWORD style)
+{
+    HINSTANCE module = CurrentResourceModule();
+    const std::string className = kFrameClassPrefix + std::to_string(resourceId);
+    if (!RegisterRoutedClass(className.c_str(), LoadIconA(module, MAKEINTRESOURCEA(resourceId)),
+                             reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1)))
+        return false;
+    m_menu.reset(LoadMenuA(module, MAKEINTRESOURCEA(resourceId)));
+    m_accelerators = LoadAcceleratorsA(module, MAKEINTRESOURCEA(resourceId));
+    m_title = LoadResourceString(resourceId);
+    return CreateRouted(className.c_str(), 0, m_title.c_str(), style, kDefaultPlacement, nullptr, m_menu.get());
+}
+
+bool CMDIFrameWnd::CreateClient()
+{
+    CLIENTCREATESTRUCT client{};
+    client.hWindowMenu = FindWindowMenu(m_menu.get());
+    client.idFirstChild = IDW_FIRST_MDI_CHILD;
+    m_client = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+                               WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0, m_hWnd,
+                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(IDW_MDI_CLIENT)), OwnModule(), &client);
+    return m_client != nullptr;
+}
+
+CMDIChildWnd* CMDIFrameWnd::MDIGetActive() const
+{
+    if (!m_client)
+        return nullptr;
+    HWND active = reinterpret_cast<HWND>(SendMessageA(m_client, WM_MDIGETACTIVE, 0, 0));
+    for (const auto& child : m_children)
+    {
+        if (active && child->GetSafeHwnd() == active)
+            return child.get();
+    }
+    return nullptr;
+}
+
+CView* CMDIFrameWnd::GetActiveView() const
+{
+    CMDIChildWnd* child = MDIGetActive();
+    return child ? child->GetView() : nullptr;
+}
+
+bool CMDIFrameWnd::RouteUpdate(CCmdUI& ui)
+{
+    CView* view = GetActiveView();
+    CDocument* document = view ? view->GetDocument() : nullptr;
+    CCommandTarget* targets[] = {view, document, this, CWinApp::Get()};
+    for (CCommandTarget* target : targets)
+    {
+        if (target && target->OnUpdateCommand(ui))
+            return true;
+    }
+    return false;
+}
+
+bool CMDIFrameWnd::RouteCommand(UINT id)
+{
+    CCmdUI ui;
+    ui.id = id;
+    if (RouteUpdate(ui) && !ui.enabled)
+        return true;
+    CView* view = GetActiveView();
+    CDocument* document = view ? view->GetDocument() : nullptr;
+    CCommandTarget* targets[] = {view, document, this, CWinApp::Get()};
+    for (CCommandTarget* target : targets)
+    {
+        if (target && target->OnCommand(id))
+            return true;
+    }
+    return false;
+}
+
+CMDIChildWnd* CMDIFrameWnd::CreateChild(CMultiDocTemplate& docTemplate)
+{
+    m_children.push_back(std::make_unique<CMDIChildWnd>(*this, docTemplate));
+    CMDIChildWnd* child = m_children.back().get();
+    if (child->Create())
+        return child;
+    OnChildDestroyed(*child);
+    return nullptr;
+}
+
+void CMDIFrameWnd::OnChildActivated()
+{
+    UpdateFrameMenu();
+    UpdateFrameTitle();
+}
+
+void CMDIFrameWnd::OnChildDestroyed(CMDIChildWnd& child)
+{
+    auto held = std::find_if(m_children.begin(), m_children.end(),
+                             [&](const std::unique_ptr<CMDIChildWnd>& owned) { return owned.get() == &child; });
+    if (held == m_children.end())
+        return;
+    std::unique_ptr<CMDIChildWnd> released = std::move(*held);
+    m_children.erase(held);
+    // While the frame goes its children go too, and there is no menu or
+    // title left to follow them.
+    if (m_hWnd && !m_destroying)
+    {
+        UpdateFrameMenu();
+        UpdateFrameTitle();
+    }
+}
+
+void CMDIFrameWnd::UpdateFrameMenu()
+{
+    CMDIChildWnd* active = MDIGetActive();
+    HMENU menu = active && active->Template().Menu() ? active->Template().Menu() : m_menu.get();
+    if (GetMenu(m_hWnd) == menu)
+        return;
+    SendMessageA(m_client, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu),
+                 reinterpret_cast<LPARAM>(FindWindowMenu(menu)));
+    DrawMenuBar(m_hWnd);
+}
+
+void CMDIFrameWnd::UpdateFrameTitle()
+{
+    std::string title = m_title;
+    if (CMDIChildWnd* active = MDIGetActive())
+    {
+        char text[MAX_PATH] = {};
+        GetWindowTextA(active->GetSafeHwnd(), text, sizeof(text));
+        title += std::string(" - ") + text;
+    }
+    SetWindowTextA(m_hWnd, title.c_str());
+}
+
+void CMDIFrameWnd::AttachBars(CToolBar* toolBar, CStatusBar* statusBar)
+{
+    m_toolBar = toolBar;
+    m_statusBar = statusBar;
+    if (m_toolBar)
+        m_toolBar->SetOnDrop([this](POINT screen) { DockToolBar(screen); });
+    RecalcLayout();
+}
+
+void CMDIFrameWnd::DockToolBar(POINT screen)
+{
+    // The side of the frame's client area nearest to the drop.
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    ScreenToClient(m_hWnd, &screen);
+    const struct
+    {
+        CToolBar::DockSide side;
+        long distance;
+    } sides[] = {{CToolBar::DockSide::Top, screen.y - client.top},
+                 {CToolBar::DockSide::Bottom, client.bottom - screen.y},
+                 {CToolBar::DockSide::Left, screen.x - client.left},
+                 {CToolBar::DockSide::Right, client.right - screen.x}};
+    auto nearest = std::min_element(std::begin(sides), std::end(sides),
+                                    [](const auto& a, const auto& b) { return a.distance < b.distance; });
+    m_toolBar->SetDockSide(nearest->side);
+    RecalcLayout();
+}
+
+void CMDIFrameWnd::OnIdle()
+{
+    if (m_toolBar && m_toolBar->GetSafeHwnd())
+    {
+        m_toolBar->UpdateButtons(
+            [this](UINT command)
+            {
+                CCmdUI ui;
+                ui.id = command;
+                return RouteUpdate(ui) && ui.enabled;
+            });
+    }
+    if (m_statusBar && m_statusBar->GetSafeHwnd())
+        m_statusBar->UpdateIndicators();
+}
+
+void CMDIFrameWnd::ShowPrompt(UINT id)
+{
+    if (m_statusBar && m_statusBar->GetSafeHwnd())
+        m_statusBar->SetMessageText(id ? Prompt(id, Status) : LoadResourceString(IDS_IDLE_MESSAGE));
+}
+
+void CMDIFrameWnd::ToggleBar(CWnd* bar)
+{
+    if (!bar || !bar->GetSafeHwnd())
+        return;
+    ShowWindow(bar->GetSafeHwnd(), IsWindowVisible(bar->GetSafeHwnd()) ? SW_HIDE : SW_SHOW);
+    RecalcLayout();
+}
+
+bool CMDIFrameWnd::OnNotify(const NMHDR& header, LPARAM lParam)
+{
+    if (header.code == TTN_GETDISPINFOA)
+    {
+        auto& info = *reinterpret_cast<NMTTDISPINFOA*>(lParam);
+        const std::string tip = Prompt(static_cast<UINT>(header.idFrom), Tip);
+        lstrcpynA(info.szText, tip.c_str(), sizeof(info.szText));
+        info.lpszText = info.szText;
+        info.hinst = nullptr;
+        return true;
+    }
+    if (header.code == TBN_HOTITEMCHANGE && m_toolBar && header.hwndFrom == m_toolBar->GetSafeHwnd())
+    {
+        const auto& change = *reinterpret_cast<const NMTBHOTITEM*>(lParam);
+        ShowPrompt((change.dwFlags & HICF_LEAVING) ? 0 : static_cast<UINT>(change.idNew));
+        return false;
+    }
+    return false;
+}
+
+bool CMDIFrameWnd::OnCommand(UINT id)
+{
+    switch (id)
+    {
+    case ID_VIEW_TOOLBAR:
+        ToggleBar(m_toolBar);
+        return true;
+    case ID_VIEW_STATUS_BAR:
+        ToggleBar(m_statusBar);
+        return true;
+    case ID_WINDOW_NEW:
+        if (CView* view = GetActiveView())
+        {
+            CDocument* document = view->GetDocument();
+            document->GetDocTemplate()->CreateNewFrame(*document, *this);
+        }
+        return true;
+    case ID_WINDOW_CASCADE:
+        SendMessageA(m_client, WM_MDICASCADE, 0, 0);
+        return true;
+    case ID_WINDOW_TILE_HORZ:
+        SendMessageA(m_client, WM_MDITILE, MDITILE_HORIZONTAL, 0);
+        return true;
+    case ID_WINDOW_TILE_VERT:
+        SendMessageA(m_client, WM_MDITILE, MDITILE_VERTICAL, 0);
+        return true;
+    case ID_WINDOW_ARRANGE:
+        SendMessageA(m_client, WM_MDIICONARRANGE, 0, 0);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMDIFrameWnd::OnUpdateCommand(CCmdUI& ui)
+{
+    switch (ui.id)
+    {
+    case ID_VIEW_TOOLBAR:
+        ui.checked = m_toolBar && IsWindowVisible(m_toolBar->GetSafeHwnd());
+        return true;
+    case ID_VIEW_STATUS_BAR:
+        ui.checked = m_statusBar && IsWindowVisible(m_statusBar->GetSafeHwnd());
+        return true;
+    case ID_WINDOW_NEW:
+    case ID_WINDOW_CASCADE:
+    case ID_WINDOW_TILE_HORZ:
+    case ID_WINDOW_TILE_VERT:
+    case ID_WINDOW_ARRANGE:
+        ui.enabled = MDIGetActive() != nullptr;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMDIFrameWnd::OnDropFiles(const std::vector<std::string>& paths)
+{
+    for (const std::string& path : paths)
+        CWinApp::Get()->OpenDocumentFile(path);
+}
+
+void CMDIFrameWnd::RecalcLayout()
+{
+    RECT rect{};
+    GetClientRect(m_hWnd, &rect);
+    if (m_statusBar && IsWindowVisible(m_statusBar->GetSafeHwnd()))
+    {
+        // The status bar takes its own height when it is sized.
+        SendMessageA(m_statusBar->GetSafeHwnd(), WM_SIZE, 0, 0);
+        const int height = m_statusBar->Height();
+        MoveWindow(m_statusBar->GetSafeHwnd(), rect.left, rect.bottom - height, rect.right - rect.left, height, TRUE);
+        m_statusBar->Layout();
+        rect.bottom -= height;
+    }
+    if (m_toolBar && IsWindowVisible(m_toolBar->GetSafeHwnd()))
+    {
+        const int depth = m_toolBar->Thickness();
+        RECT bar = rect;
+        switch (m_toolBar->GetDockSide())
+        {
+        case CToolBar::DockSide::Top:
+            bar.bottom = rect.top += depth;
+            break;
+        case CToolBar::DockSide::Bottom:
+            bar.top = rect.bottom -= depth;
+            break;
+        case CToolBar::DockSide::Left:
+            bar.right = rect.left += depth;
+            break;
+        case CToolBar::DockSide::Right:
+            bar.left = rect.right -= depth;
+            break;
+        }
+        MoveWindow(m_toolBar->GetSafeHwnd(), bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top, TRUE);
+    }
+    if (m_client)
+        MoveWindow(m_client, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+}
+
+void CMDIFrameWnd::UpdateMenuStates(HMENU popup)
+{
+    if (CRecentFileList* recent = CWinApp::Get()->RecentFiles())
+        recent->UpdateMenu(popup);
+    const int count = GetMenuItemCount(popup);
+    for (int index = 0; index < count; ++index)
+    {
+        const UINT id = GetMenuItemID(popup, index);
+        // Separators are 0, popups -1; the MDI client's window list is its own.
+        if (id == 0 || id == static_cast<UINT>(-1) || id >= IDW_FIRST_MDI_CHILD)
+            continue;
+        CCmdUI ui;
+        ui.id = id;
+        const bool enabled = RouteUpdate(ui) && ui.enabled;
+        EnableMenuItem(popup, index, MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
+        CheckMenuItem(popup, index, MF_BYPOSITION | (ui.checked ? MF_CHECKED : MF_UNCHECKED));
+    }
+}
+
+bool CMDIFrameWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (message)
+    {
+    case WM_CREATE:
+        result = CreateClient() && OnCreateFrame() ? 0 : -1;
+        return true;
+    case WM_SIZE:
+        RecalcLayout();
+        result = 0;
+        return true;
+    case WM_COMMAND:
+        if (LOWORD(wParam) >= IDW_FIRST_MDI_CHILD)
+            break;
+        RouteCommand(LOWORD(wParam));
+        result = 0;
+        return true;
+    case WM_INITMENUPOPUP:
+        if (!HIWORD(lParam))
+            UpdateMenuStates(reinterpret_cast<HMENU>(wParam));
+        break;
+    case WM_MENUSELECT:
+    {
+        // A closing menu, a popup or a separator has no prompt of its own.
+        const bool closing = HIWORD(wParam) == 0xFFFF && !lParam;
+        ShowPrompt(closing || (HIWORD(wParam) & (MF_POPUP | MF_SEPARATOR)) ? 0 : LOWORD(wParam));
+        break;
+    }
+    case WM_NOTIFY:
+        if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam), lParam))
+        {
+            result = 0;
+            return true;
+        }
+        break;
+    case WM_DROPFILES:
+    {
+        HDROP drop = reinterpret_cast<HDROP>(wParam);
+        std::vector<std::string> paths;
+        const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT index = 0; index < count; ++index)
+        {
+            char path[MAX_PATH] = {};
+            DragQueryFileA(drop, index, path, MAX_PATH);
+            paths.push_back(path);
+        }
+        DragFinish(drop);
+        OnDropFiles(paths);
+        result = 0;
+        return true;
+    }
+    case WM_DESTROY:
+        m_destroying = true;
+        // The menus belong to the frame and the templates, not to the window.
+        SetMenu(m_hWnd, nullptr);
+        break;
+    default:
+        break;
+    }
+    return CWnd::OnMessage(message, wParam, lParam, result);
+}
+
+LRESULT CMDIFrameWnd::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The MDI client goes before the frame; its state must not be reached
+    // through a handle that is no longer a window.
+    return DefFrameProcA(m_hWnd, m_client && IsWindow(m_client) ? m_client : nullptr, message, wParam, lParam);
+}
+
+void CMDIFrameWnd::OnFinalDestroy()
+{
+    m_client = nullptr;
+    CWinApp::Get()->OnMainWindowDestroyed(*this);
+}

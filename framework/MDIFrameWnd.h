@@ -1,0 +1,94 @@
+#pragma once
+
+#include "CommandTarget.h"
+#include "MenuHandle.h"
+#include "Wnd.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CMDIChildWnd;
+class CMultiDocTemplate;
+class CStatusBar;
+class CToolBar;
+class CView;
+
+// The main window of a multiple-document program: an MDI client holding the
+// documents' windows, the menu of the active document's template (or the
+// frame's own when none is open), command routing and command enabling.
+class CMDIFrameWnd : public CWnd, public CCommandTarget
+{
+public:
+    CMDIFrameWnd();
+    ~CMDIFrameWnd() override;
+
+    // Creates the frame with the menu, accelerators, icon and title string
+    // of resourceId.
+    bool LoadFrame(UINT resourceId, DWORD style);
+
+    HWND MDIClient() const { return m_client; }
+    HACCEL Accelerators() const { return m_accelerators; }
+    CMDIChildWnd* MDIGetActive() const;
+    CView* GetActiveView() const;
+    std::size_t ChildCount() const { return m_children.size(); }
+
+    // Offers a command to the active view, its document, this frame and the
+    // application, in that order; a disabled command is not run. True when
+    // a target took it.
+    bool RouteCommand(UINT id);
+    // True when a target claims the command; ui then holds its state.
+    bool RouteUpdate(CCmdUI& ui);
+
+    // For the documents' windows.
+    CMDIChildWnd* CreateChild(CMultiDocTemplate& docTemplate);
+    void OnChildActivated();
+    void OnChildDestroyed(CMDIChildWnd& child);
+
+    // Brings the toolbar's buttons and the status bar's indicators up to
+    // date; the message loop calls it whenever its queue runs empty.
+    void OnIdle();
+
+    // The window commands: new window, cascade, tile, arrange icons; showing
+    // and hiding the bars.
+    bool OnCommand(UINT id) override;
+    bool OnUpdateCommand(CCmdUI& ui) override;
+
+protected:
+    // After the MDI client exists: toolbars and the like; false fails the
+    // creation.
+    virtual bool OnCreateFrame() { return true; }
+    // Files dropped on the frame: opened by the application.
+    virtual void OnDropFiles(const std::vector<std::string>& paths);
+    // The frame's bars, created by OnCreateFrame: the frame places them (the
+    // toolbar along whichever edge the user drags it to), shows each
+    // command's prompt in the status bar while its menu item or
+    // button is highlighted and answers the buttons' tooltips.
+    void AttachBars(CToolBar* toolBar, CStatusBar* statusBar);
+
+    void RecalcLayout();
+
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnFinalDestroy() override;
+
+private:
+    bool CreateClient();
+    bool OnNotify(const NMHDR& header, LPARAM lParam);
+    void ShowPrompt(UINT id);
+    // Docks the toolbar along the edge nearest to where it was dropped.
+    void DockToolBar(POINT screen);
+    void ToggleBar(CWnd* bar);
+    void UpdateMenuStates(HMENU popup);
+    void UpdateFrameMenu();
+    void UpdateFrameTitle();
+
+    HWND m_client = nullptr;
+    MenuHandle m_menu;
+    HACCEL m_accelerators = nullptr;
+    std::string m_title;
+    CToolBar* m_toolBar = nullptr;
+    CStatusBar* m_statusBar = nullptr;
+    std::vector<std::unique_ptr<CMDIChildWnd>> m_children;
+    bool m_destroying = false;
+};

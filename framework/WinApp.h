@@ -1,0 +1,86 @@
+#pragma once
+
+#include "CommandLineInfo.h"
+#include "CommandTarget.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CDdeServer;
+class CDocument;
+class CMDIFrameWnd;
+class CMultiDocTemplate;
+class CRecentFileList;
+
+// The program: its document templates, its main frame, the message loop with
+// the frame's accelerators, the file commands (new, open, recent files,
+// exit) and the user's profile. One exists at a time.
+class CWinApp : public CCommandTarget
+{
+public:
+    explicit CWinApp(std::string appName);
+    ~CWinApp() override;
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    static CWinApp* Get() { return s_app; }
+    const std::string& AppName() const { return m_appName; }
+
+    // Start-up, given the arguments after the program's name; false ends
+    // the program.
+    virtual bool InitInstance(const std::vector<std::string>& args) = 0;
+    // The message loop, until the main window has gone; returns the exit code.
+    int Run();
+    // Keyboard messages meant for the MDI system menus and the frame's
+    // accelerators; true when the message was taken.
+    bool PreTranslateMessage(MSG& message);
+
+    CMDIFrameWnd* GetMainFrame() const { return m_mainFrame.get(); }
+    void SetMainFrame(std::unique_ptr<CMDIFrameWnd> frame);
+    void OnMainWindowDestroyed(CMDIFrameWnd& frame);
+
+    void AddDocTemplate(std::unique_ptr<CMultiDocTemplate> docTemplate);
+    CMultiDocTemplate* GetDocTemplate() const;
+    // Opens a file in a new window; null when it failed (the reason has
+    // been shown).
+    CDocument* OpenDocumentFile(const std::string& path);
+    // Runs the shell's command; false when it failed.
+    bool ProcessShellCommand(const CCommandLineInfo& info);
+
+    // Answers the shell's DDE requests while the program runs; false when
+    // the service could not be started.
+    bool EnableShellOpen();
+    // Registers the templates' file types for the current user.
+    bool RegisterShellFileTypes();
+    // A DDE execute request: "[open("file")]", once or several times.
+    // False when it is not understood or a file could not be opened.
+    bool OnDDECommand(const std::string& command);
+
+    // The user's profile is kept under the current user's key
+    // Software\company\application name.
+    void SetRegistryKey(const std::string& company);
+    std::string ProfileKey() const;
+    // Loads the recent-file list with room for size entries.
+    void LoadStdProfileSettings(std::size_t size);
+    CRecentFileList* RecentFiles() const { return m_recentFiles.get(); }
+
+    bool OnCommand(UINT id) override;
+    bool OnUpdateCommand(CCmdUI& ui) override;
+
+protected:
+    void OnFileNew();
+    void OnFileOpen();
+
+private:
+    static CWinApp* s_app;
+
+    std::string m_appName;
+    std::string m_registryKey;
+    std::unique_ptr<CRecentFileList> m_recentFiles;
+    std::unique_ptr<CDdeServer> m_ddeServer;
+    // Declared before the frame: the windows go before their documents.
+    std::vector<std::unique_ptr<CMultiDocTemplate>> m_templates;
+    std::unique_ptr<CMDIFrameWnd> m_mainFrame;
+    bool m_running = false;
+};

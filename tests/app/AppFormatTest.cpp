@@ -1,0 +1,205 @@
+// The Format menu over the list's selection: files rewritten in place, the
+// progress dialog over a disabled frame, the write-failure question.
+#include "AppHarness.h"
+#include "SettingsKey.h"
+
+#include <commctrl.h>
+
+#include <map>
+
+namespace
+{
+
+// What the user sees of each progress dialog while it is set up.
+struct ProgressSeen
+{
+    std::string caption;
+    bool frameEnabled;
+};
+std::vector<ProgressSeen> g_progress;
+HWND g_frame = nullptr;
+
+LRESULT CALLBACK WatchDialogs(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_INITDIALOG)
+    {
+        char caption[128] = {};
+        GetWindowTextA(call->hwnd, caption, sizeof(caption));
+        g_progress.push_back({caption, IsWindowEnabled(g_frame) != FALSE});
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Records the dialogs shown while it exists.
+class DialogWatch
+{
+public:
+    explicit DialogWatch(HWND frame)
+        : m_hook(SetWindowsHookExA(WH_CALLWNDPROCRET, WatchDialogs, nullptr, GetCurrentThreadId()))
+    {
+        g_progress.clear();
+        g_frame = frame;
+    }
+    ~DialogWatch() { UnhookWindowsHookEx(m_hook); }
+    DialogWatch(const DialogWatch&) = delete;
+    DialogWatch& operator=(const DialogWatch&) = delete;
+
+private:
+    HHOOK m_hook;
+};
+
+// Another program holding a file open for reading only: it cannot be
+// written until released.
+class FileLock
+{
+public:
+    explicit FileLock(const std::string& path)
+        : m_file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr))
+    {
+        EXPECT_NE(INVALID_HANDLE_VALUE, m_file) << path;
+    }
+    ~FileLock() { CloseHandle(m_file); }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+private:
+    HANDLE m_file;
+};
+
+const char kTrailing[] = "int a;   \r\nint b;\t\r\n";
+const char kTrimmed[] = "int a;\r\nint b;\r\n";
+
+} // namespace
+
+class AppFormatTest : public AppTest
+{
+protected:
+    // Projects p (a.c, b.c, notes.txt) and q (c.c), every source with
+    // trailing blanks.
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        folder.Write("fmt\\w.dsw", "Workspace\r\n"
+                                   "Project: \"p\"=.\\p\\p.dsp - Package Owner=<4>\r\n"
+                                   "Project: \"q\"=.\\q\\q.dsp - Package Owner=<4>\r\n");
+        folder.Write("fmt\\p\\p.dsp", Sources({"a.c", "b.c", "notes.txt"}));
+        folder.Write("fmt\\q\\q.dsp", Sources({"c.c"}));
+        for (const char* file : {"p\\a.c", "p\\b.c", "p\\notes.txt", "q\\c.c"})
+            folder.Write(std::string("fmt\\") + file, kTrailing);
+        Start({folder.PathOf("fmt\\w.dsw")});
+        CColumnTree& tree = ActiveView().Tree();
+        for (HTREEITEM project = tree.GetRootItem(); project; project = tree.GetNextSiblingItem(project))
+        {
+            items[tree.GetItemText(project, 0)] = project;
+            SendMessageA(tree.TreeHandle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(project));
+            for (HTREEITEM file = tree.GetChildItem(project); file; file = tree.GetNextSiblingItem(file))
+                items[tree.GetItemText(file, 0)] = file;
+        }
+    }
+
+    static std::string Sources(const std::vector<std::string>& names)
+    {
+        std::string text;
+        for (const std::string& name : names)
+            text += "# Begin Source File\r\n\r\nSOURCE=" + name + "\r\n# End Source File\r\n";
+        return text;
+    }
+
+    // A click on the item's label with the keys held (MK_CONTROL).
+    void Click(const std::string& name, WPARAM keys = 0)
+    {
+        HWND tree = ActiveView().Tree().TreeHandle();
+        RECT rect{};
+        const HTREEITEM item = items.at(name);
+        memcpy(&rect, &item, sizeof(item));
+        ASSERT_TRUE(SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect))) << name;
+        const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        SendMessageA(tree, WM_LBUTTONDOWN, keys | MK_LBUTTON, at);
+        SendMessageA(tree, WM_LBUTTONUP, keys, at);
+    }
+
+    // Which of the sources were trimmed, as "a b c".
+    std::string Trimmed()
+    {
+        std::string names;
+        for (const char* file : {"p\\a.c", "p\\b.c", "p\\notes.txt", "q\\c.c"})
+        {
+            const std::string bytes = folder.Read(std::string("fmt\\") + file);
+            EXPECT_TRUE(bytes == kTrailing || bytes == kTrimmed) << file << ": " << bytes;
+            if (bytes == kTrimmed)
+                names += (names.empty() ? "" : " ") + std::string(file).substr(2, 1);
+        }
+        return names;
+    }
+
+    std::map<std::string, HTREEITEM> items;
+};
+
+TEST_F(AppFormatTest, TheChosenFilesAreRewrittenUnderTheProgressDialog)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<std::pair<const char*, WPARAM>> clicks;
+        const char* trimmed;
+    };
+    const Case cases[] = {
+        {"a project stands for its files", {{".\\p\\p.dsp", 0}}, "a b"},
+        {"one file", {{"b.c", 0}}, "b"},
+        {"files of two projects", {{"a.c", 0}, {"c.c", MK_CONTROL}}, "a c"},
+        {"a project and one of its files", {{".\\q\\q.dsp", 0}, {"c.c", MK_CONTROL}}, "c"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        for (const char* file : {"p\\a.c", "p\\b.c", "q\\c.c"})
+            folder.Write(std::string("fmt\\") + file, kTrailing);
+        for (const auto& click : c.clicks)
+            Click(click.first, click.second);
+        DialogWatch watch(FrameWindow());
+        Command(ID_FORMAT_DELETE_TRAILING);
+        EXPECT_EQ(c.trimmed, Trimmed());
+        ASSERT_EQ(1u, g_progress.size());
+        EXPECT_EQ("Formatting Files", g_progress[0].caption);
+        EXPECT_FALSE(g_progress[0].frameEnabled);
+        EXPECT_TRUE(IsWindowEnabled(FrameWindow()));
+    }
+}
+
+TEST_F(AppFormatTest, AFileThatCannotBeWrittenAsksWhetherToGoOn)
+{
+    struct Case
+    {
+        UINT command;
+        int answer;
+        const char* prefix;
+        const char* trimmed;
+    };
+    const Case cases[] = {
+        {ID_FORMAT_DELETE_TRAILING, IDYES, "Write Protect Error encount with file:\n\n", "b"},
+        {ID_FORMAT_DELETE_TRAILING, IDNO, "Write Protect Error encount with file:\n\n", ""},
+        {ID_FORMAT_FULL, IDNO, "Write Error encount with file:\n\n", ""},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.command);
+        SCOPED_TRACE(c.answer);
+        // The stored settings of a full format trim trailing blanks too.
+        SettingsKey settings;
+        settings.SetNumber("DeleteTrailingWhiteSpace", 1);
+        for (const char* file : {"p\\a.c", "p\\b.c"})
+            folder.Write(std::string("fmt\\") + file, kTrailing);
+        Click(".\\p\\p.dsp");
+        MessageBoxScript boxes(c.answer);
+        {
+            FileLock lock(folder.PathOf("fmt\\p\\a.c"));
+            Command(c.command);
+        }
+        ASSERT_EQ(1u, boxes.shown.size());
+        EXPECT_EQ(std::string(c.prefix) + "a.c\n\nProceed with other files?", boxes.shown[0].text);
+        EXPECT_EQ(static_cast<UINT>(MB_YESNO), boxes.shown[0].type & MB_TYPEMASK);
+        EXPECT_EQ(c.trimmed, Trimmed());
+        EXPECT_EQ(kTrailing, folder.Read("fmt\\p\\a.c"));
+    }
+}

@@ -1,0 +1,134 @@
+#pragma once
+
+// Quillet.exe driven in-process under Wine's null driver: the program's own
+// start-up, frame and views, driven with the messages the user's mouse and
+// keyboard, the shell and other programs send.
+
+#include "MainFrame.h"
+#include "MessageBoxScript.h"
+#include "MetricsDoc.h"
+#include "MetricsView.h"
+#include "MultiDocTemplate.h"
+#include "QuilletApp.h"
+#include "QuilletRes.h"
+#include "ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <shlwapi.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+class AppTest : public ::testing::Test
+{
+protected:
+    static constexpr const char* ProfileKey = "Software\\Tamsel Software\\Quillet";
+
+    void SetUp() override
+    {
+        SHDeleteKeyA(HKEY_CURRENT_USER, ProfileKey);
+        std::filesystem::copy(std::string(QUILLET_SOURCE_DIR) + "/examples/workspace", folder.PathOf("ws"),
+                              std::filesystem::copy_options::recursive);
+        workspace = folder.PathOf("ws\\example.dsw");
+    }
+    void TearDown() override
+    {
+        app.reset();
+        SHDeleteKeyA(HKEY_CURRENT_USER, ProfileKey);
+    }
+
+    void Start(const std::vector<std::string>& args = {})
+    {
+        app = std::make_unique<CQuilletApp>();
+        app->m_showCommand = SW_SHOWNORMAL;
+        ASSERT_TRUE(app->InitInstance(args));
+        Pump();
+    }
+
+    // Dispatches what is queued, as the message loop would, then lets the
+    // frame bring its bars up to date as the loop does when idle.
+    void Pump()
+    {
+        MSG message{};
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        {
+            if (message.message == WM_QUIT)
+                continue;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (app && app->GetMainFrame()->GetSafeHwnd())
+            app->GetMainFrame()->OnIdle();
+    }
+
+    CMainFrame& Frame() { return *static_cast<CMainFrame*>(app->GetMainFrame()); }
+    HWND FrameWindow() { return Frame().GetSafeHwnd(); }
+
+    void Command(UINT id)
+    {
+        SendMessageA(FrameWindow(), WM_COMMAND, id, 0);
+        Pump();
+    }
+
+    // The documents' windows, in the MDI client's z-order.
+    std::vector<HWND> Children()
+    {
+        std::vector<HWND> children;
+        for (HWND child = GetWindow(Frame().MDIClient(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            children.push_back(child);
+        return children;
+    }
+    static std::string TextOf(HWND window)
+    {
+        char text[512] = {};
+        GetWindowTextA(window, text, sizeof(text));
+        return text;
+    }
+
+    CMetricsView& ActiveView() { return *static_cast<CMetricsView*>(Frame().GetActiveView()); }
+
+    // The top-level titles of the frame's menu bar.
+    std::vector<std::string> MenuBar()
+    {
+        std::vector<std::string> titles;
+        HMENU menu = GetMenu(FrameWindow());
+        for (int index = 0; index < GetMenuItemCount(menu); ++index)
+        {
+            char text[128] = {};
+            GetMenuStringA(menu, index, text, sizeof(text), MF_BYPOSITION);
+            titles.push_back(text);
+        }
+        return titles;
+    }
+
+    // The popup of the menu bar titled title, after the frame has brought
+    // its items up to date as it does when the user opens it.
+    HMENU OpenPopup(const std::string& title)
+    {
+        HMENU menu = GetMenu(FrameWindow());
+        for (int index = 0; index < GetMenuItemCount(menu); ++index)
+        {
+            char text[128] = {};
+            GetMenuStringA(menu, index, text, sizeof(text), MF_BYPOSITION);
+            if (title == text)
+            {
+                HMENU popup = GetSubMenu(menu, index);
+                SendMessageA(FrameWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), index);
+                return popup;
+            }
+        }
+        ADD_FAILURE() << "no menu " << title;
+        return nullptr;
+    }
+    static bool IsEnabled(HMENU popup, UINT id)
+    {
+        return (GetMenuState(popup, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
+    }
+
+    ScratchFolder folder;
+    std::string workspace;
+    std::unique_ptr<CQuilletApp> app;
+};

@@ -1,0 +1,292 @@
+// Start-up, the ways a workspace is opened, its list, its windows and the
+// menus that follow them.
+#include "AppHarness.h"
+
+#include "MetricsList.h"
+#include "ProjectReader.h"
+#include "QLShared.h"
+
+#include <shlobj.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace
+{
+
+// Every item of a tree as "name|lines|comments", files indented by two.
+std::vector<std::string> Rows(const CColumnTree& tree)
+{
+    std::vector<std::string> rows;
+    auto row = [&](HTREEITEM item, const char* indent)
+    {
+        rows.push_back(indent + tree.GetItemText(item, 0) + "|" + tree.GetItemText(item, 1) + "|" +
+                       tree.GetItemText(item, 2));
+    };
+    for (HTREEITEM project = tree.GetRootItem(); project; project = tree.GetNextSiblingItem(project))
+    {
+        row(project, "");
+        for (HTREEITEM file = tree.GetChildItem(project); file; file = tree.GetNextSiblingItem(file))
+            row(file, "  ");
+    }
+    return rows;
+}
+
+// The same rows as the list must show them, from the table read through the
+// library's counters.
+std::vector<std::string> ExpectedRows(const std::string& workspace)
+{
+    MetricsTable table;
+    std::string error;
+    EXPECT_TRUE(CProjectReader(table, CProjectReader::Flavour::Standalone, {GetLineCount, GetCommentCount})
+                    .ReadWorkspace(workspace, error))
+        << error;
+    std::vector<std::string> rows;
+    for (std::size_t i = 0; i < table.Size(); ++i)
+    {
+        const bool isFile = table.kinds[i] == RowKind::SourceFile;
+        rows.push_back((isFile ? "  " : "") + table.names[i] + "|" +
+                       CMetricsList::CountText(table.lineCounts[i], isFile) + "|" +
+                       CMetricsList::CountText(table.commentCounts[i], isFile));
+    }
+    return rows;
+}
+
+std::vector<std::string> Headings(const CColumnTree& tree)
+{
+    std::vector<std::string> headings;
+    for (int column = 0; column < tree.GetColumnCount(); ++column)
+    {
+        char text[64] = {};
+        HDITEMA item{};
+        item.mask = HDI_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof(text);
+        SendMessageA(tree.HeaderHandle(), HDM_GETITEMA, column, reinterpret_cast<LPARAM>(&item));
+        headings.push_back(text);
+    }
+    return headings;
+}
+
+// A drop of files on a window, as the shell makes it.
+HGLOBAL DropOf(const std::vector<std::string>& paths)
+{
+    std::string names;
+    for (const std::string& path : paths)
+        names += path + '\0';
+    names += '\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+    GlobalUnlock(memory);
+    return memory;
+}
+
+std::string Bytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+} // namespace
+
+TEST_F(AppTest, WithoutArgumentTheFrameShowsItsOwnMenuAndNoDocument)
+{
+    Start();
+    EXPECT_TRUE(IsWindowVisible(FrameWindow()));
+    EXPECT_EQ("Quillet", TextOf(FrameWindow()));
+    EXPECT_EQ((std::vector<std::string>{"&File", "&View", "&Format", "&Help"}), MenuBar());
+    EXPECT_TRUE(Children().empty());
+}
+
+TEST_F(AppTest, AWorkspaceOnTheCommandLineIsListedInItsWindow)
+{
+    Start({workspace});
+    ASSERT_EQ(1u, Children().size());
+    EXPECT_EQ("example.dsw", TextOf(Children()[0]));
+    EXPECT_EQ("Quillet - example.dsw", TextOf(FrameWindow()));
+    EXPECT_EQ((std::vector<std::string>{"&File", "&View", "&Format", "&Window", "&Help"}), MenuBar());
+
+    CColumnTree& tree = ActiveView().Tree();
+    const std::vector<std::string> expected = ExpectedRows(workspace);
+    EXPECT_EQ(expected, Rows(tree));
+    EXPECT_EQ(expected.size(), tree.GetCount());
+    EXPECT_EQ((std::vector<std::string>{"Project List", "Lines", "Comments"}), Headings(tree));
+    // Column 0 keeps 60 % of its first width, each count column gets 20 %.
+    const int width0 = tree.GetColumnWidth(0), width1 = tree.GetColumnWidth(1);
+    EXPECT_EQ(width1, tree.GetColumnWidth(2));
+    bool shared = false;
+    for (int first = 100; first < 4000 && !shared; ++first)
+        shared = first * 60 / 100 == width0 && first * 20 / 100 == width1;
+    EXPECT_TRUE(shared) << width0 << " " << width1;
+    EXPECT_EQ(CColumnTree::AllDecorations, tree.GetDecorations());
+}
+
+TEST_F(AppTest, FilesDroppedOnTheFrameAreOpenedEachInItsWindow)
+{
+    Start();
+    const std::string second =
+        folder.Write("other\\one.dsw", "Workspace\r\nProject: \"one\"=.\\one.dsp - Package Owner=<4>\r\n");
+    folder.Write("other\\one.dsp", "# Begin Source File\r\nSOURCE=.\\one.c\r\n# End Source File\r\n");
+    SendMessageA(FrameWindow(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({workspace, second})), 0);
+    Pump();
+    std::vector<std::string> titles;
+    for (HWND child : Children())
+        titles.push_back(TextOf(child));
+    std::sort(titles.begin(), titles.end());
+    EXPECT_EQ((std::vector<std::string>{"example.dsw", "one.dsw"}), titles);
+}
+
+TEST_F(AppTest, OpeningOneWorkspaceTwiceGivesTwoDocumentsEachWithItsList)
+{
+    Start({workspace});
+    ASSERT_NE(nullptr, app->OpenDocumentFile(workspace));
+    Pump();
+    ASSERT_EQ(2u, Children().size());
+    ASSERT_EQ(2u, app->GetDocTemplate()->Documents().size());
+    const std::vector<std::string> expected = ExpectedRows(workspace);
+    for (const auto& document : app->GetDocTemplate()->Documents())
+    {
+        ASSERT_EQ(1u, document->Views().size());
+        EXPECT_EQ(expected, Rows(static_cast<CMetricsView*>(document->Views()[0])->Tree()));
+    }
+}
+
+TEST_F(AppTest, ANewWindowOfAnOpenWorkspaceShowsItsListToo)
+{
+    Start({workspace});
+    Command(ID_WINDOW_NEW);
+    ASSERT_EQ(2u, Children().size());
+    std::vector<std::string> titles{TextOf(Children()[0]), TextOf(Children()[1])};
+    std::sort(titles.begin(), titles.end());
+    EXPECT_EQ((std::vector<std::string>{"example.dsw:1", "example.dsw:2"}), titles);
+    ASSERT_EQ(1u, app->GetDocTemplate()->Documents().size());
+    EXPECT_EQ(ExpectedRows(workspace), Rows(ActiveView().Tree()));
+    EXPECT_EQ(3, ActiveView().Tree().GetColumnCount());
+}
+
+TEST_F(AppTest, ANewEmptyDocumentShowsAnEmptyTreeWithoutCountColumns)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    ASSERT_EQ(1u, Children().size());
+    EXPECT_EQ("QLtr1", TextOf(Children()[0]));
+    EXPECT_EQ(0u, ActiveView().Tree().GetCount());
+    EXPECT_EQ(1, ActiveView().Tree().GetColumnCount());
+}
+
+TEST_F(AppTest, AFailedOpenNamesTheFileAndTheCauseAndOpensNoWindow)
+{
+    folder.Write("broken\\b.dsw", "Workspace\r\nProject: \"gone\"=.\\gone.dsp - Package Owner=<4>\r\n");
+    struct Case
+    {
+        std::string path;
+        std::string named;
+    };
+    const Case cases[] = {
+        {folder.PathOf("missing.dsw"), "missing.dsw"},
+        {folder.PathOf("broken\\b.dsw"), "gone.dsp"},
+    };
+    Start();
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.path);
+        MessageBoxScript boxes;
+        EXPECT_EQ(nullptr, app->OpenDocumentFile(c.path));
+        Pump();
+        EXPECT_TRUE(Children().empty());
+        EXPECT_TRUE(app->GetDocTemplate()->Documents().empty());
+        ASSERT_EQ(1u, boxes.shown.size());
+        EXPECT_NE(std::string::npos, boxes.shown[0].text.find(c.named)) << boxes.shown[0].text;
+        // More than the name: the cause follows it.
+        EXPECT_GT(boxes.shown[0].text.size(), boxes.shown[0].text.find(c.named) + c.named.size() + 2);
+        EXPECT_EQ("Quillet", boxes.shown[0].caption);
+    }
+}
+
+TEST_F(AppTest, AFailedOpenOnTheCommandLineEndsTheStartUp)
+{
+    MessageBoxScript boxes;
+    app = std::make_unique<CQuilletApp>();
+    EXPECT_FALSE(app->InitInstance({folder.PathOf("missing.dsw")}));
+    EXPECT_EQ(1u, boxes.shown.size());
+}
+
+TEST_F(AppTest, TheMenuFollowsTheActiveDocumentAndComesBackWhenTheLastWindowCloses)
+{
+    Start({workspace});
+    Command(ID_WINDOW_NEW);
+    ASSERT_EQ(2u, Children().size());
+    EXPECT_EQ("&Window", MenuBar()[3]);
+    Command(ID_FILE_CLOSE);
+    EXPECT_TRUE(Children().empty());
+    EXPECT_TRUE(app->GetDocTemplate()->Documents().empty());
+    EXPECT_EQ((std::vector<std::string>{"&File", "&View", "&Format", "&Help"}), MenuBar());
+    EXPECT_EQ("Quillet", TextOf(FrameWindow()));
+
+    Command(ID_FILE_NEW);
+    EXPECT_EQ(5u, MenuBar().size());
+    SendMessageA(Children()[0], WM_CLOSE, 0, 0);
+    Pump();
+    EXPECT_EQ(4u, MenuBar().size());
+}
+
+TEST_F(AppTest, CommandsAreEnabledOnlyWhereTheyCanRun)
+{
+    const UINT formatCommands[] = {ID_FORMAT_FULL,
+                                   ID_FORMAT_DELETE_TRAILING,
+                                   ID_FORMAT_TABIFY,
+                                   ID_FORMAT_UNTABIFY,
+                                   ID_FORMAT_OPERATOR_EXPAND,
+                                   ID_FORMAT_OPERATOR_CONTRACT,
+                                   ID_FORMAT_PARENTHESES_EXPAND,
+                                   ID_FORMAT_PARENTHESES_CONTRACT,
+                                   ID_FORMAT_REINDENT};
+    Start();
+    HMENU file = OpenPopup("&File");
+    EXPECT_TRUE(IsEnabled(file, ID_FILE_OPEN));
+    EXPECT_TRUE(IsEnabled(file, ID_APP_EXIT));
+    EXPECT_FALSE(IsEnabled(file, ID_FILE_PRINT_SETUP));
+    EXPECT_FALSE(IsEnabled(file, ID_FILE_MRU_FIRST));
+    EXPECT_TRUE(IsEnabled(OpenPopup("&Format"), ID_FORMAT_SETTINGS));
+    for (UINT id : formatCommands)
+        EXPECT_FALSE(Frame().ToolBar().IsButtonEnabled(id)) << id;
+
+    app->OpenDocumentFile(workspace);
+    Pump();
+    file = OpenPopup("&File");
+    EXPECT_TRUE(IsEnabled(file, ID_FILE_CLOSE));
+    EXPECT_FALSE(IsEnabled(file, ID_FILE_PRINT));
+    EXPECT_FALSE(IsEnabled(file, ID_FILE_PRINT_PREVIEW));
+    HMENU format = OpenPopup("&Format");
+    for (UINT id : formatCommands)
+    {
+        EXPECT_TRUE(IsEnabled(format, id)) << id;
+        EXPECT_TRUE(Frame().ToolBar().IsButtonEnabled(id)) << id;
+    }
+    HMENU window = OpenPopup("&Window");
+    for (UINT id : {ID_WINDOW_NEW, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE})
+        EXPECT_TRUE(IsEnabled(window, id)) << id;
+    EXPECT_FALSE(Frame().ToolBar().IsButtonEnabled(ID_FILE_PRINT));
+}
+
+TEST_F(AppTest, TheSaveKeyWritesNothing)
+{
+    Start({workspace});
+    // The save key is in the accelerators, as the framework's keys are ...
+    ACCEL keys[64];
+    const int count = CopyAcceleratorTableA(Frame().Accelerators(), keys, 64);
+    bool found = false;
+    for (int i = 0; i < count; ++i)
+        found = found || (keys[i].cmd == ID_FILE_SAVE && keys[i].key == 'S' && (keys[i].fVirt & FCONTROL));
+    EXPECT_TRUE(found);
+    // ... but its command leaves the workspace as it was and asks nothing.
+    const std::string before = Bytes(workspace);
+    MessageBoxScript boxes;
+    Command(ID_FILE_SAVE);
+    Command(ID_FILE_CLOSE);
+    EXPECT_EQ(before, Bytes(workspace));
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(Children().empty());
+}
