@@ -7,7 +7,7 @@ set -euo pipefail
 # wine64 and the x86_64 compilers serve machines that cannot run 32-bit
 # programs (see tools/test.sh).
 packages=(cmake g++ make g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine32:i386 wine64
-          fonts-wine googletest xvfb imagemagick xauth clang-format)
+          fonts-wine googletest xvfb imagemagick xauth clang-format ghostscript)
 
 missing=()
 for p in "${packages[@]}"; do

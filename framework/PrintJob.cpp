@@ -1,0 +1,51 @@
+#include "PrintJob.h"
+
+namespace
+{
+
+bool Failed(const std::string& printer, const std::string& step, std::string& error)
+{
+    error = CPrintJob::Failure(printer, step);
+    return false;
+}
+
+} // namespace
+
+std::string CPrintJob::Failure(const std::string& printer, const std::string& step)
+{
+    return "Printing on \"" + printer + "\" failed: " + step + ".";
+}
+
+RECT CPrintJob::PrintableArea(HDC dc)
+{
+    return RECT{0, 0, GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)};
+}
+
+bool CPrintJob::Print(HDC dc, const std::string& printer, const std::string& document, const IPrintedPages& pages,
+                      int first, int last, std::string& error)
+{
+    error.clear();
+    DOCINFOA info = {};
+    info.cbSize = sizeof info;
+    info.lpszDocName = document.c_str();
+    if (StartDocA(dc, &info) <= 0)
+        return Failed(printer, "the document could not be started", error);
+    const RECT area = PrintableArea(dc);
+    for (int page = first; page <= last; ++page)
+    {
+        if (StartPage(dc) <= 0)
+        {
+            AbortDoc(dc);
+            return Failed(printer, "page " + std::to_string(page) + " could not be started", error);
+        }
+        pages.DrawPage(dc, area, page);
+        if (EndPage(dc) <= 0)
+        {
+            AbortDoc(dc);
+            return Failed(printer, "page " + std::to_string(page) + " could not be finished", error);
+        }
+    }
+    if (EndDoc(dc) <= 0)
+        return Failed(printer, "the document could not be sent to the printer", error);
+    return true;
+}

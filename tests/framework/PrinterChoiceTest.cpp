@@ -1,0 +1,135 @@
+// The program's printer choice through scripted print dialogs, and the
+// failures a print job reports.
+#include "PrintJob.h"
+#include "PrinterChoice.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+
+HGLOBAL NamesOf(const std::string& printer)
+{
+    const std::string driver = "winspool", port = "NOWHERE:";
+    const std::size_t device = sizeof(DEVNAMES), driverAt = device + printer.size() + 1,
+                      portAt = driverAt + driver.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, portAt + port.size() + 1);
+    auto* names = static_cast<DEVNAMES*>(GlobalLock(memory));
+    char* base = reinterpret_cast<char*>(names);
+    names->wDeviceOffset = static_cast<WORD>(device);
+    names->wDriverOffset = static_cast<WORD>(driverAt);
+    names->wOutputOffset = static_cast<WORD>(portAt);
+    printer.copy(base + device, printer.size());
+    driver.copy(base + driverAt, driver.size());
+    port.copy(base + portAt, port.size());
+    GlobalUnlock(memory);
+    return memory;
+}
+
+// What the scripted dialog saw, and how it answers.
+struct Script
+{
+    BOOL answer = TRUE;
+    std::string choose;        // printer the user picks; empty keeps the one handed in
+    bool returnDc = true;      // a device context comes back
+    DWORD pageRange[2] = {};   // from, to when the user typed a range
+    DWORD flagsSeen = 0;
+    std::string printerSeen;   // the set-up handed to the dialog
+    WORD minPage = 0, maxPage = 0;
+} g_script;
+
+BOOL WINAPI ScriptedDialog(LPPRINTDLGA dialog)
+{
+    g_script.flagsSeen = dialog->Flags;
+    g_script.printerSeen = CPrinterChoice::DeviceName(dialog->hDevNames);
+    g_script.minPage = dialog->nMinPage;
+    g_script.maxPage = dialog->nMaxPage;
+    if (!g_script.choose.empty())
+    {
+        GlobalFree(dialog->hDevNames);
+        dialog->hDevNames = NamesOf(g_script.choose);
+    }
+    if (g_script.answer && (dialog->Flags & PD_RETURNDC) && g_script.returnDc)
+        dialog->hDC = CreateCompatibleDC(nullptr);
+    if (g_script.pageRange[0])
+    {
+        dialog->Flags |= PD_PAGENUMS;
+        dialog->nFromPage = static_cast<WORD>(g_script.pageRange[0]);
+        dialog->nToPage = static_cast<WORD>(g_script.pageRange[1]);
+    }
+    return g_script.answer;
+}
+
+class PrinterChoiceTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { g_script = Script(); }
+    CPrinterChoice choice{ScriptedDialog};
+    CPrinterChoice::Request request;
+    std::string error;
+};
+
+TEST_F(PrinterChoiceTest, PrintSetupIsKeptForTheNextDialogAndDirectPrinting)
+{
+    g_script.choose = "Office Laser";
+    ASSERT_TRUE(choice.Setup(nullptr, error));
+    EXPECT_TRUE(g_script.flagsSeen & PD_PRINTSETUP);
+
+    g_script = Script();
+    ASSERT_TRUE(choice.Ask(nullptr, 3, request, error));
+    EXPECT_EQ("Office Laser", g_script.printerSeen);
+    EXPECT_EQ("Office Laser", request.printer);
+
+    // Printing directly goes to the kept printer, which does not exist here.
+    EXPECT_FALSE(choice.Direct(3, request, error));
+    EXPECT_EQ("Printing on \"Office Laser\" failed: the printer could not be opened.", error);
+}
+
+TEST_F(PrinterChoiceTest, PrintDialogOffersEveryPageAndReturnsTheRangeChosen)
+{
+    ASSERT_TRUE(choice.Ask(nullptr, 4, request, error));
+    EXPECT_EQ(1, g_script.minPage);
+    EXPECT_EQ(4, g_script.maxPage);
+    EXPECT_EQ(1, request.first);
+    EXPECT_EQ(4, request.last);
+    EXPECT_TRUE(request.dc);
+
+    g_script.pageRange[0] = 2;
+    g_script.pageRange[1] = 3;
+    ASSERT_TRUE(choice.Ask(nullptr, 4, request, error));
+    EXPECT_EQ(2, request.first);
+    EXPECT_EQ(3, request.last);
+}
+
+TEST_F(PrinterChoiceTest, CancelIsSilentAndAMissingPrinterIsNamed)
+{
+    g_script.answer = FALSE;
+    EXPECT_FALSE(choice.Ask(nullptr, 2, request, error));
+    EXPECT_EQ("", error);
+
+    g_script = Script();
+    g_script.choose = "Gone";
+    g_script.returnDc = false;
+    EXPECT_FALSE(choice.Ask(nullptr, 2, request, error));
+    EXPECT_EQ("Printing on \"Gone\" failed: the printer could not be opened.", error);
+}
+
+class NoPages : public IPrintedPages
+{
+public:
+    int PageCount() const override { return 1; }
+    void DrawPage(HDC, const RECT&, int) const override {}
+};
+
+TEST(PrintJob, ADeviceThatCannotPrintSaysWhichStepFailed)
+{
+    HDC memory = CreateCompatibleDC(nullptr);
+    std::string error;
+    EXPECT_FALSE(CPrintJob::Print(memory, "Screen", "Report", NoPages(), 1, 1, error));
+    EXPECT_EQ("Printing on \"Screen\" failed: the document could not be started.", error);
+    DeleteDC(memory);
+}
+
+} // namespace

@@ -1,0 +1,193 @@
+// Report pages drawn into an enhanced metafile and read back record by record.
+#include "ReportPage.h"
+
+#include "GdiObjects.h"
+#include "MetricsList.h"
+#include "PrintJob.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+
+struct TextOut
+{
+    std::string text;
+    int x, y;
+};
+
+// What a drawn page left in its metafile.
+struct Page
+{
+    std::vector<TextOut> texts;
+    LOGFONTW font = {};
+    POINT ruleFrom = {}, ruleTo = {};
+    int textsBeforeTransparent = -1; // texts drawn before SetBkMode(TRANSPARENT)
+};
+
+std::string Narrow(const wchar_t* text, int length)
+{
+    return std::string(text, text + length);
+}
+
+int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data)
+{
+    Page& page = *reinterpret_cast<Page*>(data);
+    switch (record->iType)
+    {
+    case EMR_EXTCREATEFONTINDIRECTW:
+        page.font = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(record)->elfw.elfLogFont;
+        break;
+    case EMR_EXTTEXTOUTW:
+    {
+        const auto* out = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
+        const auto* text =
+            reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) + out->emrtext.offString);
+        page.texts.push_back({Narrow(text, static_cast<int>(out->emrtext.nChars)), out->emrtext.ptlReference.x,
+                              out->emrtext.ptlReference.y});
+        break;
+    }
+    case EMR_MOVETOEX:
+        page.ruleFrom = {reinterpret_cast<const EMRMOVETOEX*>(record)->ptl.x,
+                         reinterpret_cast<const EMRMOVETOEX*>(record)->ptl.y};
+        break;
+    case EMR_LINETO:
+        page.ruleTo = {reinterpret_cast<const EMRLINETO*>(record)->ptl.x,
+                       reinterpret_cast<const EMRLINETO*>(record)->ptl.y};
+        break;
+    case EMR_SETBKMODE:
+        if (reinterpret_cast<const EMRSETBKMODE*>(record)->iMode == TRANSPARENT && page.textsBeforeTransparent < 0)
+            page.textsBeforeTransparent = static_cast<int>(page.texts.size());
+        break;
+    }
+    return 1;
+}
+
+// A page drawn into a metafile whose reference is the screen; area null
+// draws on the add-in's whole page.
+Page DrawPage(const IMetricsTree& tree, int number, CReportPage::Flavour flavour, const RECT* area)
+{
+    HDC dc = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
+    CReportPage(tree, flavour).DrawPage(dc, area ? *area : CPrintJob::PrintableArea(dc), number);
+    HENHMETAFILE metafile = CloseEnhMetaFile(dc);
+    Page page;
+    EnumEnhMetaFile(nullptr, metafile, Collect, &page, nullptr);
+    DeleteEnhMetaFile(metafile);
+    return page;
+}
+
+// Width of text in the report font of the given height, on the screen the
+// metafiles refer to.
+int TextWidth(const std::string& text, int fontHeight)
+{
+    HDC screen = GetDC(nullptr);
+    CGdiObject<HFONT> font(CreateFontA(fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                                       "Arial"));
+    SIZE size = {};
+    {
+        CSelectedObject selected(screen, font.Get());
+        GetTextExtentPoint32A(screen, text.c_str(), static_cast<int>(text.size()), &size);
+    }
+    ReleaseDC(nullptr, screen);
+    return size.cx;
+}
+
+// Project "one.dsp" with files a.c (12 lines, 3 comments) and b.rc (not
+// counted), then "empty.dsp" without files, then "two.dsp" with c.h.
+MetricsTable SmallWorkspace()
+{
+    MetricsTable table;
+    table.Append(RowKind::Project, "one.dsp", 12, 3, "");
+    table.Append(RowKind::SourceFile, "a.c", 12, 3, "");
+    table.Append(RowKind::SourceFile, "b.rc", -1, -1, "");
+    table.Append(RowKind::Project, "empty.dsp", 0, 0, "");
+    table.Append(RowKind::Project, "two.dsp", 5, 0, "");
+    table.Append(RowKind::SourceFile, "c.h", 5, 0, "");
+    return table;
+}
+
+TEST(ReportPage, ProgramPageHasHeaderRuleAndRowsAtItsColumns)
+{
+    CMetricsList list;
+    list.Fill(SmallWorkspace());
+    const RECT area = {0, 0, 4800, 6400}; // W 4800, H 6400: font -80, step 88
+    const Page page = DrawPage(list, 1, CReportPage::Flavour::Program, &area);
+
+    EXPECT_EQ(-80, page.font.lfHeight);
+    EXPECT_EQ(FW_NORMAL, page.font.lfWeight);
+    EXPECT_EQ(std::wstring(L"Arial"), page.font.lfFaceName);
+    EXPECT_FALSE(page.font.lfItalic || page.font.lfUnderline || page.font.lfStrikeOut);
+
+    const char* const expected[][3] = {{"File", "Lines  ", "Comments  "}, {"one.dsp", "12  ", "3  "},
+                                       {"        a.c", "12  ", "3  "},    {"        b.rc", "NA  ", "NA  "},
+                                       {"empty.dsp", "0  ", "0  "},       {"two.dsp", "5  ", "0  "},
+                                       {"        c.h", "5  ", "0  "}};
+    ASSERT_EQ(std::size(expected) * 3, page.texts.size());
+    const int rights[] = {0, 4800 * 2 / 3, 4800 * 9 / 10};
+    for (std::size_t row = 0; row < std::size(expected); ++row)
+    {
+        for (int column = 0; column < 3; ++column)
+        {
+            const TextOut& out = page.texts[row * 3 + column];
+            EXPECT_EQ(expected[row][column], out.text);
+            EXPECT_EQ(static_cast<int>(row) * 88, out.y) << out.text;
+            if (column == 0)
+                EXPECT_EQ(480, out.x) << out.text;
+            else
+                EXPECT_EQ(rights[column] - TextWidth(out.text, -80), out.x) << out.text;
+        }
+    }
+    EXPECT_EQ(3, page.textsBeforeTransparent);
+    EXPECT_EQ(480, page.ruleFrom.x);
+    EXPECT_EQ(4320, page.ruleTo.x);
+    EXPECT_EQ(88, page.ruleFrom.y);
+    EXPECT_EQ(88, page.ruleTo.y);
+}
+
+TEST(ReportPage, LaterPagesSkipEarlierRowsAndAPastPageHasTheHeaderOnly)
+{
+    MetricsTable table;
+    table.Append(RowKind::Project, "big.dsp", 0, 0, "");
+    for (int file = 1; file <= 70; ++file)
+        table.Append(RowKind::SourceFile, "f" + std::to_string(file) + ".c", file, 0, "");
+    CMetricsList list;
+    list.Fill(table);
+    const RECT area = {0, 100, 1000, 900}; // drawn from the area's top: H 800, font -10, step 11
+
+    const Page second = DrawPage(list, 2, CReportPage::Flavour::Program, &area);
+    ASSERT_EQ(6u, second.texts.size());
+    EXPECT_EQ("        f70.c", second.texts[3].text);
+    EXPECT_EQ(100, second.texts[0].y);
+    EXPECT_EQ(111, second.texts[3].y);
+    EXPECT_EQ(-10, second.font.lfHeight);
+
+    EXPECT_EQ(3u, DrawPage(list, 3, CReportPage::Flavour::Program, &area).texts.size());
+    EXPECT_EQ(3u, DrawPage(CMetricsList(), 1, CReportPage::Flavour::Program, &area).texts.size());
+}
+
+TEST(ReportPage, AddInPrintsOnTheWholePageWithAMeasuredStep)
+{
+    CMetricsList list;
+    list.Fill(SmallWorkspace());
+    const Page page = DrawPage(list, 1, CReportPage::Flavour::AddIn, nullptr);
+
+    HDC screen = GetDC(nullptr);
+    const int width = GetDeviceCaps(screen, HORZRES);
+    const int height = GetDeviceCaps(screen, VERTRES);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(height / -75, page.font.lfHeight);
+    ASSERT_EQ(21u, page.texts.size());
+    EXPECT_EQ(0, page.texts[0].y);
+    EXPECT_EQ(width / 10, page.texts[3].x);
+    // A line of the font, as tall as the font's cell, so rows never overlap.
+    const int step = page.texts[3].y;
+    EXPECT_GE(step, height / 75);
+    EXPECT_LE(step, height / 75 * 3 / 2);
+    EXPECT_EQ(6 * step, page.texts[18].y);
+}
+
+} // namespace

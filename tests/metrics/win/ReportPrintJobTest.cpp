@@ -1,0 +1,93 @@
+// The add-in's print run: the print dialog's answers, and a whole report on
+// the default printer (tools/wine-printer.sh makes one whose jobs land in a
+// file; print-report.sh reads the pages back).
+#include "ReportPrintJob.h"
+
+#include "MetricsList.h"
+
+#include <winspool.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace
+{
+
+// One project with 70 files: two pages.
+CMetricsList TwoPages()
+{
+    MetricsTable table;
+    table.Append(RowKind::Project, "big.dsp", 70, 0, "");
+    for (int file = 1; file <= 70; ++file)
+        table.Append(RowKind::SourceFile, "f" + std::to_string(file) + ".c", file == 70 ? -1 : 1, 0, "");
+    CMetricsList list;
+    list.Fill(table);
+    return list;
+}
+
+std::string DefaultPrinter()
+{
+    char name[256];
+    DWORD size = sizeof name;
+    return GetDefaultPrinterA(name, &size) ? name : "";
+}
+
+HGLOBAL NamesOf(const std::string& printer)
+{
+    const std::size_t offset = sizeof(DEVNAMES);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, offset + printer.size() + 3);
+    auto* names = static_cast<DEVNAMES*>(GlobalLock(memory));
+    names->wDeviceOffset = static_cast<WORD>(offset);
+    names->wDriverOffset = names->wOutputOffset = static_cast<WORD>(offset + printer.size() + 1);
+    printer.copy(reinterpret_cast<char*>(names) + offset, printer.size());
+    GlobalUnlock(memory);
+    return memory;
+}
+
+// Print dialogs as the tests script them.
+BOOL WINAPI Cancelled(LPPRINTDLGA)
+{
+    return FALSE;
+}
+
+BOOL WINAPI ConfirmedWithoutDc(LPPRINTDLGA request)
+{
+    request->hDevNames = NamesOf("Broken Printer");
+    return TRUE;
+}
+
+DWORD g_flagsAsked = 0;
+BOOL WINAPI ConfirmedDefault(LPPRINTDLGA request)
+{
+    g_flagsAsked = request->Flags;
+    const std::string printer = DefaultPrinter();
+    request->hDevNames = NamesOf(printer);
+    request->hDC = CreateDCA("WINSPOOL", printer.c_str(), nullptr, nullptr);
+    return TRUE;
+}
+
+TEST(ReportPrintJob, CancelOrAPrinterThatCannotOpenPrintsNothing)
+{
+    const CMetricsList list = TwoPages();
+    std::string error;
+    EXPECT_FALSE(CReportPrintJob::Run(nullptr, list, error, Cancelled));
+    EXPECT_EQ("", error);
+    EXPECT_FALSE(CReportPrintJob::Run(nullptr, list, error, ConfirmedWithoutDc));
+    EXPECT_EQ("Printing on \"Broken Printer\" failed: the printer could not be opened.", error);
+}
+
+TEST(ReportPrintJob, PrintsEveryPageOnTheChosenPrinter)
+{
+    // print-report.sh sets the printer up and reads back what it printed.
+    if (!std::getenv("QUILLET_PRINT_TO_FILE"))
+        GTEST_SKIP() << "run by print-report.sh, on a printer that prints to a file";
+    const CMetricsList list = TwoPages();
+    std::string error;
+    EXPECT_TRUE(CReportPrintJob::Run(nullptr, list, error, ConfirmedDefault)) << error;
+    EXPECT_EQ(static_cast<DWORD>(PD_ALLPAGES | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_RETURNDC),
+              g_flagsAsked);
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Prints a two-page report on a Wine printer whose jobs land in a file, and
+# reads the pages back as text: every row where the list shows it, the
+# header on each page.
+# Usage: print-report.sh BUILD_DIR windows-report-print.exe
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../../.." && pwd)
+build=$1 program=$2
+command -v gs >/dev/null || { echo "SKIP: ghostscript is not installed"; exit 77; }
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+"$root/tools/wine-printer.sh" "$build" "$scratch/report.ps"
+QUILLET_PRINT_TO_FILE=1 QUILLET_BUILD_DIR="$build" "$root/cmake/wine-run.sh" "$program" --gtest_brief=1 \
+  --gtest_filter='*PrintsEveryPage*'
+# The spooler writes the job when the document ends; give its pipe a moment.
+for _ in $(seq 50); do
+  grep -q '%%EOF' "$scratch/report.ps" 2>/dev/null && break
+  sleep 0.2
+done
+
+# The driver draws spaces as no-break spaces; compare words only.
+gs -q -dNOPAUSE -dBATCH -sDEVICE=txtwrite -sOutputFile=- "$scratch/report.ps" |
+  sed 's/\xc2\xa0/ /g; s/\r//; s/  */ /g; s/^ //; s/ $//' > "$scratch/pages.txt"
+{
+  echo "File Lines Comments"
+  echo "big.dsp 70 0"
+  for f in $(seq 69); do echo "f$f.c 1 0"; done
+  echo "File Lines Comments"
+  echo "f70.c NA 0"
+} > "$scratch/expected.txt"
+diff "$scratch/expected.txt" "$scratch/pages.txt"
+[ "$(grep -c '^%%Page:' "$scratch/report.ps")" -eq 2 ] || { echo "expected 2 pages" >&2; exit 1; }
+echo "two pages printed and read back"
