@@ -10,6 +10,7 @@
 
 class CMDIChildWnd;
 class CMultiDocTemplate;
+class CPreviewSession;
 class CStatusBar;
 class CToolBar;
 class CView;
@@ -49,6 +50,16 @@ public:
     // date; the message loop calls it whenever its queue runs empty.
     void OnIdle();
 
+    // A print preview in place of the documents' windows, until it ends.
+    bool BeginPreview(std::unique_ptr<CPreviewSession> session);
+    // Ends the preview once the current message is done: the preview may
+    // be the one asking.
+    void EndPreview();
+    bool InPreview() const { return m_preview != nullptr; }
+    HWND PreviewWindow() const;
+
+    void SetMessageText(const std::string& text);
+
     // The window commands: new window, cascade, tile, arrange icons; showing
     // and hiding the bars.
     bool OnCommand(UINT id) override;
@@ -87,4 +98,5 @@ private:
     CToolBar* m_toolBar = nullptr;
     CStatusBar* m_statusBar = nullptr;
     std::vector<std::unique_ptr<CMDIChildWnd>> m_children;
+    std::unique_ptr<CPreviewSession> m_preview;
 };

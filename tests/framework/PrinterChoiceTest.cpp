@@ -1,7 +1,7 @@
 // The program's printer choice through scripted print dialogs, and the
 // failures a print job reports.
-#include "PrintJob.h"
 #include "PrinterChoice.h"
+#include "PrintJob.h"
 
 #include <gtest/gtest.h>
 
@@ -32,11 +32,11 @@ HGLOBAL NamesOf(const std::string& printer)
 struct Script
 {
     BOOL answer = TRUE;
-    std::string choose;        // printer the user picks; empty keeps the one handed in
-    bool returnDc = true;      // a device context comes back
-    DWORD pageRange[2] = {};   // from, to when the user typed a range
+    std::string choose;      // printer the user picks; empty keeps the one handed in
+    bool returnDc = true;    // a device context comes back
+    DWORD pageRange[2] = {}; // from, to when the user typed a range
     DWORD flagsSeen = 0;
-    std::string printerSeen;   // the set-up handed to the dialog
+    std::string printerSeen; // the set-up handed to the dialog
     WORD minPage = 0, maxPage = 0;
 } g_script;
 
