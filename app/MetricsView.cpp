@@ -8,6 +8,7 @@
 #include "ProgressDlgBatch.h"
 #include "QLShared.h"
 #include "QuilletRes.h"
+#include "ReportPage.h"
 #include "WinApp.h"
 #include "WinMessageSink.h"
 
@@ -46,6 +47,22 @@ const FormatCommandSet* FormatCommandFor(UINT id)
                      [&](const FormatCommandSet& entry) { return std::strcmp(entry.name, menu->command) == 0; });
     return set == std::end(FormatCommandSets) ? nullptr : &*set;
 }
+
+// The printed report of the list as it stands when printing starts.
+class CMetricsReport : public IPrintedPages
+{
+public:
+    explicit CMetricsReport(const CColumnTree& tree)
+        : m_metrics(tree), m_pages(m_metrics, CReportPage::Flavour::Program)
+    {
+    }
+    int PageCount() const override { return m_pages.PageCount(); }
+    void DrawPage(HDC dc, const RECT& area, int page) const override { m_pages.DrawPage(dc, area, page); }
+
+private:
+    CColumnTreeMetrics m_metrics;
+    CReportPage m_pages;
+};
 
 // The count columns start this wide before the widths are shared out.
 const int kInitialCountWidth = 40;
@@ -124,14 +141,19 @@ bool CMetricsView::OnCommand(UINT id)
 {
     const FormatCommandSet* command = FormatCommandFor(id);
     if (!command)
-        return false;
+        return CView::OnCommand(id);
     BatchFormat(*command);
     return true;
 }
 
 bool CMetricsView::OnUpdateCommand(CCmdUI& ui)
 {
-    return FormatCommandFor(ui.id) != nullptr;
+    return FormatCommandFor(ui.id) != nullptr || CView::OnUpdateCommand(ui);
+}
+
+std::unique_ptr<IPrintedPages> CMetricsView::OnPreparePrinting()
+{
+    return std::make_unique<CMetricsReport>(m_tree);
 }
 
 void CMetricsView::BatchFormat(const FormatCommandSet& command)

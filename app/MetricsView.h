@@ -27,6 +27,10 @@ public:
     bool OnCommand(UINT id) override;
     bool OnUpdateCommand(CCmdUI& ui) override;
 
+    // The list prints as a report of its projects and files.
+    bool CanPrint() const override { return true; }
+    std::unique_ptr<IPrintedPages> OnPreparePrinting() override;
+
 protected:
     bool OnCreateView() override;
     void OnSize(int width, int height) override;

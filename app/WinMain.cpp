@@ -8,6 +8,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand)
     app.m_showCommand = showCommand;
     const std::vector<std::string> args(__argv + 1, __argv + __argc);
     if (!app.InitInstance(args))
-        return 1;
+        return app.ExitCode();
     return app.Run();
 }

@@ -7,7 +7,10 @@ CCommandLineInfo CCommandLineInfo::Parse(const std::vector<std::string>& args)
 {
     CCommandLineInfo info;
     bool print = false;
+    bool printTo = false;
     bool dde = false;
+    // After /pt, the names that follow the file name: printer, driver, port.
+    std::vector<std::string> printerNames;
     for (const std::string& arg : args)
     {
         if (arg.size() > 1 && (arg[0] == '/' || arg[0] == '-'))
@@ -16,16 +19,32 @@ CCommandLineInfo CCommandLineInfo::Parse(const std::vector<std::string>& args)
             std::transform(flag.begin(), flag.end(), flag.begin(),
                            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
             print = print || flag == "p";
+            printTo = printTo || flag == "pt";
             dde = dde || flag == "dde";
         }
         else if (info.fileName.empty())
         {
             info.fileName = arg;
         }
+        else if (printTo)
+        {
+            printerNames.push_back(arg);
+        }
     }
     if (dde)
+    {
         info.shellCommand = FileDDE;
+    }
+    else if (!info.fileName.empty() && printTo && printerNames.size() == 3)
+    {
+        info.shellCommand = FilePrintTo;
+        info.printerName = printerNames[0];
+        info.driverName = printerNames[1];
+        info.portName = printerNames[2];
+    }
     else if (!info.fileName.empty())
+    {
         info.shellCommand = print ? FilePrint : FileOpen;
+    }
     return info;
 }

@@ -12,14 +12,21 @@ struct CCommandLineInfo
         FileNew,
         FileOpen,
         FilePrint,
+        FilePrintTo,
         FileDDE,
         FileNothing
     };
 
     ShellCommand shellCommand = FileNew;
     std::string fileName;
+    // For FilePrintTo: the printer, its driver and its port.
+    std::string printerName;
+    std::string driverName;
+    std::string portName;
 
     // args are the arguments after the program's name: a file name, "/p"
-    // (print it), "/dde" (the shell will send its commands by DDE).
+    // (print it), "/pt" (print it on the printer, driver and port that
+    // follow the file name), "/dde" (the shell will send its commands by
+    // DDE).
     static CCommandLineInfo Parse(const std::vector<std::string>& args);
 };

@@ -3,6 +3,7 @@
 #include "Document.h"
 #include "MDIChildWnd.h"
 #include "MultiDocTemplate.h"
+#include "PreviewSession.h"
 #include "RecentFileList.h"
 #include "ResourceModule.h"
 #include "StandardIds.h"
@@ -20,6 +21,9 @@ namespace
 {
 
 const char kFrameClassPrefix[] = "QuilletFrame";
+// Posted to end a print preview after the message that asked for it.
+const UINT kEndPreviewMessage = WM_APP + 0x100;
+
 // Where a new frame appears; the shell's show state then applies.
 const RECT kDefaultPlacement{0, 0, 800, 600};
 
@@ -369,6 +373,38 @@ void CMDIFrameWnd::RecalcLayout()
     }
     if (m_client)
         MoveWindow(m_client, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+    if (m_preview)
+        MoveWindow(m_preview->Window(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+}
+
+bool CMDIFrameWnd::BeginPreview(std::unique_ptr<CPreviewSession> session)
+{
+    if (m_preview || !m_client)
+        return false;
+    RECT rect{};
+    GetWindowRect(m_client, &rect);
+    MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+    if (!session->Start(rect))
+        return false;
+    m_preview = std::move(session);
+    ShowWindow(m_client, SW_HIDE);
+    return true;
+}
+
+void CMDIFrameWnd::EndPreview()
+{
+    PostMessageA(m_hWnd, kEndPreviewMessage, 0, 0);
+}
+
+HWND CMDIFrameWnd::PreviewWindow() const
+{
+    return m_preview ? m_preview->Window() : nullptr;
+}
+
+void CMDIFrameWnd::SetMessageText(const std::string& text)
+{
+    if (m_statusBar && m_statusBar->GetSafeHwnd())
+        m_statusBar->SetMessageText(text);
 }
 
 void CMDIFrameWnd::UpdateMenuStates(HMENU popup)
@@ -401,9 +437,25 @@ bool CMDIFrameWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         RecalcLayout();
         result = 0;
         return true;
+    case kEndPreviewMessage:
+        if (m_preview)
+        {
+            m_preview.reset();
+            ShowWindow(m_client, SW_SHOW);
+            ShowPrompt(0);
+        }
+        return true;
     case WM_COMMAND:
         if (LOWORD(wParam) >= IDW_FIRST_MDI_CHILD)
             break;
+        // The preview bar's commands, sent to the frame by other programs.
+        if (m_preview && LOWORD(wParam) >= CPrintPreview::CloseCommand &&
+            LOWORD(wParam) <= CPrintPreview::ZoomOutCommand)
+        {
+            SendMessageA(m_preview->Window(), WM_COMMAND, LOWORD(wParam), 0);
+            result = 0;
+            return true;
+        }
         RouteCommand(LOWORD(wParam));
         result = 0;
         return true;

@@ -10,6 +10,7 @@
 
 class CMDIChildWnd;
 class CMultiDocTemplate;
+class CPreviewSession;
 class CStatusBar;
 class CToolBar;
 class CView;
@@ -48,6 +49,16 @@ public:
     // Brings the toolbar's buttons and the status bar's indicators up to
     // date; the message loop calls it whenever its queue runs empty.
     void OnIdle();
+
+    // A print preview in place of the documents' windows, until it ends.
+    bool BeginPreview(std::unique_ptr<CPreviewSession> session);
+    // Ends the preview once the current message is done: the preview may
+    // be the one asking.
+    void EndPreview();
+    bool InPreview() const { return m_preview != nullptr; }
+    HWND PreviewWindow() const;
+
+    void SetMessageText(const std::string& text);
 
     // The window commands: new window, cascade, tile, arrange icons; showing
     // and hiding the bars.
@@ -91,4 +102,5 @@ private:
     CStatusBar* m_statusBar = nullptr;
     std::vector<std::unique_ptr<CMDIChildWnd>> m_children;
     bool m_destroying = false;
+    std::unique_ptr<CPreviewSession> m_preview;
 };

@@ -197,8 +197,11 @@ void CPrintPreview::SetZoom(Zoom zoom, POINT about)
 
 void CPrintPreview::OnCommand(UINT id)
 {
+    // The zoom buttons keep the top of the page in view, where a page's
+    // text begins.
     const RECT area = PagesArea();
-    const POINT centre = {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+    const RECT sheet = SheetRect(m_page);
+    const POINT top = {(sheet.left + sheet.right) / 2, std::max(area.top, sheet.top)};
     switch (id)
     {
     case NextCommand:
@@ -213,11 +216,11 @@ void CPrintPreview::OnCommand(UINT id)
         break;
     case ZoomInCommand:
         if (m_zoom != Quadruple)
-            SetZoom(m_zoom == Fit ? Double : Quadruple, centre);
+            SetZoom(m_zoom == Fit ? Double : Quadruple, top);
         break;
     case ZoomOutCommand:
         if (m_zoom != Fit)
-            SetZoom(m_zoom == Quadruple ? Double : Fit, centre);
+            SetZoom(m_zoom == Quadruple ? Double : Fit, top);
         break;
     case PrintCommand:
         m_host->OnPreviewPrint();

@@ -1,7 +1,12 @@
 #include "View.h"
 
 #include "Document.h"
+#include "MDIFrameWnd.h"
+#include "MessageBoxSeam.h"
+#include "PreviewSession.h"
+#include "PrintJob.h"
 #include "StandardIds.h"
+#include "WinApp.h"
 
 CView::~CView()
 {
@@ -31,4 +36,96 @@ bool CView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
         return true;
     }
     return CWnd::OnMessage(message, wParam, lParam, result);
+}
+
+bool CView::OnCommand(UINT id)
+{
+    switch (id)
+    {
+    case ID_FILE_PRINT:
+        Print(PrintMode::Ask);
+        return true;
+    case ID_FILE_PRINT_DIRECT:
+        Print(PrintMode::Direct);
+        return true;
+    case ID_FILE_PRINT_PREVIEW:
+        Preview();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CView::OnUpdateCommand(CCmdUI& ui)
+{
+    if (ui.id != ID_FILE_PRINT && ui.id != ID_FILE_PRINT_DIRECT && ui.id != ID_FILE_PRINT_PREVIEW)
+        return false;
+    ui.enabled = CanPrint();
+    return true;
+}
+
+bool CView::Failed(const std::string& error) const
+{
+    if (!error.empty())
+        ShowMessageBox(GetSafeOwner(m_hWnd), error, CWinApp::Get()->AppName(), MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
+bool CView::PrintOn(CPrinterChoice::Request& request, const IPrintedPages& pages)
+{
+    std::string error;
+    const std::string document = m_document ? m_document->GetTitle() : std::string();
+    if (!CPrintJob::Print(request.dc.get(), request.printer, document, pages, request.first, request.last, error))
+        return Failed(error);
+    return true;
+}
+
+bool CView::Print(PrintMode mode)
+{
+    const std::unique_ptr<IPrintedPages> pages = CanPrint() ? OnPreparePrinting() : nullptr;
+    if (!pages)
+        return false;
+    CPrinterChoice& printers = CWinApp::Get()->Printers();
+    CPrinterChoice::Request request;
+    std::string error;
+    const bool chosen = mode == PrintMode::Direct
+                            ? printers.Direct(pages->PageCount(), request, error)
+                            : printers.Ask(GetSafeOwner(m_hWnd), pages->PageCount(), request, error);
+    if (!chosen)
+        return Failed(error);
+    return PrintOn(request, *pages);
+}
+
+bool CView::PrintDirect()
+{
+    return Print(PrintMode::Direct);
+}
+
+bool CView::PrintTo(const std::string& printer, const std::string& driver, const std::string& port)
+{
+    const std::unique_ptr<IPrintedPages> pages = CanPrint() ? OnPreparePrinting() : nullptr;
+    if (!pages)
+        return false;
+    CPrinterChoice::Request request;
+    std::string error;
+    if (!CPrinterChoice::Named(printer, driver, port, pages->PageCount(), request, error))
+        return Failed(error);
+    return PrintOn(request, *pages);
+}
+
+void CView::Preview()
+{
+    CMDIFrameWnd* frame = CWinApp::Get()->GetMainFrame();
+    std::unique_ptr<IPrintedPages> pages = CanPrint() ? OnPreparePrinting() : nullptr;
+    if (!frame || !pages || frame->InPreview())
+        return;
+    // The sheets take the proportions of the printer the job would go to.
+    CPrinterChoice::Request request;
+    std::string error;
+    if (!CWinApp::Get()->Printers().Direct(pages->PageCount(), request, error))
+    {
+        Failed(error);
+        return;
+    }
+    frame->BeginPreview(std::make_unique<CPreviewSession>(*frame, std::move(pages), std::move(request.dc)));
 }

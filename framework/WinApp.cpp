@@ -3,10 +3,13 @@
 #include "DdeServer.h"
 #include "FileDialogSeam.h"
 #include "MDIFrameWnd.h"
+#include "MessageBoxSeam.h"
 #include "MultiDocTemplate.h"
 #include "RecentFileList.h"
+#include "SECRegistry.h"
 #include "ShellRegistration.h"
 #include "StandardIds.h"
+#include "View.h"
 
 CWinApp* CWinApp::s_app = nullptr;
 
@@ -98,8 +101,12 @@ bool CWinApp::ProcessShellCommand(const CCommandLineInfo& info)
         OnFileNew();
         return true;
     case CCommandLineInfo::FileOpen:
-    case CCommandLineInfo::FilePrint:
         return OpenDocumentFile(info.fileName) != nullptr;
+    case CCommandLineInfo::FilePrint:
+    case CCommandLineInfo::FilePrintTo:
+        // Printing from the shell ends the program once the job is sent.
+        m_exitCode = PrintShellFile(info) ? 0 : 1;
+        return false;
     case CCommandLineInfo::FileDDE:
     case CCommandLineInfo::FileNothing:
         break;
@@ -158,6 +165,45 @@ void CWinApp::LoadStdProfileSettings(std::size_t size)
     m_recentFiles->Load();
 }
 
+bool CWinApp::PrintShellFile(const CCommandLineInfo& info)
+{
+    CMultiDocTemplate* docTemplate = GetDocTemplate();
+    CDocument* document =
+        docTemplate && m_mainFrame ? docTemplate->OpenDocumentFile(info.fileName.c_str(), *m_mainFrame) : nullptr;
+    CView* view = document ? m_mainFrame->GetActiveView() : nullptr;
+    if (!view)
+        return false;
+    if (info.shellCommand == CCommandLineInfo::FilePrintTo)
+        return view->PrintTo(info.printerName, info.driverName, info.portName);
+    return view->PrintDirect();
+}
+
+int CWinApp::GetProfileInt(const std::string& section, const std::string& entry, int fallback) const
+{
+    SECRegistry registry;
+    DWORD type = 0, value = 0, size = sizeof value;
+    if (registry.Connect(HKEY_CURRENT_USER) && registry.Open((ProfileKey() + "\\" + section).c_str(), KEY_READ) &&
+        registry.QueryValue(entry.c_str(), type, reinterpret_cast<BYTE*>(&value), size) && type == REG_DWORD)
+        return static_cast<int>(value);
+    return fallback;
+}
+
+void CWinApp::WriteProfileInt(const std::string& section, const std::string& entry, int value)
+{
+    SECRegistry registry;
+    const DWORD data = static_cast<DWORD>(value);
+    if (registry.Connect(HKEY_CURRENT_USER) && registry.Create((ProfileKey() + "\\" + section).c_str(), KEY_WRITE))
+        registry.SetValue(entry.c_str(), REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
+}
+
+void CWinApp::OnFilePrintSetup()
+{
+    std::string error;
+    if (!m_printers.Setup(m_mainFrame ? m_mainFrame->GetSafeHwnd() : nullptr, error) && !error.empty())
+        ShowMessageBox(m_mainFrame ? m_mainFrame->GetSafeHwnd() : nullptr, error, m_appName,
+                       MB_OK | MB_ICONEXCLAMATION);
+}
+
 void CWinApp::OnFileNew()
 {
     if (CMultiDocTemplate* docTemplate = GetDocTemplate())
@@ -195,6 +241,9 @@ bool CWinApp::OnCommand(UINT id)
     case ID_FILE_OPEN:
         OnFileOpen();
         return true;
+    case ID_FILE_PRINT_SETUP:
+        OnFilePrintSetup();
+        return true;
     case ID_APP_EXIT:
         if (m_mainFrame)
             SendMessageA(m_mainFrame->GetSafeHwnd(), WM_CLOSE, 0, 0);
@@ -222,6 +271,7 @@ bool CWinApp::OnUpdateCommand(CCmdUI& ui)
     {
     case ID_FILE_NEW:
     case ID_FILE_OPEN:
+    case ID_FILE_PRINT_SETUP:
     case ID_APP_EXIT:
         return true;
     default:

@@ -2,6 +2,7 @@
 
 #include "CommandLineInfo.h"
 #include "CommandTarget.h"
+#include "PrinterChoice.h"
 
 #include <memory>
 #include <string>
@@ -64,6 +65,15 @@ public:
     // Loads the recent-file list with room for size entries.
     void LoadStdProfileSettings(std::size_t size);
     CRecentFileList* RecentFiles() const { return m_recentFiles.get(); }
+    // Numbers kept in the user's profile, under section.
+    int GetProfileInt(const std::string& section, const std::string& entry, int fallback) const;
+    void WriteProfileInt(const std::string& section, const std::string& entry, int value);
+
+    // The printer of every print job, chosen in Print Setup.
+    CPrinterChoice& Printers() { return m_printers; }
+    // What the program returns when start-up ends it: 0 after printing from
+    // the command line, 1 after a failure.
+    int ExitCode() const { return m_exitCode; }
 
     bool OnCommand(UINT id) override;
     bool OnUpdateCommand(CCmdUI& ui) override;
@@ -71,6 +81,9 @@ public:
 protected:
     void OnFileNew();
     void OnFileOpen();
+    void OnFilePrintSetup();
+    // Opens the file, prints it as the shell asked and closes it again.
+    bool PrintShellFile(const CCommandLineInfo& info);
 
 private:
     static CWinApp* s_app;
@@ -83,4 +96,6 @@ private:
     std::vector<std::unique_ptr<CMultiDocTemplate>> m_templates;
     std::unique_ptr<CMDIFrameWnd> m_mainFrame;
     bool m_running = false;
+    CPrinterChoice m_printers;
+    int m_exitCode = 1;
 };

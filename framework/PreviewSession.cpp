@@ -1,0 +1,37 @@
+#include "PreviewSession.h"
+
+#include "MDIFrameWnd.h"
+#include "StandardIds.h"
+#include "WinApp.h"
+
+const char* const CPreviewSession::ProfileSection = "Settings";
+const char* const CPreviewSession::ProfileEntry = "PreviewPages";
+
+CPreviewSession::CPreviewSession(CMDIFrameWnd& frame, std::unique_ptr<IPrintedPages> pages, CCreatedDc printer)
+    : m_frame(frame), m_pages(std::move(pages)), m_printer(std::move(printer))
+{
+}
+
+bool CPreviewSession::Start(const RECT& rect)
+{
+    const int pagesPerScreen = CWinApp::Get()->GetProfileInt(ProfileSection, ProfileEntry, 1);
+    return m_preview.Create(m_frame.GetSafeHwnd(), rect, m_printer.get(), *m_pages, *this, pagesPerScreen);
+}
+
+void CPreviewSession::OnPreviewPrint()
+{
+    // The preview goes first; the print dialog then comes from the view.
+    m_frame.EndPreview();
+    PostMessageA(m_frame.GetSafeHwnd(), WM_COMMAND, ID_FILE_PRINT, 0);
+}
+
+void CPreviewSession::OnPreviewClose()
+{
+    m_frame.EndPreview();
+}
+
+void CPreviewSession::OnPreviewChanged(const std::string& status, int pagesPerScreen)
+{
+    m_frame.SetMessageText(status);
+    CWinApp::Get()->WriteProfileInt(ProfileSection, ProfileEntry, pagesPerScreen);
+}
