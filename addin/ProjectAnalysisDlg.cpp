@@ -4,9 +4,11 @@
 #include "BatchProgressDlg.h"
 #include "ColumnTreeMetrics.h"
 #include "FormatCommand.h"
+#include "MessageBoxSeam.h"
 #include "MetricsList.h"
 #include "QLAddInRes.h"
 #include "QLShared.h"
+#include "ReportPrintJob.h"
 #include "WinMessageSink.h"
 
 namespace
@@ -91,6 +93,11 @@ bool CProjectAnalysisDlg::OnCommand(WORD id, WORD code, HWND control)
         DoPropertySheet(this);
         return true;
     }
+    if (id == IDC_PRINT_REPORT)
+    {
+        PrintReport();
+        return true;
+    }
     for (const BatchButton& button : BatchButtons)
     {
         if (button.id == id)
@@ -100,6 +107,13 @@ bool CProjectAnalysisDlg::OnCommand(WORD id, WORD code, HWND control)
         }
     }
     return CDialog::OnCommand(id, code, control);
+}
+
+void CProjectAnalysisDlg::PrintReport()
+{
+    std::string error;
+    if (!CReportPrintJob::Run(m_hWnd, CColumnTreeMetrics(*m_tree), error) && !error.empty())
+        ShowMessageBox(m_hWnd, error, "Quillet", MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CProjectAnalysisDlg::FillTree()

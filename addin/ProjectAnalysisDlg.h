@@ -38,6 +38,8 @@ protected:
 private:
     void FillTree();
     void BatchFormat(const FormatCommandSet& command);
+    // The list's report on a printer the user picks.
+    void PrintReport();
 
     std::unique_ptr<CColumnTree> m_tree;
     MetricsTable m_table;
