@@ -197,6 +197,10 @@ void CPrintPreview::SetZoom(Zoom zoom, POINT about)
 
 void CPrintPreview::OnCommand(UINT id)
 {
+    // A command whose button is disabled does nothing, sent by whoever.
+    HWND button = GetDlgItem(m_hWnd, id);
+    if (button && !IsWindowEnabled(button))
+        return;
     // The zoom buttons keep the top of the page in view, where a page's
     // text begins.
     const RECT area = PagesArea();

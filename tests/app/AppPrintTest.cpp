@@ -1,0 +1,64 @@
+// Print preview of the list in the program's frame, on a printer of the
+// prefix whose jobs go nowhere.
+#include "AppHarness.h"
+
+#include "PrintPreview.h"
+#include "SECRegistry.h"
+#include "StandardIds.h"
+
+namespace
+{
+
+// The prefix's default printer, made by the program tools/wine-printer.sh runs.
+bool MakeDefaultPrinter()
+{
+    std::string command = std::string("\"") + ADD_FILE_PRINTER + "\" \"Quillet File Printer\" QUILLETFILE: \"|cat > /dev/null\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = 1;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code == 0;
+}
+
+void StorePreviewPages(DWORD pages)
+{
+    SECRegistry registry;
+    ASSERT_TRUE(registry.Connect(HKEY_CURRENT_USER));
+    ASSERT_TRUE(registry.Create("Software\\Tamsel Software\\Quillet\\Settings", KEY_WRITE));
+    registry.SetValue("PreviewPages", REG_DWORD, reinterpret_cast<const BYTE*>(&pages), sizeof pages);
+}
+
+TEST_F(AppTest, PrintPreviewTakesTheListsPlaceUntilItCloses)
+{
+    ASSERT_TRUE(MakeDefaultPrinter());
+    StorePreviewPages(2);
+    Start({workspace});
+
+    Command(ID_FILE_PRINT_PREVIEW);
+    ASSERT_TRUE(Frame().InPreview());
+    auto* preview = static_cast<CPrintPreview*>(CWnd::FromHandle(Frame().PreviewWindow()));
+    ASSERT_NE(nullptr, preview);
+    EXPECT_EQ(2, preview->PagesPerScreen());
+    EXPECT_FALSE(IsWindowVisible(Frame().MDIClient()));
+    EXPECT_EQ("Page 1 of 1", Frame().StatusBar().GetPaneText(0));
+
+    // The report has one page: its limits hold for commands sent from outside too.
+    Command(CPrintPreview::NextCommand);
+    Command(CPrintPreview::NumPagesCommand);
+    EXPECT_EQ(1, preview->CurrentPage());
+    EXPECT_EQ(2, preview->PagesPerScreen());
+
+    Command(CPrintPreview::CloseCommand);
+    EXPECT_FALSE(Frame().InPreview());
+    EXPECT_TRUE(IsWindowVisible(Frame().MDIClient()));
+    EXPECT_EQ("Ready", Frame().StatusBar().GetPaneText(0));
+    EXPECT_EQ(1u, Children().size());
+}
+
+} // namespace
