@@ -106,6 +106,12 @@ TEST_F(AppTest, AWorkspaceOnTheCommandLineIsListedInItsWindow)
     ASSERT_EQ(1u, Children().size());
     EXPECT_EQ("example.dsw", TextOf(Children()[0]));
     EXPECT_EQ("Quillet - example.dsw", TextOf(FrameWindow()));
+    // The program's icon on the frame, the document's on its window.
+    const ULONG_PTR frameIcon = GetClassLongPtrA(FrameWindow(), GCLP_HICON);
+    const ULONG_PTR documentIcon = GetClassLongPtrA(Children()[0], GCLP_HICON);
+    EXPECT_NE(0u, frameIcon);
+    EXPECT_NE(0u, documentIcon);
+    EXPECT_NE(frameIcon, documentIcon);
     EXPECT_EQ((std::vector<std::string>{"&File", "&View", "&Format", "&Window", "&Help"}), MenuBar());
 
     CColumnTree& tree = ActiveView().Tree();
