@@ -4,10 +4,10 @@
 # screen instead, captures the window once the list is filled and prints the
 # PNG's path.
 #
-#   tools/quillet.sh [--wait SECONDS] [--png OUT.png] [WORKSPACE.dsw]
+#   tools/quillet.sh [--wait SECONDS (15)] [--png OUT.png] [WORKSPACE.dsw]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-wait=8
+wait=15
 png=
 while [ $# -gt 0 ]; do
   case "$1" in

@@ -202,6 +202,17 @@ TEST_F(AppTest, PromptsAppearInTheStatusBarAndTooltips)
     SendMessageA(FrameWindow(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     EXPECT_EQ("Ready", status.GetPaneText(0));
 
+    // A toolbar button under the mouse shows its prompt too.
+    NMTBHOTITEM hot{};
+    hot.hdr.hwndFrom = Frame().ToolBar().GetSafeHwnd();
+    hot.hdr.code = TBN_HOTITEMCHANGE;
+    hot.idNew = ID_FORMAT_UNTABIFY;
+    SendMessageA(FrameWindow(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&hot));
+    EXPECT_EQ("Replace tabs with spaces", status.GetPaneText(0));
+    hot.dwFlags = HICF_LEAVING;
+    SendMessageA(FrameWindow(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&hot));
+    EXPECT_EQ("Ready", status.GetPaneText(0));
+
     NMTTDISPINFOA tip{};
     tip.hdr.hwndFrom = Frame().ToolBar().GetSafeHwnd();
     tip.hdr.idFrom = ID_FORMAT_TABIFY;

@@ -106,6 +106,12 @@ TEST_F(AppTest, AWorkspaceOnTheCommandLineIsListedInItsWindow)
     ASSERT_EQ(1u, Children().size());
     EXPECT_EQ("example.dsw", TextOf(Children()[0]));
     EXPECT_EQ("Quillet - example.dsw", TextOf(FrameWindow()));
+    // The program's icon on the frame, the document's on its window.
+    const ULONG_PTR frameIcon = GetClassLongPtrA(FrameWindow(), GCLP_HICON);
+    const ULONG_PTR documentIcon = GetClassLongPtrA(Children()[0], GCLP_HICON);
+    EXPECT_NE(0u, frameIcon);
+    EXPECT_NE(0u, documentIcon);
+    EXPECT_NE(frameIcon, documentIcon);
     EXPECT_EQ((std::vector<std::string>{"&File", "&View", "&Format", "&Window", "&Help"}), MenuBar());
 
     CColumnTree& tree = ActiveView().Tree();
@@ -289,4 +295,27 @@ TEST_F(AppTest, TheSaveKeyWritesNothing)
     EXPECT_EQ(before, Bytes(workspace));
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_TRUE(Children().empty());
+}
+
+// Real Developer Studio files, kept beside the source tree; the test says so
+// when it skips because they are absent.
+TEST_F(AppTest, RealWorkspacesAreListedInFull)
+{
+    const std::filesystem::path root = std::string(QUILLET_SOURCE_DIR) + "/../shared/fixtures/real-workspaces";
+    if (!std::filesystem::is_directory(root))
+        GTEST_SKIP() << "real workspaces not found at " << root.string();
+    Start();
+    std::size_t opened = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+    {
+        if (entry.path().extension() != ".dsw")
+            continue;
+        const std::string path = entry.path().string();
+        SCOPED_TRACE(path);
+        ASSERT_NE(nullptr, app->OpenDocumentFile(path));
+        EXPECT_EQ(ExpectedRows(path), Rows(ActiveView().Tree()));
+        Command(ID_FILE_CLOSE);
+        ++opened;
+    }
+    EXPECT_LT(0u, opened);
 }
