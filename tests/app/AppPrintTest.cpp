@@ -12,7 +12,8 @@ namespace
 // The prefix's default printer, made by the program tools/wine-printer.sh runs.
 bool MakeDefaultPrinter()
 {
-    std::string command = std::string("\"") + ADD_FILE_PRINTER + "\" \"Quillet File Printer\" QUILLETFILE: \"|cat > /dev/null\"";
+    std::string command =
+        std::string("\"") + ADD_FILE_PRINTER + "\" \"Quillet File Printer\" QUILLETFILE: \"|cat > /dev/null\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};

@@ -253,8 +253,9 @@ TEST_F(AppTest, CommandsAreEnabledOnlyWhereTheyCanRun)
     HMENU file = OpenPopup("&File");
     EXPECT_TRUE(IsEnabled(file, ID_FILE_OPEN));
     EXPECT_TRUE(IsEnabled(file, ID_APP_EXIT));
-    EXPECT_FALSE(IsEnabled(file, ID_FILE_PRINT_SETUP));
+    EXPECT_TRUE(IsEnabled(file, ID_FILE_PRINT_SETUP));
     EXPECT_FALSE(IsEnabled(file, ID_FILE_MRU_FIRST));
+    EXPECT_FALSE(Frame().ToolBar().IsButtonEnabled(ID_FILE_PRINT));
     EXPECT_TRUE(IsEnabled(OpenPopup("&Format"), ID_FORMAT_SETTINGS));
     for (UINT id : formatCommands)
         EXPECT_FALSE(Frame().ToolBar().IsButtonEnabled(id)) << id;
@@ -263,8 +264,8 @@ TEST_F(AppTest, CommandsAreEnabledOnlyWhereTheyCanRun)
     Pump();
     file = OpenPopup("&File");
     EXPECT_TRUE(IsEnabled(file, ID_FILE_CLOSE));
-    EXPECT_FALSE(IsEnabled(file, ID_FILE_PRINT));
-    EXPECT_FALSE(IsEnabled(file, ID_FILE_PRINT_PREVIEW));
+    EXPECT_TRUE(IsEnabled(file, ID_FILE_PRINT));
+    EXPECT_TRUE(IsEnabled(file, ID_FILE_PRINT_PREVIEW));
     HMENU format = OpenPopup("&Format");
     for (UINT id : formatCommands)
     {
@@ -274,7 +275,7 @@ TEST_F(AppTest, CommandsAreEnabledOnlyWhereTheyCanRun)
     HMENU window = OpenPopup("&Window");
     for (UINT id : {ID_WINDOW_NEW, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE})
         EXPECT_TRUE(IsEnabled(window, id)) << id;
-    EXPECT_FALSE(Frame().ToolBar().IsButtonEnabled(ID_FILE_PRINT));
+    EXPECT_TRUE(Frame().ToolBar().IsButtonEnabled(ID_FILE_PRINT));
 }
 
 TEST_F(AppTest, TheSaveKeyWritesNothing)
