@@ -42,7 +42,8 @@ void WriteHelp(std::ostream& out)
         << "                   below the workspace's folder ('calc\\*.c', 'third_party',\n"
         << "                   'src/**/gen/*'): '*' and '?' stay within a name, a '**' part\n"
         << "                   spans folders; a pattern without '/' matches any one name\n"
-        << "  --check          write nothing; list the files that would change\n"
+        << "  --check          write nothing; name the first changed line of each file\n"
+        << "                   that would change (FILE:LINE: would reformat)\n"
         << "  --settings FILE  stored options to start from (REGEDIT4 text); without it, a\n"
         << "                   .quillet.reg in the workspace's folder or the nearest folder\n"
         << "                   above it, or else the user's own settings\n"
@@ -376,7 +377,7 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
             break;
         case Outcome::WouldChange:
             ++changes;
-            io.out << shown << "\n";
+            io.out << shown << ":" << file.firstChangedLine << ": would reformat\n";
             break;
         case Outcome::Unreadable:
             io.err << kCliName << ": " << shown << ": skipped: " << file.error << "\n";

@@ -2,6 +2,7 @@
 
 #include "FileUtil.h"
 #include "LineEndStyle.h"
+#include "TextLines.h"
 #include "UnifiedDiff.h"
 
 #include <istream>
@@ -160,7 +161,7 @@ void CFormatRun::Report(const std::string& name, const std::string& text, const 
     if (m_request.mode == FormatRequest::Mode::Diff)
         m_io.out << CLineDiff(text, bytes).Unified(name);
     else
-        m_io.out << name << ":" << CLineDiff::FirstChangedLine(text, bytes) << ": would reformat\n";
+        m_io.out << name << ":" << FirstChangedLine(text, bytes) << ": would reformat\n";
 }
 
 void CFormatRun::Rewrite(const std::string& name, const std::string& path, const std::string& text,

@@ -58,17 +58,6 @@ bool CLineDiff::HasChanges() const
     return std::any_of(m_script.begin(), m_script.end(), [](Op op) { return op != Op::Keep; });
 }
 
-std::size_t CLineDiff::FirstChangedLine(const std::string& oldText, const std::string& newText)
-{
-    const std::size_t common =
-        std::mismatch(oldText.begin(), oldText.end(), newText.begin(), newText.end()).first - oldText.begin();
-    const std::size_t line = std::count(oldText.begin(), oldText.begin() + common, '\n') + 1;
-    // A change after the old text's last line end is on its last line.
-    const std::size_t lines =
-        std::count(oldText.begin(), oldText.end(), '\n') + (oldText.empty() || oldText.back() == '\n' ? 0 : 1);
-    return std::min(line, std::max<std::size_t>(lines, 1));
-}
-
 void CLineDiff::Compare(std::size_t a0, std::size_t a1, std::size_t b0, std::size_t b1)
 {
     while (a0 < a1 && b0 < b1 && m_old[a0].id == m_new[b0].id)

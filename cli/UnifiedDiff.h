@@ -14,10 +14,6 @@ public:
 
     bool HasChanges() const;
 
-    // The first line (1-based) of the old text that differs from the new
-    // one, without comparing the rest.
-    static std::size_t FirstChangedLine(const std::string& oldText, const std::string& newText);
-
     // As "diff -u" writes it, with three lines of context and the paths
     // "a/NAME" and "b/NAME", so that "patch -p1" and "git apply" take it.
     std::string Unified(const std::string& name) const;

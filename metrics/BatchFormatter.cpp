@@ -4,6 +4,7 @@
 #include "FileUtil.h"
 #include "FormattableExtensions.h"
 #include "PathParts.h"
+#include "TextLines.h"
 #include "TextModeFile.h"
 
 #include <cstring>
@@ -122,6 +123,7 @@ BatchFileResult CBatchFormatter::FormatItem(const TargetItem& item)
     if (m_settings.checkOnly)
     {
         result.outcome = Outcome::WouldChange;
+        result.firstChangedLine = FirstChangedLine(text, formatted);
         return result;
     }
 

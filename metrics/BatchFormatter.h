@@ -59,6 +59,7 @@ struct BatchFileResult
     std::string path;
     Outcome outcome;
     std::string error;
+    std::size_t firstChangedLine = 0; // WouldChange: where the file would first change
 };
 
 struct BatchReport

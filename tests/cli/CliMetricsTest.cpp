@@ -136,7 +136,7 @@ TEST_F(ExampleCopy, CheckListsChangesAndWritesNothing)
     const std::string before = folder.Read("ws/calc/calc.cpp");
     const CliResult result = RunCli({"batch", workspace, "--command", "reindent", "--check"});
     EXPECT_EQ(1, result.status) << result.err;
-    EXPECT_NE(std::string::npos, result.out.find("calc\\calc.cpp\n")) << result.out;
+    EXPECT_NE(std::string::npos, result.out.find("calc\\calc.cpp:8: would reformat\n")) << result.out;
     // Already indented, a quoted name, a missing file, not formattable.
     for (const char* unchanged : {"calc\\parser.c", "mathutil.h\"", "history.cpp", "calc.rc", "README"})
         EXPECT_EQ(std::string::npos, result.out.find(unchanged)) << unchanged;
@@ -196,7 +196,7 @@ TEST_F(ExampleCopy, BatchLeavesOutExcludedFilesAndFindsTheTeamSettings)
     CliResult result = RunCli({"batch", workspace, "--command", "operator-expand", "--check", "--settings", none,
                                "--exclude", "shared", "--exclude=calc/parser.*"});
     EXPECT_EQ(1, result.status) << result.err;
-    EXPECT_EQ("calc\\calc.cpp\ntext util\\wordcount.c\n", result.out);
+    EXPECT_EQ("calc\\calc.cpp:9: would reformat\ntext util\\wordcount.c:11: would reformat\n", result.out);
 
     // A team file above the workspace gives what naming it does.
     const std::string team = std::string(QUILLET_SOURCE_DIR) + "/tests/cli/data/settings.reg";

@@ -275,6 +275,7 @@ TEST_F(BatchRun, CheckOnlyWritesAndAsksNothing)
         (std::vector<std::string>{Result(".\\a.c", Outcome::WouldChange), Result(".\\b.cpp", Outcome::WouldChange),
                                   Result("sub\\c.h", Outcome::Unchanged)}),
         Results(report));
+    EXPECT_EQ(1u, report.files[0].firstChangedLine);
     EXPECT_EQ("xa\n", folder.Read("one/a.c"));
     EXPECT_EQ("xb\n", folder.Read("one/b.cpp"));
 }
