@@ -191,7 +191,7 @@ bool ReplaceFileContents(const std::string& linkOrPath, const std::string& bytes
     TemporaryFile temporary(path);
     if (!temporary.IsOpen())
     {
-        error = std::string("cannot create a temporary file: ") + std::strerror(errno);
+        error = std::string("cannot create a temporary file in its folder: ") + std::strerror(errno);
         return false;
     }
     if (!WriteAll(temporary.Descriptor(), bytes) || fsync(temporary.Descriptor()) != 0)
