@@ -6,6 +6,7 @@
 #include "FormatCommand.h"
 #include "MessageBoxSeam.h"
 #include "MetricsList.h"
+#include "MetricsTreeFill.h"
 #include "QLAddInRes.h"
 #include "QLShared.h"
 #include "ReportPrintJob.h"
@@ -34,11 +35,6 @@ constexpr BatchButton BatchButtons[] = {
     {IDC_OPERATOR_CONTRACT, "operator-contract"},
     {IDC_REINDENT, "reindent"},
 };
-
-// Column widths after set-up, in percent of column 0's first width.
-constexpr int NameColumnPercent = 60;
-constexpr int CountColumnPercent = 20;
-constexpr int InsertedCountWidth = 40;
 
 } // namespace
 
@@ -118,28 +114,10 @@ void CProjectAnalysisDlg::PrintReport()
 
 void CProjectAnalysisDlg::FillTree()
 {
-    CColumnTree& tree = *m_tree;
-    tree.InsertColumn(1, "Lines", ColumnAlignment::Centre, InsertedCountWidth);
-    tree.InsertColumn(2, "Comments", ColumnAlignment::Centre, InsertedCountWidth);
-    const int width = tree.GetColumnWidth(0);
-    tree.SetColumnWidth(0, width * NameColumnPercent / 100);
-    tree.SetColumnWidth(1, width * CountColumnPercent / 100);
-    tree.SetColumnWidth(2, width * CountColumnPercent / 100);
-    tree.SetColumnHeading(0, "Project List");
-
-    HTREEITEM project = nullptr;
-    for (std::size_t row = 0; row < m_table.Size(); ++row)
-    {
-        const bool isFile = m_table.kinds[row] == RowKind::SourceFile;
-        HTREEITEM item = tree.InsertItem(isFile ? project : nullptr, m_table.names[row]);
-        tree.SetItemText(item, 1, CMetricsList::CountText(m_table.lineCounts[row], isFile));
-        tree.SetItemText(item, 2, CMetricsList::CountText(m_table.commentCounts[row], isFile));
-        tree.SetItemData(item, &m_table.directories[row]);
-        if (!isFile)
-            project = item;
-    }
-    InvalidateRect(tree.m_hWnd, nullptr, TRUE);
-    UpdateWindow(tree.m_hWnd);
+    CMetricsTreeFill::AddCountColumns(*m_tree);
+    CMetricsTreeFill::AppendRows(*m_tree, m_table, CMetricsTreeFill::ItemData::Directories);
+    InvalidateRect(m_tree->m_hWnd, nullptr, TRUE);
+    UpdateWindow(m_tree->m_hWnd);
 }
 
 void CProjectAnalysisDlg::BatchFormat(const FormatCommandSet& command)

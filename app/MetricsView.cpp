@@ -5,6 +5,7 @@
 #include "FormatCommandTable.h"
 #include "MetricsDoc.h"
 #include "MetricsList.h"
+#include "MetricsTreeFill.h"
 #include "ProgressDlgBatch.h"
 #include "QLShared.h"
 #include "QuilletRes.h"
@@ -64,12 +65,6 @@ private:
     CReportPage m_pages;
 };
 
-// The count columns start this wide before the widths are shared out.
-const int kInitialCountWidth = 40;
-// Column 0 keeps 60 % of its width, each count column gets 20 %.
-const int kNamePercent = 60;
-const int kCountPercent = 20;
-
 } // namespace
 
 CMetricsView::CMetricsView() = default;
@@ -112,27 +107,10 @@ void CMetricsView::OnInitialUpdate()
 void CMetricsView::FillTree()
 {
     m_tree.SetDecorations(CColumnTree::AllDecorations);
-    m_tree.InsertColumn(1, "Lines", ColumnAlignment::Centre, kInitialCountWidth);
-    m_tree.InsertColumn(2, "Comments", ColumnAlignment::Centre, kInitialCountWidth);
-    const int width = m_tree.GetColumnWidth(0);
-    m_tree.SetColumnWidth(0, width * kNamePercent / 100);
-    m_tree.SetColumnWidth(1, width * kCountPercent / 100);
-    m_tree.SetColumnWidth(2, width * kCountPercent / 100);
-    m_tree.SetColumnHeading(0, "Project List");
-
+    CMetricsTreeFill::AddCountColumns(m_tree);
     // One repaint for the whole list, not one per item.
     SendMessageA(m_tree.TreeHandle(), WM_SETREDRAW, FALSE, 0);
-    const MetricsTable& table = GetMetricsDoc().Table();
-    HTREEITEM project = nullptr;
-    for (std::size_t row = 0; row < table.Size(); ++row)
-    {
-        const bool isFile = table.kinds[row] == RowKind::SourceFile;
-        HTREEITEM item = m_tree.InsertItem(isFile ? project : nullptr, table.names[row]);
-        m_tree.SetItemText(item, 1, CMetricsList::CountText(table.lineCounts[row], isFile));
-        m_tree.SetItemText(item, 2, CMetricsList::CountText(table.commentCounts[row], isFile));
-        if (!isFile)
-            project = item;
-    }
+    CMetricsTreeFill::AppendRows(m_tree, GetMetricsDoc().Table(), CMetricsTreeFill::ItemData::None);
     SendMessageA(m_tree.TreeHandle(), WM_SETREDRAW, TRUE, 0);
     RedrawWindow(m_tree.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }

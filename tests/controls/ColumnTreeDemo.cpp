@@ -46,7 +46,8 @@ int main(int argc, char** argv)
     CColumnTree columns;
     columns.Create(WS_VISIBLE | WS_TABSTOP | CColumnTree::AllDecorations, client, window.GetSafeHwnd(), 1001,
                    WS_EX_CLIENTEDGE);
-    FillColumnTree(columns, table);
+    CMetricsTreeFill::AddCountColumns(columns);
+    CMetricsTreeFill::AppendRows(columns, table, CMetricsTreeFill::ItemData::Directories);
 
     const HWND tree = columns.TreeHandle();
     for (HTREEITEM project = columns.GetRootItem(); project; project = columns.GetNextSiblingItem(project))

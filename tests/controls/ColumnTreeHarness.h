@@ -39,7 +39,7 @@ protected:
         items.clear();
     }
 
-    void AddCountColumns() { SetUpCountColumns(tree); }
+    void AddCountColumns() { CMetricsTreeFill::AddCountColumns(tree); }
 
     // Projects A (a1 a2 a3), B (b1 b2), C (c1) and D; A and B expanded.
     void AddProjects()

@@ -55,7 +55,8 @@ TEST_F(ColumnTreeTest, MetricsViewAnswersAsThePortableListOfTheSameTable)
     for (const Selection& selection : selections)
     {
         Make(CColumnTree::Buttons | CColumnTree::Lines | CColumnTree::LinesAtRoot);
-        FillColumnTree(tree, table);
+        CMetricsTreeFill::AddCountColumns(tree);
+        CMetricsTreeFill::AppendRows(tree, table, CMetricsTreeFill::ItemData::Directories);
         for (HTREEITEM top = tree.GetRootItem(); top; top = tree.GetNextSiblingItem(top))
         {
             items[tree.GetItemText(top, 0)] = top;
