@@ -22,6 +22,19 @@ bool OpenFailed(const std::string& printer, std::string& error)
     return false;
 }
 
+// Every page on the printer, without asking; mode may be null.
+bool OpenForAllPages(const std::string& driver, const std::string& printer, const std::string& port,
+                     const DEVMODEA* mode, int pageCount, CPrinterChoice::Request& request, std::string& error)
+{
+    request.dc.reset(CreateDCA(driver.c_str(), printer.c_str(), port.c_str(), mode));
+    request.printer = printer;
+    request.first = 1;
+    request.last = pageCount;
+    if (!request.dc)
+        return OpenFailed(printer, error);
+    return true;
+}
+
 std::string DialogError(DWORD code)
 {
     if (code == PDERR_NODEFAULTPRN || code == PDERR_NODEVICES)
@@ -90,27 +103,15 @@ bool CPrinterChoice::Direct(int pageCount, Request& request, std::string& error)
     const std::string driver = base + names->wDriverOffset, port = base + names->wOutputOffset;
     GlobalUnlock(m_devNames.get());
     const auto* mode = static_cast<const DEVMODEA*>(GlobalLock(m_devMode.get()));
-    const std::string printer = PrinterName();
-    request.dc.reset(CreateDCA(driver.c_str(), printer.c_str(), port.c_str(), mode));
+    const bool opened = OpenForAllPages(driver, PrinterName(), port, mode, pageCount, request, error);
     GlobalUnlock(m_devMode.get());
-    request.printer = printer;
-    request.first = 1;
-    request.last = pageCount;
-    if (!request.dc)
-        return OpenFailed(printer, error);
-    return true;
+    return opened;
 }
 
 bool CPrinterChoice::Named(const std::string& printer, const std::string& driver, const std::string& port,
                            int pageCount, Request& request, std::string& error)
 {
-    request.dc.reset(CreateDCA(driver.c_str(), printer.c_str(), port.c_str(), nullptr));
-    request.printer = printer;
-    request.first = 1;
-    request.last = pageCount;
-    if (!request.dc)
-        return OpenFailed(printer, error);
-    return true;
+    return OpenForAllPages(driver, printer, port, nullptr, pageCount, request, error);
 }
 
 std::string CPrinterChoice::DeviceName(HGLOBAL devNames)

@@ -17,8 +17,8 @@ FormatOptions WithSizesInRange(FormatOptions options)
 {
     for (int FormatOptions::*size : {&FormatOptions::TabSize, &FormatOptions::IndentSize})
     {
-        const FormatOptionSpec& spec = FormatOptionOf(size);
-        options.*size = std::clamp(options.*size, spec.minimum, spec.maximum);
+        const FormatOptionSpec& range = FormatOptionOf(size);
+        options.*size = std::clamp(options.*size, range.minimum, range.maximum);
     }
     return options;
 }
