@@ -49,24 +49,6 @@ private:
     HHOOK m_hook;
 };
 
-// Another program holding a file open for reading only: it cannot be
-// written until released.
-class FileLock
-{
-public:
-    explicit FileLock(const std::string& path)
-        : m_file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr))
-    {
-        EXPECT_NE(INVALID_HANDLE_VALUE, m_file) << path;
-    }
-    ~FileLock() { CloseHandle(m_file); }
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
-
-private:
-    HANDLE m_file;
-};
-
 const char kTrailing[] = "int a;   \r\nint b;\t\r\n";
 const char kTrimmed[] = "int a;\r\nint b;\r\n";
 
@@ -193,7 +175,12 @@ TEST_F(AppFormatTest, AFileThatCannotBeWrittenAsksWhetherToGoOn)
         Click(".\\p\\p.dsp");
         MessageBoxScript boxes(c.answer);
         {
-            FileLock lock(folder.PathOf("fmt\\p\\a.c"));
+            // Another program holds a.c open for reading only.
+            const std::unique_ptr<void, decltype(&CloseHandle)> lock(CreateFileA(folder.PathOf("fmt\\p\\a.c").c_str(),
+                                                                                 GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                                                 OPEN_EXISTING, 0, nullptr),
+                                                                     &CloseHandle);
+            ASSERT_NE(INVALID_HANDLE_VALUE, lock.get());
             Command(c.command);
         }
         ASSERT_EQ(1u, boxes.shown.size());
