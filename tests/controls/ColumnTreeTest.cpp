@@ -88,8 +88,13 @@ TEST_F(ColumnTreeTest, CountsEveryItemWhetherItsProjectIsExpandedOrNot)
     EXPECT_EQ(tree.GetCount(), 10u);
     // Tree-view messages to the control's own window reach the tree.
     EXPECT_EQ(SendMessageA(tree.GetSafeHwnd(), TVM_GETCOUNT, 0, 0), 10);
+    TVINSERTSTRUCTA insert{};
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = const_cast<char*>("E");
+    EXPECT_NE(SendMessageA(tree.GetSafeHwnd(), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)), 0);
+    EXPECT_EQ(tree.GetCount(), 11u);
     SendMessageA(Tree(), TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(items["A"]));
-    EXPECT_EQ(tree.GetCount(), 10u);
+    EXPECT_EQ(tree.GetCount(), 11u);
 }
 
 TEST_F(ColumnTreeTest, ColumnTextsAndItemDataRoundTrip)
@@ -115,11 +120,13 @@ TEST_F(ColumnTreeTest, ColumnTextsAndItemDataRoundTrip)
     EXPECT_EQ(tree.GetItemData(items["a1"]), &folder);
     EXPECT_EQ(tree.GetItemData(items["a2"]), nullptr);
 
-    // A column inserted between keeps each text under its heading.
-    tree.InsertColumn(1, "Size", ColumnAlignment::Right, 40);
-    EXPECT_EQ(tree.GetItemText(items["a1"], 1), "");
-    EXPECT_EQ(tree.GetItemText(items["a1"], 2), "120");
+    // A column inserted between keeps each text under its heading, the
+    // last text of an item too.
+    tree.InsertColumn(2, "Size", ColumnAlignment::Right, 40);
+    EXPECT_EQ(tree.GetItemText(items["a1"], 1), "120");
+    EXPECT_EQ(tree.GetItemText(items["a1"], 2), "");
     EXPECT_EQ(tree.GetItemText(items["a1"], 3), "NA");
+    EXPECT_EQ(tree.GetItemText(items["A"], 3), "7");
 }
 
 TEST_F(ColumnTreeTest, DeletedItemTakesItsTextsAlong)
