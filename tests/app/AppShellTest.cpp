@@ -255,26 +255,3 @@ TEST_F(AppTest, TheSaveKeyWritesNothing)
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_TRUE(Children().empty());
 }
-
-// Real Developer Studio files, kept beside the source tree; the test says so
-// when it skips because they are absent.
-TEST_F(AppTest, RealWorkspacesAreListedInFull)
-{
-    const std::filesystem::path root = std::string(QUILLET_SOURCE_DIR) + "/../shared/fixtures/real-workspaces";
-    if (!std::filesystem::is_directory(root))
-        GTEST_SKIP() << "real workspaces not found at " << root.string();
-    Start();
-    std::size_t opened = 0;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
-    {
-        if (entry.path().extension() != ".dsw")
-            continue;
-        const std::string path = entry.path().string();
-        SCOPED_TRACE(path);
-        ASSERT_NE(nullptr, app->OpenDocumentFile(path));
-        EXPECT_EQ(ExpectedRows(path), Rows(ActiveView().Tree()));
-        Command(ID_FILE_CLOSE);
-        ++opened;
-    }
-    EXPECT_LT(0u, opened);
-}
