@@ -120,13 +120,14 @@ TEST_F(ColumnTreeTest, ColumnTextsAndItemDataRoundTrip)
     EXPECT_EQ(tree.GetItemData(items["a1"]), &folder);
     EXPECT_EQ(tree.GetItemData(items["a2"]), nullptr);
 
-    // A column inserted between keeps each text under its heading, the
-    // last text of an item too.
+    // Columns inserted between and first keep each text under its heading,
+    // an item's last text too.
     tree.InsertColumn(2, "Size", ColumnAlignment::Right, 40);
-    EXPECT_EQ(tree.GetItemText(items["a1"], 1), "120");
-    EXPECT_EQ(tree.GetItemText(items["a1"], 2), "");
-    EXPECT_EQ(tree.GetItemText(items["a1"], 3), "NA");
-    EXPECT_EQ(tree.GetItemText(items["A"], 3), "7");
+    tree.InsertColumn(1, "Kind", ColumnAlignment::Left, 40);
+    const char* const moved[] = {"", "120", "", "NA"};
+    for (int column = 1; column <= 4; ++column)
+        EXPECT_EQ(tree.GetItemText(items["a1"], column), moved[column - 1]) << column;
+    EXPECT_EQ(tree.GetItemText(items["A"], 4), "7");
 }
 
 TEST_F(ColumnTreeTest, DeletedItemTakesItsTextsAlong)
