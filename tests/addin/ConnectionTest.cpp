@@ -30,11 +30,6 @@ const wchar_t* const Methods[] = {L"QuilletMainDlg",   L"FullFormat",        L"D
                                   L"OperatorContract", L"ParenthesesExpand", L"ParenthesesContract",
                                   L"Reindent",         L"QuilletHelp"};
 
-const wchar_t* const ButtonNames[] = {L"QuilletMainDlg",     L"QLFullFormat",        L"QLDeleteTrailingWhiteSpace",
-                                      L"QLTabify",           L"QLUntabify",          L"QLOperatorExpand",
-                                      L"QLOperatorContract", L"QLParenthesesExpand", L"QLParenthesesContract",
-                                      L"QLReindent",         L"QLQuilletHelp"};
-
 } // namespace
 
 TEST_F(AddInTest, ConnectionAnnouncesTheCommandTableAndButtonsOnlyOnTheFirstConnection)
@@ -60,7 +55,7 @@ TEST_F(AddInTest, ConnectionAnnouncesTheCommandTableAndButtonsOnlyOnTheFirstConn
         }
         ASSERT_EQ(host->buttons.size(), row.buttons);
         for (std::size_t button = 0; button < row.buttons; ++button)
-            EXPECT_EQ(host->buttons[button], ButtonNames[button]);
+            EXPECT_EQ(std::wstring(CommandStrings[button]).rfind(host->buttons[button] + L"\n", 0), 0u);
         EXPECT_EQ(host->addInInfo, (std::vector<LONGLONG>{LONGLONG(LONG_PTR(Module())), 128, 129, 77}));
         EXPECT_TRUE(host->commandObject);
         addIn->OnDisconnection(VARIANT_FALSE);

@@ -6,6 +6,8 @@
 #include <commctrl.h>
 
 #include <map>
+#include <memory>
+#include <type_traits>
 
 namespace
 {
@@ -19,53 +21,21 @@ struct ProgressSeen
 std::vector<ProgressSeen> g_progress;
 HWND g_frame = nullptr;
 
-LRESULT CALLBACK WatchDialogs(int code, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK RecordDialog(int code, WPARAM wParam, LPARAM lParam)
 {
     const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
     if (code == HC_ACTION && call->message == WM_INITDIALOG)
-    {
-        char caption[128] = {};
-        GetWindowTextA(call->hwnd, caption, sizeof(caption));
-        g_progress.push_back({caption, IsWindowEnabled(g_frame) != FALSE});
-    }
+        g_progress.push_back({WindowText(call->hwnd), IsWindowEnabled(g_frame) != FALSE});
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// Records the dialogs shown while it exists.
-class DialogWatch
+// Records the dialogs shown while the result lives.
+std::unique_ptr<std::remove_pointer_t<HHOOK>, decltype(&UnhookWindowsHookEx)> WatchDialogs(HWND frame)
 {
-public:
-    explicit DialogWatch(HWND frame)
-        : m_hook(SetWindowsHookExA(WH_CALLWNDPROCRET, WatchDialogs, nullptr, GetCurrentThreadId()))
-    {
-        g_progress.clear();
-        g_frame = frame;
-    }
-    ~DialogWatch() { UnhookWindowsHookEx(m_hook); }
-    DialogWatch(const DialogWatch&) = delete;
-    DialogWatch& operator=(const DialogWatch&) = delete;
-
-private:
-    HHOOK m_hook;
-};
-
-// Another program holding a file open for reading only: it cannot be
-// written until released.
-class FileLock
-{
-public:
-    explicit FileLock(const std::string& path)
-        : m_file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr))
-    {
-        EXPECT_NE(INVALID_HANDLE_VALUE, m_file) << path;
-    }
-    ~FileLock() { CloseHandle(m_file); }
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
-
-private:
-    HANDLE m_file;
-};
+    g_progress.clear();
+    g_frame = frame;
+    return {SetWindowsHookExA(WH_CALLWNDPROCRET, RecordDialog, nullptr, GetCurrentThreadId()), &UnhookWindowsHookEx};
+}
 
 const char kTrailing[] = "int a;   \r\nint b;\t\r\n";
 const char kTrimmed[] = "int a;\r\nint b;\r\n";
@@ -157,7 +127,7 @@ TEST_F(AppFormatTest, TheChosenFilesAreRewrittenUnderTheProgressDialog)
             folder.Write(std::string("fmt\\") + file, kTrailing);
         for (const auto& click : c.clicks)
             Click(click.first, click.second);
-        DialogWatch watch(FrameWindow());
+        const auto watch = WatchDialogs(FrameWindow());
         Command(ID_FORMAT_DELETE_TRAILING);
         EXPECT_EQ(c.trimmed, Trimmed());
         ASSERT_EQ(1u, g_progress.size());
@@ -193,7 +163,12 @@ TEST_F(AppFormatTest, AFileThatCannotBeWrittenAsksWhetherToGoOn)
         Click(".\\p\\p.dsp");
         MessageBoxScript boxes(c.answer);
         {
-            FileLock lock(folder.PathOf("fmt\\p\\a.c"));
+            // Another program holds a.c open for reading only.
+            const std::unique_ptr<void, decltype(&CloseHandle)> lock(CreateFileA(folder.PathOf("fmt\\p\\a.c").c_str(),
+                                                                                 GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                                                 OPEN_EXISTING, 0, nullptr),
+                                                                     &CloseHandle);
+            ASSERT_NE(INVALID_HANDLE_VALUE, lock.get());
             Command(c.command);
         }
         ASSERT_EQ(1u, boxes.shown.size());

@@ -4,6 +4,7 @@
 
 #include "SECRegistry.h"
 #include "SettingsKey.h"
+#include "win/ModalScript.h"
 
 #include <commctrl.h>
 #include <ddeml.h>
@@ -13,60 +14,27 @@
 namespace
 {
 
-std::string RecentFile(int number)
-{
-    SECRegistry registry;
-    char path[MAX_PATH + 1] = {};
-    DWORD type = 0, size = MAX_PATH;
-    if (!registry.Connect(HKEY_CURRENT_USER) ||
-        !registry.Open("Software\\Tamsel Software\\Quillet\\Recent File List", KEY_READ) ||
-        !registry.QueryValue(("File" + std::to_string(number)).c_str(), type, reinterpret_cast<BYTE*>(path), size))
-        return std::string();
-    return path;
-}
-
-std::vector<std::string> MenuTexts(HMENU popup)
-{
-    std::vector<std::string> texts;
-    for (int index = 0; index < GetMenuItemCount(popup); ++index)
-    {
-        char text[MAX_PATH + 8] = {};
-        GetMenuStringA(popup, index, text, sizeof(text), MF_BYPOSITION);
-        texts.push_back(text);
-    }
-    return texts;
-}
-
-// The owner of the first dialog shown, which is then cancelled.
-HWND g_owner = nullptr;
-void CALLBACK CancelDialog(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    HWND active = GetActiveWindow();
-    HWND sheet = nullptr;
-    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT))
-    {
-        char title[64] = {};
-        GetWindowTextA(window, title, sizeof(title));
-        if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() &&
-            std::string(title) == "Format Settings")
-            sheet = window;
-    }
-    if (!sheet)
-        sheet = active;
-    KillTimer(nullptr, timer);
-    g_owner = GetWindow(sheet, GW_OWNER);
-    PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
-}
-
-std::string ClassesValue(const std::string& key)
+// A string of the current user's registry; empty when missing.
+std::string RegistryText(const std::string& key, const char* name = nullptr)
 {
     SECRegistry registry;
     char value[MAX_PATH + 32] = {};
     DWORD type = 0, size = MAX_PATH;
-    if (!registry.Connect(HKEY_CURRENT_USER) || !registry.Open(("Software\\Classes\\" + key).c_str(), KEY_READ) ||
-        !registry.QueryValue(nullptr, type, reinterpret_cast<BYTE*>(value), size))
+    if (!registry.Connect(HKEY_CURRENT_USER) || !registry.Open(key.c_str(), KEY_READ) ||
+        !registry.QueryValue(name, type, reinterpret_cast<BYTE*>(value), size))
         return std::string();
     return value;
+}
+
+std::string RecentFile(int number)
+{
+    return RegistryText("Software\\Tamsel Software\\Quillet\\Recent File List",
+                        ("File" + std::to_string(number)).c_str());
+}
+
+std::string ClassesValue(const std::string& key)
+{
+    return RegistryText("Software\\Classes\\" + key);
 }
 
 HDDEDATA CALLBACK NoCallbacks(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR)
@@ -128,7 +96,7 @@ POINT PickUpPoint(HWND bar)
 
 } // namespace
 
-TEST_F(AppTest, TheShellKnowsWorkspacesForTheCurrentUser)
+TEST_F(AppTest, TheShellKnowsWorkspacesForTheCurrentUserAndOpensThemByDde)
 {
     Start();
     char module[MAX_PATH] = {};
@@ -139,17 +107,14 @@ TEST_F(AppTest, TheShellKnowsWorkspacesForTheCurrentUser)
     EXPECT_EQ(program + " \"%1\"", ClassesValue("Quillet.Document\\shell\\open\\command"));
     EXPECT_EQ(program + " /p \"%1\"", ClassesValue("Quillet.Document\\shell\\print\\command"));
     EXPECT_EQ("[open(\"%1\")]", ClassesValue("Quillet.Document\\shell\\open\\ddeexec"));
-}
 
-TEST_F(AppTest, TheShellOpensWorkspacesInTheRunningProgramByDde)
-{
-    Start();
+    // The running program opens them when the shell asks by DDE.
     DdeClient shell;
     ASSERT_TRUE(shell.Connected());
     EXPECT_TRUE(shell.Execute("[open(\"" + workspace + "\")]"));
     Pump();
     ASSERT_EQ(1u, Children().size());
-    EXPECT_EQ("example.dsw", TextOf(Children()[0]));
+    EXPECT_EQ("example.dsw", WindowText(Children()[0]));
     MessageBoxScript boxes;
     EXPECT_FALSE(shell.Execute("[print(\"" + workspace + "\")]"));
     EXPECT_FALSE(shell.Execute("[open(\"" + folder.PathOf("missing.dsw") + "\")]"));
@@ -257,21 +222,17 @@ TEST_F(AppTest, TheViewMenuShowsAndHidesTheBars)
     }
 }
 
-TEST_F(AppTest, SettingsOpenTheFormatSheetOverTheFrame)
-{
-    SettingsKey settings;
-    Start();
-    g_owner = nullptr;
-    SetTimer(nullptr, 0, 100, CancelDialog);
-    Command(ID_FORMAT_SETTINGS);
-    EXPECT_EQ(FrameWindow(), g_owner);
-}
-
-TEST_F(AppTest, HelpWithoutAHelpFileNamesThePathLookedFor)
+TEST_F(AppTest, SettingsOpenTheFormatSheetOverTheFrameAndHelpWithoutAHelpFileNamesThePathLookedFor)
 {
     SettingsKey settings;
     settings.Set("Install Path", REG_SZ, "C:\\nowhere", 11);
     Start();
+    HWND owner = nullptr;
+    {
+        ModalScript cancel("Format Settings", [&owner](HWND sheet) { owner = GetWindow(sheet, GW_OWNER); });
+        Command(ID_FORMAT_SETTINGS);
+    }
+    EXPECT_EQ(FrameWindow(), owner);
     for (UINT id : {ID_HELP_FINDER, ID_HELP, ID_CONTEXT_HELP})
     {
         MessageBoxScript boxes;

@@ -12,11 +12,14 @@
 #include "QuilletApp.h"
 #include "QuilletRes.h"
 #include "ScratchFolder.h"
+#include "WindowText.h"
+#include "win/ControlText.h"
 
 #include <gtest/gtest.h>
 
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -81,47 +84,21 @@ protected:
             children.push_back(child);
         return children;
     }
-    static std::string TextOf(HWND window)
-    {
-        char text[512] = {};
-        GetWindowTextA(window, text, sizeof(text));
-        return text;
-    }
 
     CMetricsView& ActiveView() { return *static_cast<CMetricsView*>(Frame().GetActiveView()); }
 
-    // The top-level titles of the frame's menu bar.
-    std::vector<std::string> MenuBar()
-    {
-        std::vector<std::string> titles;
-        HMENU menu = GetMenu(FrameWindow());
-        for (int index = 0; index < GetMenuItemCount(menu); ++index)
-        {
-            char text[128] = {};
-            GetMenuStringA(menu, index, text, sizeof(text), MF_BYPOSITION);
-            titles.push_back(text);
-        }
-        return titles;
-    }
+    std::vector<std::string> MenuBar() { return MenuTexts(GetMenu(FrameWindow())); }
 
     // The popup of the menu bar titled title, after the frame has brought
     // its items up to date as it does when the user opens it.
     HMENU OpenPopup(const std::string& title)
     {
-        HMENU menu = GetMenu(FrameWindow());
-        for (int index = 0; index < GetMenuItemCount(menu); ++index)
-        {
-            char text[128] = {};
-            GetMenuStringA(menu, index, text, sizeof(text), MF_BYPOSITION);
-            if (title == text)
-            {
-                HMENU popup = GetSubMenu(menu, index);
-                SendMessageA(FrameWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), index);
-                return popup;
-            }
-        }
-        ADD_FAILURE() << "no menu " << title;
-        return nullptr;
+        const std::vector<std::string> titles = MenuBar();
+        const auto index = std::find(titles.begin(), titles.end(), title) - titles.begin();
+        HMENU popup = GetSubMenu(GetMenu(FrameWindow()), static_cast<int>(index));
+        EXPECT_NE(nullptr, popup) << "no menu " << title;
+        SendMessageA(FrameWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), index);
+        return popup;
     }
     static bool IsEnabled(HMENU popup, UINT id)
     {

@@ -2,27 +2,19 @@
 // windows, reads its list through the common controls' messages, selects a
 // project and runs Reindent with a command message.
 #include "ScratchFolder.h"
+#include "win/ControlText.h"
 
 #include <gtest/gtest.h>
-
-#include <windows.h>
-
-#include <commctrl.h>
 
 #include <algorithm>
 #include <memory>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 namespace
 {
 
-struct HandleCloser
-{
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using Handle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
+using Handle = std::unique_ptr<void, decltype(&CloseHandle)>;
 
 // Quillet.exe started on a workspace, closed (or ended) with this object.
 class RunningQuillet
@@ -45,7 +37,7 @@ public:
         EXPECT_TRUE(
             CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
         m_process.reset(process.hProcess);
-        m_thread.reset(process.hThread);
+        CloseHandle(process.hThread);
     }
     ~RunningQuillet()
     {
@@ -73,8 +65,7 @@ public:
     HANDLE Process() const { return m_process.get(); }
 
 private:
-    Handle m_process;
-    Handle m_thread;
+    Handle m_process{nullptr, &CloseHandle};
     HWND m_frame = nullptr;
 };
 
@@ -106,60 +97,27 @@ private:
     void* m_address;
 };
 
-const std::size_t kTextOffset = 256;
-const std::size_t kTextSize = 256;
+// Sends message with a copy of item whose text buffer lies in Quillet's
+// process, and reads the text back.
+template <class Item> std::string RemoteText(HANDLE process, HWND control, UINT message, WPARAM index, Item item)
+{
+    const std::size_t size = 256;
+    RemoteBuffer buffer(process, sizeof(Item) + size);
+    item.pszText = buffer.Address() + sizeof(Item);
+    item.cchTextMax = size;
+    buffer.Write(0, &item, sizeof(item));
+    SendMessageA(control, message, index, reinterpret_cast<LPARAM>(buffer.Address()));
+    char text[size] = {};
+    buffer.Read(sizeof(Item), text, size - 1);
+    return text;
+}
 
 std::string ItemText(HANDLE process, HWND tree, HTREEITEM item)
 {
-    RemoteBuffer buffer(process, kTextOffset + kTextSize);
     TVITEMA get{};
     get.mask = TVIF_TEXT;
     get.hItem = item;
-    get.pszText = buffer.Address() + kTextOffset;
-    get.cchTextMax = kTextSize;
-    buffer.Write(0, &get, sizeof(get));
-    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(buffer.Address()));
-    char text[kTextSize] = {};
-    buffer.Read(kTextOffset, text, kTextSize - 1);
-    return text;
-}
-
-std::string HeaderText(HANDLE process, HWND header, int column)
-{
-    RemoteBuffer buffer(process, kTextOffset + kTextSize);
-    HDITEMA get{};
-    get.mask = HDI_TEXT;
-    get.pszText = buffer.Address() + kTextOffset;
-    get.cchTextMax = kTextSize;
-    buffer.Write(0, &get, sizeof(get));
-    SendMessageA(header, HDM_GETITEMA, column, reinterpret_cast<LPARAM>(buffer.Address()));
-    char text[kTextSize] = {};
-    buffer.Read(kTextOffset, text, kTextSize - 1);
-    return text;
-}
-
-struct DescendantSearch
-{
-    const char* className;
-    HWND found;
-};
-
-BOOL CALLBACK MatchClass(HWND window, LPARAM lParam)
-{
-    auto& search = *reinterpret_cast<DescendantSearch*>(lParam);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof(name));
-    if (lstrcmpiA(name, search.className) != 0)
-        return TRUE;
-    search.found = window;
-    return FALSE;
-}
-
-HWND FindDescendant(HWND parent, const char* className)
-{
-    DescendantSearch search{className, nullptr};
-    EnumChildWindows(parent, MatchClass, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return RemoteText(process, tree, TVM_GETITEMA, 0, get);
 }
 
 const UINT kReindent = 32781;
@@ -182,8 +140,8 @@ TEST(OutsideCheck, AnotherProgramReadsTheListAndRunsReindentOnAProject)
     HWND client = FindWindowExA(frame, nullptr, "MDICLIENT", nullptr);
     HWND child = FindWindowExA(client, nullptr, nullptr, "w.dsw");
     ASSERT_NE(nullptr, child);
-    HWND tree = FindDescendant(child, WC_TREEVIEWA);
-    HWND header = FindDescendant(child, WC_HEADERA);
+    HWND tree = FindChildOfClass(child, WC_TREEVIEWA);
+    HWND header = FindChildOfClass(child, WC_HEADERA);
     ASSERT_NE(nullptr, tree);
     ASSERT_NE(nullptr, header);
 
@@ -195,7 +153,11 @@ TEST(OutsideCheck, AnotherProgramReadsTheListAndRunsReindentOnAProject)
     EXPECT_EQ("a.c", ItemText(quillet.Process(), tree, file));
     std::vector<std::string> headings;
     for (int column = 0; column < 3; ++column)
-        headings.push_back(HeaderText(quillet.Process(), header, column));
+    {
+        HDITEMA get{};
+        get.mask = HDI_TEXT;
+        headings.push_back(RemoteText(quillet.Process(), header, HDM_GETITEMA, column, get));
+    }
     EXPECT_EQ((std::vector<std::string>{"Project List", "Lines", "Comments"}), headings);
 
     ASSERT_TRUE(SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(project)));

@@ -14,15 +14,10 @@ cp -r "$root/examples/workspace" "$scratch/"
 workspace="Z:${scratch//\//\\}\\workspace\\example.dsw"
 "$root/tools/wine-printer.sh" "$build" "$scratch/report.ps"
 
-# The driver draws spaces as no-break spaces; compare words only.
+. "$root/tests/support/win/printed-pages.sh"
 check() {
-  for _ in $(seq 50); do
-    grep -q '%%EOF' "$scratch/report.ps" 2>/dev/null && break
-    sleep 0.2
-  done
+  printed_pages "$scratch/report.ps" > "$scratch/pages.txt"
   grep -q '^%%Title: example.dsw' "$scratch/report.ps" || { echo "$1: job not named after the document" >&2; exit 1; }
-  gs -q -dNOPAUSE -dBATCH -sDEVICE=txtwrite -sOutputFile=- "$scratch/report.ps" |
-    sed 's/\xc2\xa0/ /g; s/\r//; s/  */ /g; s/^ //; s/ $//' > "$scratch/pages.txt"
   diff "$here/example-report.txt" "$scratch/pages.txt" || { echo "$1: pages differ" >&2; exit 1; }
   rm "$scratch/report.ps"
 }

@@ -5,6 +5,7 @@
 
 #include "ColumnTree.h"
 #include "MetricsTreeFill.h"
+#include "win/ControlText.h"
 
 #include <gtest/gtest.h>
 
@@ -96,18 +97,7 @@ protected:
         return names;
     }
 
-    // Item text as another program reads it.
-    std::string TreeText(HTREEITEM item)
-    {
-        char buffer[2048] = {};
-        TVITEMA get{};
-        get.mask = TVIF_TEXT;
-        get.hItem = item;
-        get.pszText = buffer;
-        get.cchTextMax = sizeof(buffer);
-        SendMessageA(Tree(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&get));
-        return buffer;
-    }
+    std::string TreeText(HTREEITEM item) { return TreeItemText(Tree(), item); }
 
     TopWindow owner;
     CColumnTree tree;

@@ -88,8 +88,13 @@ TEST_F(ColumnTreeTest, CountsEveryItemWhetherItsProjectIsExpandedOrNot)
     EXPECT_EQ(tree.GetCount(), 10u);
     // Tree-view messages to the control's own window reach the tree.
     EXPECT_EQ(SendMessageA(tree.GetSafeHwnd(), TVM_GETCOUNT, 0, 0), 10);
+    TVINSERTSTRUCTA insert{};
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = const_cast<char*>("E");
+    EXPECT_NE(SendMessageA(tree.GetSafeHwnd(), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)), 0);
+    EXPECT_EQ(tree.GetCount(), 11u);
     SendMessageA(Tree(), TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(items["A"]));
-    EXPECT_EQ(tree.GetCount(), 10u);
+    EXPECT_EQ(tree.GetCount(), 11u);
 }
 
 TEST_F(ColumnTreeTest, ColumnTextsAndItemDataRoundTrip)
@@ -115,11 +120,14 @@ TEST_F(ColumnTreeTest, ColumnTextsAndItemDataRoundTrip)
     EXPECT_EQ(tree.GetItemData(items["a1"]), &folder);
     EXPECT_EQ(tree.GetItemData(items["a2"]), nullptr);
 
-    // A column inserted between keeps each text under its heading.
-    tree.InsertColumn(1, "Size", ColumnAlignment::Right, 40);
-    EXPECT_EQ(tree.GetItemText(items["a1"], 1), "");
-    EXPECT_EQ(tree.GetItemText(items["a1"], 2), "120");
-    EXPECT_EQ(tree.GetItemText(items["a1"], 3), "NA");
+    // Columns inserted between and first keep each text under its heading,
+    // an item's last text too.
+    tree.InsertColumn(2, "Size", ColumnAlignment::Right, 40);
+    tree.InsertColumn(1, "Kind", ColumnAlignment::Left, 40);
+    const char* const moved[] = {"", "120", "", "NA"};
+    for (int column = 1; column <= 4; ++column)
+        EXPECT_EQ(tree.GetItemText(items["a1"], column), moved[column - 1]) << column;
+    EXPECT_EQ(tree.GetItemText(items["A"], 4), "7");
 }
 
 TEST_F(ColumnTreeTest, DeletedItemTakesItsTextsAlong)

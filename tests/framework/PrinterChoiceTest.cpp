@@ -2,6 +2,7 @@
 // failures a print job reports.
 #include "PrinterChoice.h"
 #include "PrintJob.h"
+#include "win/DevNames.h"
 
 #include <gtest/gtest.h>
 
@@ -9,24 +10,6 @@
 
 namespace
 {
-
-HGLOBAL NamesOf(const std::string& printer)
-{
-    const std::string driver = "winspool", port = "NOWHERE:";
-    const std::size_t device = sizeof(DEVNAMES), driverAt = device + printer.size() + 1,
-                      portAt = driverAt + driver.size() + 1;
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, portAt + port.size() + 1);
-    auto* names = static_cast<DEVNAMES*>(GlobalLock(memory));
-    char* base = reinterpret_cast<char*>(names);
-    names->wDeviceOffset = static_cast<WORD>(device);
-    names->wDriverOffset = static_cast<WORD>(driverAt);
-    names->wOutputOffset = static_cast<WORD>(portAt);
-    printer.copy(base + device, printer.size());
-    driver.copy(base + driverAt, driver.size());
-    port.copy(base + portAt, port.size());
-    GlobalUnlock(memory);
-    return memory;
-}
 
 // What the scripted dialog saw, and how it answers.
 struct Script
@@ -49,7 +32,7 @@ BOOL WINAPI ScriptedDialog(LPPRINTDLGA dialog)
     if (!g_script.choose.empty())
     {
         GlobalFree(dialog->hDevNames);
-        dialog->hDevNames = NamesOf(g_script.choose);
+        dialog->hDevNames = DevNamesOf(g_script.choose);
     }
     if (g_script.answer && (dialog->Flags & PD_RETURNDC) && g_script.returnDc)
         dialog->hDC = CreateCompatibleDC(nullptr);

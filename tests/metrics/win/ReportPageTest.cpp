@@ -24,14 +24,9 @@ struct Page
 {
     std::vector<TextOut> texts;
     LOGFONTW font = {};
-    POINT ruleFrom = {}, ruleTo = {};
+    POINTL ruleFrom = {}, ruleTo = {};
     int textsBeforeTransparent = -1; // texts drawn before SetBkMode(TRANSPARENT)
 };
-
-std::string Narrow(const wchar_t* text, int length)
-{
-    return std::string(text, text + length);
-}
 
 int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data)
 {
@@ -46,17 +41,13 @@ int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM
         const auto* out = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
         const auto* text =
             reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) + out->emrtext.offString);
-        page.texts.push_back({Narrow(text, static_cast<int>(out->emrtext.nChars)), out->emrtext.ptlReference.x,
-                              out->emrtext.ptlReference.y});
+        page.texts.push_back(
+            {std::string(text, text + out->emrtext.nChars), out->emrtext.ptlReference.x, out->emrtext.ptlReference.y});
         break;
     }
     case EMR_MOVETOEX:
-        page.ruleFrom = {reinterpret_cast<const EMRMOVETOEX*>(record)->ptl.x,
-                         reinterpret_cast<const EMRMOVETOEX*>(record)->ptl.y};
-        break;
     case EMR_LINETO:
-        page.ruleTo = {reinterpret_cast<const EMRLINETO*>(record)->ptl.x,
-                       reinterpret_cast<const EMRLINETO*>(record)->ptl.y};
+        (record->iType == EMR_MOVETOEX ? page.ruleFrom : page.ruleTo) = reinterpret_cast<const EMRLINETO*>(record)->ptl;
         break;
     case EMR_SETBKMODE:
         if (reinterpret_cast<const EMRSETBKMODE*>(record)->iMode == TRANSPARENT && page.textsBeforeTransparent < 0)

@@ -4,6 +4,7 @@
 #include "ReportPrintJob.h"
 
 #include "MetricsList.h"
+#include "win/DevNames.h"
 
 #include <winspool.h>
 
@@ -34,18 +35,6 @@ std::string DefaultPrinter()
     return GetDefaultPrinterA(name, &size) ? name : "";
 }
 
-HGLOBAL NamesOf(const std::string& printer)
-{
-    const std::size_t offset = sizeof(DEVNAMES);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, offset + printer.size() + 3);
-    auto* names = static_cast<DEVNAMES*>(GlobalLock(memory));
-    names->wDeviceOffset = static_cast<WORD>(offset);
-    names->wDriverOffset = names->wOutputOffset = static_cast<WORD>(offset + printer.size() + 1);
-    printer.copy(reinterpret_cast<char*>(names) + offset, printer.size());
-    GlobalUnlock(memory);
-    return memory;
-}
-
 // Print dialogs as the tests script them.
 BOOL WINAPI Cancelled(LPPRINTDLGA)
 {
@@ -54,7 +43,7 @@ BOOL WINAPI Cancelled(LPPRINTDLGA)
 
 BOOL WINAPI ConfirmedWithoutDc(LPPRINTDLGA request)
 {
-    request->hDevNames = NamesOf("Broken Printer");
+    request->hDevNames = DevNamesOf("Broken Printer");
     return TRUE;
 }
 
@@ -63,7 +52,7 @@ BOOL WINAPI ConfirmedDefault(LPPRINTDLGA request)
 {
     g_flagsAsked = request->Flags;
     const std::string printer = DefaultPrinter();
-    request->hDevNames = NamesOf(printer);
+    request->hDevNames = DevNamesOf(printer);
     request->hDC = CreateDCA("WINSPOOL", printer.c_str(), nullptr, nullptr);
     return TRUE;
 }

@@ -14,15 +14,8 @@ trap 'rm -rf "$scratch"' EXIT
 "$root/tools/wine-printer.sh" "$build" "$scratch/report.ps"
 QUILLET_PRINT_TO_FILE=1 QUILLET_BUILD_DIR="$build" "$root/cmake/wine-run.sh" "$program" --gtest_brief=1 \
   --gtest_filter='*PrintsEveryPage*'
-# The spooler writes the job when the document ends; give its pipe a moment.
-for _ in $(seq 50); do
-  grep -q '%%EOF' "$scratch/report.ps" 2>/dev/null && break
-  sleep 0.2
-done
-
-# The driver draws spaces as no-break spaces; compare words only.
-gs -q -dNOPAUSE -dBATCH -sDEVICE=txtwrite -sOutputFile=- "$scratch/report.ps" |
-  sed 's/\xc2\xa0/ /g; s/\r//; s/  */ /g; s/^ //; s/ $//' > "$scratch/pages.txt"
+. "$root/tests/support/win/printed-pages.sh"
+printed_pages "$scratch/report.ps" > "$scratch/pages.txt"
 {
   echo "File Lines Comments"
   echo "big.dsp 70 0"

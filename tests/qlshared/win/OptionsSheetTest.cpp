@@ -38,6 +38,12 @@ void ExpectChecked(HWND page, std::initializer_list<Check> checks)
         EXPECT_EQ(H::Checked(page, check.id), check.checked) << "control " << check.id;
 }
 
+void ExpectStored(std::initializer_list<std::pair<const char*, int>> values)
+{
+    for (const auto& [name, value] : values)
+        EXPECT_EQ(H::key.numbers[name], value) << name;
+}
+
 std::string TabText(HWND sheet, int index)
 {
     HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
@@ -134,29 +140,12 @@ TEST(OptionsSheet, StoredValuesShowAsCheckedButtonsAndAClickIsAChange)
             EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_SPELL_COMMENTS)));
             H::Press(sheet, PSBTN_OK);
         });
-    EXPECT_EQ(H::key.numbers["OperatorSpace"], 0);
-    EXPECT_EQ(H::key.numbers["ParenthesesSpace"], 0);
-    EXPECT_EQ(H::key.numbers["SpellCheckComments"], 1);
-    EXPECT_EQ(H::key.numbers["SpellCheckText"], 0);
-    EXPECT_EQ(H::key.numbers["TabSize"], 8);
-    EXPECT_EQ(H::key.numbers["CloseNewLineStyle"], 1);
-}
-
-TEST(OptionsSheet, ValueOutsideGroupChecksNothingAndSavesMinusOne)
-{
-    H harness;
-    H::key.numbers["OpenIndentStyle"] = 3;
-    H::key.numbers["CloseIndentStyle"] = 3;
-    H::Run(
-        [](HWND sheet)
-        {
-            ExpectChecked(H::ShowPage(sheet, 1),
-                          {{IDC_OPEN_INDENT, false}, {IDC_OPEN_NO_INDENT, false}, {IDC_OPEN_INDENT_NO_CHANGE, false}});
-            H::Press(sheet, PSBTN_OK);
-        });
-    // The page shown reads -1 from its controls; the one never shown keeps 3.
-    EXPECT_EQ(H::key.numbers["OpenIndentStyle"], -1);
-    EXPECT_EQ(H::key.numbers["CloseIndentStyle"], 3);
+    ExpectStored({{"OperatorSpace", 0},
+                  {"ParenthesesSpace", 0},
+                  {"SpellCheckComments", 1},
+                  {"SpellCheckText", 0},
+                  {"TabSize", 8},
+                  {"CloseNewLineStyle", 1}});
 }
 
 TEST(OptionsSheet, OkWritesAllThirteenInOrderCreatingTheKey)
@@ -167,19 +156,18 @@ TEST(OptionsSheet, OkWritesAllThirteenInOrderCreatingTheKey)
     ASSERT_TRUE(H::key.exists);
     EXPECT_EQ(H::key.writes, std::vector<std::string>(std::begin(kWriteOrder), std::end(kWriteOrder)));
     // Page defaults: spacing 0 on the White Space page, not the formatter's 2.
-    EXPECT_EQ(H::key.numbers["TabSize"], 4);
-    EXPECT_EQ(H::key.numbers["IndentSize"], 4);
-    EXPECT_EQ(H::key.numbers["SpaceTabStyle"], 2);
-    EXPECT_EQ(H::key.numbers["OperatorSpace"], 0);
-    EXPECT_EQ(H::key.numbers["ParenthesesSpace"], 0);
-    EXPECT_EQ(H::key.numbers["RecalculateIndents"], 0);
+    ExpectStored({{"TabSize", 4},
+                  {"IndentSize", 4},
+                  {"SpaceTabStyle", 2},
+                  {"OperatorSpace", 0},
+                  {"ParenthesesSpace", 0},
+                  {"RecalculateIndents", 0}});
 }
 
 TEST(OptionsSheet, ApplyRepaintsPreviewWithPageValuesAndCancelThenWritesNothing)
 {
     H harness;
-    H::key.numbers["RecalculateIndents"] = 1;
-    H::key.numbers["IndentSize"] = 4;
+    H::key.numbers = {{"RecalculateIndents", 1}, {"IndentSize", 4}};
     H::Run(
         [](HWND sheet)
         {
@@ -208,8 +196,7 @@ TEST(OptionsSheet, PreviewFormatsWithTheStoredTabSizeNotThePages)
     // Spaces become tabs: four columns of indent fill two tabs of size 2 but
     // no tab of size 8.
     H harness;
-    H::key.numbers["TabSize"] = 8;
-    H::key.numbers["SpaceTabStyle"] = 1;
+    H::key.numbers = {{"TabSize", 8}, {"SpaceTabStyle", 1}};
     H::Run(
         [](HWND sheet)
         {
@@ -254,8 +241,7 @@ TEST(OptionsSheet, OutOfRangeTabSizeKeepsThePage)
             SetWindowTextA(tabSize, "0");
             H::Press(sheet, PSBTN_OK);
         });
-    EXPECT_EQ(H::key.numbers["TabSize"], 0);
-    EXPECT_EQ(H::key.numbers["IndentSize"], 20);
+    ExpectStored({{"TabSize", 0}, {"IndentSize", 20}});
 }
 
 TEST(OptionsSheet, OppositeSpacingIsRefusedOrAsksToSpaceBoth)
@@ -313,16 +299,14 @@ TEST(OptionsSheet, OppositeSpacingIsRefusedOrAsksToSpaceBoth)
                 }
                 H::Press(sheet, PSBTN_OK);
             });
-        EXPECT_EQ(H::key.numbers["OperatorSpace"], spaced ? 0 : 1);
-        EXPECT_EQ(H::key.numbers["ParenthesesSpace"], spaced ? 0 : 1);
+        ExpectStored({{"OperatorSpace", spaced ? 0 : 1}, {"ParenthesesSpace", spaced ? 0 : 1}});
     }
 }
 
-TEST(OptionsSheet, DoNotChangeOnEitherSideAllowsEverything)
+TEST(OptionsSheet, DoNotChangeOnEitherSideAllowsEverythingAndAValueOutsideItsGroupSavesMinusOne)
 {
     H harness;
-    H::key.numbers["ParenthesesSpace"] = 2;
-    H::key.numbers["OperatorSpace"] = 2;
+    H::key.numbers = {{"ParenthesesSpace", 2}, {"OperatorSpace", 2}, {"OpenIndentStyle", 3}, {"CloseIndentStyle", 3}};
     H::Run(
         [](HWND sheet)
         {
@@ -332,10 +316,12 @@ TEST(OptionsSheet, DoNotChangeOnEitherSideAllowsEverything)
                 H::Click(page, id);
             EXPECT_TRUE(H::Boxes().empty());
             EXPECT_TRUE(ApplyEnabled(sheet));
+            ExpectChecked(H::ShowPage(sheet, 1),
+                          {{IDC_OPEN_INDENT, false}, {IDC_OPEN_NO_INDENT, false}, {IDC_OPEN_INDENT_NO_CHANGE, false}});
             H::Press(sheet, PSBTN_OK);
         });
-    EXPECT_EQ(H::key.numbers["OperatorSpace"], 2);
-    EXPECT_EQ(H::key.numbers["ParenthesesSpace"], 0);
+    // A page shown reads -1 from its controls; the one never shown keeps 3.
+    ExpectStored({{"OperatorSpace", 2}, {"ParenthesesSpace", 0}, {"OpenIndentStyle", -1}, {"CloseIndentStyle", 3}});
 }
 
 TEST(OptionsSheet, SheetIsWiderWithThePreviewStrip)
@@ -378,8 +364,7 @@ TEST(OptionsSheet, PreviewThatCannotFormatReportsOnceAndKeepsItsText)
     H harness;
     // Only a stored value can be this large: the page checks 0 to 20 only
     // when it is edited. Indenting by it cannot be done.
-    H::key.numbers["IndentSize"] = 2000000000;
-    H::key.numbers["RecalculateIndents"] = 1;
+    H::key.numbers = {{"IndentSize", 2000000000}, {"RecalculateIndents", 1}};
     H::Run(
         [](HWND sheet)
         {

@@ -9,6 +9,7 @@
 #include "SettingsStore.h"
 #include "WindowText.h"
 #include "Wnd.h"
+#include "win/ModalScript.h"
 
 #include <commctrl.h>
 
@@ -48,21 +49,16 @@ public:
     static std::vector<ShownBox>& Boxes() { return s_boxes->shown; }
     static std::deque<int>& Answers() { return s_boxes->answers; }
 
-    // Opens the sheet through DoPropertySheet and runs script once it is up.
-    // The script must press OK or Cancel; if it leaves the sheet open, it is
-    // cancelled so no test can hang. Returns false when the sheet never came.
+    // Opens the sheet through DoPropertySheet and runs script once it is up;
+    // false when the sheet never came. The script presses OK or Cancel.
     static bool Run(const std::function<void(HWND sheet)>& script, HWND owner = nullptr)
     {
-        s_script = script;
-        s_ran = false;
-        s_ticks = 0;
-        s_timer = SetTimer(nullptr, 0, 20, Tick);
+        ModalScript driver("Format Settings", script);
         CWnd ownerObject;
         ownerObject.m_hWnd = owner;
         DoPropertySheet(owner ? &ownerObject : nullptr);
         ownerObject.m_hWnd = nullptr;
-        KillTimer(nullptr, s_timer);
-        return s_ran;
+        return driver.ran;
     }
 
     // Selects a page by index and returns its window (the current page's
@@ -106,40 +102,6 @@ private:
         bool m_open = false;
     };
 
-    static BOOL CALLBACK MatchSheet(HWND hwnd, LPARAM found)
-    {
-        if (WindowText(hwnd) != "Format Settings" || !IsWindowVisible(hwnd))
-            return TRUE;
-        *reinterpret_cast<HWND*>(found) = hwnd;
-        return FALSE;
-    }
-
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        HWND sheet = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), MatchSheet, reinterpret_cast<LPARAM>(&sheet));
-        if (!sheet)
-        {
-            // The sheet never came: stop waiting rather than hang.
-            if (++s_ticks > 200)
-                KillTimer(nullptr, s_timer);
-        }
-        else if (!s_ran)
-        {
-            s_ran = true;
-            s_script(sheet);
-        }
-        else
-        {
-            // The script left the sheet open (a failed expectation): end it.
-            Press(sheet, PSBTN_CANCEL);
-        }
-    }
-
     MessageBoxScript m_boxes;
     static inline MessageBoxScript* s_boxes = nullptr;
-    static inline std::function<void(HWND)> s_script;
-    static inline bool s_ran = false;
-    static inline UINT_PTR s_timer = 0;
-    static inline int s_ticks = 0;
 };
