@@ -43,7 +43,7 @@ TEST_F(FormatFiles, ResultsGoToStdoutInOrderAndFailuresDoNotStopTheRest)
     const CliResult result = Format({b, missing, a});
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "b;\na;\n");
-    EXPECT_NE(result.err.find("quillet-cli: " + missing + ": cannot open"), std::string::npos) << result.err;
+    EXPECT_TRUE(Contains(result.err, "quillet-cli: " + missing + ": cannot open"));
     EXPECT_EQ(folder.Read("a.cpp"), "a;  \r\n");
 }
 

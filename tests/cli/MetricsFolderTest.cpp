@@ -51,7 +51,7 @@ TEST(MetricsFolder, CountsTheFoldersSourcesAndMarksWhatCannotBeRead)
                               shown +
                               "/skip.txt | NA | NA | not-counted |\n"
                               "| **Total** | 2 | 1 | |\n");
-    EXPECT_NE(result.err.find("gone.cpp: missing, counted as 0\n"), std::string::npos) << result.err;
+    EXPECT_TRUE(Contains(result.err, "gone.cpp: missing, counted as 0\n"));
 
     // A project's source that is a folder cannot be read.
     std::filesystem::create_directories(folder.PathOf("dir.c"));
@@ -59,9 +59,8 @@ TEST(MetricsFolder, CountsTheFoldersSourcesAndMarksWhatCannotBeRead)
     folder.Write("p.dsp", "# Begin Source File\n\nSOURCE=dir.c\r\n");
     result = RunCli({"metrics", folder.PathOf("w.dsw")});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_NE(result.out.find("        dir.c      0         0  (unreadable)\n"), std::string::npos) << result.out;
-    EXPECT_NE(result.err.find("dir.c: cannot be read (is a directory), counted as 0\n"), std::string::npos)
-        << result.err;
+    EXPECT_TRUE(Contains(result.out, "        dir.c      0         0  (unreadable)\n"));
+    EXPECT_TRUE(Contains(result.err, "dir.c: cannot be read (is a directory), counted as 0\n"));
 }
 
 TEST(MetricsFolder, TotalsBeyondTwoToThe31AreShownWhole)
