@@ -133,6 +133,8 @@ TEST(LinesAndOptions, StoredIndentOptionsShapeTheResult)
     EXPECT_EQ(FormatWith(text, Reindenting()), "if (a) {\n    x;\n}\n");
     EXPECT_EQ(FormatWith(text, narrow), "if (a) {\n  x;\n}\n");
     EXPECT_EQ(FormatWith(text, indented), "if (a) {\n    x;\n    }\n");
+    // An indented opening brace keeps what the statement before it owes.
+    EXPECT_EQ(FormatWith("if (a)\n{\nx;\n}\n", indented), "if (a)\n        {\n        x;\n    }\n");
 }
 
 // The store and the pages can hold numbers outside an option's choices (a
