@@ -2,6 +2,9 @@
 // --diff output, and the team settings file found for each file.
 #include "CliTestSupport.h"
 #include "GlobPattern.h"
+#ifndef _WIN32
+#include "FileSettingsStore.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -151,6 +154,9 @@ TEST_F(FormatTree, NearestTeamSettingsFileAppliesUnlessSettingsIsGiven)
     const std::string nearest = (std::filesystem::path(base) / "src" / "sub" / ".quillet.reg").string();
     EXPECT_TRUE(Contains(result.err, "src/sub/deep/x.c: settings from " + nearest + "\n"));
     EXPECT_EQ(result.err.find("z.c: settings from " + base), std::string::npos) << result.err;
+#ifndef _WIN32
+    EXPECT_TRUE(Contains(result.err, "quillet-cli: z.c: settings from " + DefaultSettingsFilePath() + "\n"));
+#endif
 
     args.insert(args.begin() + 1, {"--settings", "given.reg"});
     result = RunCli(args);
