@@ -14,12 +14,12 @@ namespace
 TEST(MetricsFolder, CountsTheFoldersSourcesAndMarksWhatCannotBeRead)
 {
     ScratchFolder folder;
-    folder.Write("tree/a.c", "// one\nint a;\n");
-    folder.Write("tree/sub/b.H", "int b;\n");
-    folder.Write("tree/gen/c.cpp", "int c;\n");
-    folder.Write("tree/.git/d.c", "int d;\n");
-    folder.Write("tree/skip.txt", "x\n");
-    const std::string tree = folder.PathOf("tree");
+    folder.Write("a_tree/a.c", "// one\nint a;\n");
+    folder.Write("a_tree/sub/b.H", "int b;\n");
+    folder.Write("a_tree/gen/c.cpp", "int c;\n");
+    folder.Write("a_tree/.git/d.c", "int d;\n");
+    folder.Write("a_tree/skip.txt", "x\n");
+    const std::string tree = folder.PathOf("a_tree");
     const std::string list = folder.Write("list.txt", tree + "/a.c\n" + tree + "/gone.cpp\n" + tree + "/skip.txt\n");
 
     // An extension asked for is counted too.
