@@ -112,6 +112,11 @@ TEST_F(FileSettingsStoreTest, OpenOrCreateAddsWhatIsMissingAndKeepsOtherWritersV
     CFileSettingsStore store(path);
     ASSERT_TRUE(store.OpenOrCreateKey());
     EXPECT_EQ(scratch.Read(path), "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\n" + Head.substr(10));
+    // Another writer took the section away since: a write puts it back.
+    scratch.Write(path, "REGEDIT4\n");
+    ASSERT_TRUE(store.WriteNumber("TabSize", 3));
+    EXPECT_TRUE(CFileSettingsStore(path).OpenKey());
+    EXPECT_EQ(store.ReadNumber("TabSize", 4), 3);
 }
 
 // A last line continued with backslashes takes in the lines after it: a write
@@ -159,9 +164,9 @@ TEST_F(FileSettingsStoreTest, AFileThatCannotBeReadOrWrittenIsLeftAlone)
     EXPECT_FALSE(SaveFormatOptions(unicode, FormatOptions()));
     EXPECT_EQ(scratch.Read(unicodePath), utf16);
 
-    CFileSettingsStore closed(scratch.PathOf("never.reg"));
-    EXPECT_FALSE(closed.WriteNumber("TabSize", 1)) << "no write without an open key";
-    EXPECT_EQ(scratch.FileCount(), 2u);
+    const std::string fresh = scratch.Write("fresh.reg", Head);
+    EXPECT_FALSE(CFileSettingsStore(fresh).WriteNumber("TabSize", 1)) << "no write without an open key";
+    EXPECT_EQ(scratch.Read(fresh), Head);
 }
 
 #ifndef _WIN32
