@@ -1,6 +1,6 @@
 // The command line shared by every command: reading arguments (one reader
 // for all three, so the two forms of a value are tested once), usage
-// messages and help.
+// messages, each naming the argument at fault, and help.
 #include "CliCommand.h"
 #include "CliTestSupport.h"
 
@@ -100,7 +100,7 @@ TEST(CliUsage, HelpWinsOverMissingArgumentsButNotOverBadOnes)
     const CliResult usage = RunCli({"--help"});
     EXPECT_EQ(usage.status, kExitOk);
     for (const char* command : {"\n  format ", "\n  metrics ", "\n  batch "})
-        EXPECT_NE(usage.out.find(command), std::string::npos) << usage.out;
+        EXPECT_TRUE(Contains(usage.out, command));
     EXPECT_EQ(RunCli({}).err, usage.out);
     EXPECT_EQ(RunCli({}).status, kExitFailure);
 
@@ -115,6 +115,47 @@ TEST(CliUsage, HelpWinsOverMissingArgumentsButNotOverBadOnes)
     }
     EXPECT_EQ(RunCli({"format", "--in-place", "--help"}).status, kExitOk);
     EXPECT_EQ(RunCli({"batch", "--help"}).status, kExitOk);
+}
+
+TEST(FormatUsage, BadArgumentsAreUsageErrorsNamingTheArgument)
+{
+    // Each case: the arguments after "format", and what the message must name.
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--option", "TabSiz=4"}, "TabSiz"},
+        {{"--option", "tabsize=4"}, "tabsize"},
+        {{"--option", "TabSize=x"}, "TabSize=x"},
+        {{"--option", "TabSize="}, "TabSize="},
+        {{"--option", "TabSize"}, "TabSize"},
+        {{"--option", "TabSize=-1"}, "TabSize=-1"},
+        {{"--option", "TabSize=21"}, "TabSize=21"},
+        {{"--option", "OperatorSpace=3"}, "OperatorSpace=3"},
+        {{"--option", "TabSize=99999999999"}, "99999999999"},
+        {{"--command", "beautify"}, "beautify"},
+        {{"--command", "Full"}, "Full"},
+        {{"--settings="}, "--settings"},
+        {{"--settings", "a.reg", "--settings=b.reg"}, "once"},
+        {{"--command", "full", "--command", "tabify"}, "--command"},
+        {{"--in-place", "--check", "a.cpp"}, "--check"},
+        {{"--in-place"}, "--in-place"},
+    };
+    for (const auto& [args, named] : cases)
+    {
+        std::vector<std::string> all = {"format"};
+        all.insert(all.end(), args.begin(), args.end());
+        const CliResult result = RunCli(all, "int x;\n");
+        EXPECT_EQ(result.status, 2) << named;
+        EXPECT_EQ(result.out, "") << named;
+        EXPECT_TRUE(Contains(result.err, named));
+    }
+}
+
+TEST(FormatUsage, AfterEndOfOptionsEveryArgumentIsAFile)
+{
+    ScratchFolder folder;
+    const std::string odd = folder.Write("--odd.cpp", "y;\n");
+    const CliResult result = RunCli({"format", "--settings", folder.PathOf("none.reg"), "--", odd});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "y;\n");
 }
 
 } // namespace

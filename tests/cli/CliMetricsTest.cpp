@@ -77,7 +77,7 @@ TEST(MetricsCommand, CsvAndJsonCarryRawCounts)
     EXPECT_EQ(0u,
               json.out.find("[\n  {\"kind\": \"project\", \"project\": \".\\\\calc\\\\calc.dsp\", \"name\": "
                             "\".\\\\calc\\\\calc.dsp\", \"lines\": 98, \"comments\": 14, \"status\": \"counted\"},\n"));
-    EXPECT_NE(std::string::npos, json.out.find("\"name\": \"\\\"..\\\\shared\\\\mathutil.h\\\"\", \"lines\": -1"));
+    EXPECT_TRUE(Contains(json.out, "\"name\": \"\\\"..\\\\shared\\\\mathutil.h\\\"\", \"lines\": -1"));
     EXPECT_EQ(",\n  {\"kind\": \"total\", \"lines\": 159, \"comments\": 23}\n]\n",
               json.out.substr(json.out.rfind(",\n")));
 }
@@ -107,9 +107,9 @@ TEST(MetricsCommand, CsvAndJsonAreUtf8WhateverTheNames)
         folder.Write("w.dsw", "x\nProject: \"p\"=p.dsp - Package Owner=<4>\n");
         folder.Write("p.dsp", std::string("# Begin Source File\n\nSOURCE=") + c.name + "\n");
         const CliResult json = RunCli({"metrics", folder.PathOf("w.dsw"), "--format", "json"});
-        EXPECT_NE(std::string::npos, json.out.find(std::string("\"name\": \"") + c.utf8 + "\"")) << json.out;
+        EXPECT_TRUE(Contains(json.out, std::string("\"name\": \"") + c.utf8 + "\""));
         const CliResult csv = RunCli({"metrics", folder.PathOf("w.dsw"), "--format", "csv"});
-        EXPECT_NE(std::string::npos, csv.out.find(std::string(",") + c.utf8 + ",")) << csv.out;
+        EXPECT_TRUE(Contains(csv.out, std::string(",") + c.utf8 + ","));
     }
 }
 
@@ -119,13 +119,10 @@ TEST_F(ExampleCopy, UnreadableProjectFileFailsNamingIt)
     const CliResult result = RunCli({"metrics", workspace});
     EXPECT_EQ(2, result.status);
     EXPECT_EQ("", result.out);
-    EXPECT_NE(std::string::npos, result.err.find("shared.dsp")) << result.err;
+    EXPECT_TRUE(Contains(result.err, "shared.dsp"));
     EXPECT_EQ(2, RunCli({"batch", workspace, "--command", "reindent"}).status);
-}
-
-// The other usage errors and their wording are CliUsage's tests.
-TEST(BatchCommand, NeedsACommandAndAFileOfTheWorkspace)
-{
+    // batch needs a command and files of the workspace; the other usage
+    // errors and their wording are CliUsage's tests.
     const std::string ws = ExampleFolder + "/example.dsw";
     EXPECT_EQ(2, RunCli({"batch", ws}).status);
     EXPECT_EQ(2, RunCli({"batch", ws, "--command", "reindent", "--file", "nope.c"}).status);
@@ -136,7 +133,7 @@ TEST_F(ExampleCopy, CheckListsChangesAndWritesNothing)
     const std::string before = folder.Read("ws/calc/calc.cpp");
     const CliResult result = RunCli({"batch", workspace, "--command", "reindent", "--check"});
     EXPECT_EQ(1, result.status) << result.err;
-    EXPECT_NE(std::string::npos, result.out.find("calc\\calc.cpp:8: would reformat\n")) << result.out;
+    EXPECT_TRUE(Contains(result.out, "calc\\calc.cpp:8: would reformat\n"));
     // Already indented, a quoted name, a missing file, not formattable.
     for (const char* unchanged : {"calc\\parser.c", "mathutil.h\"", "history.cpp", "calc.rc", "README"})
         EXPECT_EQ(std::string::npos, result.out.find(unchanged)) << unchanged;
@@ -150,7 +147,7 @@ TEST_F(ExampleCopy, BatchRewritesTheChosenFilesKeepingCrLf)
     const CliResult result =
         RunCli({"batch", workspace, "--command", "reindent", "--project", "calc", "--file", "mathutil.inl"});
     ASSERT_EQ(0, result.status) << result.err;
-    EXPECT_NE(std::string::npos, result.err.find("history.cpp: skipped")) << result.err;
+    EXPECT_TRUE(Contains(result.err, "history.cpp: skipped"));
 
     const std::string calc = folder.Read("ws/calc/calc.cpp");
     EXPECT_NE(std::string::npos, calc.find("\r\n    return 0;\r\n}\r\n")) << calc;
@@ -166,8 +163,7 @@ TEST_F(ExampleCopy, WriteFailureIsReportedAndTheRunGoesOn)
     folder.MakeReadOnly("ws/shared/mathutil.inl");
     const CliResult result = RunCli({"batch", workspace, "--command", "reindent"});
     EXPECT_EQ(2, result.status);
-    EXPECT_NE(std::string::npos, result.err.find("quillet-cli: shared\\mathutil.inl: cannot be written: read-only"))
-        << result.err;
+    EXPECT_TRUE(Contains(result.err, "quillet-cli: shared\\mathutil.inl: cannot be written: read-only"));
     EXPECT_EQ(inl, folder.Read("ws/shared/mathutil.inl"));
     EXPECT_NE(std::string::npos, folder.Read("ws/calc/calc.cpp").find("\r\n    return 0;\r\n"));
 }
@@ -177,8 +173,7 @@ TEST_F(ExampleCopy, OnlyTheNamedProjectIsFormattedAndItsFilesCounted)
     const CliResult result = RunCli({"batch", workspace, "--check", "--settings", folder.PathOf("none.reg"),
                                      "--command", "reindent", "--project=shared"});
     EXPECT_EQ(result.out.find("calc"), std::string::npos) << result.out;
-    EXPECT_NE(result.err.find("quillet-cli: [3/3] Formatting file: .\\mathutil.inl\n"), std::string::npos)
-        << result.err;
+    EXPECT_TRUE(Contains(result.err, "quillet-cli: [3/3] Formatting file: .\\mathutil.inl\n"));
 }
 
 TEST(BatchCommand, WorkspaceRelativeNames)

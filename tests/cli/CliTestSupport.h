@@ -2,6 +2,8 @@
 
 #include "ScratchFolder.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,3 +21,11 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& stdinB
 // A settings file in the registry-export form, holding these numbers.
 std::string WriteSettings(const ScratchFolder& folder, const std::string& name,
                           const std::vector<std::pair<std::string, int>>& values);
+
+// Whether text holds part; a failure shows the whole text.
+inline ::testing::AssertionResult Contains(const std::string& text, const std::string& part)
+{
+    if (text.find(part) != std::string::npos)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "'" << part << "' not in:\n" << text;
+}

@@ -89,7 +89,7 @@ TEST_F(FormatStream, UnreadableSettingsFileIsAnError)
     const CliResult result = RunCli({"format", "--settings", folder.PathOf("sub")}, "x;\n");
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("settings"), std::string::npos) << result.err;
+    EXPECT_TRUE(Contains(result.err, "settings"));
 }
 
 #ifndef _WIN32

@@ -2,6 +2,9 @@
 // --diff output, and the team settings file found for each file.
 #include "CliTestSupport.h"
 #include "GlobPattern.h"
+#ifndef _WIN32
+#include "FileSettingsStore.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -149,13 +152,16 @@ TEST_F(FormatTree, NearestTeamSettingsFileAppliesUnlessSettingsIsGiven)
     EXPECT_EQ(result.out.substr(0, 12), "a = b;\na=b;\n");
     const std::string base = folder.PathOf("");
     const std::string nearest = (std::filesystem::path(base) / "src" / "sub" / ".quillet.reg").string();
-    EXPECT_NE(result.err.find("src/sub/deep/x.c: settings from " + nearest + "\n"), std::string::npos) << result.err;
+    EXPECT_TRUE(Contains(result.err, "src/sub/deep/x.c: settings from " + nearest + "\n"));
     EXPECT_EQ(result.err.find("z.c: settings from " + base), std::string::npos) << result.err;
+#ifndef _WIN32
+    EXPECT_TRUE(Contains(result.err, "quillet-cli: z.c: settings from " + DefaultSettingsFilePath() + "\n"));
+#endif
 
     args.insert(args.begin() + 1, {"--settings", "given.reg"});
     result = RunCli(args);
     EXPECT_EQ(result.out, "a=b;\na=b;\na = b;\n");
-    EXPECT_NE(result.err.find("quillet-cli: src/y.c: settings from given.reg\n"), std::string::npos) << result.err;
+    EXPECT_TRUE(Contains(result.err, "quillet-cli: src/y.c: settings from given.reg\n"));
 }
 
 } // namespace

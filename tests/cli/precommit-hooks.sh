@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # The hooks of .pre-commit-hooks.yaml as a team uses them: in a git
-# repository with its own .quillet.reg, first their command lines run by
-# hand, then (where pre-commit is installed) through pre-commit and a real
-# git commit.
+# repository with its own .quillet.reg, through pre-commit and a real git
+# commit (tools/setup-deps.sh installs pre-commit).
 # Usage: precommit-hooks.sh QUILLET_CLI REPOSITORY_ROOT
 set -euo pipefail
 cli=$(realpath "$1")
@@ -12,11 +11,6 @@ trap 'rm -rf "$work"' EXIT
 export PATH="$(dirname "$cli"):$PATH" XDG_CONFIG_HOME="$work/config" PRE_COMMIT_HOME="$work/cache"
 export GIT_AUTHOR_NAME=test GIT_AUTHOR_EMAIL=test@example.com GIT_COMMITTER_NAME=test GIT_COMMITTER_EMAIL=test@example.com
 fail() { echo "FAIL: $*" >&2; exit 1; }
-
-entry() { sed -n "/- id: $1\$/,/^- id/s/^  entry: //p" "$root/.pre-commit-hooks.yaml"; }
-check=$(entry quillet-check)
-rewrite=$(entry quillet-format)
-[ -n "$check" ] && [ -n "$rewrite" ] || fail "hook entries not found"
 
 # A project whose team settings delete trailing white space.
 new_project() {
@@ -30,18 +24,8 @@ new_project() {
   git add -A
 }
 
-new_project
-status=0
-out=$($check src/messy.c src/tidy.c) || status=$?
-[ "$status" -eq 1 ] || fail "check hook exited $status"
-[ "$out" = "src/messy.c:2: would reformat" ] || fail "check hook printed '$out'"
-$rewrite src/messy.c src/tidy.c || fail "rewrite hook failed"
-[ "$(cat src/messy.c)" = $'int a;\nint b;' ] || fail "rewrite hook left '$(cat src/messy.c)'"
-$check src/messy.c src/tidy.c >/dev/null || fail "check hook fails after the rewrite"
-echo "hook command lines: ok"
-
 if ! command -v pre-commit >/dev/null; then
-  echo "pre-commit is not installed: its runs were skipped"
+  echo "pre-commit is not installed: the hooks were not run"
   exit 0
 fi
 

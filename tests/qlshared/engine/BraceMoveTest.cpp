@@ -30,6 +30,11 @@ TEST(BraceMoves, OpeningBraceToNewLine)
     EXPECT_EQ(FormatWith("{\nif (x) { y;\n}\n}\n", options), "{\nif (x) \n\t\t{\n\t\ty;\n}\n}\n");
     options.DeleteTrailingWhiteSpace = OnOff::On;
     EXPECT_EQ(FormatWith("if (x) {\n}\n", options), "if (x)\n\t{\n}\n");
+    // Both braces moved, and the lines re-indented.
+    options = Braces(0, 0);
+    options.RecalculateIndents = OnOff::On;
+    EXPECT_EQ(FormatWith("if (a) { x;\ny; } else { z;\n}\n", options),
+              "if (a) \n{\n    x;\n    y; \n} else \n{\n    z;\n}\n");
 }
 
 TEST(BraceMoves, ClosingBraceToNewLine)
@@ -46,14 +51,6 @@ TEST(BraceMoves, ClosingBraceToNewLine)
     options.OperatorSpace = Spacing::Space;
     EXPECT_EQ(FormatWith("{\n{\n{\na=b}c=d} x}  \n", options),
               "{\n{\n{\na = b\n            }c = d\n        } x\n    }\n");
-}
-
-TEST(BraceMoves, BothStylesWithReindent)
-{
-    FormatOptions options = Braces(0, 0);
-    options.RecalculateIndents = OnOff::On;
-    EXPECT_EQ(FormatWith("if (a) { x;\ny; } else { z;\n}\n", options),
-              "if (a) \n{\n    x;\n    y; \n} else \n{\n    z;\n}\n");
 }
 
 TEST(BraceMoves, BraceJoinsPreviousLine)

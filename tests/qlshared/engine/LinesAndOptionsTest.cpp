@@ -8,9 +8,12 @@
 #include <iterator>
 #include <vector>
 
+// The spell-check options change nothing but line ends either.
 TEST(LinesAndOptions, SplitsAtLineFeedsAndJoinsWithThem)
 {
-    const FormatOptions none;
+    FormatOptions none;
+    none.SpellCheckComments = OnOff::On;
+    none.SpellCheckText = OnOff::On;
     const struct
     {
         std::string input, expected;
@@ -25,18 +28,11 @@ TEST(LinesAndOptions, SplitsAtLineFeedsAndJoinsWithThem)
         {"a\r\r\n", "a\r\n"}, // only one CR is dropped
         {std::string("a\nb\0c\n", 6), "a\nb\n"},
         {std::string("\0a", 2), ""},
+        {"int f( int a ){\r\n\tif(a)  { return a+1 ; }  \r\n  x=y ;\t\n}",
+         "int f( int a ){\n\tif(a)  { return a+1 ; }  \n  x=y ;\t\n}\n"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatWith(c.input, none), c.expected) << c.input;
-}
-
-TEST(LinesAndOptions, NoChangeOptionsKeepTextApartFromLineEnds)
-{
-    const std::string text = "int f( int a ){\r\n\tif(a)  { return a+1 ; }  \r\n  x=y ;\t\n}";
-    FormatOptions options;
-    options.SpellCheckComments = OnOff::On;
-    options.SpellCheckText = OnOff::On;
-    EXPECT_EQ(FormatWith(text, options), "int f( int a ){\n\tif(a)  { return a+1 ; }  \n  x=y ;\t\n}\n");
 }
 
 namespace
@@ -137,6 +133,8 @@ TEST(LinesAndOptions, StoredIndentOptionsShapeTheResult)
     EXPECT_EQ(FormatWith(text, Reindenting()), "if (a) {\n    x;\n}\n");
     EXPECT_EQ(FormatWith(text, narrow), "if (a) {\n  x;\n}\n");
     EXPECT_EQ(FormatWith(text, indented), "if (a) {\n    x;\n    }\n");
+    // An indented opening brace keeps what the statement before it owes.
+    EXPECT_EQ(FormatWith("if (a)\n{\nx;\n}\n", indented), "if (a)\n        {\n        x;\n    }\n");
 }
 
 // The store and the pages can hold numbers outside an option's choices (a

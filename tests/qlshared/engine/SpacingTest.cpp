@@ -113,21 +113,17 @@ TEST(Spacing, ClosingUpNeverFusesTokens)
         {"y = a & *p;", "y=a&*p;"},
         {"z = a * -b;", "z=a*-b;"},
         {"w = - m;", "w=-m;"},
-        // A tab is never part of the gap.
+        // A tab is never part of the gap, nor is a line's indentation.
         {"n = -\t-m;", "n=-\t-m;"},
+        {"    - -m;", "    - -m;"},
+        {"  &  &n", "  & &n"},
+        {"\t/ *p", "\t/ *p"},
     };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.input);
         EXPECT_EQ(Line(c.input, SpacedBy(1, 2)), c.expected);
     }
-}
-
-TEST(Spacing, ClosingUpKeepsLeadingIndentation)
-{
-    EXPECT_EQ(Line("    - -m;", SpacedBy(1, 2)), "    - -m;");
-    EXPECT_EQ(Line("  &  &n", SpacedBy(1, 2)), "  & &n");
-    EXPECT_EQ(Line("\t/ *p", SpacedBy(1, 2)), "\t/ *p");
 }
 
 namespace

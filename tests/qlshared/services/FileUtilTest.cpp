@@ -8,15 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sys/stat.h>
-#ifndef _WIN32
-#include <sys/xattr.h>
-#include <unistd.h>
-#endif
-
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <sys/xattr.h>
+#include <unistd.h>
 #endif
 
 namespace fs = std::filesystem;
@@ -27,89 +24,77 @@ namespace
 class FileUtilTest : public ::testing::Test
 {
 protected:
-    std::string PathOf(const std::string& name) const { return m_folder.PathOf(name); }
-
-    static void Write(const std::string& path, const std::string& bytes)
+    void Replace(const std::string& name, const std::string& bytes)
     {
-        std::ofstream(path, std::ios::binary) << bytes;
+        std::string error;
+        ASSERT_TRUE(ReplaceFileContents(folder.PathOf(name), bytes, error)) << error;
     }
-    static std::string Read(const std::string& path)
-    {
-        std::string bytes, error;
-        EXPECT_TRUE(ReadWholeFile(path, bytes, error)) << error;
-        return bytes;
-    }
-    ScratchFolder m_folder;
+    ScratchFolder folder;
 };
 
-TEST_F(FileUtilTest, ReadingAMissingFileOrAFolderFailsWithACause)
+TEST_F(FileUtilTest, MissingFilesAndFoldersFailWithACause)
 {
     std::string bytes, error;
-    EXPECT_FALSE(ReadWholeFile(PathOf("missing.cpp"), bytes, error));
+    EXPECT_FALSE(ReadWholeFile(folder.PathOf("missing.cpp"), bytes, error));
     EXPECT_FALSE(error.empty());
     error.clear();
-    EXPECT_FALSE(ReadWholeFile(PathOf(""), bytes, error));
+    EXPECT_FALSE(ReadWholeFile(folder.PathOf(""), bytes, error));
+    EXPECT_EQ(error, "is a directory");
+    error.clear();
+    fs::create_directories(folder.PathOf("dir.cpp"));
+    EXPECT_FALSE(ReplaceFileContents(folder.PathOf("dir.cpp"), "x", error));
     EXPECT_EQ(error, "is a directory");
 }
 
-TEST_F(FileUtilTest, AFolderInPlaceOfTheFileIsRefused)
+TEST(NativePathTest, BackslashesBecomeTheSystemsSeparator)
 {
-    fs::create_directories(PathOf("dir.cpp"));
-    std::string error;
-    EXPECT_FALSE(ReplaceFileContents(PathOf("dir.cpp"), "x", error));
-    EXPECT_EQ(error, "is a directory");
+    EXPECT_EQ(NativePath(".\\src\\a.cpp"), WindowsHost ? ".\\src\\a.cpp" : "./src/a.cpp");
 }
 
 #ifndef _WIN32
-TEST_F(FileUtilTest, ReplacingKeepsThePermissionsOfTheOriginal)
+struct stat StatOf(const std::string& path)
 {
-    Write(PathOf("run.sh"), "old\n");
-    chmod(PathOf("run.sh").c_str(), 0751);
-    std::string error;
-    ASSERT_TRUE(ReplaceFileContents(PathOf("run.sh"), "new\n", error)) << error;
     struct stat info
     {
     };
-    ASSERT_EQ(stat(PathOf("run.sh").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0751u);
+    EXPECT_EQ(stat(path.c_str(), &info), 0) << path;
+    return info;
+}
+
+// A new file gets what open() would give under the umask, not a temporary
+// file's private mode.
+TEST_F(FileUtilTest, ReplacingKeepsTheModeAndANewFileFollowsTheUmask)
+{
+    chmod(folder.Write("run.sh", "old\n").c_str(), 0751);
+    Replace("run.sh", "new\n");
+    EXPECT_EQ(StatOf(folder.PathOf("run.sh")).st_mode & 07777, 0751u);
+    const mode_t saved = umask(027);
+    Replace("new.c", "x\n");
+    umask(saved);
+    EXPECT_EQ(StatOf(folder.PathOf("new.c")).st_mode & 07777, 0640u);
 }
 
 TEST_F(FileUtilTest, ReplacingKeepsTheOwnerWhenRootRewritesAUsersFile)
 {
     if (geteuid() != 0)
         GTEST_SKIP() << "only root can give a file away";
-    Write(PathOf("user.cpp"), "old\n");
-    ASSERT_EQ(chown(PathOf("user.cpp").c_str(), 1234, 5678), 0);
-    std::string error;
-    ASSERT_TRUE(ReplaceFileContents(PathOf("user.cpp"), "new\n", error)) << error;
-    struct stat info
-    {
-    };
-    ASSERT_EQ(stat(PathOf("user.cpp").c_str(), &info), 0);
-    EXPECT_EQ(info.st_uid, 1234u);
-    EXPECT_EQ(info.st_gid, 5678u);
-}
-
-TEST(NativePathTest, BackslashesBecomeSlashes)
-{
-    EXPECT_EQ(NativePath(".\\src\\a.cpp"), "./src/a.cpp");
+    ASSERT_EQ(chown(folder.Write("user.cpp", "old\n").c_str(), 1234, 5678), 0);
+    Replace("user.cpp", "new\n");
+    EXPECT_EQ(StatOf(folder.PathOf("user.cpp")).st_uid, 1234u);
+    EXPECT_EQ(StatOf(folder.PathOf("user.cpp")).st_gid, 5678u);
 }
 
 TEST_F(FileUtilTest, ReplacingFollowsALinkAndKeepsExtendedAttributes)
 {
-    Write(PathOf("target.cpp"), "old\n");
-    fs::create_symlink("target.cpp", PathOf("link.cpp"));
-    const bool hasAttributes = setxattr(PathOf("target.cpp").c_str(), "user.quillet", "v", 1, 0) == 0;
-    std::string error;
-    ASSERT_TRUE(ReplaceFileContents(PathOf("link.cpp"), "new\n", error)) << error;
-    EXPECT_TRUE(fs::is_symlink(PathOf("link.cpp")));
-    EXPECT_EQ(Read(PathOf("target.cpp")), "new\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(PathOf("")), fs::directory_iterator()), 2);
+    const std::string target = folder.Write("target.cpp", "old\n");
+    fs::create_symlink("target.cpp", folder.PathOf("link.cpp"));
+    const bool hasAttributes = setxattr(target.c_str(), "user.quillet", "v", 1, 0) == 0;
+    Replace("link.cpp", "new\n");
+    EXPECT_TRUE(fs::is_symlink(folder.PathOf("link.cpp")));
+    EXPECT_EQ(folder.Read("target.cpp"), "new\n");
+    EXPECT_EQ(folder.FileCount(), 2u);
     char value[4] = {};
-    if (hasAttributes)
-    {
-        EXPECT_EQ(getxattr(PathOf("target.cpp").c_str(), "user.quillet", value, sizeof value), 1);
-    }
+    EXPECT_TRUE(!hasAttributes || getxattr(target.c_str(), "user.quillet", value, sizeof value) == 1);
 }
 
 TEST_F(FileUtilTest, ReadingGivesTheSystemsCauseAndReadsFilesThatReportNoLength)
@@ -120,36 +105,27 @@ TEST_F(FileUtilTest, ReadingGivesTheSystemsCauseAndReadsFilesThatReportNoLength)
     EXPECT_NE(bytes.find("Name:"), std::string::npos);
     if (geteuid() == 0)
         GTEST_SKIP() << "root reads every file";
-    Write(PathOf("secret.cpp"), "x\n");
-    chmod(PathOf("secret.cpp").c_str(), 0200);
-    EXPECT_FALSE(ReadWholeFile(PathOf("secret.cpp"), bytes, error));
+    chmod(folder.Write("secret.cpp", "x\n").c_str(), 0200);
+    EXPECT_FALSE(ReadWholeFile(folder.PathOf("secret.cpp"), bytes, error));
     EXPECT_EQ(error, "Permission denied");
 }
 
 // Folders are read once for many look-ups, but a name added since is found.
 TEST_F(FileUtilTest, CaseBlindLookupFindsNamesAddedAfterTheFolderWasRead)
 {
-    fs::create_directory(PathOf("Sub"));
-    Write(PathOf("Sub/Name.C"), "");
-    EXPECT_EQ(ResolveFileNameCase(PathOf("SUB/name.c")), PathOf("Sub/Name.C"));
-    EXPECT_EQ(ResolveFileNameCase(PathOf("sub/missing.c")), PathOf("sub/missing.c"));
-    Write(PathOf("Sub/Late.H"), "");
-    EXPECT_EQ(ResolveFileNameCase(PathOf("sub/LATE.h")), PathOf("Sub/Late.H"));
+    folder.Write("Sub/Name.C", "");
+    EXPECT_EQ(ResolveFileNameCase(folder.PathOf("SUB/name.c")), folder.PathOf("Sub/Name.C"));
+    EXPECT_EQ(ResolveFileNameCase(folder.PathOf("sub/missing.c")), folder.PathOf("sub/missing.c"));
+    folder.Write("Sub/Late.H", "");
+    EXPECT_EQ(ResolveFileNameCase(folder.PathOf("sub/LATE.h")), folder.PathOf("Sub/Late.H"));
 }
 #else
 TEST_F(FileUtilTest, ReplacingKeepsTheAttributesOfTheOriginal)
 {
-    Write(PathOf("hidden.cpp"), "old\n");
-    SetFileAttributesA(PathOf("hidden.cpp").c_str(), FILE_ATTRIBUTE_HIDDEN);
-    std::string error;
-    ASSERT_TRUE(ReplaceFileContents(PathOf("hidden.cpp"), "new\n", error)) << error;
-    EXPECT_TRUE(GetFileAttributesA(PathOf("hidden.cpp").c_str()) & FILE_ATTRIBUTE_HIDDEN);
-    EXPECT_EQ(Read(PathOf("hidden.cpp")), "new\n");
-}
-
-TEST(NativePathTest, WindowsPathsStayAsWritten)
-{
-    EXPECT_EQ(NativePath(".\\src\\a.cpp"), ".\\src\\a.cpp");
+    SetFileAttributesA(folder.Write("hidden.cpp", "old\n").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    Replace("hidden.cpp", "new\n");
+    EXPECT_TRUE(GetFileAttributesA(folder.PathOf("hidden.cpp").c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_EQ(folder.Read("hidden.cpp"), "new\n");
 }
 #endif
 

