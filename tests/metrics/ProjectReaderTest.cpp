@@ -148,4 +148,59 @@ TEST(ProjectReader, CountsComeFromTheCountersItIsHandedAndOnlyPositiveOnesAddUp)
     EXPECT_EQ((std::vector<std::string>{directory + "|a.c", directory + "|notes.txt", directory + "|b.h"}), asked);
 }
 
+// Real Developer Studio files, kept beside the source tree; the test says so
+// when it skips because they are absent.
+TEST(ProjectReader, EveryProjectAndSourceEntryOfRealWorkspacesIsRead)
+{
+    const std::string root = std::string(QUILLET_SOURCE_DIR) + "/../shared/fixtures/real-workspaces";
+    if (!std::filesystem::is_directory(root))
+        GTEST_SKIP() << "real workspaces not found at " << root;
+    struct Case
+    {
+        const char* workspace;
+        std::size_t projects;
+        std::size_t sources;
+        const char* firstProject; // named as written, without quotes
+    };
+    const Case cases[] = {
+        {"freetype/freetype.dsw", 1, 46, ".\\freetype.dsp"},
+        {"expat/expat.dsw", 7, 81, ".\\examples\\elements.dsp"},
+        {"expat/tests/benchmark/benchmark.dsw", 2, 19, ".\\benchmark.dsp"},
+        {"hlmviewer/msvc/Half Life Model Viewer.dsw", 2, 89, ".\\Half Life Model Viewer.dsp"},
+        {"hlmviewer/mxtk/msvc/mxToolKit Win32.dsw", 1, 67, ".\\mxToolKit Win32.dsp"},
+        {"zlib/zlib.dsw", 3, 37, ".\\example.dsp"},
+        {"quakeworld/qw.dsw", 4, 209, ".\\qwfwd\\qwfwd.dsp"},
+        {"quakeworld/client/qwcl.dsw", 1, 141, ".\\qwcl.dsp"},
+        {"quakeworld/qwfwd/qwfwd.dsw", 1, 1, ".\\QWFwd.dsp"},
+        {"quakeworld/server/qwsv.dsw", 1, 66, ".\\qwsv.dsp"},
+        {"freetype-2000-scc/freetype.dsw", 4, 39, ".\\freetype.dsp"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.workspace);
+        MetricsTable table;
+        std::string error;
+        ASSERT_TRUE(CProjectReader(table, CProjectReader::Flavour::Standalone, Counted)
+                        .ReadWorkspace(root + "/" + c.workspace, error))
+            << error;
+        ASSERT_LT(0u, table.Size());
+        EXPECT_EQ(c.firstProject, table.names[0]);
+        std::size_t projects = 0;
+        for (std::size_t i = 0; i < table.Size(); ++i)
+        {
+            const std::string& name = table.names[i];
+            EXPECT_FALSE(name.empty());
+            EXPECT_EQ(std::string::npos, name.find_first_of("\r\n")) << name;
+            // Source files were not copied with the fixtures: countable names
+            // read 0, the others -1, and every project totals 0.
+            const int least = table.kinds[i] == RowKind::Project ? 0 : -1;
+            EXPECT_TRUE(table.lineCounts[i] == 0 || table.lineCounts[i] == least) << name;
+            EXPECT_TRUE(table.commentCounts[i] == 0 || table.commentCounts[i] == least) << name;
+            projects += table.kinds[i] == RowKind::Project ? 1 : 0;
+        }
+        EXPECT_EQ(c.projects, projects);
+        EXPECT_EQ(c.sources, table.Size() - projects);
+    }
+}
+
 } // namespace
