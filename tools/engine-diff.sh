@@ -24,12 +24,15 @@ pieces = ["{", "}", "{", "}", "a", "b;", "x = f(a,b)", "if (x)", "else", "do", "
           "switch (c)", "case 1:", "default:", "\"s{}\\\"\"", "'{'", "'\\''", "/*", "*/", "//", "/* } */",
           "#define M(x) \\", "#if X", "\\", "\t", "    ", " ", "  ", "(", ")", "+", "-", "*", "/", "<<=", "->",
           "1e-5", "&&", "||", "!", "~", ",", ";", "\r", "a}b{", "{{{", "}}}", " )", "( ", "x  =  y"]
+# Half the texts hold no slash: no comment, so every brace counts.
+plain = [p for p in pieces if "/" not in p]
 for n in range(count):
     rng = random.Random(n)
+    chosen = pieces if n % 2 else plain
     lines = []
     for _ in range(rng.randint(1, 60)):
         width = rng.choice([1, 3, 8, 20, 200])
-        lines.append("".join(rng.choice(pieces) + rng.choice(["", " ", "\t"]) for _ in range(rng.randint(0, width))))
+        lines.append("".join(rng.choice(chosen) + rng.choice(["", " ", "\t"]) for _ in range(rng.randint(0, width))))
     with open(os.path.join(out, "g%03d.cpp" % n), "w", newline="") as f:
         f.write("\n".join(lines) + rng.choice(["", "\n"]))
 EOF
