@@ -41,11 +41,14 @@ int CCodeFormatter::Format()
         else if (m_options.SpaceTabStyle == TabConversion::SpacesToTabs)
             ConvertSpacesToTabs(m_lines, m_options.TabSize);
         if (IsOn(m_options.DeleteTrailingWhiteSpace))
+        {
             TrimLines(m_lines);
-
+            m_lines.TrimSettledLines();
+        }
         CCodeWalk(m_options, m_lines, m_progress).Run();
 
         // Again, for what the walk left: the blanks before a brace it moved.
+        // Lines the walk settled were trimmed as each became final.
         if (IsOn(m_options.DeleteTrailingWhiteSpace))
             TrimLines(m_lines);
         // The two spell-check options are accepted and change nothing.

@@ -44,8 +44,12 @@ void CCodeWalk::Run()
         m_progress.Report(lineIndex, m_lines.Size());
         BeginLine(line, lineIndex, held);
         held = WalkLine(line, lineIndex);
+        // The walk is done with the lines up to this one, but for braces
+        // joined onto its end.
         if (!held && line.IsChanged())
-            m_lines.Set(lineIndex, line.Contiguous());
+            m_lines.Settle(lineIndex, line.Contiguous());
+        else
+            m_lines.Settle(lineIndex);
         m_state.Continued = EndsWithBackslash(m_lines[lineIndex]);
     }
 }
