@@ -14,6 +14,12 @@ namespace
 // Below this many dead bytes packing is not worth its pass over the lines.
 constexpr std::size_t MinimumDeadBytes = 1 << 20;
 
+// The free slots a gap is made with, for an array of that many slots.
+std::size_t GapLengthFor(std::size_t slots)
+{
+    return std::max<std::size_t>(16, slots / 8);
+}
+
 } // namespace
 
 void CLineArray::Split(std::string_view text)
@@ -28,7 +34,8 @@ void CLineArray::Split(std::string_view text)
         ++feeds;
     }
     m_items.clear();
-    m_items.reserve(feeds + 1);
+    // Room for the first gap, so that making it does not move the array.
+    m_items.reserve(feeds + 1 + GapLengthFor(feeds + 1));
     m_gapLength = 0;
     // Room for a changed copy of half the lines before the buffer must move.
     m_bytes.reserve(end + end / 2 + 64);
@@ -107,9 +114,10 @@ void CLineArray::AddToResult(std::size_t index, std::string_view line)
 {
     if (m_settled == 0)
     {
-        // Room for the result to come out somewhat longer than the text.
+        // Room for the result to come out longer than the text, as brace
+        // moves and indentation make it: growing it later would copy it.
         const std::size_t expected = m_liveBytes + Size();
-        m_result.reserve(expected + expected / 4);
+        m_result.reserve(expected + expected / 2);
     }
     else
     {
@@ -270,7 +278,7 @@ void CLineArray::InsertSlice(std::size_t index, Slice slice)
     {
         // A gap in proportion to the array keeps the cost of growth linear
         // over a run.
-        const std::size_t extra = std::max<std::size_t>(16, m_items.size() / 8);
+        const std::size_t extra = GapLengthFor(m_items.size());
         m_items.insert(m_items.begin() + static_cast<std::ptrdiff_t>(m_gapBegin), extra, Slice{0, 0});
         m_gapLength = extra;
     }

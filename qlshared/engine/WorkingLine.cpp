@@ -8,6 +8,10 @@
 void CWorkingLine::Load(std::string_view line)
 {
     m_buffer.clear();
+    // Room for the gap the first inserted blank makes, as long as the line:
+    // made now, the line is not copied into a larger buffer then.
+    if (m_buffer.capacity() < 2 * line.size())
+        m_buffer.reserve(2 * line.size());
     m_buffer.append(line.data(), line.size());
     m_gapBegin = m_buffer.size();
     m_gapLength = 0;
