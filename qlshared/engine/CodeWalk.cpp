@@ -46,7 +46,11 @@ void CCodeWalk::Run()
         held = WalkLine(line, lineIndex);
         // The walk is done with the lines up to this one, but for braces
         // joined onto its end.
-        if (!held && line.IsChanged())
+        // A text of one line, long perhaps, has it for its result as it
+        // stands: no copy.
+        if (!held && line.IsChanged() && m_lines.Size() == 1)
+            m_lines.SettleOnly(line.Release());
+        else if (!held && line.IsChanged())
             m_lines.Settle(lineIndex, line.Contiguous());
         else
             m_lines.Settle(lineIndex);

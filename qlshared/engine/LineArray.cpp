@@ -104,6 +104,17 @@ void CLineArray::Settle(std::size_t index, std::string_view line)
         Set(index, line);
 }
 
+void CLineArray::SettleOnly(std::string&& line)
+{
+    assert(Size() == 1 && m_settled == 0);
+    Slice& slice = m_items[Slot(0)];
+    m_liveBytes -= slice.length;
+    m_settledBytes += slice.length;
+    slice = Slice{0, line.size()};
+    m_result = std::move(line);
+    m_settled = 1;
+}
+
 void CLineArray::SettleBefore(std::size_t index)
 {
     while (m_settled < index)

@@ -35,6 +35,8 @@ public:
     // given instead of its own. Settled lines stay readable.
     void Settle(std::size_t index);
     void Settle(std::size_t index, std::string_view line);
+    // The same for the only line of the text, whose bytes become the result.
+    void SettleOnly(std::string&& line);
     // Settled lines lose their trailing white space once they are final.
     void TrimSettledLines() { m_trimSettled = true; }
     // The first line that may still change: the last settled one, if any.

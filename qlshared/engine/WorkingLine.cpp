@@ -58,6 +58,14 @@ const std::string& CWorkingLine::Contiguous()
     return m_buffer;
 }
 
+std::string CWorkingLine::Release()
+{
+    Contiguous();
+    std::string bytes = std::move(m_buffer);
+    Load(std::string_view());
+    return bytes;
+}
+
 void CWorkingLine::InsertBlanks(std::size_t index, std::size_t count, char blank)
 {
     if (count == 0)

@@ -23,6 +23,9 @@ public:
     void Load(std::string_view line);
     // The bytes as one string; valid until the next edit or load.
     const std::string& Contiguous();
+    // The bytes as one string, handed over instead of copied: the line is
+    // empty afterwards.
+    std::string Release();
     // True once an edit has been made since the line was loaded.
     bool IsChanged() const { return m_changed; }
 
