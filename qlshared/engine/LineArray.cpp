@@ -278,6 +278,7 @@ void CLineArray::Truncate(std::size_t index, std::size_t length)
 
 void CLineArray::InsertAt(std::size_t index, std::string_view line)
 {
+    assert(index >= m_settled);
     ++m_changes;
     InsertSlice(index, Store(line));
 }
@@ -300,6 +301,7 @@ void CLineArray::InsertSlice(std::size_t index, Slice slice)
 
 void CLineArray::RemoveAt(std::size_t index)
 {
+    assert(index >= m_settled);
     ++m_changes;
     MoveGapTo(index);
     m_liveBytes -= m_items[m_gapBegin + m_gapLength].length;
