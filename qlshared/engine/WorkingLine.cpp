@@ -159,9 +159,10 @@ void CWorkingLine::DropFront(std::size_t count)
             const char c = (*this)[i];
             m_census.opens -= c == '{';
             m_census.closes -= c == '}';
+            m_census.slashes -= c == '/';
         }
-        for (std::size_t* at : {&m_census.lastOpen, &m_census.lastSlash})
-            *at = *at != std::string::npos && *at >= count ? *at - count : std::string::npos;
+        const std::size_t lastOpen = m_census.lastOpen;
+        m_census.lastOpen = lastOpen != std::string::npos && lastOpen >= count ? lastOpen - count : std::string::npos;
     }
     MoveGapTo(count);
     m_gapLength += m_gapBegin;
@@ -193,7 +194,7 @@ bool CWorkingLine::HasBalancedBraces()
 {
     if (!m_censusKnown)
         TakeCensus();
-    if (m_census.lastSlash != std::string::npos)
+    if (m_census.slashes != m_census.slashesAfterLastBrace)
         return LineHasBalancedBraces(Contiguous(), false);
     // The depth after the last '{' comes back to 0 if enough '}' follow it.
     if (m_census.lastOpen == std::string::npos)
@@ -214,15 +215,18 @@ void CWorkingLine::TakeCensus()
             ++m_census.opens;
             m_census.lastOpen = i;
             m_census.closesAfterLastOpen = 0;
+            m_census.slashesAfterLastBrace = 0;
         }
         else if (c == '}')
         {
             ++m_census.closes;
             ++m_census.closesAfterLastOpen;
+            m_census.slashesAfterLastBrace = 0;
         }
         else if (c == '/')
         {
-            m_census.lastSlash = i;
+            ++m_census.slashes;
+            ++m_census.slashesAfterLastBrace;
         }
     }
     m_censusKnown = true;
@@ -233,7 +237,7 @@ void CWorkingLine::ShiftFrom(std::size_t index, std::size_t count)
 {
     if (m_firstNonBlank >= index)
         m_firstNonBlank += count;
-    for (std::size_t* at : {&m_lastCloseParen, &m_census.lastOpen, &m_census.lastSlash})
+    for (std::size_t* at : {&m_lastCloseParen, &m_census.lastOpen})
     {
         if (*at != std::string::npos && *at >= index)
             *at += count;
@@ -245,7 +249,7 @@ void CWorkingLine::ShiftBackFrom(std::size_t index, std::size_t count)
 {
     if (m_firstNonBlank >= index + count)
         m_firstNonBlank -= count;
-    for (std::size_t* at : {&m_lastCloseParen, &m_census.lastOpen, &m_census.lastSlash})
+    for (std::size_t* at : {&m_lastCloseParen, &m_census.lastOpen})
     {
         if (*at != std::string::npos && *at >= index + count)
             *at -= count;

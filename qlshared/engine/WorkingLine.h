@@ -59,15 +59,17 @@ public:
     void DropFront(std::size_t count);
 
 private:
-    // The braces and slashes of the line: without a slash every brace
-    // counts, and the balance follows from the counts alone.
+    // The braces and slashes of the line. Only a slash begins a comment, so
+    // where every slash follows the last brace every brace counts, and the
+    // balance follows from the counts alone.
     struct BraceCensus
     {
         std::size_t opens = 0;
         std::size_t closes = 0;
         std::size_t closesAfterLastOpen = 0;
         std::size_t lastOpen = std::string::npos;
-        std::size_t lastSlash = std::string::npos;
+        std::size_t slashes = 0;
+        std::size_t slashesAfterLastBrace = 0;
     };
 
     void MoveGapTo(std::size_t index);

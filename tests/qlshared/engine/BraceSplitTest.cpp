@@ -35,7 +35,8 @@ TEST(BraceSplits, LinesSplitAtEveryBrace)
 // from counts, against a scan of the bytes that are left.
 TEST(BraceSplits, BalanceOfWhatIsLeftMatchesAScan)
 {
-    const char* const lines[] = {"a}b{c}d{e}", "{{}}}x{", "}{a}", "{a{b}}c{d}}", "x{ /* } */ y}", "{a}//{", "{}{}{"};
+    const char* const lines[] = {"a}b{c}d{e}", "{{}}}x{",          "}{a}",    "{a{b}}c{d}}",  "x{ /* } */ y}", "{a}//{",
+                                 "{}{}{",      "a}b{c}d{}} // e}", "{a}/x{}", "/*{a}b{*/ {c}"};
     for (const char* text : lines)
     {
         const std::string line = text;
