@@ -11,20 +11,21 @@ CBraceMover::CBraceMover(const FormatOptions& options, CLineArray& lines)
 {
 }
 
-void CBraceMover::Place(BracePlacement placement, CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos,
+bool CBraceMover::Place(BracePlacement placement, CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos,
                         int depth) const
 {
     if (placement == BracePlacement::OwnLine)
-        MoveToOwnLine(line, lineIndex, pos, depth);
-    else if (placement == BracePlacement::Joined)
+        return MoveToOwnLine(line, lineIndex, pos, depth);
+    if (placement == BracePlacement::Joined)
         JoinToPreviousLine(line, lineIndex, pos);
+    return false;
 }
 
-void CBraceMover::MoveToOwnLine(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos, int depth) const
+bool CBraceMover::MoveToOwnLine(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos, int depth) const
 {
     const std::size_t p = pos;
     if (p == 0 || line.FirstNonBlank() >= p)
-        return;
+        return false;
 
     const char brace = line[p];
     const BraceIndent indent = brace == '{' ? m_options.OpenIndentStyle : m_options.CloseIndentStyle;
@@ -49,24 +50,27 @@ void CBraceMover::MoveToOwnLine(CWorkingLine& line, std::size_t& lineIndex, std:
         line.InsertBlanks(0, bracePos, m_unit.blank);
         lineIndex = i + 1;
         pos = bracePos;
-        return;
+        return false;
     }
 
-    const std::string_view code = line.Contiguous();
     std::string braceLine(bracePos, m_unit.blank);
     braceLine += brace;
-    std::string rest;
-    if (q < code.size())
-        rest = m_unit.Of(std::max(depth, 1)).append(code.substr(q));
-
-    m_lines.Set(i, code.substr(0, p));
-    if (!rest.empty())
-        m_lines.InsertAt(i + 1, rest);
+    m_lines.Set(i, line.Front(p));
     m_lines.InsertAt(i + 1, braceLine);
-
     lineIndex = i + 1;
-    pos = bracePos;
-    line.Load(m_lines[lineIndex]);
+    if (q == line.size())
+    {
+        pos = bracePos;
+        line.Load(m_lines[lineIndex]);
+        return false;
+    }
+    // Nothing is left to do on the brace line. What follows the brace goes
+    // on a line of its own, one level inside the block, and the walk takes
+    // it up in the working line, as for a closing brace.
+    m_lines.InsertAt(i + 2, std::string_view());
+    line.DropFront(q);
+    line.InsertBlanks(0, m_unit.BlanksFor(std::max(depth, 1)), m_unit.blank);
+    return true;
 }
 
 void CBraceMover::JoinToPreviousLine(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos) const

@@ -17,11 +17,13 @@ public:
     CBraceMover(const FormatOptions& options, CLineArray& lines);
 
     // The brace at pos of the working line, which holds the line at
-    // lineIndex; depth is the brace depth inside the block.
-    void Place(BracePlacement placement, CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos, int depth) const;
+    // lineIndex; depth is the brace depth inside the block. True when the
+    // brace ended its line: the walk is done with the line at lineIndex and
+    // the working line holds the next one, already stored as an empty line.
+    bool Place(BracePlacement placement, CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos, int depth) const;
 
 private:
-    void MoveToOwnLine(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos, int depth) const;
+    bool MoveToOwnLine(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos, int depth) const;
     void JoinToPreviousLine(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos) const;
 
     const FormatOptions& m_options;

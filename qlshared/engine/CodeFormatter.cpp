@@ -28,10 +28,6 @@ FormatOptions WithSizesInRange(FormatOptions options)
 CCodeFormatter::CCodeFormatter(const std::string& text, const FormatOptions& options)
     : m_options(WithSizesInRange(options))
 {
-    // The result is joined into this buffer later; room for it to come out
-    // somewhat longer than the input saves moving it then.
-    m_text.reserve(text.size() + text.size() / 4);
-    m_text = text;
     m_lines.Split(text);
 }
 
@@ -39,22 +35,20 @@ int CCodeFormatter::Format()
 {
     try
     {
-        // The lines hold the text from here on. The copy of the input is not
-        // needed, but its buffer is kept for the result, which is joined into
-        // it at the end and is about as long: the peak is the same as freeing
-        // it now and allocating it again then.
         m_text.clear();
-
         if (m_options.SpaceTabStyle == TabConversion::TabsToSpaces)
             ConvertTabsToSpaces(m_lines, m_options.TabSize);
         else if (m_options.SpaceTabStyle == TabConversion::SpacesToTabs)
             ConvertSpacesToTabs(m_lines, m_options.TabSize);
         if (IsOn(m_options.DeleteTrailingWhiteSpace))
+        {
             TrimLines(m_lines);
-
+            m_lines.TrimSettledLines();
+        }
         CCodeWalk(m_options, m_lines, m_progress).Run();
 
         // Again, for what the walk left: the blanks before a brace it moved.
+        // Lines the walk settled were trimmed as each became final.
         if (IsOn(m_options.DeleteTrailingWhiteSpace))
             TrimLines(m_lines);
         // The two spell-check options are accepted and change nothing.

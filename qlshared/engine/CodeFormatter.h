@@ -19,12 +19,13 @@ public:
     // Nonzero on success; 0 when the pass ran out of memory or failed
     // otherwise, in which case the result is to be discarded.
     int Format();
-    std::string GetResult() const { return m_text; }
+    // The formatted text once Format has succeeded; empty before and after a
+    // failure.
+    const std::string& GetResult() const { return m_text; }
 
 private:
     const FormatOptions m_options;
     CLineArray m_lines;
-    // The input until the pass runs, then the result.
     std::string m_text;
     IProgressSink* m_progress = nullptr;
 };

@@ -36,22 +36,31 @@ CCodeWalk::CCodeWalk(const FormatOptions& options, CLineArray& lines, IProgressS
 void CCodeWalk::Run()
 {
     CWorkingLine line;
+    bool held = false;
     // Brace moves insert and remove lines, so the count is read anew for
     // every line.
     for (std::size_t lineIndex = 0; lineIndex < m_lines.Size(); ++lineIndex)
     {
         m_progress.Report(lineIndex, m_lines.Size());
-        BeginLine(line, lineIndex);
-        WalkLine(line, lineIndex);
-        if (line.IsChanged())
-            m_lines.Set(lineIndex, line.Contiguous());
+        BeginLine(line, lineIndex, held);
+        held = WalkLine(line, lineIndex);
+        // The walk is done with the lines up to this one, but for braces
+        // joined onto its end.
+        // A text of one line, long perhaps, has it for its result as it
+        // stands: no copy.
+        if (!held && line.IsChanged() && m_lines.Size() == 1)
+            m_lines.SettleOnly(line.Release());
+        else if (!held && line.IsChanged())
+            m_lines.Settle(lineIndex, line.Contiguous());
+        else
+            m_lines.Settle(lineIndex);
         m_state.Continued = EndsWithBackslash(m_lines[lineIndex]);
     }
 }
 
 // Line comments, literals and preprocessor text end with their line unless
 // it was continued with a backslash.
-void CCodeWalk::BeginLine(CWorkingLine& line, std::size_t lineIndex)
+void CCodeWalk::BeginLine(CWorkingLine& line, std::size_t lineIndex, bool held)
 {
     if (!m_state.Continued)
     {
@@ -62,9 +71,14 @@ void CCodeWalk::BeginLine(CWorkingLine& line, std::size_t lineIndex)
         m_state.InChar = false;
         m_state.InPreprocessor = false;
     }
-    line.Load(m_lines[lineIndex]);
     // Only a brace move needs the flag; the scan is skipped when none can
-    // happen.
+    // happen. A held line was split off in code, outside any comment.
+    if (held)
+    {
+        m_state.LineHasBalancedBraces = m_bracesMove && line.HasBalancedBraces();
+        return;
+    }
+    line.Load(m_lines[lineIndex]);
     m_state.LineHasBalancedBraces = m_bracesMove && LineHasBalancedBraces(line.Contiguous(), m_state.InBlockComment);
 }
 
@@ -83,7 +97,7 @@ const ByteSet& CCodeWalk::BytesThatMatter() const
     return m_codeBytes;
 }
 
-void CCodeWalk::WalkLine(CWorkingLine& line, std::size_t& lineIndex)
+bool CCodeWalk::WalkLine(CWorkingLine& line, std::size_t& lineIndex)
 {
     for (std::size_t pos = 0; pos < line.size(); ++pos)
     {
@@ -103,23 +117,27 @@ void CCodeWalk::WalkLine(CWorkingLine& line, std::size_t& lineIndex)
             if (pos >= line.size())
                 break;
         }
-        if (StepCode(line, lineIndex, pos))
+        const StepEnd end = StepCode(line, lineIndex, pos);
+        if (end == StepEnd::LineEnded)
+            return true;
+        if (end == StepEnd::EndTest)
             EndPosition(line, pos);
     }
+    return false;
 }
 
-bool CCodeWalk::StepCode(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos)
+CCodeWalk::StepEnd CCodeWalk::StepCode(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos)
 {
     if (m_state.InLineComment || m_state.InBlockComment || m_state.InString || m_state.InChar || m_state.InPreprocessor)
     {
-        return true;
+        return StepEnd::EndTest;
     }
 
     const char c = line[pos];
     if (c == '/' && pos + 1 < line.size() && line[pos + 1] == '/')
     {
         m_state.InLineComment = true;
-        return true;
+        return StepEnd::EndTest;
     }
     if (c == '/' && pos + 1 < line.size() && line[pos + 1] == '*')
     {
@@ -129,30 +147,32 @@ bool CCodeWalk::StepCode(CWorkingLine& line, std::size_t& lineIndex, std::size_t
             pos += 3;
         // The end-of-comment test is skipped here: in "*/*" the slash that
         // opens the comment would otherwise close it at once.
-        return false;
+        return StepEnd::NoEndTest;
     }
     if (c == '"')
     {
         m_state.InString = true;
-        return false;
+        return StepEnd::NoEndTest;
     }
     if (c == '\'')
     {
         m_state.InChar = true;
-        return false;
+        return StepEnd::NoEndTest;
     }
     if (c == '#' && !m_state.Continued)
     {
         m_state.InPreprocessor = true;
-        return false;
+        return StepEnd::NoEndTest;
     }
 
     // The depth passed is the depth inside the block for either brace.
     if (c == '{')
     {
         ++m_state.BraceDepth;
-        if (!m_state.LineHasBalancedBraces)
-            m_braces.Place(m_openPlacement, line, lineIndex, pos, m_state.BraceDepth);
+        if (!m_state.LineHasBalancedBraces && m_braces.Place(m_openPlacement, line, lineIndex, pos, m_state.BraceDepth))
+        {
+            return StepEnd::LineEnded;
+        }
     }
     else if (c == '}')
     {
@@ -165,7 +185,7 @@ bool CCodeWalk::StepCode(CWorkingLine& line, std::size_t& lineIndex, std::size_t
         m_spacer.SpaceOperator(line, pos);
     if (m_spaceParentheses)
         m_spacer.SpaceParentheses(line, pos);
-    return true;
+    return StepEnd::EndTest;
 }
 
 void CCodeWalk::EndPosition(const CWorkingLine& line, std::size_t pos)

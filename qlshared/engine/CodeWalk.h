@@ -23,11 +23,22 @@ public:
     void Run();
 
 private:
-    void BeginLine(CWorkingLine& line, std::size_t lineIndex);
-    void WalkLine(CWorkingLine& line, std::size_t& lineIndex);
+    // What a step of the walk leaves to do at its byte.
+    enum class StepEnd
+    {
+        EndTest,   // the end-of-position step runs
+        NoEndTest, // it is skipped for this byte
+        LineEnded, // a brace move ended the line; the working line holds the next
+    };
+
+    // held: the working line already holds the line, split off the previous
+    // one.
+    void BeginLine(CWorkingLine& line, std::size_t lineIndex, bool held);
+    // True when a brace move ended the line and the working line holds the
+    // next one.
+    bool WalkLine(CWorkingLine& line, std::size_t& lineIndex);
     const ByteSet& BytesThatMatter() const;
-    // False when the end-of-position step is to be skipped for this byte.
-    bool StepCode(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos);
+    StepEnd StepCode(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos);
     void EndPosition(const CWorkingLine& line, std::size_t pos);
 
     CLineArray& m_lines;

@@ -20,8 +20,6 @@ struct IndentUnit
     // The number of blanks of that many levels; none for zero or fewer.
     std::size_t BlanksFor(int levels) const { return levels <= 0 ? 0 : static_cast<std::size_t>(levels) * width; }
 
-    std::string Of(int levels) const { return std::string(BlanksFor(levels), blank); }
-
     char blank;
     std::size_t width;
 };

@@ -1,6 +1,9 @@
 #include "LineArray.h"
 
+#include "LineScanner.h"
+
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 #include <functional>
 #include <iterator>
@@ -10,6 +13,12 @@ namespace
 
 // Below this many dead bytes packing is not worth its pass over the lines.
 constexpr std::size_t MinimumDeadBytes = 1 << 20;
+
+// The free slots a gap is made with, for an array of that many slots.
+std::size_t GapLengthFor(std::size_t slots)
+{
+    return std::max<std::size_t>(16, slots / 8);
+}
 
 } // namespace
 
@@ -25,7 +34,8 @@ void CLineArray::Split(std::string_view text)
         ++feeds;
     }
     m_items.clear();
-    m_items.reserve(feeds + 1);
+    // Room for the first gap, so that making it does not move the array.
+    m_items.reserve(feeds + 1 + GapLengthFor(feeds + 1));
     m_gapLength = 0;
     // Room for a changed copy of half the lines before the buffer must move.
     m_bytes.reserve(end + end / 2 + 64);
@@ -46,6 +56,9 @@ void CLineArray::Split(std::string_view text)
     }
     m_gapBegin = m_items.size();
     ++m_changes;
+    m_result.clear();
+    m_settled = 0;
+    m_settledBytes = 0;
     m_liveBytes = 0;
     for (const Slice& slice : m_items)
         m_liveBytes += slice.length;
@@ -53,20 +66,108 @@ void CLineArray::Split(std::string_view text)
 
 void CLineArray::JoinInto(std::string& text)
 {
-    std::size_t total = 0;
-    for (std::size_t i = 0; i < Size(); ++i)
+    std::size_t total = m_result.size() + (m_settled > 0 ? 1 : 0);
+    for (std::size_t i = m_settled; i < Size(); ++i)
         total += (*this)[i].size() + 1;
-    text.reserve(text.size() + total);
-    for (std::size_t i = 0; i < Size(); ++i)
+    m_result.reserve(total);
+    if (m_settled > 0)
+        m_result += '\n';
+    for (std::size_t i = m_settled; i < Size(); ++i)
     {
-        text += (*this)[i];
-        text += '\n';
+        m_result += (*this)[i];
+        m_result += '\n';
     }
+    text = std::move(m_result);
+    std::string().swap(m_result);
     std::string().swap(m_bytes);
     std::vector<Slice>().swap(m_items);
     m_gapBegin = 0;
     m_gapLength = 0;
     m_liveBytes = 0;
+    m_settled = 0;
+    m_settledBytes = 0;
+}
+
+void CLineArray::Settle(std::size_t index)
+{
+    SettleBefore(index);
+    if (index >= m_settled)
+        AddToResult(index, (*this)[index]);
+}
+
+void CLineArray::Settle(std::size_t index, std::string_view line)
+{
+    SettleBefore(index);
+    if (index >= m_settled)
+        AddToResult(index, line);
+    else
+        Set(index, line);
+}
+
+void CLineArray::SettleOnly(std::string&& line)
+{
+    assert(Size() == 1 && m_settled == 0);
+    Slice& slice = m_items[Slot(0)];
+    m_liveBytes -= slice.length;
+    m_settledBytes += slice.length;
+    slice = Slice{0, line.size()};
+    m_result = std::move(line);
+    m_settled = 1;
+}
+
+void CLineArray::SettleBefore(std::size_t index)
+{
+    while (m_settled < index)
+        AddToResult(m_settled, (*this)[m_settled]);
+}
+
+void CLineArray::AddToResult(std::size_t index, std::string_view line)
+{
+    if (m_settled == 0)
+    {
+        // Room for the result to come out longer than the text, as brace
+        // moves and indentation make it: growing it later would copy it.
+        const std::size_t expected = m_liveBytes + Size();
+        m_result.reserve(expected + expected / 2);
+    }
+    else
+    {
+        // The line before is final now that a line follows it.
+        Slice& last = m_items[Slot(m_settled - 1)];
+        if (m_trimSettled)
+        {
+            const std::size_t kept = TrimmedLength(std::string_view(m_result.data() + last.offset, last.length));
+            if (kept != last.length)
+                ++m_changes;
+            last.length = kept;
+            m_result.resize(last.offset + kept);
+        }
+        m_result += '\n';
+    }
+    Slice& slice = m_items[Slot(index)];
+    m_liveBytes -= slice.length;
+    m_settledBytes += slice.length;
+    slice = Slice{m_result.size(), line.size()};
+    m_result.append(line.data(), line.size());
+    ++m_settled;
+}
+
+void CLineArray::SetLastSettled(std::size_t index, std::string_view line)
+{
+    assert(index + 1 == m_settled);
+    const std::less<const char*> before;
+    if (!line.empty() && !before(line.data(), m_result.data()) &&
+        before(line.data(), m_result.data() + m_result.size()))
+    {
+        const std::string copy(line);
+        SetLastSettled(index, copy);
+        return;
+    }
+    ++m_changes;
+    Slice& slice = m_items[Slot(index)];
+    m_result.resize(slice.offset);
+    m_result.append(line.data(), line.size());
+    slice.length = line.size();
 }
 
 CLineArray::Slice CLineArray::Store(std::string_view line)
@@ -81,7 +182,9 @@ CLineArray::Slice CLineArray::Store(std::string_view line)
     }
     // Packing costs the live bytes and waits until at least as many are
     // dead, so it adds no more than a copy of each byte stored.
-    const std::size_t dead = m_bytes.size() - m_liveBytes;
+    // The bytes settled lines left behind are not counted: the pass leaves
+    // them behind once, they do not pile up as edits do.
+    const std::size_t dead = m_bytes.size() - m_liveBytes - m_settledBytes;
     if (dead > m_liveBytes + line.size() + MinimumDeadBytes)
         Pack();
     const Slice slice{m_bytes.size(), line.size()};
@@ -94,7 +197,7 @@ void CLineArray::Pack()
 {
     std::string packed;
     packed.reserve(m_liveBytes + m_liveBytes / 2 + 64);
-    for (std::size_t i = 0; i < Size(); ++i)
+    for (std::size_t i = m_settled; i < Size(); ++i)
     {
         Slice& slice = m_items[Slot(i)];
         const std::size_t offset = packed.size();
@@ -102,10 +205,16 @@ void CLineArray::Pack()
         slice.offset = offset;
     }
     m_bytes.swap(packed);
+    m_settledBytes = 0;
 }
 
 void CLineArray::Set(std::size_t index, std::string_view line)
 {
+    if (index < m_settled)
+    {
+        SetLastSettled(index, line);
+        return;
+    }
     ++m_changes;
     // Every line owns its bytes alone, so a line that does not grow is
     // rewritten where it stands.
@@ -127,6 +236,14 @@ void CLineArray::Set(std::size_t index, std::string_view line)
 
 void CLineArray::Append(std::size_t index, std::string_view tail)
 {
+    if (index < m_settled)
+    {
+        assert(index + 1 == m_settled);
+        ++m_changes;
+        m_result.append(tail.data(), tail.size());
+        m_items[Slot(index)].length += tail.size();
+        return;
+    }
     ++m_changes;
     Slice& slice = m_items[Slot(index)];
     if (slice.offset + slice.length == m_bytes.size())
@@ -143,6 +260,15 @@ void CLineArray::Append(std::size_t index, std::string_view tail)
 
 void CLineArray::Truncate(std::size_t index, std::size_t length)
 {
+    if (index < m_settled)
+    {
+        assert(index + 1 == m_settled);
+        ++m_changes;
+        Slice& last = m_items[Slot(index)];
+        last.length = std::min(last.length, length);
+        m_result.resize(last.offset + last.length);
+        return;
+    }
     ++m_changes;
     Slice& slice = m_items[Slot(index)];
     const std::size_t kept = std::min(slice.length, length);
@@ -152,6 +278,7 @@ void CLineArray::Truncate(std::size_t index, std::size_t length)
 
 void CLineArray::InsertAt(std::size_t index, std::string_view line)
 {
+    assert(index >= m_settled);
     ++m_changes;
     InsertSlice(index, Store(line));
 }
@@ -163,7 +290,7 @@ void CLineArray::InsertSlice(std::size_t index, Slice slice)
     {
         // A gap in proportion to the array keeps the cost of growth linear
         // over a run.
-        const std::size_t extra = std::max<std::size_t>(16, m_items.size() / 8);
+        const std::size_t extra = GapLengthFor(m_items.size());
         m_items.insert(m_items.begin() + static_cast<std::ptrdiff_t>(m_gapBegin), extra, Slice{0, 0});
         m_gapLength = extra;
     }
@@ -174,6 +301,7 @@ void CLineArray::InsertSlice(std::size_t index, Slice slice)
 
 void CLineArray::RemoveAt(std::size_t index)
 {
+    assert(index >= m_settled);
     ++m_changes;
     MoveGapTo(index);
     m_liveBytes -= m_items[m_gapBegin + m_gapLength].length;

@@ -48,6 +48,19 @@ inline std::size_t FindLastNonBlank(std::string_view line)
     return std::string::npos;
 }
 
+// The length of the line without the bytes at its end that the C library
+// counts as white space in the "C" locale.
+inline std::size_t TrimmedLength(std::string_view line)
+{
+    std::size_t length = line.size();
+    while (length > 0 && (IsBlank(line[length - 1]) || line[length - 1] == '\n' || line[length - 1] == '\v' ||
+                          line[length - 1] == '\f' || line[length - 1] == '\r'))
+    {
+        --length;
+    }
+    return length;
+}
+
 inline bool EndsWithBackslash(std::string_view line)
 {
     return !line.empty() && line.back() == '\\';

@@ -1,5 +1,7 @@
 #include "WhiteSpacePasses.h"
 
+#include "LineScanner.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <string>
@@ -7,12 +9,6 @@
 
 namespace
 {
-
-// White space as the C library classifies it in the "C" locale.
-bool IsTrailingSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 // Gives each line what replacing the first occurrence of search, again and
 // again until none is left, would give: the replacement never contains the
@@ -56,12 +52,6 @@ void ConvertSpacesToTabs(CLineArray& lines, int tabSize)
 
 void TrimLines(CLineArray& lines)
 {
-    for (std::size_t i = 0; i < lines.Size(); ++i)
-    {
-        const std::string_view line = lines[i];
-        std::size_t length = line.size();
-        while (length > 0 && IsTrailingSpace(line[length - 1]))
-            --length;
-        lines.Truncate(i, length);
-    }
+    for (std::size_t i = lines.FirstChangeable(); i < lines.Size(); ++i)
+        lines.Truncate(i, TrimmedLength(lines[i]));
 }

@@ -13,6 +13,6 @@ void ConvertTabsToSpaces(CLineArray& lines, int tabSize);
 // remainder stays. A size of 0 or less changes nothing.
 void ConvertSpacesToTabs(CLineArray& lines, int tabSize);
 
-// Removes from the end of every line the bytes the C library counts as white
-// space.
+// Removes from the end of every line that can still change the bytes the C
+// library counts as white space.
 void TrimLines(CLineArray& lines);

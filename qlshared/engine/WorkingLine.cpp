@@ -1,11 +1,17 @@
 #include "WorkingLine.h"
 
+#include "LineScanner.h"
+
 #include <algorithm>
 #include <cstring>
 
 void CWorkingLine::Load(std::string_view line)
 {
     m_buffer.clear();
+    // Room for the gap the first inserted blank makes, as long as the line:
+    // made now, the line is not copied into a larger buffer then.
+    if (m_buffer.capacity() < 2 * line.size())
+        m_buffer.reserve(2 * line.size());
     m_buffer.append(line.data(), line.size());
     m_gapBegin = m_buffer.size();
     m_gapLength = 0;
@@ -14,6 +20,7 @@ void CWorkingLine::Load(std::string_view line)
     while (m_firstNonBlank < m_buffer.size() && (m_buffer[m_firstNonBlank] == ' ' || m_buffer[m_firstNonBlank] == '\t'))
         ++m_firstNonBlank;
     m_lastCloseParenKnown = false;
+    m_censusKnown = false;
 }
 
 bool CWorkingLine::HasCloseParenAfter(std::size_t index) const
@@ -51,6 +58,14 @@ const std::string& CWorkingLine::Contiguous()
     return m_buffer;
 }
 
+std::string CWorkingLine::Release()
+{
+    Contiguous();
+    std::string bytes = std::move(m_buffer);
+    Load(std::string_view());
+    return bytes;
+}
+
 void CWorkingLine::InsertBlanks(std::size_t index, std::size_t count, char blank)
 {
     if (count == 0)
@@ -72,10 +87,7 @@ void CWorkingLine::InsertBlanks(std::size_t index, std::size_t count, char blank
         std::memset(&m_buffer[m_gapBegin], blank, count);
     m_gapBegin += count;
     m_gapLength -= count;
-    if (m_firstNonBlank >= index)
-        m_firstNonBlank += count;
-    if (m_lastCloseParen != std::string::npos && m_lastCloseParen >= index)
-        m_lastCloseParen += count;
+    ShiftFrom(index, count);
 }
 
 void CWorkingLine::ReplaceLeadingBlanks(std::size_t count, std::size_t newCount, char blank)
@@ -93,9 +105,8 @@ void CWorkingLine::ReplaceLeadingBlanks(std::size_t count, std::size_t newCount,
     m_changed = true;
     m_buffer.replace(0, count, newCount, blank);
     m_gapBegin = m_buffer.size();
-    m_firstNonBlank = m_firstNonBlank - count + newCount;
-    if (m_lastCloseParen != std::string::npos)
-        m_lastCloseParen = m_lastCloseParen - count + newCount;
+    ShiftBackFrom(0, count);
+    ShiftFrom(0, newCount);
 }
 
 void CWorkingLine::EraseBlanks(std::size_t index, std::size_t count)
@@ -105,10 +116,7 @@ void CWorkingLine::EraseBlanks(std::size_t index, std::size_t count)
     m_changed = true;
     MoveGapTo(index);
     m_gapLength += count;
-    if (m_firstNonBlank >= index + count)
-        m_firstNonBlank -= count;
-    if (m_lastCloseParen != std::string::npos && m_lastCloseParen >= index + count)
-        m_lastCloseParen -= count;
+    ShiftBackFrom(index, count);
 }
 
 std::size_t CWorkingLine::FindFirstOf(std::size_t from, const ByteSet& set) const
@@ -142,6 +150,20 @@ void CWorkingLine::DropFront(std::size_t count)
     if (count == 0)
         return;
     m_changed = true;
+    if (m_censusKnown)
+    {
+        // The census loses what the dropped bytes held: a cost in proportion
+        // to what is dropped, not to what stays.
+        for (std::size_t i = 0; i < count; ++i)
+        {
+            const char c = (*this)[i];
+            m_census.opens -= c == '{';
+            m_census.closes -= c == '}';
+            m_census.slashes -= c == '/';
+        }
+        const std::size_t lastOpen = m_census.lastOpen;
+        m_census.lastOpen = lastOpen != std::string::npos && lastOpen >= count ? lastOpen - count : std::string::npos;
+    }
     MoveGapTo(count);
     m_gapLength += m_gapBegin;
     m_gapBegin = 0;
@@ -166,4 +188,70 @@ void CWorkingLine::MoveGapTo(std::size_t index)
     else if (index > m_gapBegin)
         std::memmove(&m_buffer[m_gapBegin], &m_buffer[m_gapBegin + m_gapLength], index - m_gapBegin);
     m_gapBegin = index;
+}
+
+bool CWorkingLine::HasBalancedBraces()
+{
+    if (!m_censusKnown)
+        TakeCensus();
+    if (m_census.slashes != m_census.slashesAfterLastBrace)
+        return LineHasBalancedBraces(Contiguous(), false);
+    // The depth after the last '{' comes back to 0 if enough '}' follow it.
+    if (m_census.lastOpen == std::string::npos)
+        return false;
+    const long long depth = static_cast<long long>(m_census.opens) - static_cast<long long>(m_census.closes) +
+                            static_cast<long long>(m_census.closesAfterLastOpen);
+    return depth >= 1 && static_cast<long long>(m_census.closesAfterLastOpen) >= depth;
+}
+
+void CWorkingLine::TakeCensus()
+{
+    m_census = BraceCensus();
+    for (std::size_t i = 0; i < size(); ++i)
+    {
+        const char c = (*this)[i];
+        if (c == '{')
+        {
+            ++m_census.opens;
+            m_census.lastOpen = i;
+            m_census.closesAfterLastOpen = 0;
+            m_census.slashesAfterLastBrace = 0;
+        }
+        else if (c == '}')
+        {
+            ++m_census.closes;
+            ++m_census.closesAfterLastOpen;
+            m_census.slashesAfterLastBrace = 0;
+        }
+        else if (c == '/')
+        {
+            ++m_census.slashes;
+            ++m_census.slashesAfterLastBrace;
+        }
+    }
+    m_censusKnown = true;
+}
+
+// The positions kept, after count bytes were inserted at index.
+void CWorkingLine::ShiftFrom(std::size_t index, std::size_t count)
+{
+    if (m_firstNonBlank >= index)
+        m_firstNonBlank += count;
+    for (std::size_t* at : {&m_lastCloseParen, &m_census.lastOpen})
+    {
+        if (*at != std::string::npos && *at >= index)
+            *at += count;
+    }
+}
+
+// The positions kept, after count blanks were removed at index.
+void CWorkingLine::ShiftBackFrom(std::size_t index, std::size_t count)
+{
+    if (m_firstNonBlank >= index + count)
+        m_firstNonBlank -= count;
+    for (std::size_t* at : {&m_lastCloseParen, &m_census.lastOpen})
+    {
+        if (*at != std::string::npos && *at >= index + count)
+            *at -= count;
+    }
 }

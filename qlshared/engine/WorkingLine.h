@@ -23,6 +23,9 @@ public:
     void Load(std::string_view line);
     // The bytes as one string; valid until the next edit or load.
     const std::string& Contiguous();
+    // The bytes as one string, handed over instead of copied: the line is
+    // empty afterwards.
+    std::string Release();
     // True once an edit has been made since the line was loaded.
     bool IsChanged() const { return m_changed; }
 
@@ -32,6 +35,10 @@ public:
     // Index of the first byte that is neither space nor tab; size() if none.
     std::size_t FirstNonBlank() const { return m_firstNonBlank; }
     bool HasCloseParenAfter(std::size_t index) const;
+    // What LineHasBalancedBraces says of the line, for a line that begins
+    // outside a comment. A line split off the end of a long one is answered
+    // from counts kept through the splits, without a scan of what is left.
+    bool HasBalancedBraces();
 
     // Index of the first byte at or after from that is in the set; size()
     // if none.
@@ -52,7 +59,23 @@ public:
     void DropFront(std::size_t count);
 
 private:
+    // The braces and slashes of the line. Only a slash begins a comment, so
+    // where every slash follows the last brace every brace counts, and the
+    // balance follows from the counts alone.
+    struct BraceCensus
+    {
+        std::size_t opens = 0;
+        std::size_t closes = 0;
+        std::size_t closesAfterLastOpen = 0;
+        std::size_t lastOpen = std::string::npos;
+        std::size_t slashes = 0;
+        std::size_t slashesAfterLastBrace = 0;
+    };
+
     void MoveGapTo(std::size_t index);
+    void TakeCensus();
+    void ShiftFrom(std::size_t index, std::size_t count);
+    void ShiftBackFrom(std::size_t index, std::size_t count);
 
     std::string m_buffer;
     std::size_t m_gapBegin = 0;
@@ -62,4 +85,7 @@ private:
     // Found on first use: most lines are never asked.
     mutable bool m_lastCloseParenKnown = false;
     mutable std::size_t m_lastCloseParen = std::string::npos;
+    // Taken on first use and kept through edits until the next load.
+    bool m_censusKnown = false;
+    BraceCensus m_census;
 };
