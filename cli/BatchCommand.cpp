@@ -5,6 +5,7 @@
 #include "FileNameCase.h"
 #include "FormattableExtensions.h"
 #include "GlobPattern.h"
+#include "JobCount.h"
 #include "LineCounter.h"
 #include "MetricsList.h"
 #include "PathParts.h"
@@ -31,7 +32,7 @@ namespace
 void WriteHelp(std::ostream& out)
 {
     out << "Usage: " << kCliName << " batch WORKSPACE.dsw --command NAME [--project NAME]... [--file NAME]...\n"
-        << "                   [--exclude PATTERN]... [--check] [--settings FILE]\n"
+        << "                   [--exclude PATTERN]... [--check] [--settings FILE] [--jobs N]\n"
         << "\n"
         << "Reformats in place the C and C++ sources (.cpp, .inl, .c, .h) of the workspace's\n"
         << "projects: all of them, or the projects and files named. A project is named as\n"
@@ -47,6 +48,8 @@ void WriteHelp(std::ostream& out)
         << "  --settings FILE  stored options to start from (REGEDIT4 text); without it, a\n"
         << "                   .quillet.reg in the workspace's folder or the nearest folder\n"
         << "                   above it, or else the user's own settings\n"
+        << "  --jobs N         read and format N files at once (default: one per processor);\n"
+        << "                   files are written and reported in the same order for any N\n"
         << "Files that cannot be written are reported and the run goes on.\n"
         << "Exit status: 0 success, 1 changes found by --check, 2 usage error or a failed file.\n";
 }
@@ -61,6 +64,7 @@ struct BatchRequest
     std::vector<std::string> files;    // --file NAME, in order
     std::vector<CGlobPattern> excludes;
     bool check = false;
+    CJobCount jobs;
 };
 
 // On a usage error returns false with a message naming the bad argument.
@@ -72,7 +76,8 @@ bool ParseBatchRequest(const std::vector<std::string>& args, BatchRequest& reque
                              {"--settings", true},
                              {"--project", true},
                              {"--file", true},
-                             {"--exclude", true}},
+                             {"--exclude", true},
+                             CJobCount::Option()},
                             CCliArguments::Operands::Workspace);
     for (CliArgument argument; arguments.Next(argument);)
     {
@@ -91,6 +96,11 @@ bool ParseBatchRequest(const std::vector<std::string>& args, BatchRequest& reque
             request.files.push_back(value);
         else if (argument.Is("--exclude"))
             request.excludes.emplace_back(value);
+        else if (argument.Is(CJobCount::kOption))
+        {
+            if (!request.jobs.Take(value, error))
+                return false;
+        }
         else if (request.workspace.empty())
             request.workspace = value;
         else
@@ -344,6 +354,7 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
     settings.workspaceDirectory = reader.WorkspaceDirectory();
     settings.fullFormat = FindFormatCommandSet(request.source.command)->usesStoredOptions;
     settings.checkOnly = request.check;
+    settings.jobs = request.jobs.Count();
     CAnswerYes answers;
     BatchReport report;
     std::size_t formattable = 0;

@@ -39,6 +39,10 @@ struct BatchSettings
     bool fullFormat = false;         // selects the write-failure prefix
     bool checkOnly = false;          // find what would change, write nothing, ask nothing
     std::string caption = "Quillet"; // of the write-failure question
+    // Files read and formatted at once. The front ends keep one; with more,
+    // files are only read and formatted ahead, while the calling thread
+    // alone writes, reports progress and asks, in tree order.
+    unsigned jobs = 1;
 };
 
 struct BatchFileResult
@@ -89,7 +93,25 @@ public:
     std::string WriteFailureText(const std::string& itemText) const;
 
 private:
-    BatchFileResult FormatItem(const TargetItem& item);
+    // One file read and formatted, waiting to be written.
+    struct PreparedItem
+    {
+        BatchFileResult result;
+        std::string nativePath;
+        std::string newBytes; // what replaces the file; empty: nothing to write
+        bool announced;       // read, so its "Formatting file" status is due
+    };
+
+    // Reads and formats the item's file. progress is the dialog on the
+    // calling thread, null on a worker, which must not touch it.
+    PreparedItem PrepareItem(BatchFileResult result, IBatchProgress* progress) const;
+    BatchFileResult FinishItem(PreparedItem prepared) const;
+    // Whether the run goes on after result; false when the user stops it.
+    bool Proceeds(const BatchFileResult& result, BatchReport& report) const;
+    // The item's name and path, its outcome yet to come.
+    BatchFileResult Named(const TargetItem& item) const;
+    void FormatInTurn(BatchReport& report);
+    void FormatAhead(BatchReport& report);
 
     const IMetricsTree& m_tree;
     BatchSettings m_settings;

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -134,9 +135,13 @@ bool WriteAll(int fd, const std::string& bytes)
     return true;
 }
 
-// What open() would have given a new file: mkstemp makes it private.
+// What open() would have given a new file: mkstemp makes it private. The
+// mask can only be read by setting it, so two threads reading it at once
+// could leave it cleared for good.
 mode_t NewFileMode()
 {
+    static std::mutex lock;
+    const std::lock_guard<std::mutex> guard(lock);
     const mode_t mask = umask(0);
     umask(mask);
     return 0666 & ~mask;
