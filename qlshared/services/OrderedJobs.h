@@ -45,7 +45,8 @@ void RunOrderedJobs(std::size_t count, unsigned jobs, const std::function<Result
     std::size_t reported = 0;
     bool stopping = false;
 
-    const auto work = [&] {
+    const auto work = [&]
+    {
         std::unique_lock<std::mutex> guard(lock);
         for (;;)
         {
@@ -80,7 +81,9 @@ void RunOrderedJobs(std::size_t count, unsigned jobs, const std::function<Result
             for (std::thread& thread : threads)
                 thread.join();
         }
-    } workers{{}, [&] {
+    } workers{{},
+              [&]
+              {
                   const std::lock_guard<std::mutex> guard(lock);
                   stopping = true;
                   ready.notify_all();

@@ -132,9 +132,9 @@ TEST_F(Jobs, ANumberFromOneTo256IsTaken)
     };
     for (const Case& c : cases)
     {
-        for (std::vector<std::string> args : {std::vector<std::string>{"format", "--check", "--settings", settings, file},
-                                              {"batch", "--check", "--command", "full", "--settings", settings,
-                                               workspace}})
+        for (std::vector<std::string> args :
+             {std::vector<std::string>{"format", "--check", "--settings", settings, file},
+              {"batch", "--check", "--command", "full", "--settings", settings, workspace}})
         {
             SCOPED_TRACE(args[0] + " " + c.jobs.back());
             args.insert(args.end(), c.jobs.begin(), c.jobs.end());

@@ -18,7 +18,10 @@ class CancellingProgress : public IBatchProgress
 {
 public:
     void SetStatus(const std::string& text) override { statuses.push_back(text); }
-    bool IsCancelled() const override { return cancelAfterStatuses >= 0 && int(statuses.size()) >= cancelAfterStatuses; }
+    bool IsCancelled() const override
+    {
+        return cancelAfterStatuses >= 0 && int(statuses.size()) >= cancelAfterStatuses;
+    }
     void OnProgress(int) override {}
 
     std::vector<std::string> statuses;
@@ -53,7 +56,8 @@ struct BatchRecord
 
 const char* const kNames[] = {"a.c", "b.c", "ro.c", "d.c", "e.c", "f.c", "g.c", "h.c"};
 
-BatchRecord BatchOver(const ScratchFolder& folder, unsigned jobs, std::deque<MessageAnswer> answers, int cancelAfterStatuses)
+BatchRecord BatchOver(const ScratchFolder& folder, unsigned jobs, std::deque<MessageAnswer> answers,
+                      int cancelAfterStatuses)
 {
     MetricsTable table;
     table.Append(RowKind::Project, "p.dsp", 0, 0, "");
