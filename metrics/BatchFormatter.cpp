@@ -8,7 +8,9 @@
 #include "TextLines.h"
 #include "TextModeFile.h"
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 
 namespace
 {
@@ -19,6 +21,23 @@ class CNoProgress : public IProgressSink
 public:
     void OnProgress(int) override {}
 };
+
+// Whether path's real path lies outside the folder's tree. When it is
+// inside, path becomes the real path, so the file read and rewritten is the
+// one that was checked. A path that cannot be resolved (a missing file) is
+// left for the read to report.
+bool IsOutside(std::string& path, const std::string& folder)
+{
+    std::error_code error;
+    const std::filesystem::path real = std::filesystem::canonical(path, error);
+    if (error)
+        return false;
+    const std::filesystem::path tree(folder);
+    if (std::mismatch(tree.begin(), tree.end(), real.begin(), real.end()).first != tree.end())
+        return true;
+    path = real.string();
+    return false;
+}
 
 } // namespace
 
@@ -151,6 +170,11 @@ CBatchFormatter::PreparedItem CBatchFormatter::PrepareItem(BatchFileResult resul
     }
 
     prepared.nativePath = ResolveFileNameCase(NativePath(file.path));
+    if (!m_settings.within.empty() && IsOutside(prepared.nativePath, m_settings.within))
+    {
+        file.outcome = Outcome::Outside;
+        return prepared;
+    }
     std::string bytes;
     if (!ReadWholeFile(prepared.nativePath, bytes, file.error))
     {

@@ -43,6 +43,9 @@ struct BatchSettings
     // files are only read and formatted ahead, while the calling thread
     // alone writes, reports progress and asks, in tree order.
     unsigned jobs = 1;
+    // The real path of a folder: a file whose real path (links and ".."
+    // resolved) is not below it is skipped. Empty: files may lie anywhere.
+    std::string within;
 };
 
 struct BatchFileResult
@@ -56,7 +59,8 @@ struct BatchFileResult
         Unreadable,     // skipped: the file could not be read
         HoldsNul,       // skipped: the engine would cut the text at the NUL
         EngineFailed,   // the engine gave no result; the file is kept
-        WriteFailed     // the file could not be replaced and stays as it was
+        WriteFailed,    // the file could not be replaced and stays as it was
+        Outside         // skipped: its real path is not below BatchSettings::within
     };
 
     std::string itemText;
