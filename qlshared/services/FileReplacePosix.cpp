@@ -4,6 +4,7 @@
 // original in place instead could leave it cut by a full disk or a kill.
 
 #include "FileUtil.h"
+#include "TemporarySiblings.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -28,7 +30,8 @@ struct FreeDeleter
 // A file for the new bytes in the target's folder. Where the file system
 // allows it the file has no name until Publish, so a run killed while
 // writing leaves nothing behind; elsewhere it is a named temporary file that
-// is removed unless published.
+// is removed unless published. It stays locked until it has replaced the
+// target, so that another run's clean-up of leftovers passes it by.
 class TemporaryFile
 {
 public:
@@ -37,10 +40,13 @@ public:
         const std::size_t slash = target.rfind('/');
         const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
         m_fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        if (m_fd < 0)
+        {
+            m_path = TemporaryTemplate(target);
+            m_fd = mkstemp(&m_path[0]);
+        }
         if (m_fd >= 0)
-            return;
-        m_path = target + ".quillet-XXXXXX";
-        m_fd = mkstemp(&m_path[0]);
+            flock(m_fd, LOCK_EX);
     }
     ~TemporaryFile()
     {
@@ -60,8 +66,6 @@ public:
     {
         if (m_path.empty() && !Name())
             return false;
-        close(m_fd);
-        m_fd = -1;
         if (std::rename(m_path.c_str(), m_target.c_str()) != 0)
             return false;
         m_path.clear();
@@ -75,7 +79,7 @@ private:
         const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
         for (unsigned attempt = 0; attempt < 100; ++attempt)
         {
-            const std::string name = m_target + ".quillet-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+            const std::string name = LinkedTemporaryName(m_target, getpid(), attempt);
             if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
             {
                 m_path = name;
@@ -193,6 +197,7 @@ bool ReplaceFileContents(const std::string& linkOrPath, const std::string& bytes
         }
     }
 
+    RemoveLeftTemporaries(path);
     TemporaryFile temporary(path);
     if (!temporary.IsOpen())
     {

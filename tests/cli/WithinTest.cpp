@@ -56,7 +56,7 @@ TEST(Within, OnlyFilesBelowTheFolderAreRewritten)
 
         const std::filesystem::path before = std::filesystem::current_path();
         std::filesystem::current_path(folder.PathOf(""));
-        std::vector<std::string> args = {"batch", "ws/w.dsw", "--command", "delete-trailing-whitespace",
+        std::vector<std::string> args = {"batch",      "ws/w.dsw",   "--command", "delete-trailing-whitespace",
                                          "--settings", "missing.reg"};
         args.insert(args.end(), c.args.begin(), c.args.end());
         const CliResult result = RunCli(args);
