@@ -81,9 +81,9 @@ bool IsTemporaryNameOf(const std::string& entry, const std::string& targetName)
     const std::size_t dash = suffix.find('-');
     if (dash != std::string::npos)
         return AllDigits(suffix.substr(0, dash)) && AllDigits(suffix.substr(dash + 1));
-    return suffix.size() == kRandomLength && std::all_of(suffix.begin(), suffix.end(), [](char c) {
-               return std::isalnum(static_cast<unsigned char>(c));
-           });
+    return suffix.size() == kRandomLength &&
+           std::all_of(suffix.begin(), suffix.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
 }
 
 void RemoveLeftTemporaries(const std::string& target)

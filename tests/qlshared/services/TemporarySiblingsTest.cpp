@@ -31,11 +31,11 @@ TEST(TemporarySiblings, ARewriteRemovesOnlyItsOwnLeftovers)
         bool removed;
     };
     const Sibling siblings[] = {
-        {"a.cpp.quillet-Ab3dE9", Kind::File, true},  {"a.cpp.quillet-4711-0", Kind::File, true},
-        {"a.cpp.quillet-Ab3dE", Kind::File, false},  {"a.cpp.quillet-Ab3dE9.bak", Kind::File, false},
-        {"a.cpp.quillet-47a-0", Kind::File, false},  {"xa.cpp.quillet-Ab3dE9", Kind::File, false},
-        {"b.cpp.quillet-Ab3dE9", Kind::File, false}, {"a.cpp.quillet-Lock01", Kind::Locked, false},
-        {"a.cpp.quillet-Dir001", Kind::Folder, false}, {"a.cpp.quillet-Link01", Kind::Link, false},
+        {"a.cpp.quillet-Ab3dE9", Kind::File, true},      {"a.cpp.quillet-4711-0", Kind::File, true},
+        {"a.cpp.quillet-Ab3dE", Kind::File, false},      {"a.cpp.quillet-Ab3dE9.bak", Kind::File, false},
+        {"a.cpp.quillet-47a-0", Kind::File, false},      {"xa.cpp.quillet-Ab3dE9", Kind::File, false},
+        {"b.cpp.quillet-Ab3dE9", Kind::File, false},     {"a.cpp.quillet-Lock01", Kind::Locked, false},
+        {"a.cpp.quillet-Dir001", Kind::Folder, false},   {"a.cpp.quillet-Link01", Kind::Link, false},
         {"a.cpp.quillet-Hard01", Kind::HardLink, false},
     };
     ScratchFolder folder;
