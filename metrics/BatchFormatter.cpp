@@ -132,9 +132,10 @@ void CBatchFormatter::FormatInTurn(BatchReport& report)
     }
 }
 
-// The files are read and formatted on worker threads; each is then written
-// in its turn here, after the answer about the one before, so a cancel or a
-// No leaves every later file untouched, as in a run of one job.
+// The files are read and formatted on worker threads, and their new bytes
+// written beside them; each is put in its file's place in its turn here,
+// after the answer about the one before, so a cancel or a No leaves every
+// later file untouched, as in a run of one job.
 void CBatchFormatter::FormatAhead(BatchReport& report)
 {
     std::vector<BatchFileResult> items;
@@ -160,7 +161,8 @@ void CBatchFormatter::FormatAhead(BatchReport& report)
 CBatchFormatter::PreparedItem CBatchFormatter::PrepareItem(BatchFileResult result, IBatchProgress* progress) const
 {
     using Outcome = BatchFileResult::Outcome;
-    PreparedItem prepared{std::move(result), {}, {}, false};
+    PreparedItem prepared;
+    prepared.result = std::move(result);
     BatchFileResult& file = prepared.result;
 
     if (!IsFormattableExtension(LowerExtension(file.path)))
@@ -213,15 +215,17 @@ CBatchFormatter::PreparedItem CBatchFormatter::PrepareItem(BatchFileResult resul
         file.firstChangedLine = FirstChangedLine(text, formatted);
         return prepared;
     }
-    prepared.newBytes = CTextModeFile::ToFileBytes(formatted, CTextModeFile::WritesCrLf(bytes));
+    prepared.rewrite = true;
+    prepared.ready = prepared.replacement.Prepare(
+        prepared.nativePath, CTextModeFile::ToFileBytes(formatted, CTextModeFile::WritesCrLf(bytes)), file.error);
     return prepared;
 }
 
 BatchFileResult CBatchFormatter::FinishItem(PreparedItem prepared) const
 {
     BatchFileResult& file = prepared.result;
-    if (!prepared.newBytes.empty())
-        file.outcome = ReplaceFileContents(prepared.nativePath, prepared.newBytes, file.error)
+    if (prepared.rewrite)
+        file.outcome = prepared.ready && prepared.replacement.Commit(file.error)
                            ? BatchFileResult::Outcome::Written
                            : BatchFileResult::Outcome::WriteFailed;
     return std::move(file);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BatchProgress.h"
+#include "FileUtil.h"
 #include "MessageSink.h"
 #include "MetricsTree.h"
 
@@ -40,8 +41,9 @@ struct BatchSettings
     bool checkOnly = false;          // find what would change, write nothing, ask nothing
     std::string caption = "Quillet"; // of the write-failure question
     // Files read and formatted at once. The front ends keep one; with more,
-    // files are only read and formatted ahead, while the calling thread
-    // alone writes, reports progress and asks, in tree order.
+    // files are read, formatted and their new bytes made ready ahead, while
+    // the calling thread alone puts them in place, reports progress and
+    // asks, in tree order.
     unsigned jobs = 1;
     // The real path of a folder: a file whose real path (links and ".."
     // resolved) is not below it is skipped. Empty: files may lie anywhere.
@@ -97,13 +99,16 @@ public:
     std::string WriteFailureText(const std::string& itemText) const;
 
 private:
-    // One file read and formatted, waiting to be written.
+    // One file read and formatted, its new bytes made ready beside it,
+    // waiting to be put in its place.
     struct PreparedItem
     {
         BatchFileResult result;
         std::string nativePath;
-        std::string newBytes; // what replaces the file; empty: nothing to write
-        bool announced;       // read, so its "Formatting file" status is due
+        bool announced = false; // read, so its "Formatting file" status is due
+        bool rewrite = false;   // the file changes
+        bool ready = false;     // its replacement was prepared (else result.error says why not)
+        CFileReplacement replacement;
     };
 
     // Reads and formats the item's file. progress is the dialog on the

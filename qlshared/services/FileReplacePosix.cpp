@@ -153,8 +153,35 @@ mode_t NewFileMode()
 
 } // namespace
 
-bool ReplaceFileContents(const std::string& linkOrPath, const std::string& bytes, std::string& error)
+struct CFileReplacement::Pending
 {
+    explicit Pending(const std::string& target) : temporary(target) {}
+    TemporaryFile temporary;
+};
+
+CFileReplacement::CFileReplacement() = default;
+CFileReplacement::~CFileReplacement() = default;
+CFileReplacement::CFileReplacement(CFileReplacement&& other) noexcept = default;
+CFileReplacement& CFileReplacement::operator=(CFileReplacement&& other) noexcept = default;
+
+bool ReplaceFileContents(const std::string& path, const std::string& bytes, std::string& error)
+{
+    CFileReplacement replacement;
+    return replacement.Prepare(path, bytes, error) && replacement.Commit(error);
+}
+
+bool CFileReplacement::Commit(std::string& error)
+{
+    const bool published = m_pending->temporary.Publish();
+    if (!published)
+        error = std::string("cannot be replaced: ") + std::strerror(errno);
+    m_pending.reset();
+    return published;
+}
+
+bool CFileReplacement::Prepare(const std::string& linkOrPath, const std::string& bytes, std::string& error)
+{
+    m_pending.reset();
     // A symbolic link stays a link: the file it leads to is rewritten.
     std::string path = linkOrPath;
     struct stat link
@@ -198,7 +225,8 @@ bool ReplaceFileContents(const std::string& linkOrPath, const std::string& bytes
     }
 
     RemoveLeftTemporaries(path);
-    TemporaryFile temporary(path);
+    auto pending = std::make_unique<Pending>(path);
+    TemporaryFile& temporary = pending->temporary;
     if (!temporary.IsOpen())
     {
         error = std::string("cannot create a temporary file in its folder: ") + std::strerror(errno);
@@ -217,10 +245,6 @@ bool ReplaceFileContents(const std::string& linkOrPath, const std::string& bytes
     fchmod(temporary.Descriptor(), exists ? original.st_mode & 07777 : NewFileMode());
     if (exists)
         CopyExtendedAttributes(path, temporary.Descriptor());
-    if (!temporary.Publish())
-    {
-        error = std::string("cannot be replaced: ") + std::strerror(errno);
-        return false;
-    }
+    m_pending = std::move(pending);
     return true;
 }

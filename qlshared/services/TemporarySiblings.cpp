@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <map>
 #include <memory>
+#include <mutex>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -47,9 +51,9 @@ bool AllDigits(const std::string& text)
 // Removes the entry of folder when it is a leftover nobody is writing. The
 // lock is taken through a descriptor of the same file and held until the
 // name is gone.
-void RemoveIfLeftOver(int folder, const char* entry)
+void RemoveIfLeftOver(const std::string& path)
 {
-    const Descriptor file(openat(folder, entry, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    const Descriptor file(open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat info
     {
     };
@@ -57,7 +61,40 @@ void RemoveIfLeftOver(int folder, const char* entry)
         return;
     if (S_ISREG(info.st_mode) && info.st_uid == geteuid() && info.st_nlink == 1 &&
         flock(file.Get(), LOCK_EX | LOCK_NB) == 0)
-        unlinkat(folder, entry, 0);
+        unlink(path.c_str());
+}
+
+// The names in each folder that look like temporary files, listed when the
+// first file of the folder is rewritten: listing a large folder again for
+// each of its files would make a run's time grow with the square of their
+// number. A leftover is left by an earlier run, so the first listing holds
+// them all.
+std::mutex g_candidatesLock;
+std::map<std::string, std::vector<std::string>> g_candidates;
+
+// Takes out of folderPath's list the names that are temporary files of name.
+std::vector<std::string> TakeCandidates(const std::string& folderPath, const std::string& name)
+{
+    const std::lock_guard<std::mutex> lock(g_candidatesLock);
+    auto listed = g_candidates.find(folderPath);
+    if (listed == g_candidates.end())
+    {
+        const std::unique_ptr<DIR, DirCloser> folder(opendir(folderPath.c_str()));
+        if (!folder)
+            return {};
+        listed = g_candidates.emplace(folderPath, std::vector<std::string>()).first;
+        while (const dirent* entry = readdir(folder.get()))
+        {
+            if (std::strstr(entry->d_name, kMarker))
+                listed->second.push_back(entry->d_name);
+        }
+    }
+    std::vector<std::string>& names = listed->second;
+    const auto mine = std::stable_partition(names.begin(), names.end(),
+                                            [&](const std::string& entry) { return !IsTemporaryNameOf(entry, name); });
+    std::vector<std::string> taken(mine, names.end());
+    names.erase(mine, names.end());
+    return taken;
 }
 
 } // namespace
@@ -89,14 +126,8 @@ bool IsTemporaryNameOf(const std::string& entry, const std::string& targetName)
 void RemoveLeftTemporaries(const std::string& target)
 {
     const std::size_t slash = target.rfind('/');
-    const std::string folderPath = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const std::string folderPath = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    const std::unique_ptr<DIR, DirCloser> folder(opendir(folderPath.c_str()));
-    if (!folder)
-        return;
-    while (const dirent* entry = readdir(folder.get()))
-    {
-        if (IsTemporaryNameOf(entry->d_name, name))
-            RemoveIfLeftOver(dirfd(folder.get()), entry->d_name);
-    }
+    for (const std::string& entry : TakeCandidates(folderPath, name))
+        RemoveIfLeftOver(folderPath + entry);
 }

@@ -23,5 +23,5 @@ bool IsTemporaryNameOf(const std::string& entry, const std::string& targetName);
 // Removes the temporary files of target that a killed run left: a file of
 // one of the two forms that is a regular file of this user with no other
 // link and that no live run holds locked (a rewrite locks its temporary file
-// from its creation to its rename).
+// from its creation to its rename). A folder is listed once per process.
 void RemoveLeftTemporaries(const std::string& target);

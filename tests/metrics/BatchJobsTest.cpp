@@ -117,6 +117,8 @@ TEST(BatchJobs, StopsWhereOneJobStops)
         EXPECT_EQ(inTurn.results, ahead.results);
         EXPECT_EQ(inTurn.statuses, ahead.statuses);
         EXPECT_EQ(inTurn.contents, ahead.contents);
+        // Replacements made ready but never put in place leave nothing.
+        EXPECT_EQ(std::size(kNames), many.FileCount());
         // Every file after the last one reported keeps its text.
         for (std::size_t i = c.filesReported; i < ahead.contents.size(); ++i)
             EXPECT_EQ('x', ahead.contents[i][0]) << kNames[i];

@@ -19,9 +19,11 @@ TEST(ProjectSources, MarkersWithoutTheirOwnSourceLineShareTheNextOne)
     };
     const Case cases[] = {
         {"one each", marker + "SOURCE=a.c\n" + marker + "SOURCE=b.c\n", {"a.c", "b.c"}},
-        {"three share one", marker + marker + marker + "SOURCE=a.c\n" + marker + "SOURCE=b.c\n",
+        {"three share one",
+         marker + marker + marker + "SOURCE=a.c\n" + marker + "SOURCE=b.c\n",
          {"a.c", "a.c", "a.c", "b.c"}},
-        {"a line before every marker is not taken", "SOURCE=x.c\n" + marker + marker + "SOURCE=a.c\r\n",
+        {"a line before every marker is not taken",
+         "SOURCE=x.c\n" + marker + marker + "SOURCE=a.c\r\n",
          {"a.c", "a.c"}},
         {"markers after the last line end the list", marker + "SOURCE=a.c\n" + marker + marker, {"a.c"}},
         {"no line at all", marker + marker, {}},

@@ -76,4 +76,17 @@ TEST(TemporarySiblings, ARewriteRemovesOnlyItsOwnLeftovers)
         EXPECT_EQ(sibling.removed, !fs::exists(fs::symlink_status(folder.PathOf(sibling.name)))) << sibling.name;
 }
 
+TEST(TemporarySiblings, ABareNameIsCleanedUpInTheCurrentFolder)
+{
+    ScratchFolder folder;
+    folder.Write("a.cpp", "old\n");
+    folder.Write("a.cpp.quillet-Ab3dE9", "left\n");
+    const fs::path before = fs::current_path();
+    fs::current_path(folder.PathOf(""));
+    std::string error;
+    EXPECT_TRUE(ReplaceFileContents("a.cpp", "new\n", error)) << error;
+    fs::current_path(before);
+    EXPECT_EQ(1u, folder.FileCount());
+}
+
 } // namespace
