@@ -9,7 +9,8 @@ namespace
 {
 
 const std::string kMessy = "int a;  \n";
-const std::string kTidy = "int a;\n";
+// Text mode writes CR LF on Windows.
+const std::string kTidy = WindowsHost ? "int a;\r\n" : "int a;\n";
 
 TEST(Within, OnlyFilesBelowTheFolderAreRewritten)
 {
