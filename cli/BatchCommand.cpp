@@ -3,8 +3,10 @@
 #include "BatchFormatter.h"
 #include "CliCommand.h"
 #include "FileNameCase.h"
+#include "FileUtil.h"
 #include "FormattableExtensions.h"
 #include "GlobPattern.h"
+#include "JobCount.h"
 #include "LineCounter.h"
 #include "MetricsList.h"
 #include "PathParts.h"
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <ostream>
 
@@ -31,7 +34,8 @@ namespace
 void WriteHelp(std::ostream& out)
 {
     out << "Usage: " << kCliName << " batch WORKSPACE.dsw --command NAME [--project NAME]... [--file NAME]...\n"
-        << "                   [--exclude PATTERN]... [--check] [--settings FILE]\n"
+        << "                   [--exclude PATTERN]... [--check] [--settings FILE] [--jobs N]\n"
+        << "                   [--within DIR]\n"
         << "\n"
         << "Reformats in place the C and C++ sources (.cpp, .inl, .c, .h) of the workspace's\n"
         << "projects: all of them, or the projects and files named. A project is named as\n"
@@ -47,6 +51,11 @@ void WriteHelp(std::ostream& out)
         << "  --settings FILE  stored options to start from (REGEDIT4 text); without it, a\n"
         << "                   .quillet.reg in the workspace's folder or the nearest folder\n"
         << "                   above it, or else the user's own settings\n"
+        << "  --jobs N         read and format N files at once (default: one per processor);\n"
+        << "                   files are written and reported in the same order for any N\n"
+        << "  --within DIR     rewrite only files whose real path (links and '..' resolved)\n"
+        << "                   lies below DIR; each other one is skipped and named (with\n"
+        << "                   --check, listed as 'outside DIR: FILE')\n"
         << "Files that cannot be written are reported and the run goes on.\n"
         << "Exit status: 0 success, 1 changes found by --check, 2 usage error or a failed file.\n";
 }
@@ -61,6 +70,8 @@ struct BatchRequest
     std::vector<std::string> files;    // --file NAME, in order
     std::vector<CGlobPattern> excludes;
     bool check = false;
+    CJobCount jobs;
+    std::string within; // --within DIR, as given
 };
 
 // On a usage error returns false with a message naming the bad argument.
@@ -72,7 +83,9 @@ bool ParseBatchRequest(const std::vector<std::string>& args, BatchRequest& reque
                              {"--settings", true},
                              {"--project", true},
                              {"--file", true},
-                             {"--exclude", true}},
+                             {"--exclude", true},
+                             {"--within", true},
+                             CJobCount::Option()},
                             CCliArguments::Operands::Workspace);
     for (CliArgument argument; arguments.Next(argument);)
     {
@@ -91,6 +104,13 @@ bool ParseBatchRequest(const std::vector<std::string>& args, BatchRequest& reque
             request.files.push_back(value);
         else if (argument.Is("--exclude"))
             request.excludes.emplace_back(value);
+        else if (argument.Is("--within"))
+            request.within = value;
+        else if (argument.Is(CJobCount::kOption))
+        {
+            if (!request.jobs.Take(value, error))
+                return false;
+        }
         else if (request.workspace.empty())
             request.workspace = value;
         else
@@ -112,6 +132,22 @@ bool ParseBatchRequest(const std::vector<std::string>& args, BatchRequest& reque
     else if (!FindFormatCommandSet(command))
         error = "unknown command '" + command + "' (" + FormatCommandSetList() + ")";
     return error.empty();
+}
+
+// The real path of folder, which must be one.
+bool RealFolder(const std::string& folder, std::string& real, std::string& error)
+{
+    std::error_code cause;
+    const std::filesystem::path path = std::filesystem::canonical(NativePath(folder), cause);
+    if (!cause && !std::filesystem::is_directory(path, cause) && !cause)
+        cause = std::make_error_code(std::errc::not_a_directory);
+    if (cause)
+    {
+        error = cause.message();
+        return false;
+    }
+    real = path.string();
+    return true;
 }
 
 std::string WithoutExtension(const std::string& name)
@@ -344,6 +380,9 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
     settings.workspaceDirectory = reader.WorkspaceDirectory();
     settings.fullFormat = FindFormatCommandSet(request.source.command)->usesStoredOptions;
     settings.checkOnly = request.check;
+    settings.jobs = request.jobs.Count();
+    if (!request.within.empty() && !RealFolder(request.within, settings.within, error))
+        return Fail(io.err, "batch: --within " + request.within + ": " + error);
     CAnswerYes answers;
     BatchReport report;
     std::size_t formattable = 0;
@@ -381,6 +420,12 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
             break;
         case Outcome::Unreadable:
             io.err << kCliName << ": " << shown << ": skipped: " << file.error << "\n";
+            break;
+        case Outcome::Outside:
+            if (request.check)
+                io.out << "outside " << request.within << ": " << shown << "\n";
+            else
+                io.err << kCliName << ": " << shown << ": skipped: outside " << request.within << "\n";
             break;
         case Outcome::HoldsNul:
         case Outcome::EngineFailed:

@@ -16,6 +16,20 @@ int UsageError(std::ostream& err, const std::string& command, const std::string&
     return kExitFailure;
 }
 
+bool ParseSmallDecimal(const std::string& text, int& value)
+{
+    if (text.empty() || text.size() > 6)
+        return false;
+    value = 0;
+    for (const char c : text)
+    {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    return true;
+}
+
 bool CliArgument::Is(const char* name) const
 {
     return option && std::strcmp(option, name) == 0;

@@ -90,6 +90,9 @@ int Fail(std::ostream& err, const std::string& text);
 // kExitFailure.
 int UsageError(std::ostream& err, const std::string& command, const std::string& error);
 
+// A decimal integer of at most a few digits; anything else is refused.
+bool ParseSmallDecimal(const std::string& text, int& value);
+
 // An option a command knows besides --help (and its short form -h).
 struct CliOption
 {

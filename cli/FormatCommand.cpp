@@ -36,7 +36,7 @@ void WriteFormatHelp(std::ostream& out)
 {
     out << "Usage: quillet-cli format [--settings FILE] [--command NAME]\n"
            "         [--option NAME=VALUE]... [--in-place | --check | --diff] [--verbose]\n"
-           "         [--extensions LIST] [--exclude PATTERN]... [--files-from FILE]\n"
+           "         [--extensions LIST] [--exclude PATTERN]... [--files-from FILE] [--jobs N]\n"
            "         [FILE | FOLDER]...\n"
            "\n"
            "Reformats C and C++ source text with the Quillet formatting engine.\n"
@@ -79,6 +79,8 @@ void WriteFormatHelp(std::ostream& out)
            "               a/FILE and b/FILE paths (apply it with 'patch -p1' or\n"
            "               'git apply')\n"
            "  --verbose    say on standard error which settings each FILE is formatted with\n"
+           "  --jobs N     format N FILEs at once (default: one per processor); what is\n"
+           "               printed and written is the same, in the same order, for any N\n"
            "  --           every argument after it is a FILE\n"
            "  --help       show this text\n"
            "\n"
@@ -94,21 +96,6 @@ void WriteFormatHelp(std::ostream& out)
            "Exit status: 0 success; 1 --check or --diff found files that would change;\n"
            "2 a usage error, or a FILE failed (cannot open, holds a NUL byte, cannot be\n"
            "written, formatting failed, its settings cannot be read).\n";
-}
-
-// A decimal integer of at most a few digits; anything else is refused.
-bool ParseSmallDecimal(const std::string& text, int& value)
-{
-    if (text.empty() || text.size() > 6)
-        return false;
-    value = 0;
-    for (const char c : text)
-    {
-        if (c < '0' || c > '9')
-            return false;
-        value = value * 10 + (c - '0');
-    }
-    return true;
 }
 
 // The NAME=VALUE of one --option.
@@ -147,6 +134,7 @@ bool ParseFormatRequest(const std::vector<std::string>& args, FormatRequest& req
                                       {"--settings", true}, {"--command", true}, {"--option", true}};
     for (const CliOption& option : CSourceSelection::Options())
         options.push_back(option);
+    options.push_back(CJobCount::Option());
     CCliArguments arguments(args, options, CCliArguments::Operands::Files);
     for (CliArgument argument; arguments.Next(argument);)
     {
@@ -206,6 +194,11 @@ bool ParseFormatRequest(const std::vector<std::string>& args, FormatRequest& req
         else if (argument.Is("--option"))
         {
             if (!ParseOption(value, request.source, error))
+                return false;
+        }
+        else if (argument.Is(CJobCount::kOption))
+        {
+            if (!request.jobs.Take(value, error))
                 return false;
         }
         else if (!selection.Take(argument, error))

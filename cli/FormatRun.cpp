@@ -2,6 +2,7 @@
 
 #include "FileUtil.h"
 #include "LineEndStyle.h"
+#include "OrderedJobs.h"
 #include "TextLines.h"
 #include "UnifiedDiff.h"
 
@@ -61,39 +62,54 @@ int CFormatRun::Run(const std::vector<std::string>& files, bool failed)
 {
     m_failed = failed;
     if (files.empty() && !failed)
-        FormatStdin();
-    for (const std::string& file : files)
-        FormatFile(file);
+        Deliver(FormatStdin());
+    RunOrderedJobs<Outcome>(
+        files.size(), m_request.jobs.Count(), [&](std::size_t index) { return FormatFile(files[index]); },
+        [&](std::size_t, Outcome& outcome)
+        {
+            Deliver(outcome);
+            return true;
+        });
     if (m_failed)
         return kExitFailure;
     return m_changed ? kExitChanges : kExitOk;
 }
 
-void CFormatRun::FailFile(const std::string& name, const std::string& cause)
+void CFormatRun::FailFile(Outcome& outcome, const std::string& name, const std::string& cause)
 {
-    Fail(m_io.err, name + ": " + cause);
-    m_failed = true;
+    outcome.errors += std::string(kCliName) + ": " + name + ": " + cause + "\n";
+    outcome.failed = true;
 }
 
-bool CFormatRun::OptionsFor(const std::string& name, const FormatOptions*& options)
+void CFormatRun::Deliver(const Outcome& outcome)
+{
+    m_io.err << outcome.errors;
+    m_io.out << outcome.output;
+    m_failed = m_failed || outcome.failed;
+    m_changed = m_changed || outcome.changed;
+}
+
+bool CFormatRun::OptionsFor(const std::string& name, const FormatOptions*& options, Outcome& outcome)
 {
     std::string settingsName;
     std::string error;
+    const std::lock_guard<std::mutex> lock(m_settingsLock);
     if (!m_settings.OptionsFor(name == kStdinName ? std::string() : name, options, settingsName, error))
     {
-        FailFile(name, error);
+        FailFile(outcome, name, error);
         return false;
     }
     if (m_request.verbose)
-        m_io.err << kCliName << ": " << name << ": settings from " << settingsName << "\n";
+        outcome.errors += std::string(kCliName) + ": " + name + ": settings from " + settingsName + "\n";
     return true;
 }
 
-void CFormatRun::FormatStdin()
+CFormatRun::Outcome CFormatRun::FormatStdin()
 {
+    Outcome outcome;
     const FormatOptions* options = nullptr;
-    if (!OptionsFor(kStdinName, options))
-        return;
+    if (!OptionsFor(kStdinName, options, outcome))
+        return outcome;
     // In large blocks straight into the text, not through a growing string
     // stream that is copied at the end.
     std::string text;
@@ -107,70 +123,60 @@ void CFormatRun::FormatStdin()
     std::string result;
     std::string cause;
     if (!FormatSourceText(text, *options, result, cause))
-    {
-        FailFile(kStdinName, cause);
-        return;
-    }
-    if (m_request.mode == FormatRequest::Mode::Print)
-        m_io.out << result;
+        FailFile(outcome, kStdinName, cause);
+    else if (m_request.mode == FormatRequest::Mode::Print)
+        outcome.output = std::move(result);
     else
-        Report(kStdinName, text, result);
+        Report(outcome, kStdinName, text, result);
+    return outcome;
 }
 
-void CFormatRun::FormatFile(const std::string& name)
+CFormatRun::Outcome CFormatRun::FormatFile(const std::string& name)
 {
+    Outcome outcome;
     const std::string path = NativePath(name);
     std::string text;
     std::string cause;
     if (!ReadWholeFile(path, text, cause))
     {
-        FailFile(name, cause == "is a directory" ? cause : "cannot open: " + cause);
-        return;
+        FailFile(outcome, name, cause == "is a directory" ? cause : "cannot open: " + cause);
+        return outcome;
     }
     const FormatOptions* options = nullptr;
-    if (!OptionsFor(name, options))
-        return;
+    if (!OptionsFor(name, options, outcome))
+        return outcome;
     std::string result;
     if (!FormatSourceText(text, *options, result, cause))
     {
-        FailFile(name, cause);
-        return;
+        FailFile(outcome, name, cause);
+        return outcome;
     }
-    switch (m_request.mode)
+    if (m_request.mode == FormatRequest::Mode::Print)
     {
-    case FormatRequest::Mode::Print:
-        m_io.out << result;
-        break;
-    case FormatRequest::Mode::Check:
-    case FormatRequest::Mode::Diff:
-        Report(name, text, result);
-        break;
-    case FormatRequest::Mode::InPlace:
-        Rewrite(name, path, text, result);
-        break;
+        outcome.output = std::move(result);
+        return outcome;
     }
+    if (m_request.mode != FormatRequest::Mode::InPlace)
+    {
+        Report(outcome, name, text, result);
+        return outcome;
+    }
+    const std::string bytes = InOwnLineEnds(text, result);
+    if (bytes != text && !ReplaceFileContents(RewriteTarget(path), bytes, cause))
+        FailFile(outcome, name, WriteFailureCause(cause));
+    return outcome;
 }
 
 // Compared in the text's own line-end style, as --in-place would write it.
-void CFormatRun::Report(const std::string& name, const std::string& text, const std::string& result)
+void CFormatRun::Report(Outcome& outcome, const std::string& name, const std::string& text,
+                        const std::string& result) const
 {
     const std::string bytes = InOwnLineEnds(text, result);
     if (bytes == text)
         return;
-    m_changed = true;
+    outcome.changed = true;
     if (m_request.mode == FormatRequest::Mode::Diff)
-        m_io.out << CLineDiff(text, bytes).Unified(name);
+        outcome.output = CLineDiff(text, bytes).Unified(name);
     else
-        m_io.out << name << ":" << FirstChangedLine(text, bytes) << ": would reformat\n";
-}
-
-void CFormatRun::Rewrite(const std::string& name, const std::string& path, const std::string& text,
-                         const std::string& result)
-{
-    const std::string bytes = InOwnLineEnds(text, result);
-    if (bytes == text)
-        return;
-    std::string cause;
-    if (!ReplaceFileContents(RewriteTarget(path), bytes, cause))
-        FailFile(name, WriteFailureCause(cause));
+        outcome.output = name + ":" + std::to_string(FirstChangedLine(text, bytes)) + ": would reformat\n";
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "CliCommand.h"
+#include "JobCount.h"
 #include "SettingsDiscovery.h"
 
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,7 @@ struct FormatRequest
     bool verbose = false;
     FormatOptionsSource source;
     Mode mode = Mode::Print;
+    CJobCount jobs;
 };
 
 // One format run over stdin or a list of files; remembers the exit status.
@@ -37,16 +40,26 @@ public:
     int Run(const std::vector<std::string>& files, bool failed);
 
 private:
-    void FailFile(const std::string& name, const std::string& cause);
-    bool OptionsFor(const std::string& name, const FormatOptions*& options);
-    void FormatStdin();
-    void FormatFile(const std::string& name);
-    void Report(const std::string& name, const std::string& text, const std::string& result);
-    void Rewrite(const std::string& name, const std::string& path, const std::string& text, const std::string& result);
+    // What one input gave, held until its turn to be reported.
+    struct Outcome
+    {
+        std::string errors; // lines for standard error
+        std::string output; // bytes for standard output
+        bool failed = false;
+        bool changed = false;
+    };
+
+    static void FailFile(Outcome& outcome, const std::string& name, const std::string& cause);
+    void Deliver(const Outcome& outcome);
+    bool OptionsFor(const std::string& name, const FormatOptions*& options, Outcome& outcome);
+    Outcome FormatStdin();
+    Outcome FormatFile(const std::string& name);
+    void Report(Outcome& outcome, const std::string& name, const std::string& text, const std::string& result) const;
 
     const FormatRequest& m_request;
     CliStreams& m_io;
     CSettingsDiscovery m_settings;
+    std::mutex m_settingsLock; // files are formatted on several threads
     bool m_failed = false;
     bool m_changed = false;
 };

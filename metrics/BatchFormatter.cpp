@@ -3,11 +3,43 @@
 #include "FileNameCase.h"
 #include "FileUtil.h"
 #include "FormattableExtensions.h"
+#include "OrderedJobs.h"
 #include "PathParts.h"
 #include "TextLines.h"
 #include "TextModeFile.h"
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
+
+namespace
+{
+
+// A worker's engine reports to nobody: only the calling thread shows progress.
+class CNoProgress : public IProgressSink
+{
+public:
+    void OnProgress(int) override {}
+};
+
+// Whether path's real path lies outside the folder's tree. When it is
+// inside, path becomes the real path, so the file read and rewritten is the
+// one that was checked. A path that cannot be resolved (a missing file) is
+// left for the read to report.
+bool IsOutside(std::string& path, const std::string& folder)
+{
+    std::error_code error;
+    const std::filesystem::path real = std::filesystem::canonical(path, error);
+    if (error)
+        return false;
+    const std::filesystem::path tree(folder);
+    if (std::mismatch(tree.begin(), tree.end(), real.begin(), real.end()).first != tree.end())
+        return true;
+    path = real.string();
+    return false;
+}
+
+} // namespace
 
 CBatchFormatter::CBatchFormatter(const IMetricsTree& tree, BatchSettings settings, FormatStep format,
                                  IBatchProgress& progress, IMessageSink& messages)
@@ -56,6 +88,35 @@ BatchReport CBatchFormatter::BatchFormat()
 {
     BatchReport report;
     m_progress.SetStatus("Initializing");
+    if (m_settings.jobs > 1)
+        FormatAhead(report);
+    else
+        FormatInTurn(report);
+    return report;
+}
+
+BatchFileResult CBatchFormatter::Named(const TargetItem& item) const
+{
+    return {m_tree.FileText(item.project, item.file, IMetricsTree::NameColumn),
+            FullPath(item),
+            BatchFileResult::Outcome::Unchanged,
+            {}};
+}
+
+bool CBatchFormatter::Proceeds(const BatchFileResult& result, BatchReport& report) const
+{
+    if (result.outcome == BatchFileResult::Outcome::WriteFailed && !m_settings.checkOnly &&
+        m_messages.Show(WriteFailureText(result.itemText), m_settings.caption, MessageStyle::YesNoQuestion) ==
+            MessageAnswer::No)
+    {
+        report.stopped = true;
+        return false;
+    }
+    return true;
+}
+
+void CBatchFormatter::FormatInTurn(BatchReport& report)
+{
     for (std::optional<TargetItem> item = NextTargetItem(m_tree, std::nullopt); item;
          item = NextTargetItem(m_tree, item))
     {
@@ -63,71 +124,109 @@ BatchReport CBatchFormatter::BatchFormat()
         if (m_progress.IsCancelled())
         {
             report.cancelled = true;
-            break;
+            return;
         }
-        report.files.push_back(FormatItem(*item));
-        const BatchFileResult& result = report.files.back();
-        if (result.outcome == BatchFileResult::Outcome::WriteFailed && !m_settings.checkOnly &&
-            m_messages.Show(WriteFailureText(result.itemText), m_settings.caption, MessageStyle::YesNoQuestion) ==
-                MessageAnswer::No)
-        {
-            report.stopped = true;
-            break;
-        }
+        report.files.push_back(FinishItem(PrepareItem(Named(*item), &m_progress)));
+        if (!Proceeds(report.files.back(), report))
+            return;
     }
-    return report;
 }
 
-BatchFileResult CBatchFormatter::FormatItem(const TargetItem& item)
+// The files are read and formatted on worker threads, and their new bytes
+// written beside them; each is put in its file's place in its turn here,
+// after the answer about the one before, so a cancel or a No leaves every
+// later file untouched, as in a run of one job.
+void CBatchFormatter::FormatAhead(BatchReport& report)
+{
+    std::vector<BatchFileResult> items;
+    for (std::optional<TargetItem> item = NextTargetItem(m_tree, std::nullopt); item;
+         item = NextTargetItem(m_tree, item))
+        items.push_back(Named(*item));
+    RunOrderedJobs<PreparedItem>(
+        items.size(), m_settings.jobs, [&](std::size_t index) { return PrepareItem(items[index], nullptr); },
+        [&](std::size_t, PreparedItem& prepared)
+        {
+            if (m_progress.IsCancelled())
+            {
+                report.cancelled = true;
+                return false;
+            }
+            if (prepared.announced)
+                m_progress.SetStatus("Formatting file: " + prepared.result.itemText);
+            report.files.push_back(FinishItem(std::move(prepared)));
+            return Proceeds(report.files.back(), report);
+        });
+}
+
+CBatchFormatter::PreparedItem CBatchFormatter::PrepareItem(BatchFileResult result, IBatchProgress* progress) const
 {
     using Outcome = BatchFileResult::Outcome;
-    BatchFileResult result{
-        m_tree.FileText(item.project, item.file, IMetricsTree::NameColumn), FullPath(item), Outcome::Unchanged, {}};
+    PreparedItem prepared;
+    prepared.result = std::move(result);
+    BatchFileResult& file = prepared.result;
 
-    if (!IsFormattableExtension(LowerExtension(result.path)))
+    if (!IsFormattableExtension(LowerExtension(file.path)))
     {
-        result.outcome = Outcome::NotFormattable;
-        return result;
+        file.outcome = Outcome::NotFormattable;
+        return prepared;
     }
 
-    const std::string nativePath = ResolveFileNameCase(NativePath(result.path));
+    prepared.nativePath = ResolveFileNameCase(NativePath(file.path));
+    if (!m_settings.within.empty() && IsOutside(prepared.nativePath, m_settings.within))
+    {
+        file.outcome = Outcome::Outside;
+        return prepared;
+    }
     std::string bytes;
-    if (!ReadWholeFile(nativePath, bytes, result.error))
+    if (!ReadWholeFile(prepared.nativePath, bytes, file.error))
     {
-        result.outcome = Outcome::Unreadable;
-        return result;
+        file.outcome = Outcome::Unreadable;
+        return prepared;
     }
-    m_progress.SetStatus("Formatting file: " + result.itemText);
+    prepared.announced = true;
+    if (progress)
+        progress->SetStatus("Formatting file: " + file.itemText);
 
     // The engine's text ends at a NUL; writing its result would cut the file.
     if (std::memchr(bytes.data(), '\0', bytes.size()))
     {
-        result.outcome = Outcome::HoldsNul;
-        result.error = "holds a NUL byte";
-        return result;
+        file.outcome = Outcome::HoldsNul;
+        file.error = "holds a NUL byte";
+        return prepared;
     }
 
     const std::string text = CTextModeFile::FromFileBytes(bytes);
-    const std::string formatted = m_format(text, m_progress);
+    CNoProgress noProgress;
+    const std::string formatted = m_format(text, progress ? *progress : static_cast<IProgressSink&>(noProgress));
     if (formatted.empty())
     {
         if (!text.empty())
         {
-            result.outcome = Outcome::EngineFailed;
-            result.error = "formatting failed";
+            file.outcome = Outcome::EngineFailed;
+            file.error = "formatting failed";
         }
-        return result;
+        return prepared;
     }
     if (formatted == text)
-        return result;
+        return prepared;
     if (m_settings.checkOnly)
     {
-        result.outcome = Outcome::WouldChange;
-        result.firstChangedLine = FirstChangedLine(text, formatted);
-        return result;
+        file.outcome = Outcome::WouldChange;
+        file.firstChangedLine = FirstChangedLine(text, formatted);
+        return prepared;
     }
+    prepared.rewrite = true;
+    prepared.ready = prepared.replacement.Prepare(
+        prepared.nativePath, CTextModeFile::ToFileBytes(formatted, CTextModeFile::WritesCrLf(bytes)), file.error);
+    return prepared;
+}
 
-    const std::string newBytes = CTextModeFile::ToFileBytes(formatted, CTextModeFile::WritesCrLf(bytes));
-    result.outcome = ReplaceFileContents(nativePath, newBytes, result.error) ? Outcome::Written : Outcome::WriteFailed;
-    return result;
+BatchFileResult CBatchFormatter::FinishItem(PreparedItem prepared) const
+{
+    BatchFileResult& file = prepared.result;
+    if (prepared.rewrite)
+        file.outcome = prepared.ready && prepared.replacement.Commit(file.error)
+                           ? BatchFileResult::Outcome::Written
+                           : BatchFileResult::Outcome::WriteFailed;
+    return std::move(file);
 }

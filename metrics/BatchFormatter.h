@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BatchProgress.h"
+#include "FileUtil.h"
 #include "MessageSink.h"
 #include "MetricsTree.h"
 
@@ -39,6 +40,14 @@ struct BatchSettings
     bool fullFormat = false;         // selects the write-failure prefix
     bool checkOnly = false;          // find what would change, write nothing, ask nothing
     std::string caption = "Quillet"; // of the write-failure question
+    // Files read and formatted at once. The front ends keep one; with more,
+    // files are read, formatted and their new bytes made ready ahead, while
+    // the calling thread alone puts them in place, reports progress and
+    // asks, in tree order.
+    unsigned jobs = 1;
+    // The real path of a folder: a file whose real path (links and ".."
+    // resolved) is not below it is skipped. Empty: files may lie anywhere.
+    std::string within;
 };
 
 struct BatchFileResult
@@ -52,7 +61,8 @@ struct BatchFileResult
         Unreadable,     // skipped: the file could not be read
         HoldsNul,       // skipped: the engine would cut the text at the NUL
         EngineFailed,   // the engine gave no result; the file is kept
-        WriteFailed     // the file could not be replaced and stays as it was
+        WriteFailed,    // the file could not be replaced and stays as it was
+        Outside         // skipped: its real path is not below BatchSettings::within
     };
 
     std::string itemText;
@@ -89,7 +99,28 @@ public:
     std::string WriteFailureText(const std::string& itemText) const;
 
 private:
-    BatchFileResult FormatItem(const TargetItem& item);
+    // One file read and formatted, its new bytes made ready beside it,
+    // waiting to be put in its place.
+    struct PreparedItem
+    {
+        BatchFileResult result;
+        std::string nativePath;
+        bool announced = false; // read, so its "Formatting file" status is due
+        bool rewrite = false;   // the file changes
+        bool ready = false;     // its replacement was prepared (else result.error says why not)
+        CFileReplacement replacement;
+    };
+
+    // Reads and formats the item's file. progress is the dialog on the
+    // calling thread, null on a worker, which must not touch it.
+    PreparedItem PrepareItem(BatchFileResult result, IBatchProgress* progress) const;
+    BatchFileResult FinishItem(PreparedItem prepared) const;
+    // Whether the run goes on after result; false when the user stops it.
+    bool Proceeds(const BatchFileResult& result, BatchReport& report) const;
+    // The item's name and path, its outcome yet to come.
+    BatchFileResult Named(const TargetItem& item) const;
+    void FormatInTurn(BatchReport& report);
+    void FormatAhead(BatchReport& report);
 
     const IMetricsTree& m_tree;
     BatchSettings m_settings;

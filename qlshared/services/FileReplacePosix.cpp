@@ -4,6 +4,7 @@
 // original in place instead could leave it cut by a full disk or a kill.
 
 #include "FileUtil.h"
+#include "TemporarySiblings.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -11,7 +12,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -27,7 +30,8 @@ struct FreeDeleter
 // A file for the new bytes in the target's folder. Where the file system
 // allows it the file has no name until Publish, so a run killed while
 // writing leaves nothing behind; elsewhere it is a named temporary file that
-// is removed unless published.
+// is removed unless published. It stays locked until it has replaced the
+// target, so that another run's clean-up of leftovers passes it by.
 class TemporaryFile
 {
 public:
@@ -36,10 +40,13 @@ public:
         const std::size_t slash = target.rfind('/');
         const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
         m_fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        if (m_fd < 0)
+        {
+            m_path = TemporaryTemplate(target);
+            m_fd = mkstemp(&m_path[0]);
+        }
         if (m_fd >= 0)
-            return;
-        m_path = target + ".quillet-XXXXXX";
-        m_fd = mkstemp(&m_path[0]);
+            flock(m_fd, LOCK_EX);
     }
     ~TemporaryFile()
     {
@@ -59,8 +66,6 @@ public:
     {
         if (m_path.empty() && !Name())
             return false;
-        close(m_fd);
-        m_fd = -1;
         if (std::rename(m_path.c_str(), m_target.c_str()) != 0)
             return false;
         m_path.clear();
@@ -74,7 +79,7 @@ private:
         const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
         for (unsigned attempt = 0; attempt < 100; ++attempt)
         {
-            const std::string name = m_target + ".quillet-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+            const std::string name = LinkedTemporaryName(m_target, getpid(), attempt);
             if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
             {
                 m_path = name;
@@ -134,9 +139,13 @@ bool WriteAll(int fd, const std::string& bytes)
     return true;
 }
 
-// What open() would have given a new file: mkstemp makes it private.
+// What open() would have given a new file: mkstemp makes it private. The
+// mask can only be read by setting it, so two threads reading it at once
+// could leave it cleared for good.
 mode_t NewFileMode()
 {
+    static std::mutex lock;
+    const std::lock_guard<std::mutex> guard(lock);
     const mode_t mask = umask(0);
     umask(mask);
     return 0666 & ~mask;
@@ -144,8 +153,35 @@ mode_t NewFileMode()
 
 } // namespace
 
-bool ReplaceFileContents(const std::string& linkOrPath, const std::string& bytes, std::string& error)
+struct CFileReplacement::Pending
 {
+    explicit Pending(const std::string& target) : temporary(target) {}
+    TemporaryFile temporary;
+};
+
+CFileReplacement::CFileReplacement() = default;
+CFileReplacement::~CFileReplacement() = default;
+CFileReplacement::CFileReplacement(CFileReplacement&& other) noexcept = default;
+CFileReplacement& CFileReplacement::operator=(CFileReplacement&& other) noexcept = default;
+
+bool ReplaceFileContents(const std::string& path, const std::string& bytes, std::string& error)
+{
+    CFileReplacement replacement;
+    return replacement.Prepare(path, bytes, error) && replacement.Commit(error);
+}
+
+bool CFileReplacement::Commit(std::string& error)
+{
+    const bool published = m_pending->temporary.Publish();
+    if (!published)
+        error = std::string("cannot be replaced: ") + std::strerror(errno);
+    m_pending.reset();
+    return published;
+}
+
+bool CFileReplacement::Prepare(const std::string& linkOrPath, const std::string& bytes, std::string& error)
+{
+    m_pending.reset();
     // A symbolic link stays a link: the file it leads to is rewritten.
     std::string path = linkOrPath;
     struct stat link
@@ -188,7 +224,9 @@ bool ReplaceFileContents(const std::string& linkOrPath, const std::string& bytes
         }
     }
 
-    TemporaryFile temporary(path);
+    RemoveLeftTemporaries(path);
+    auto pending = std::make_unique<Pending>(path);
+    TemporaryFile& temporary = pending->temporary;
     if (!temporary.IsOpen())
     {
         error = std::string("cannot create a temporary file in its folder: ") + std::strerror(errno);
@@ -207,10 +245,6 @@ bool ReplaceFileContents(const std::string& linkOrPath, const std::string& bytes
     fchmod(temporary.Descriptor(), exists ? original.st_mode & 07777 : NewFileMode());
     if (exists)
         CopyExtendedAttributes(path, temporary.Descriptor());
-    if (!temporary.Publish())
-    {
-        error = std::string("cannot be replaced: ") + std::strerror(errno);
-        return false;
-    }
+    m_pending = std::move(pending);
     return true;
 }

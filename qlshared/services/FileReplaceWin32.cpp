@@ -151,3 +151,28 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes, std:
         SetFileAttributesA(path.c_str(), attributes);
     return true;
 }
+
+// ReplaceFile does the work in one call: the bytes wait for it.
+struct CFileReplacement::Pending
+{
+    std::string path;
+    std::string bytes;
+};
+
+CFileReplacement::CFileReplacement() = default;
+CFileReplacement::~CFileReplacement() = default;
+CFileReplacement::CFileReplacement(CFileReplacement&& other) noexcept = default;
+CFileReplacement& CFileReplacement::operator=(CFileReplacement&& other) noexcept = default;
+
+bool CFileReplacement::Prepare(const std::string& path, const std::string& bytes, std::string&)
+{
+    m_pending = std::make_unique<Pending>(Pending{path, bytes});
+    return true;
+}
+
+bool CFileReplacement::Commit(std::string& error)
+{
+    const bool replaced = ReplaceFileContents(m_pending->path, m_pending->bytes, error);
+    m_pending.reset();
+    return replaced;
+}
