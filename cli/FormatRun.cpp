@@ -111,13 +111,19 @@ CFormatRun::Outcome CFormatRun::FormatStdin()
     if (!OptionsFor(kStdinName, options, outcome))
         return outcome;
     // In large blocks straight into the text, not through a growing string
-    // stream that is copied at the end.
+    // stream that is copied at the end. A file redirected to standard input
+    // says how much it holds, so its text is read into room made once.
     std::string text;
+    const std::streamsize waiting = m_io.in.rdbuf()->in_avail();
+    if (waiting > 0)
+        text.reserve(static_cast<std::size_t>(waiting) + 1);
     constexpr std::size_t Block = 1 << 20;
     for (std::size_t done = 0; m_io.in; text.resize(done))
     {
-        text.resize(done + Block);
-        m_io.in.read(&text[done], Block);
+        const std::size_t room = text.capacity() - done;
+        const std::size_t block = room > Block / 16 ? room : Block;
+        text.resize(done + block);
+        m_io.in.read(&text[done], static_cast<std::streamsize>(block));
         done += static_cast<std::size_t>(m_io.in.gcount());
     }
     std::string result;

@@ -118,7 +118,7 @@ bool FormatNulFreeText(const std::string& text, const FormatOptions& options, st
             cause = "formatting failed";
             return false;
         }
-        result = formatter.GetResult();
+        result = formatter.TakeResult();
     }
     catch (const std::exception& exception)
     {

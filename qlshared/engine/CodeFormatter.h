@@ -5,6 +5,7 @@
 #include "ProgressSink.h"
 
 #include <string>
+#include <utility>
 
 // Formats one text under the thirteen format options: splits it into lines,
 // runs the passes over them and joins them again. Each line of the result
@@ -22,6 +23,8 @@ public:
     // The formatted text once Format has succeeded; empty before and after a
     // failure.
     const std::string& GetResult() const { return m_text; }
+    // The same, handed over without a copy; the formatter keeps nothing.
+    std::string TakeResult() { return std::move(m_text); }
 
 private:
     const FormatOptions m_options;

@@ -32,7 +32,7 @@ std::string RunGuarded(int entryPoint, const std::string& text, const FormatOpti
             messages.Show(FormattingFailedText, LibraryCaption, MessageStyle::Ok);
             return std::string();
         }
-        return formatter.GetResult();
+        return formatter.TakeResult();
     }
     catch (...)
     {
