@@ -6,8 +6,11 @@
 #include "TextLines.h"
 #include "UnifiedDiff.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
+#include <utility>
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -49,6 +52,36 @@ std::string RewriteTarget(const std::string& path)
 std::string InOwnLineEnds(const std::string& text, const std::string& result)
 {
     return FirstLineEndsInCrLf(text) ? ToCrLfLineEnds(result) : result;
+}
+
+// Reads a stream to its end in large blocks. A file redirected to standard
+// input says how much it holds, so it is read into room made once; from a
+// pipe the blocks are gathered and joined once, since a text that grew as it
+// was read would be copied into ever larger fresh memory.
+std::string ReadToEnd(std::istream& in)
+{
+    constexpr std::streamsize Block = 1 << 20;
+    const std::streamsize waiting = in.rdbuf()->in_avail();
+    std::vector<std::string> blocks;
+    std::size_t total = 0;
+    for (std::streamsize size = std::max(Block, waiting + 1); in; size = Block)
+    {
+        std::string block(static_cast<std::size_t>(size), '\0');
+        in.read(&block[0], size);
+        block.resize(static_cast<std::size_t>(in.gcount()));
+        total += block.size();
+        blocks.push_back(std::move(block));
+    }
+    if (blocks.size() == 1)
+        return std::move(blocks.front());
+    std::string text;
+    text.reserve(total);
+    for (std::string& block : blocks)
+    {
+        text += block;
+        std::string().swap(block);
+    }
+    return text;
 }
 
 } // namespace
@@ -110,22 +143,7 @@ CFormatRun::Outcome CFormatRun::FormatStdin()
     const FormatOptions* options = nullptr;
     if (!OptionsFor(kStdinName, options, outcome))
         return outcome;
-    // In large blocks straight into the text, not through a growing string
-    // stream that is copied at the end. A file redirected to standard input
-    // says how much it holds, so its text is read into room made once.
-    std::string text;
-    const std::streamsize waiting = m_io.in.rdbuf()->in_avail();
-    if (waiting > 0)
-        text.reserve(static_cast<std::size_t>(waiting) + 1);
-    constexpr std::size_t Block = 1 << 20;
-    for (std::size_t done = 0; m_io.in; text.resize(done))
-    {
-        const std::size_t room = text.capacity() - done;
-        const std::size_t block = room > Block / 16 ? room : Block;
-        text.resize(done + block);
-        m_io.in.read(&text[done], static_cast<std::streamsize>(block));
-        done += static_cast<std::size_t>(m_io.in.gcount());
-    }
+    const std::string text = ReadToEnd(m_io.in);
     std::string result;
     std::string cause;
     if (!FormatSourceText(text, *options, result, cause))
