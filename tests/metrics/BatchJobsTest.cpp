@@ -66,11 +66,10 @@ TEST(BatchJobs, StopsWhereOneJobStops)
         MessageAnswer answer;
         int cancelAfterStatuses;
         std::size_t filesReported;
-        bool cancelled, stopped;
     } cases[] = {
-        {MessageAnswer::Yes, -1, 8, false, false}, // goes on past the failure
-        {MessageAnswer::No, -1, 3, false, true},   // stops after it
-        {MessageAnswer::No, 3, 2, true, false},    // cancelled after two files
+        {MessageAnswer::Yes, -1, 8}, // goes on past the failure
+        {MessageAnswer::No, -1, 3},  // stops after it
+        {MessageAnswer::No, 3, 2},   // cancelled after two files
     };
     for (const auto& c : cases)
     {
@@ -79,9 +78,8 @@ TEST(BatchJobs, StopsWhereOneJobStops)
         const Batch inTurn = BatchOver(one, 1, c.answer, c.cancelAfterStatuses);
         const Batch ahead = BatchOver(many, 4, c.answer, c.cancelAfterStatuses);
         EXPECT_EQ(c.filesReported, ahead.results.size());
-        EXPECT_EQ(std::tie(c.cancelled, c.stopped), std::tie(ahead.cancelled, ahead.stopped));
-        EXPECT_EQ(std::tie(inTurn.results, inTurn.statuses, inTurn.contents),
-                  std::tie(ahead.results, ahead.statuses, ahead.contents));
+        EXPECT_EQ(std::tie(inTurn.results, inTurn.statuses, inTurn.contents, inTurn.cancelled, inTurn.stopped),
+                  std::tie(ahead.results, ahead.statuses, ahead.contents, ahead.cancelled, ahead.stopped));
         // Replacements made ready but never put in place leave nothing.
         EXPECT_EQ(std::size(kNames), many.FileCount());
         for (std::size_t i = c.filesReported; i < ahead.contents.size(); ++i)
