@@ -82,6 +82,8 @@ TEST(CliUsage, EachCommandKeepsItsWordingAndPointsAtItsHelp)
          "untabify, operator-expand, operator-contract, parentheses-expand, "
          "parentheses-contract, delete-trailing-whitespace)\n"
          "Try 'quillet-cli batch --help'.\n"},
+        {{"batch", ws, "--jobs=0"},
+         "quillet-cli: batch: bad value in --jobs '0' (--jobs takes 1 to 256)\nTry 'quillet-cli batch --help'.\n"},
         {{"batch", ws, "--command=reindent", "--settings=none.reg", "--project=nope"},
          "quillet-cli: batch: no project 'nope' in the workspace\n"},
     };
@@ -137,6 +139,11 @@ TEST(FormatUsage, BadArgumentsAreUsageErrorsNamingTheArgument)
         {{"--command", "full", "--command", "tabify"}, "--command"},
         {{"--in-place", "--check", "a.cpp"}, "--check"},
         {{"--in-place"}, "--in-place"},
+        {{"--jobs", "0"}, "bad value in --jobs '0' (--jobs takes 1 to 256)"},
+        {{"--jobs", "-2"}, "'-2'"},
+        {{"--jobs=two"}, "'two'"},
+        {{"--jobs", "257"}, "'257'"},
+        {{"--jobs="}, "--jobs ''"},
     };
     for (const auto& [args, named] : cases)
     {

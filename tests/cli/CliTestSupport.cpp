@@ -4,6 +4,7 @@
 #include "QuilletCli.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <sstream>
 
 CliResult RunCli(const std::vector<std::string>& args, const std::string& stdinBytes)
@@ -13,6 +14,15 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& stdinB
     std::ostringstream err;
     const int status = RunQuilletCli(args, in, out, err);
     return {status, out.str(), err.str()};
+}
+
+CliResult RunCliIn(const ScratchFolder& folder, const std::vector<std::string>& args)
+{
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder.PathOf(""));
+    CliResult result = RunCli(args);
+    std::filesystem::current_path(before);
+    return result;
 }
 
 std::string WriteSettings(const ScratchFolder& folder, const std::string& name,

@@ -7,57 +7,32 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-
 namespace
 {
 
-using Outcome = BatchFileResult::Outcome;
-
-class CancellingProgress : public IBatchProgress
+class Scripted : public IBatchProgress, public IMessageSink
 {
 public:
+    Scripted(MessageAnswer answer, int cancelAfterStatuses) : answer(answer), cancelAfter(cancelAfterStatuses) {}
     void SetStatus(const std::string& text) override { statuses.push_back(text); }
-    bool IsCancelled() const override
-    {
-        return cancelAfterStatuses >= 0 && int(statuses.size()) >= cancelAfterStatuses;
-    }
+    bool IsCancelled() const override { return cancelAfter >= 0 && int(statuses.size()) >= cancelAfter; }
     void OnProgress(int) override {}
+    MessageAnswer Show(const std::string&, const std::string&, MessageStyle) override { return answer; }
 
+    const MessageAnswer answer;
+    const int cancelAfter;
     std::vector<std::string> statuses;
-    int cancelAfterStatuses = -1;
-};
-
-class Answers : public IMessageSink
-{
-public:
-    explicit Answers(std::deque<MessageAnswer> answers) : m_answers(std::move(answers)) {}
-    MessageAnswer Show(const std::string&, const std::string&, MessageStyle) override
-    {
-        if (m_answers.empty())
-            return MessageAnswer::No;
-        const MessageAnswer answer = m_answers.front();
-        m_answers.pop_front();
-        return answer;
-    }
-
-private:
-    std::deque<MessageAnswer> m_answers;
-};
-
-struct BatchRecord
-{
-    std::vector<std::string> results; // "name=outcome"
-    std::vector<std::string> statuses;
-    std::vector<std::string> contents;
-    bool cancelled;
-    bool stopped;
 };
 
 const char* const kNames[] = {"a.c", "b.c", "ro.c", "d.c", "e.c", "f.c", "g.c", "h.c"};
 
-BatchRecord BatchOver(const ScratchFolder& folder, unsigned jobs, std::deque<MessageAnswer> answers,
-                      int cancelAfterStatuses)
+struct Batch
+{
+    std::vector<std::string> results, statuses, contents; // results as "name=outcome"
+    bool cancelled, stopped;
+};
+
+Batch BatchOver(const ScratchFolder& folder, unsigned jobs, MessageAnswer answer, int cancelAfterStatuses)
 {
     MetricsTable table;
     table.Append(RowKind::Project, "p.dsp", 0, 0, "");
@@ -70,56 +45,43 @@ BatchRecord BatchOver(const ScratchFolder& folder, unsigned jobs, std::deque<Mes
     CMetricsList list;
     list.Fill(table);
     list.SelectAll();
-
     BatchSettings settings;
     settings.workspaceDirectory = folder.Directory();
     settings.jobs = jobs;
-    CancellingProgress progress;
-    progress.cancelAfterStatuses = cancelAfterStatuses;
-    Answers messages(std::move(answers));
+    Scripted script(answer, cancelAfterStatuses);
     const FormatStep xToY = [](const std::string& text, IProgressSink&) { return "y" + text.substr(1); };
-    const BatchReport report = CBatchFormatter(list, settings, xToY, progress, messages).BatchFormat();
-
-    BatchRecord run{{}, progress.statuses, {}, report.cancelled, report.stopped};
+    const BatchReport report = CBatchFormatter(list, settings, xToY, script, script).BatchFormat();
+    Batch batch{{}, script.statuses, {}, report.cancelled, report.stopped};
     for (const BatchFileResult& file : report.files)
-        run.results.push_back(file.itemText + "=" + std::to_string(static_cast<int>(file.outcome)));
+        batch.results.push_back(file.itemText + "=" + std::to_string(static_cast<int>(file.outcome)));
     for (const char* name : kNames)
-        run.contents.push_back(folder.Read(name));
-    return run;
+        batch.contents.push_back(folder.Read(name));
+    return batch;
 }
 
 TEST(BatchJobs, StopsWhereOneJobStops)
 {
-    struct Case
+    const struct
     {
-        const char* title;
-        std::deque<MessageAnswer> answers;
+        MessageAnswer answer;
         int cancelAfterStatuses;
         std::size_t filesReported;
-        bool cancelled;
-        bool stopped;
+    } cases[] = {
+        {MessageAnswer::Yes, -1, 8}, // goes on past the failure
+        {MessageAnswer::No, -1, 3},  // stops after it
+        {MessageAnswer::No, 3, 2},   // cancelled after two files
     };
-    const Case cases[] = {
-        {"yes goes on", {MessageAnswer::Yes}, -1, 8, false, false},
-        {"no stops after the failure", {MessageAnswer::No}, -1, 3, false, true},
-        {"cancel after two files", {}, 3, 2, true, false},
-    };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
-        SCOPED_TRACE(c.title);
-        ScratchFolder one;
-        ScratchFolder many;
-        const BatchRecord inTurn = BatchOver(one, 1, c.answers, c.cancelAfterStatuses);
-        const BatchRecord ahead = BatchOver(many, 4, c.answers, c.cancelAfterStatuses);
+        SCOPED_TRACE(c.filesReported);
+        ScratchFolder one, many;
+        const Batch inTurn = BatchOver(one, 1, c.answer, c.cancelAfterStatuses);
+        const Batch ahead = BatchOver(many, 4, c.answer, c.cancelAfterStatuses);
         EXPECT_EQ(c.filesReported, ahead.results.size());
-        EXPECT_EQ(c.cancelled, ahead.cancelled);
-        EXPECT_EQ(c.stopped, ahead.stopped);
-        EXPECT_EQ(inTurn.results, ahead.results);
-        EXPECT_EQ(inTurn.statuses, ahead.statuses);
-        EXPECT_EQ(inTurn.contents, ahead.contents);
+        EXPECT_EQ(std::tie(inTurn.results, inTurn.statuses, inTurn.contents, inTurn.cancelled, inTurn.stopped),
+                  std::tie(ahead.results, ahead.statuses, ahead.contents, ahead.cancelled, ahead.stopped));
         // Replacements made ready but never put in place leave nothing.
         EXPECT_EQ(std::size(kNames), many.FileCount());
-        // Every file after the last one reported keeps its text.
         for (std::size_t i = c.filesReported; i < ahead.contents.size(); ++i)
             EXPECT_EQ('x', ahead.contents[i][0]) << kNames[i];
     }

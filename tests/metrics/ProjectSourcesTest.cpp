@@ -11,13 +11,12 @@ namespace
 TEST(ProjectSources, MarkersWithoutTheirOwnSourceLineShareTheNextOne)
 {
     const std::string marker = "# Begin Source File\n";
-    struct Case
+    const struct
     {
         const char* title;
         std::string project;
         std::vector<std::string> names;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"one each", marker + "SOURCE=a.c\n" + marker + "SOURCE=b.c\n", {"a.c", "b.c"}},
         {"three share one",
          marker + marker + marker + "SOURCE=a.c\n" + marker + "SOURCE=b.c\n",
@@ -28,18 +27,16 @@ TEST(ProjectSources, MarkersWithoutTheirOwnSourceLineShareTheNextOne)
         {"markers after the last line end the list", marker + "SOURCE=a.c\n" + marker + marker, {"a.c"}},
         {"no line at all", marker + marker, {}},
     };
-    for (const Case& c : cases)
+    const auto none = [](const std::string&, const std::string&) { return 0; };
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(c.title);
         ScratchFolder folder;
         MetricsTable table;
-        const SourceCounters none{[](const std::string&, const std::string&) { return 0; },
-                                  [](const std::string&, const std::string&) { return 0; }};
-        CProjectReader reader(table, CProjectReader::Flavour::AddIn, none);
+        CProjectReader reader(table, CProjectReader::Flavour::AddIn, {none, none});
         std::string error;
         ASSERT_TRUE(reader.AddProject(folder.Write("p.dsp", c.project), error)) << error;
-        std::vector<std::string> names(table.names.begin() + 1, table.names.end());
-        EXPECT_EQ(c.names, names);
+        EXPECT_EQ(c.names, std::vector<std::string>(table.names.begin() + 1, table.names.end()));
     }
 }
 

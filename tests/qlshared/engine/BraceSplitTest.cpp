@@ -11,11 +11,7 @@
 // afresh.
 TEST(BraceSplits, LinesSplitAtEveryBrace)
 {
-    const struct
-    {
-        const char* text;
-        const char* expected;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"a{b}c{d\n", "a\n{\n    b\n}c\n{\n    d\n"},
         {"f() { g(); } h { i\n", "f() \n{\n    g(); \n} h \n{\n    i\n"},
         {"x { /* { */ y\n", "x \n{\n    /* { */ y\n"},
@@ -27,8 +23,8 @@ TEST(BraceSplits, LinesSplitAtEveryBrace)
     FormatOptions options;
     options.OpenNewLineStyle = BracePlacement::OwnLine;
     options.CloseNewLineStyle = BracePlacement::OwnLine;
-    for (const auto& c : cases)
-        EXPECT_EQ(FormatWith(c.text, options), c.expected) << c.text;
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(FormatWith(text, options), expected) << text;
 }
 
 // The balance of what is left after the front of a line is dropped, kept

@@ -10,39 +10,35 @@ TEST(SettledLines, LastStaysChangeableOthersAreFinal)
 {
     const struct
     {
-        const char* name;
+        std::size_t settle;
+        const char* settledAs; // the bytes it settles with, or its own
         void (*edit)(CLineArray& lines);
         const char* expected;
     } cases[] = {
-        {"settled as stored", [](CLineArray& lines) { lines.Settle(1); }, "a\nb\t\nc \n"},
-        {"settled with new bytes", [](CLineArray& lines) { lines.Settle(1, "B  "); }, "a\nB  \nc \n"},
-        {"brace joined onto the last",
-         [](CLineArray& lines)
-         {
-             lines.Settle(1);
-             lines.Truncate(1, 1);
-             lines.Append(1, " {");
-         },
-         "a\nb {\nc \n"},
-        {"last rewritten",
-         [](CLineArray& lines)
-         {
-             lines.Settle(1);
-             lines.Set(1, "x");
-         },
-         "a\nx\nc \n"},
-        {"all settled", [](CLineArray& lines) { lines.Settle(2); }, "a\nb\nc \n"},
+        {1, nullptr, nullptr, "a\nb\t\nc \n"},
+        {1, "B  ", nullptr, "a\nB  \nc \n"},
+        {1, nullptr, [](CLineArray& lines) { lines.Truncate(1, 1); }, "a\nb\nc \n"},
+        {1, nullptr, [](CLineArray& lines) { lines.Append(1, " {"); }, "a\nb\t {\nc \n"},
+        {1, nullptr, [](CLineArray& lines) { lines.Set(1, "x"); }, "a\nx\nc \n"},
+        {2, nullptr, nullptr, "a\nb\nc \n"},
     };
     for (const auto& c : cases)
     {
         CLineArray lines;
         lines.Split("a  \nb\t\nc \n");
         lines.TrimSettledLines();
-        c.edit(lines);
-        EXPECT_EQ(lines[0], "a") << c.name;
+        if (c.settledAs)
+            lines.Settle(c.settle, c.settledAs);
+        else
+            lines.Settle(c.settle);
+        if (c.edit)
+            c.edit(lines);
+        EXPECT_EQ(lines[0], "a") << c.expected;
+        const std::string second(lines[1]);
         std::string text;
         lines.JoinInto(text);
-        EXPECT_EQ(text, c.expected) << c.name;
+        EXPECT_EQ(text, c.expected);
+        EXPECT_EQ(second, text.substr(2, text.find('\n', 2) - 2)) << c.expected;
     }
 }
 
