@@ -1,6 +1,7 @@
 #include "FormatRun.h"
 
 #include "FileUtil.h"
+#include "LargeBuffer.h"
 #include "LineEndStyle.h"
 #include "OrderedJobs.h"
 #include "TextLines.h"
@@ -60,14 +61,16 @@ std::string InOwnLineEnds(const std::string& text, const std::string& result)
 // was read would be copied into ever larger fresh memory.
 std::string ReadToEnd(std::istream& in)
 {
-    constexpr std::streamsize Block = 1 << 20;
+    constexpr std::streamsize Block = 2 << 20;
     const std::streamsize waiting = in.rdbuf()->in_avail();
     std::vector<std::string> blocks;
     std::size_t total = 0;
     for (std::streamsize size = std::max(Block, waiting + 1); in; size = Block)
     {
-        std::string block(static_cast<std::size_t>(size), '\0');
-        in.read(&block[0], size);
+        std::string block;
+        ReserveLarge(block, static_cast<std::size_t>(size));
+        block.resize(block.capacity());
+        in.read(&block[0], static_cast<std::streamsize>(block.size()));
         block.resize(static_cast<std::size_t>(in.gcount()));
         total += block.size();
         blocks.push_back(std::move(block));
@@ -75,7 +78,7 @@ std::string ReadToEnd(std::istream& in)
     if (blocks.size() == 1)
         return std::move(blocks.front());
     std::string text;
-    text.reserve(total);
+    ReserveLarge(text, total);
     for (std::string& block : blocks)
     {
         text += block;

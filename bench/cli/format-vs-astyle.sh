@@ -18,7 +18,7 @@ runs=${4:-5}
 
 missing=()
 command -v astyle >/dev/null || missing+=(astyle)
-[ -x /usr/bin/time ] || missing+=(time)
+command -v bc >/dev/null || missing+=(bc)
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing ${missing[*]}"
   sudo=""
@@ -42,12 +42,15 @@ bytes=$(stat -c %s "$text")
 
 # median COMMAND: "CPU WALL", the median processor and wall seconds of runs
 # of a shell command in which $timed prefixes the one program measured.
-timed="/usr/bin/time -f '%U %S %e' -o '$work/time'"
+# Bash's own timing reads milliseconds, where /usr/bin/time rounds to
+# hundredths: too coarse for runs of a tenth of a second.
+timed="measure"
+measure="measure() { local TIMEFORMAT='%3U %3S %3R'; { time \"\$@\" 2>/dev/null; } 2>'$work/time'; }"
 median() {
-  bash -c "$1" >/dev/null 2>&1 || true
+  bash -c "$measure; $1" >/dev/null 2>&1 || true
   local cpu=() wall=()
   for _ in $(seq "$runs"); do
-    bash -c "$1" >/dev/null 2>&1 || true
+    bash -c "$measure; $1" >/dev/null 2>&1 || true
     read -r user system elapsed <"$work/time"
     cpu+=("$(echo "$user + $system" | bc -l)")
     wall+=("$elapsed")

@@ -8,8 +8,9 @@
 //
 // Usage: engine-bench [--warm-heap] [HEADERS]. By default freed memory goes
 // back to the system as the C library decides, so large texts land in fresh
-// pages on every run, which on a virtual machine can cost more than the
-// formatting itself. --warm-heap keeps freed memory in the process, as in a
+// pages on every run, as in a program that formats one large file; the
+// engine asks for huge pages for them, since on a virtual machine small
+// fresh pages can cost more than the formatting itself. --warm-heap keeps freed memory in the process, as in a
 // long-running program that formats again and again (the add-in, Quillet.exe);
 // its peak memory figures then include what earlier runs freed, so memory is
 // judged by the default run.

@@ -1,5 +1,6 @@
 #include "LineArray.h"
 
+#include "LargeBuffer.h"
 #include "LineScanner.h"
 
 #include <algorithm>
@@ -35,10 +36,10 @@ void CLineArray::Split(std::string_view text)
     }
     m_items.clear();
     // Room for the first gap, so that making it does not move the array.
-    m_items.reserve(feeds + 1 + GapLengthFor(feeds + 1));
+    ReserveLarge(m_items, feeds + 1 + GapLengthFor(feeds + 1));
     m_gapLength = 0;
     // Room for a changed copy of half the lines before the buffer must move.
-    m_bytes.reserve(end + end / 2 + 64);
+    ReserveLarge(m_bytes, end + end / 2 + 64);
     m_bytes.assign(bytes, end);
 
     std::size_t start = 0;
@@ -69,7 +70,7 @@ void CLineArray::JoinInto(std::string& text)
     std::size_t total = m_result.size() + (m_settled > 0 ? 1 : 0);
     for (std::size_t i = m_settled; i < Size(); ++i)
         total += (*this)[i].size() + 1;
-    m_result.reserve(total);
+    ReserveLarge(m_result, total);
     if (m_settled > 0)
         m_result += '\n';
     for (std::size_t i = m_settled; i < Size(); ++i)
@@ -128,7 +129,7 @@ void CLineArray::AddToResult(std::size_t index, std::string_view line)
         // Room for the result to come out longer than the text, as brace
         // moves and indentation make it: growing it later would copy it.
         const std::size_t expected = m_liveBytes + Size();
-        m_result.reserve(expected + expected / 2);
+        ReserveLarge(m_result, expected + expected / 2);
     }
     else
     {
@@ -142,6 +143,7 @@ void CLineArray::AddToResult(std::size_t index, std::string_view line)
             last.length = kept;
             m_result.resize(last.offset + kept);
         }
+        GrowLarge(m_result, m_result.size() + 1 + line.size());
         m_result += '\n';
     }
     Slice& slice = m_items[Slot(index)];
@@ -166,6 +168,7 @@ void CLineArray::SetLastSettled(std::size_t index, std::string_view line)
     ++m_changes;
     Slice& slice = m_items[Slot(index)];
     m_result.resize(slice.offset);
+    GrowLarge(m_result, m_result.size() + line.size());
     m_result.append(line.data(), line.size());
     slice.length = line.size();
 }
@@ -188,6 +191,7 @@ CLineArray::Slice CLineArray::Store(std::string_view line)
     if (dead > m_liveBytes + line.size() + MinimumDeadBytes)
         Pack();
     const Slice slice{m_bytes.size(), line.size()};
+    GrowLarge(m_bytes, m_bytes.size() + line.size());
     m_bytes.append(line.data(), line.size());
     m_liveBytes += line.size();
     return slice;
@@ -196,7 +200,7 @@ CLineArray::Slice CLineArray::Store(std::string_view line)
 void CLineArray::Pack()
 {
     std::string packed;
-    packed.reserve(m_liveBytes + m_liveBytes / 2 + 64);
+    ReserveLarge(packed, m_liveBytes + m_liveBytes / 2 + 64);
     for (std::size_t i = m_settled; i < Size(); ++i)
     {
         Slice& slice = m_items[Slot(i)];
@@ -240,6 +244,7 @@ void CLineArray::Append(std::size_t index, std::string_view tail)
     {
         assert(index + 1 == m_settled);
         ++m_changes;
+        GrowLarge(m_result, m_result.size() + tail.size());
         m_result.append(tail.data(), tail.size());
         m_items[Slot(index)].length += tail.size();
         return;
@@ -248,6 +253,7 @@ void CLineArray::Append(std::size_t index, std::string_view tail)
     Slice& slice = m_items[Slot(index)];
     if (slice.offset + slice.length == m_bytes.size())
     {
+        GrowLarge(m_bytes, m_bytes.size() + tail.size());
         m_bytes.append(tail.data(), tail.size());
         slice.length += tail.size();
         m_liveBytes += tail.size();
@@ -291,6 +297,7 @@ void CLineArray::InsertSlice(std::size_t index, Slice slice)
         // A gap in proportion to the array keeps the cost of growth linear
         // over a run.
         const std::size_t extra = GapLengthFor(m_items.size());
+        GrowLarge(m_items, m_items.size() + extra);
         m_items.insert(m_items.begin() + static_cast<std::ptrdiff_t>(m_gapBegin), extra, Slice{0, 0});
         m_gapLength = extra;
     }

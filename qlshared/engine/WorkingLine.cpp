@@ -1,5 +1,6 @@
 #include "WorkingLine.h"
 
+#include "LargeBuffer.h"
 #include "LineScanner.h"
 
 #include <algorithm>
@@ -11,7 +12,7 @@ void CWorkingLine::Load(std::string_view line)
     // Room for the gap the first inserted blank makes, as long as the line:
     // made now, the line is not copied into a larger buffer then.
     if (m_buffer.capacity() < 2 * line.size())
-        m_buffer.reserve(2 * line.size());
+        ReserveLarge(m_buffer, 2 * line.size());
     m_buffer.append(line.data(), line.size());
     m_gapBegin = m_buffer.size();
     m_gapLength = 0;

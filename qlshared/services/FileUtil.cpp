@@ -1,5 +1,7 @@
 #include "FileUtil.h"
 
+#include "LargeBuffer.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -55,6 +57,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
         error = std::strerror(errno);
         return false;
     }
+    bytes.clear();
+    ReserveLarge(bytes, static_cast<size_t>(info.st_size));
     bytes.assign(static_cast<size_t>(info.st_size), '\0');
     const size_t done = bytes.empty() ? 0 : std::fread(&bytes[0], 1, bytes.size(), file.get());
     if (done < bytes.size())

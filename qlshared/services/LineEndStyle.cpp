@@ -1,5 +1,7 @@
 #include "LineEndStyle.h"
 
+#include "LargeBuffer.h"
+
 bool FirstLineEndsInCrLf(const std::string& text)
 {
     const size_t lineFeed = text.find('\n');
@@ -9,7 +11,7 @@ bool FirstLineEndsInCrLf(const std::string& text)
 std::string ToCrLfLineEnds(const std::string& text)
 {
     std::string converted;
-    converted.reserve(text.size() + text.size() / 16);
+    ReserveLarge(converted, text.size() + text.size() / 16);
     for (const char c : text)
     {
         if (c == '\n')
