@@ -57,8 +57,6 @@ std::size_t LargeCapacity(std::size_t count, std::size_t)
     return count;
 }
 
-void AdviseHugePages(const void*, std::size_t)
-{
-}
+void AdviseHugePages(const void*, std::size_t) {}
 
 #endif

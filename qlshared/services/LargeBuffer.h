@@ -17,8 +17,7 @@ std::size_t LargeCapacity(std::size_t count, std::size_t elementSize);
 void AdviseHugePages(const void* data, std::size_t size);
 
 // Makes room for at least count elements, advised before any is touched.
-template <class Buffer>
-void ReserveLarge(Buffer& buffer, std::size_t count)
+template <class Buffer> void ReserveLarge(Buffer& buffer, std::size_t count)
 {
     buffer.reserve(LargeCapacity(count, sizeof(*buffer.data())));
     AdviseHugePages(buffer.data(), buffer.capacity() * sizeof(*buffer.data()));
@@ -26,8 +25,7 @@ void ReserveLarge(Buffer& buffer, std::size_t count)
 
 // Makes room for count elements in all, doubling as a growing buffer does,
 // so a buffer that outgrows its first room stays advised.
-template <class Buffer>
-void GrowLarge(Buffer& buffer, std::size_t count)
+template <class Buffer> void GrowLarge(Buffer& buffer, std::size_t count)
 {
     if (count > buffer.capacity())
         ReserveLarge(buffer, std::max(count, 2 * buffer.capacity()));
