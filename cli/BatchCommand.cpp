@@ -7,7 +7,6 @@
 #include "FormattableExtensions.h"
 #include "GlobPattern.h"
 #include "JobCount.h"
-#include "LineCounter.h"
 #include "MetricsList.h"
 #include "PathParts.h"
 #include "ProjectReader.h"
@@ -366,8 +365,7 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
     const FormatOptions options = *found;
 
     MetricsTable table;
-    CProjectReader reader(table, CProjectReader::Flavour::Standalone,
-                          {CLineCounter::GetLineCount, CLineCounter::GetCommentCount});
+    CProjectReader reader(table, CProjectReader::Flavour::Standalone, SourceCounters::None());
     if (!reader.ReadWorkspace(request.workspace, error))
         return Fail(io.err, error);
     CMetricsList list;

@@ -14,6 +14,14 @@ struct SourceCounters
     using Count = std::function<int(const std::string& directory, const std::string& fileName)>;
     Count lines;
     Count comments;
+
+    // For a run that needs the sources' names only, as a batch does: no
+    // file is read, every count is 0.
+    static SourceCounters None()
+    {
+        const Count zero = [](const std::string&, const std::string&) { return 0; };
+        return {zero, zero};
+    }
 };
 
 // Fills a MetricsTable from Developer Studio files: a workspace (.dsw) names

@@ -344,9 +344,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 std::vector<std::wstring> WorkspaceProjects(const std::string& workspace)
 {
     MetricsTable table;
-    SourceCounters noCounts{[](const std::string&, const std::string&) { return 0; },
-                            [](const std::string&, const std::string&) { return 0; }};
-    CProjectReader reader(table, CProjectReader::Flavour::Standalone, noCounts);
+    CProjectReader reader(table, CProjectReader::Flavour::Standalone, SourceCounters::None());
     std::string error;
     std::vector<std::wstring> paths;
     if (!reader.ReadWorkspace(workspace, error))

@@ -15,6 +15,10 @@
 // to stop: items not yet begun are then never produced. With one job (or
 // one item) everything runs on the calling thread, one item after another.
 // An exception thrown by produce is thrown again here, in its item's turn.
+//
+// The calling thread is one of the jobs: while the item due next is still
+// being made elsewhere it makes a later one itself, so no processor sits
+// idle waiting, and a thread is woken only when what it waits for is there.
 template <typename Result>
 void RunOrderedJobs(std::size_t count, unsigned jobs, const std::function<Result(std::size_t)>& produce,
                     const std::function<bool(std::size_t, Result&)>& consume)
@@ -34,39 +38,57 @@ void RunOrderedJobs(std::size_t count, unsigned jobs, const std::function<Result
     {
         std::optional<Result> result;
         std::exception_ptr error;
+        bool Done() const { return result || error; }
     };
-    // Workers run at most this far ahead of the reporting, so results
+    // Items are begun at most this far ahead of the reporting, so results
     // waiting for an earlier item do not pile up in memory.
-    const std::size_t window = std::size_t(jobs) * 4;
+    const std::size_t window = std::size_t(jobs) * 8;
     std::mutex lock;
-    std::condition_variable ready;
+    std::condition_variable resultReady;
+    std::condition_variable roomFree;
     std::vector<Slot> slots(count);
     std::size_t next = 0;
     std::size_t reported = 0;
+    std::size_t awaited = count;
+    std::size_t waitingForRoom = 0;
     bool stopping = false;
+
+    const auto mayBegin = [&] { return next < count && next < reported + window; };
+    // Makes one item with the lock released, and stores it under the lock.
+    const auto make = [&](std::unique_lock<std::mutex>& guard)
+    {
+        const std::size_t item = next++;
+        guard.unlock();
+        Slot done;
+        try
+        {
+            done.result.emplace(produce(item));
+        }
+        catch (...)
+        {
+            done.error = std::current_exception();
+        }
+        guard.lock();
+        slots[item] = std::move(done);
+        if (item == awaited)
+            resultReady.notify_one();
+    };
 
     const auto work = [&]
     {
         std::unique_lock<std::mutex> guard(lock);
         for (;;)
         {
-            ready.wait(guard, [&] { return stopping || next == count || next < reported + window; });
             if (stopping || next == count)
                 return;
-            const std::size_t item = next++;
-            guard.unlock();
-            Slot done;
-            try
+            if (mayBegin())
             {
-                done.result.emplace(produce(item));
+                make(guard);
+                continue;
             }
-            catch (...)
-            {
-                done.error = std::current_exception();
-            }
-            guard.lock();
-            slots[item] = std::move(done);
-            ready.notify_all();
+            ++waitingForRoom;
+            roomFree.wait(guard, [&] { return stopping || next == count || mayBegin(); });
+            --waitingForRoom;
         }
     };
 
@@ -86,9 +108,9 @@ void RunOrderedJobs(std::size_t count, unsigned jobs, const std::function<Result
               {
                   const std::lock_guard<std::mutex> guard(lock);
                   stopping = true;
-                  ready.notify_all();
+                  roomFree.notify_all();
               }};
-    const std::size_t threadCount = jobs < count ? jobs : count;
+    const std::size_t threadCount = (jobs < count ? jobs : count) - 1;
     for (std::size_t t = 0; t < threadCount; ++t)
         workers.threads.emplace_back(work);
 
@@ -97,10 +119,21 @@ void RunOrderedJobs(std::size_t count, unsigned jobs, const std::function<Result
         Slot slot;
         {
             std::unique_lock<std::mutex> guard(lock);
-            ready.wait(guard, [&] { return slots[item].result || slots[item].error; });
+            while (!slots[item].Done())
+            {
+                if (mayBegin())
+                {
+                    make(guard);
+                    continue;
+                }
+                awaited = item;
+                resultReady.wait(guard, [&] { return slots[item].Done(); });
+                awaited = count;
+            }
             slot = std::move(slots[item]);
             reported = item + 1;
-            ready.notify_all();
+            if (waitingForRoom > 0)
+                roomFree.notify_all();
         }
         if (slot.error)
             std::rethrow_exception(slot.error);
