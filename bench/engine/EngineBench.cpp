@@ -249,6 +249,8 @@ int main(int argc, char** argv)
     closeOwnLine.CloseNewLineStyle = BracePlacement::OwnLine;
     FormatOptions bothOwnLine = closeOwnLine;
     bothOwnLine.OpenNewLineStyle = BracePlacement::OwnLine;
+    FormatOptions bothOwnLineIndented = bothOwnLine;
+    bothOwnLineIndented.RecalculateIndents = OnOff::On;
 
     const std::string code = "x=f(a,b)+c*(d-e);";
     const LinearityCase cases[] = {
@@ -263,6 +265,7 @@ int main(int argc, char** argv)
         {"x; and } lines, joined", [](std::size_t n) { return "x;\n" + Repeat("}\n", n); }, 40000, closeJoined},
         {"line of a}, own lines", [](std::size_t n) { return Repeat("a}", n); }, 20000, closeOwnLine},
         {"line of a}b{, own lines", [](std::size_t n) { return Repeat("a}b{", n); }, 20000, bothOwnLine},
+        {"same, re-indented", [](std::size_t n) { return Repeat("a}b{", n); }, 200000, bothOwnLineIndented},
         // Each brace one level deeper than the last: the output grows with the
         // square of the input.
         {"line of {, own lines *", [](std::size_t n) { return Repeat("{", n); }, 2000, openNewLine, true},

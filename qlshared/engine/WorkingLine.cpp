@@ -22,6 +22,7 @@ void CWorkingLine::Load(std::string_view line)
         ++m_firstNonBlank;
     m_lastCloseParenKnown = false;
     m_censusKnown = false;
+    m_split = false;
 }
 
 bool CWorkingLine::HasCloseParenAfter(std::size_t index) const
@@ -95,7 +96,9 @@ void CWorkingLine::ReplaceLeadingBlanks(std::size_t count, std::size_t newCount,
 {
     if (count == 0 && newCount == 0)
         return;
-    if (m_gapLength != 0)
+    // A line split off the front of a long one goes on with the rest of it:
+    // shifting all of that at every split would cost its length each time.
+    if (m_gapLength != 0 || m_split)
     {
         EraseBlanks(0, count);
         InsertBlanks(0, newCount, blank);
@@ -151,6 +154,7 @@ void CWorkingLine::DropFront(std::size_t count)
     if (count == 0)
         return;
     m_changed = true;
+    m_split = true;
     if (m_censusKnown)
     {
         // The census loses what the dropped bytes held: a cost in proportion

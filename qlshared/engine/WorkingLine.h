@@ -82,6 +82,8 @@ private:
     std::size_t m_gapLength = 0;
     std::size_t m_firstNonBlank = 0;
     bool m_changed = false;
+    // True once the front of the line has been dropped since it was loaded.
+    bool m_split = false;
     // Found on first use: most lines are never asked.
     mutable bool m_lastCloseParenKnown = false;
     mutable std::size_t m_lastCloseParen = std::string::npos;
