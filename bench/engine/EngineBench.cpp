@@ -243,6 +243,8 @@ int main(int argc, char** argv)
 
     FormatOptions openJoined;
     openJoined.OpenNewLineStyle = BracePlacement::Joined;
+    FormatOptions openJoinedIndented = openJoined;
+    openJoinedIndented.RecalculateIndents = OnOff::On;
     FormatOptions closeJoined;
     closeJoined.CloseNewLineStyle = BracePlacement::Joined;
     FormatOptions closeOwnLine;
@@ -262,6 +264,7 @@ int main(int argc, char** argv)
         {"line of a; statements", [](std::size_t n) { return Repeat("a;", n); }, 100000, indentOnly},
         // Brace moves and joins that edit one line again and again.
         {"{ lines, joined", [](std::size_t n) { return Repeat("{\n", n); }, 100000, openJoined},
+        {"same, re-indented", [](std::size_t n) { return Repeat("{\n", n); }, 100000, openJoinedIndented},
         {"x; and } lines, joined", [](std::size_t n) { return "x;\n" + Repeat("}\n", n); }, 40000, closeJoined},
         {"line of a}, own lines", [](std::size_t n) { return Repeat("a}", n); }, 20000, closeOwnLine},
         {"line of a}b{, own lines", [](std::size_t n) { return Repeat("a}b{", n); }, 20000, bothOwnLine},

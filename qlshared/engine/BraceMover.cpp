@@ -73,25 +73,28 @@ bool CBraceMover::MoveToOwnLine(CWorkingLine& line, std::size_t& lineIndex, std:
     return true;
 }
 
+bool CBraceMover::CanJoin(const CWorkingLine& line, std::size_t lineIndex, std::size_t pos) const
+{
+    if (line.FirstNonBlank() < pos || lineIndex == 0)
+        return false;
+    if (m_joinedKnown && m_joinedLine == lineIndex - 1 && m_joinedAtChanges == m_lines.Changes())
+        return true;
+    // Appending to a continued line, after a line comment or to a directive
+    // would change what the brace means.
+    const std::string_view previous = m_lines[lineIndex - 1];
+    if (EndsWithBackslash(previous) || previous.find("//") != std::string_view::npos)
+        return false;
+    const std::size_t first = FindNonBlank(previous);
+    return first == std::string::npos || previous[first] != '#';
+}
+
 void CBraceMover::JoinToPreviousLine(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos) const
 {
     const std::size_t p = pos;
     const std::size_t i = lineIndex;
-    if (line.FirstNonBlank() < p || i == 0)
+    if (!CanJoin(line, i, p))
         return;
-    const bool knownJoinable = m_joinedKnown && m_joinedLine == i - 1 && m_joinedAtChanges == m_lines.Changes();
     const std::string_view previous = m_lines[i - 1];
-    // Appending to a continued line, after a line comment or to a directive
-    // would change what the brace means.
-    if (!knownJoinable)
-    {
-        if (EndsWithBackslash(previous) || previous.find("//") != std::string_view::npos)
-            return;
-        const std::size_t first = FindNonBlank(previous);
-        if (first != std::string::npos && previous[first] == '#')
-            return;
-    }
-
     const std::string_view current = line.Contiguous();
     const std::size_t last = FindLastNonBlank(previous);
     const char brace[] = {' ', current[p]};

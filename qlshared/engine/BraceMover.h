@@ -22,6 +22,10 @@ public:
     // the working line holds the next one, already stored as an empty line.
     bool Place(BracePlacement placement, CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos, int depth) const;
 
+    // True when an opening brace at pos of the working line, which holds the
+    // line at lineIndex, would go up onto the previous line if joined there.
+    bool CanJoin(const CWorkingLine& line, std::size_t lineIndex, std::size_t pos) const;
+
 private:
     bool MoveToOwnLine(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos, int depth) const;
     void JoinToPreviousLine(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos) const;

@@ -97,6 +97,19 @@ const ByteSet& CCodeWalk::BytesThatMatter() const
     return m_codeBytes;
 }
 
+// Whether the line starts with an opening brace of code that the walk will
+// join onto the line before.
+bool CCodeWalk::OpeningBraceJoins(const CWorkingLine& line, std::size_t lineIndex) const
+{
+    if (m_openPlacement != BracePlacement::Joined || m_state.LineHasBalancedBraces || m_state.InBlockComment ||
+        m_state.InLineComment || m_state.InString || m_state.InChar || m_state.InPreprocessor)
+    {
+        return false;
+    }
+    const std::size_t first = line.FirstNonBlank();
+    return first < line.size() && line[first] == '{' && m_braces.CanJoin(line, lineIndex, first);
+}
+
 bool CCodeWalk::WalkLine(CWorkingLine& line, std::size_t& lineIndex)
 {
     for (std::size_t pos = 0; pos < line.size(); ++pos)
@@ -113,7 +126,10 @@ bool CCodeWalk::WalkLine(CWorkingLine& line, std::size_t& lineIndex)
         }
         if (m_recalculateIndents && !m_state.InString && !m_state.InChar && !m_state.InPreprocessor)
         {
-            m_indenter.Step(m_state, line, lineIndex, pos);
+            // A line whose opening brace goes up onto the line before
+            // leaves its blanks behind: indenting it first would cost its
+            // depth, which a run of such lines makes ever larger.
+            m_indenter.Step(m_state, line, lineIndex, pos, pos == 0 && OpeningBraceJoins(line, lineIndex));
             if (pos >= line.size())
                 break;
         }

@@ -38,6 +38,7 @@ private:
     // next one.
     bool WalkLine(CWorkingLine& line, std::size_t& lineIndex);
     const ByteSet& BytesThatMatter() const;
+    bool OpeningBraceJoins(const CWorkingLine& line, std::size_t lineIndex) const;
     StepEnd StepCode(CWorkingLine& line, std::size_t& lineIndex, std::size_t& pos);
     void EndPosition(const CWorkingLine& line, std::size_t pos);
 

@@ -2,12 +2,15 @@
 
 #include "LineScanner.h"
 
+#include <algorithm>
+
 CIndenter::CIndenter(const FormatOptions& options, const CLineArray& lines)
     : m_options(options), m_lines(lines), m_unit(options)
 {
 }
 
-void CIndenter::Step(ScannerState& state, CWorkingLine& line, std::size_t lineIndex, std::size_t pos) const
+void CIndenter::Step(ScannerState& state, CWorkingLine& line, std::size_t lineIndex, std::size_t pos,
+                     bool joinsPrevious) const
 {
     const char c = line[pos];
     const bool inComment = state.InBlockComment || state.InLineComment;
@@ -46,10 +49,10 @@ void CIndenter::Step(ScannerState& state, CWorkingLine& line, std::size_t lineIn
     }
 
     if (pos == 0 && c != '#')
-        Reindent(state, line);
+        Reindent(state, line, joinsPrevious);
 }
 
-void CIndenter::Reindent(ScannerState& state, CWorkingLine& line) const
+void CIndenter::Reindent(ScannerState& state, CWorkingLine& line, bool joinsPrevious) const
 {
     long long width = 0;
     std::size_t j = 0;
@@ -76,5 +79,9 @@ void CIndenter::Reindent(ScannerState& state, CWorkingLine& line) const
     // A line already at its width keeps its blanks, tabs included.
     if (width == static_cast<long long>(levels) * m_options.IndentSize)
         return;
-    line.ReplaceLeadingBlanks(j, m_unit.BlanksFor(levels), m_unit.blank);
+    // Blanks that go with a joined brace are not worth making: one stands
+    // for them, so that the walk meets the brace as on a re-indented line,
+    // without a cost that grows with the depth.
+    const std::size_t blanks = m_unit.BlanksFor(levels);
+    line.ReplaceLeadingBlanks(j, joinsPrevious ? std::min<std::size_t>(blanks, 1) : blanks, m_unit.blank);
 }

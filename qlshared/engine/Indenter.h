@@ -18,10 +18,13 @@ public:
 
     // Runs at every position of code or comment the walk stops at; at the
     // first byte of a line it re-indents the line, which keeps pos at 0.
-    void Step(ScannerState& state, CWorkingLine& line, std::size_t lineIndex, std::size_t pos) const;
+    // joinsPrevious: the line's opening brace goes up onto the line before,
+    // and its blanks go with it.
+    void Step(ScannerState& state, CWorkingLine& line, std::size_t lineIndex, std::size_t pos,
+              bool joinsPrevious) const;
 
 private:
-    void Reindent(ScannerState& state, CWorkingLine& line) const;
+    void Reindent(ScannerState& state, CWorkingLine& line, bool joinsPrevious) const;
 
     const FormatOptions& m_options;
     const CLineArray& m_lines;
