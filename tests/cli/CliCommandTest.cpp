@@ -89,11 +89,7 @@ TEST(CliUsage, EachCommandKeepsItsWordingAndPointsAtItsHelp)
     };
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(::testing::PrintToString(c.args));
-        const CliResult result = RunCli(c.args);
-        EXPECT_EQ(result.status, kExitFailure);
-        EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err, c.err);
+        EXPECT_EQ(RunCli(c.args), (CliResult{kExitFailure, "", c.err})) << ::testing::PrintToString(c.args);
     }
 }
 
@@ -103,8 +99,7 @@ TEST(CliUsage, HelpWinsOverMissingArgumentsButNotOverBadOnes)
     EXPECT_EQ(usage.status, kExitOk);
     for (const char* command : {"\n  format ", "\n  metrics ", "\n  batch "})
         EXPECT_TRUE(Contains(usage.out, command));
-    EXPECT_EQ(RunCli({}).err, usage.out);
-    EXPECT_EQ(RunCli({}).status, kExitFailure);
+    EXPECT_EQ(RunCli({}), (CliResult{kExitFailure, "", usage.out}));
 
     for (const char* command : {"format", "metrics", "batch"})
     {
@@ -160,9 +155,7 @@ TEST(FormatUsage, AfterEndOfOptionsEveryArgumentIsAFile)
 {
     ScratchFolder folder;
     const std::string odd = folder.Write("--odd.cpp", "y;\n");
-    const CliResult result = RunCli({"format", "--settings", folder.PathOf("none.reg"), "--", odd});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "y;\n");
+    EXPECT_EQ(RunCli({"format", "--settings", folder.PathOf("none.reg"), "--", odd}), (CliResult{0, "y;\n", ""}));
 }
 
 } // namespace

@@ -23,7 +23,7 @@ protected:
     {
         args.insert(args.begin(),
                     {"format", "--settings", folder.PathOf("missing.reg"), "--command", "delete-trailing-whitespace"});
-        return RunCli(args);
+        return RunCliIn(folder, args);
     }
 
     // Sets the file's time far back, so that any rewrite shows.
@@ -74,10 +74,7 @@ TEST_F(FormatFiles, InPlaceRewritesWhatChangesKeepingEachFilesLineEnds)
         times.push_back(fs::last_write_time(args.back()));
     }
     folder.MakeReadOnly("locked.cpp");
-    const CliResult result = Format(args);
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "quillet-cli: " + args[2] + ": cannot be written: read-only\n");
+    EXPECT_EQ(Format(args), (CliResult{2, "", "quillet-cli: " + args[2] + ": cannot be written: read-only\n"}));
     for (std::size_t i = 0; i < std::size(files); ++i)
     {
         EXPECT_EQ(folder.Read(files[i].name), files[i].after) << files[i].name;
@@ -97,11 +94,7 @@ TEST_F(FormatFiles, InPlaceRewritesTheNamedFileItself)
 #endif
     folder.Write("here.cpp", kMessy);
     std::ofstream(folder.PathOf("") + accented, std::ios::binary) << kMessy;
-    const fs::path previous = fs::current_path();
-    fs::current_path(folder.PathOf(""));
-    const CliResult result = Format({"--in-place", "here.cpp", accented});
-    fs::current_path(previous);
-    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(Format({"--in-place", "here.cpp", accented}), (CliResult{0, "", ""}));
     EXPECT_EQ(folder.Read("here.cpp"), kTidy);
     std::ifstream file(folder.PathOf("") + accented, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), kTidy);
@@ -113,8 +106,7 @@ TEST_F(FormatFiles, InPlaceThroughASymbolicLinkRewritesItsTarget)
 {
     const std::string target = folder.Write("target.cpp", kMessy);
     fs::create_symlink(target, folder.PathOf("link.cpp"));
-    const CliResult result = Format({"--in-place", folder.PathOf("link.cpp")});
-    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(Format({"--in-place", folder.PathOf("link.cpp")}), (CliResult{0, "", ""}));
     EXPECT_TRUE(fs::is_symlink(folder.PathOf("link.cpp")));
     EXPECT_EQ(folder.Read("target.cpp"), kTidy);
 }
@@ -127,18 +119,14 @@ TEST_F(FormatFiles, TextWithNulIsNeverWrittenBack)
     const std::string fine = folder.Write("fine.cpp", kMessy);
     Age(nul);
     const auto before = fs::last_write_time(nul);
-
-    CliResult result = Format({"--in-place", nul, fine});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "quillet-cli: " + nul + ": holds a NUL byte\n");
+    const CliResult refused{2, "", "quillet-cli: " + nul + ": holds a NUL byte\n"};
+    EXPECT_EQ(Format({"--in-place", nul, fine}), refused);
     EXPECT_EQ(folder.Read("zero.cpp"), bytes);
     EXPECT_EQ(fs::last_write_time(nul), before);
     EXPECT_EQ(folder.Read("fine.cpp"), kTidy);
 
     // One check serves every mode; --check reports it the same way.
-    result = Format({"--check", nul});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(Format({"--check", nul}), refused);
 }
 
 TEST_F(FormatFiles, CheckListsWhatWouldChangeAndWritesNothing)
@@ -149,28 +137,20 @@ TEST_F(FormatFiles, CheckListsWhatWouldChangeAndWritesNothing)
     const std::string tidyCrlf = folder.Write("tidy-crlf.cpp", "x;\r\ny;\r\n");
     const std::string noFinalEnd = folder.Write("no-end.cpp", "x;");
 
-    CliResult result = Format({"--check", tidy, messy, tidyCrlf, noFinalEnd});
-    EXPECT_EQ(result.status, 1) << result.err;
-    EXPECT_EQ(result.out, messy + ":3: would reformat\n" + noFinalEnd + ":1: would reformat\n");
-    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(Format({"--check", tidy, messy, tidyCrlf, noFinalEnd}),
+              (CliResult{1, messy + ":3: would reformat\n" + noFinalEnd + ":1: would reformat\n", ""}));
     EXPECT_EQ(folder.Read("messy.cpp"), "a;\nb;\nc;  \nd;\n");
     EXPECT_EQ(folder.Read("no-end.cpp"), "x;");
 
-    result = Format({"--check", tidy, tidyCrlf});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "");
-
+    EXPECT_EQ(Format({"--check", tidy, tidyCrlf}), (CliResult{0, "", ""}));
     // A failure outranks changes.
-    result = Format({"--check", messy, folder.PathOf("gone.cpp")});
+    const CliResult result = Format({"--check", messy, folder.PathOf("gone.cpp")});
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, messy + ":3: would reformat\n");
-
     // stdin is checked too.
-    result = RunCli({"format", "--settings", folder.PathOf("missing.reg"), "--check"}, "x;\r\n");
-    EXPECT_EQ(result.status, 0) << result.err;
-    result = RunCli({"format", "--settings", folder.PathOf("missing.reg"), "--check"}, "x;");
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, "<stdin>:1: would reformat\n");
+    const std::vector<std::string> check = {"format", "--settings", folder.PathOf("missing.reg"), "--check"};
+    EXPECT_EQ(RunCli(check, "x;\r\n"), (CliResult{0, "", ""}));
+    EXPECT_EQ(RunCli(check, "x;"), (CliResult{1, "<stdin>:1: would reformat\n", ""}));
 }
 
 } // namespace

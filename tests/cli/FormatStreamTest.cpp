@@ -24,10 +24,8 @@ protected:
 
 TEST_F(FormatStream, StdinHoldingNulIsRefused)
 {
-    const CliResult result = Format({}, std::string("int a;\n\0int b;\n", 15));
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "quillet-cli: <stdin>: holds a NUL byte\n");
+    EXPECT_EQ(Format({}, std::string("int a;\n\0int b;\n", 15)),
+              (CliResult{2, "", "quillet-cli: <stdin>: holds a NUL byte\n"}));
 }
 
 // Each row: the arguments after the defaults, stdin, and stdout. What each
@@ -55,32 +53,21 @@ TEST_F(FormatStream, CommandSetsAndOptionsApplyTheirValues)
         {{"--option", "TabSize=3", "--option", "TabSize=1", "--option", "SpaceTabStyle=0"}, "\tx;\n", " x;\n"},
     };
     for (const auto& c : cases)
-    {
-        SCOPED_TRACE(::testing::PrintToString(c.args));
-        const CliResult result = Format(c.args, c.input);
-        EXPECT_EQ(result.status, 0) << result.err;
-        EXPECT_EQ(result.out, c.expected);
-    }
+        EXPECT_EQ(Format(c.args, c.input), (CliResult{0, c.expected, ""})) << ::testing::PrintToString(c.args);
 }
 
 TEST_F(FormatStream, SettingsFileValuesAreHonoured)
 {
     const std::string settings =
         WriteSettings(folder, "settings.reg", {{"TabSize", 8}, {"SpaceTabStyle", 0}, {"DeleteTrailingWhiteSpace", 1}});
-
     // full: the stored options unchanged.
-    CliResult result = RunCli({"format", "--settings", settings}, "\tx; \n");
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "        x;\n");
-
+    EXPECT_EQ(RunCli({"format", "--settings", settings}, "\tx; \n"), (CliResult{0, "        x;\n", ""}));
     // A set replaces the stored SpaceTabStyle and DeleteTrailingWhiteSpace
     // but keeps the stored TabSize.
-    result = RunCli({"format", "--settings", settings, "--command", "tabify"}, "                x; \n");
-    EXPECT_EQ(result.out, "\t\tx; \n");
-
+    EXPECT_EQ(RunCli({"format", "--settings", settings, "--command", "tabify"}, "                x; \n").out,
+              "\t\tx; \n");
     // An option overrides a stored value.
-    result = RunCli({"format", "--settings", settings, "--option", "TabSize=2"}, "\tx;\n");
-    EXPECT_EQ(result.out, "  x;\n");
+    EXPECT_EQ(RunCli({"format", "--settings", settings, "--option", "TabSize=2"}, "\tx;\n").out, "  x;\n");
 }
 
 TEST_F(FormatStream, UnreadableSettingsFileIsAnError)
@@ -105,8 +92,7 @@ TEST_F(FormatStream, DefaultSettingsFileLiesUnderTheConfigFolder)
         setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
     else
         unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "   x;\n");
+    EXPECT_EQ(result, (CliResult{0, "   x;\n", ""}));
 }
 #endif
 

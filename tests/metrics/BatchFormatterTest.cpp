@@ -22,22 +22,13 @@ std::string Rewritten(std::string text)
     return text;
 }
 
-class RecordingProgress : public IBatchProgress
+// The progress shown and the questions answered, as scripted.
+class Scripted : public IBatchProgress, public IMessageSink
 {
 public:
     void SetStatus(const std::string& text) override { statuses.push_back(text); }
     bool IsCancelled() const override { return cancelAfterFormats >= 0 && formats >= cancelAfterFormats; }
     void OnProgress(int percent) override { percents.push_back(percent); }
-
-    std::vector<std::string> statuses;
-    std::vector<int> percents;
-    int formats = 0;
-    int cancelAfterFormats = -1;
-};
-
-class ScriptedMessages : public IMessageSink
-{
-public:
     MessageAnswer Show(const std::string& text, const std::string& caption, MessageStyle style) override
     {
         texts.push_back(text);
@@ -51,6 +42,10 @@ public:
         return answer;
     }
 
+    std::vector<std::string> statuses;
+    std::vector<int> percents;
+    int formats = 0;
+    int cancelAfterFormats = -1;
     std::deque<MessageAnswer> answers;
     std::vector<std::string> texts;
 };
@@ -80,7 +75,7 @@ protected:
     {
         return [this](const std::string& text, IProgressSink& sink)
         {
-            ++progress.formats;
+            ++script.formats;
             formatted.push_back(text);
             sink.OnProgress(50);
             if (text.find("FAIL") != std::string::npos)
@@ -102,15 +97,14 @@ protected:
             list.Fill(table);
         return list;
     }
-    CBatchFormatter Formatter() { return CBatchFormatter(List(), settings, Step(), progress, messages); }
+    CBatchFormatter Formatter() { return CBatchFormatter(List(), settings, Step(), script, script); }
     BatchReport Run() { return Formatter().BatchFormat(); }
 
     ScratchFolder folder;
     MetricsTable table;
     CMetricsList list;
     BatchSettings settings;
-    RecordingProgress progress;
-    ScriptedMessages messages;
+    Scripted script;
     std::vector<std::string> formatted;
 };
 
@@ -127,8 +121,8 @@ Results ResultsOf(const BatchReport& report)
 TEST_F(BatchRun, SelectedFilesAndProjectsEachOnceInTreeOrder)
 {
     EXPECT_TRUE(Run().files.empty());
-    EXPECT_EQ(std::vector<std::string>{"Initializing"}, progress.statuses);
-    progress.statuses.clear();
+    EXPECT_EQ(std::vector<std::string>{"Initializing"}, script.statuses);
+    script.statuses.clear();
     List().SelectProject(1);
     List().SelectFile(1, 0);
     List().SelectFile(0, 1);
@@ -138,8 +132,8 @@ TEST_F(BatchRun, SelectedFilesAndProjectsEachOnceInTreeOrder)
     // The project's folder is the part of its name before the last backslash.
     EXPECT_EQ(Rewritten("yc\n"), folder.Read("sub/c.h"));
     EXPECT_EQ((std::vector<std::string>{"Initializing", "Formatting file: .\\b.cpp", "Formatting file: sub\\c.h"}),
-              progress.statuses);
-    EXPECT_EQ((std::vector<int>{50, 50}), progress.percents);
+              script.statuses);
+    EXPECT_EQ((std::vector<int>{50, 50}), script.percents);
 }
 
 TEST_F(BatchRun, OnlyFormattableExtensionsInAnyCase)
@@ -155,7 +149,7 @@ TEST_F(BatchRun, OnlyFormattableExtensionsInAnyCase)
     }
     List().SelectProject(3);
     EXPECT_EQ(expected, ResultsOf(Run()));
-    EXPECT_EQ(2, progress.formats);
+    EXPECT_EQ(2, script.formats);
 }
 
 TEST_F(BatchRun, FullPathsAndWriteFailureQuestionPerFrontEndAndCommand)
@@ -179,22 +173,22 @@ TEST_F(BatchRun, ReadOnlyFileAsksYesGoesOnAndNoLeavesTheRestUnvisited)
     folder.MakeReadOnly("one/a.c");
     folder.MakeReadOnly("one/b.cpp");
     List().SelectAll();
-    messages.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    script.answers = {MessageAnswer::Yes, MessageAnswer::No};
     const BatchReport report = Run();
     const auto question = [](const std::string& name)
     { return "Write Protect Error encount with file:\n\n" + name + "\n\nProceed with other files?"; };
-    EXPECT_EQ((std::vector<std::string>{question(".\\a.c"), question(".\\b.cpp")}), messages.texts);
+    EXPECT_EQ((std::vector<std::string>{question(".\\a.c"), question(".\\b.cpp")}), script.texts);
     EXPECT_EQ("xa\nxb\nxc\n", folder.Read("one/a.c") + folder.Read("one/b.cpp") + folder.Read("sub/c.h"));
     EXPECT_EQ((Results{{".\\a.c", Outcome::WriteFailed}, {".\\b.cpp", Outcome::WriteFailed}}), ResultsOf(report));
     EXPECT_FALSE(report.files[0].error.empty());
     EXPECT_TRUE(report.stopped);
-    EXPECT_EQ(2, progress.formats);
+    EXPECT_EQ(2, script.formats);
 }
 
 TEST_F(BatchRun, CancelTakesEffectAfterTheCurrentFile)
 {
     List().SelectAll();
-    progress.cancelAfterFormats = 1;
+    script.cancelAfterFormats = 1;
     const BatchReport report = Run();
     EXPECT_TRUE(report.cancelled);
     EXPECT_EQ(1u, report.files.size());
@@ -233,7 +227,7 @@ TEST_F(BatchRun, FilesThatMustNotBeRewrittenAreLeftAlone)
                        {"empty.c", Outcome::Unchanged}}),
               ResultsOf(Run()));
     EXPECT_EQ("x FAIL\n" + withNul, folder.Read("sub/c.h") + folder.Read("zero.c"));
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(script.texts.empty());
 }
 
 TEST_F(BatchRun, CheckOnlyWritesAndAsksNothing)

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -71,9 +72,7 @@ TEST(GapBuffers, WorkingLineMatchesString)
             const int action = static_cast<int>(random() % 5);
             if (action == 0)
             {
-                std::size_t count = 0;
-                while (count < model.size() && (model[count] == ' ' || model[count] == '\t'))
-                    ++count;
+                const std::size_t count = std::min(model.find_first_not_of(" \t"), model.size());
                 const std::size_t newCount = random() % 6;
                 line.ReplaceLeadingBlanks(count, newCount, ' ');
                 model.replace(0, count, newCount, ' ');
@@ -87,30 +86,21 @@ TEST(GapBuffers, WorkingLineMatchesString)
             }
             else
             {
-                std::size_t count = 0;
-                while (at + count < model.size() && (model[at + count] == ' ' || model[at + count] == '\t'))
-                    ++count;
+                const std::size_t count = std::min(model.find_first_not_of(" \t", at), model.size()) - at;
                 line.EraseBlanks(at, count);
                 model.erase(at, count);
             }
             ASSERT_EQ(line.size(), model.size());
-            const std::size_t first = model.find_first_not_of(" \t");
-            ASSERT_EQ(line.FirstNonBlank(), first == std::string::npos ? model.size() : first);
+            ASSERT_EQ(line.FirstNonBlank(), std::min(model.find_first_not_of(" \t"), model.size()));
             for (std::size_t i = 0; i <= model.size(); ++i)
-            {
-                const std::size_t paren = model.find(')', i + 1);
-                ASSERT_EQ(line.HasCloseParenAfter(i), paren != std::string::npos) << model << " " << i;
-            }
+                ASSERT_EQ(line.HasCloseParenAfter(i), model.find(')', i + 1) != std::string::npos) << model << " " << i;
             for (std::size_t i = 0; i < model.size(); ++i)
                 ASSERT_EQ(line[i], model[i]);
             // The bytes left behind in the gap must never be found.
             ByteSet letters{};
             letters['a'] = letters['d'] = true;
             for (std::size_t i = 0; i <= model.size(); ++i)
-            {
-                const std::size_t found = model.find_first_of("ad", i);
-                ASSERT_EQ(line.FindFirstOf(i, letters), found == std::string::npos ? model.size() : found);
-            }
+                ASSERT_EQ(line.FindFirstOf(i, letters), std::min(model.find_first_of("ad", i), model.size()));
         }
         ASSERT_EQ(line.Contiguous(), model);
     }
