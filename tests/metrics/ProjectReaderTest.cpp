@@ -1,5 +1,5 @@
-// The workspace and project reader: the rows it adds, the files that make it
-// fail, and the real workspaces it must read.
+// The workspace and project reader: the rows it adds, the SOURCE= lines it
+// takes, the files that make it fail, and the real workspaces it must read.
 #include "ProjectReader.h"
 #include "LineCounter.h"
 #include "ScratchFolder.h"
@@ -146,6 +146,40 @@ TEST(ProjectReader, CountsComeFromTheCountersItIsHandedAndOnlyPositiveOnesAddUp)
     // The project's folder as the workspace names it, and each name as written.
     const std::string directory = folder.Directory() + ".\\sub\\";
     EXPECT_EQ((std::vector<std::string>{directory + "|a.c", directory + "|notes.txt", directory + "|b.h"}), asked);
+}
+
+// Source-file markers without a SOURCE= line of their own take the next one
+// further on, however many share it, as the reader always did.
+TEST(ProjectSources, MarkersWithoutTheirOwnSourceLineShareTheNextOne)
+{
+    const std::string marker = "# Begin Source File\n";
+    const struct
+    {
+        const char* title;
+        std::string project;
+        std::vector<std::string> names;
+    } cases[] = {
+        {"one each", marker + "SOURCE=a.c\n" + marker + "SOURCE=b.c\n", {"a.c", "b.c"}},
+        {"three share one",
+         marker + marker + marker + "SOURCE=a.c\n" + marker + "SOURCE=b.c\n",
+         {"a.c", "a.c", "a.c", "b.c"}},
+        {"a line before every marker is not taken",
+         "SOURCE=x.c\n" + marker + marker + "SOURCE=a.c\r\n",
+         {"a.c", "a.c"}},
+        {"markers after the last line end the list", marker + "SOURCE=a.c\n" + marker + marker, {"a.c"}},
+        {"no line at all", marker + marker, {}},
+    };
+    const auto none = [](const std::string&, const std::string&) { return 0; };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.title);
+        ScratchFolder folder;
+        MetricsTable table;
+        CProjectReader reader(table, CProjectReader::Flavour::AddIn, {none, none});
+        std::string error;
+        ASSERT_TRUE(reader.AddProject(folder.Write("p.dsp", c.project), error)) << error;
+        EXPECT_EQ(c.names, std::vector<std::string>(table.names.begin() + 1, table.names.end()));
+    }
 }
 
 // Real Developer Studio files, kept beside the source tree; the test says so
