@@ -60,7 +60,9 @@ TEST(Within, OnlyFilesBelowTheFolderAreRewritten)
         EXPECT_EQ(c.inside, folder.Read("ws/src/a.cpp"));
         EXPECT_EQ(c.outside, folder.Read("out/b.cpp"));
         if (!link.empty())
+        {
             EXPECT_EQ(c.outside, folder.Read("out/c.cpp"));
+        }
     }
 }
 
