@@ -129,18 +129,6 @@ TEST_F(ExampleCopy, UnreadableProjectFileFailsNamingIt)
     EXPECT_EQ(2, RunCli({"batch", ws, "--command", "reindent", "--file", "nope.c"}).status);
 }
 
-TEST_F(ExampleCopy, CheckListsChangesAndWritesNothing)
-{
-    const std::string before = folder.Read("ws/calc/calc.cpp");
-    const CliResult result = RunCli({"batch", workspace, "--command", "reindent", "--check"});
-    EXPECT_EQ(1, result.status) << result.err;
-    EXPECT_TRUE(Contains(result.out, "calc\\calc.cpp:8: would reformat\n"));
-    // Already indented, a quoted name, a missing file, not formattable.
-    for (const char* unchanged : {"calc\\parser.c", "mathutil.h\"", "history.cpp", "calc.rc", "README"})
-        EXPECT_EQ(std::string::npos, result.out.find(unchanged)) << unchanged;
-    EXPECT_EQ(before, folder.Read("ws/calc/calc.cpp"));
-}
-
 TEST_F(ExampleCopy, BatchRewritesTheChosenFilesKeepingCrLf)
 {
     const auto untouched = [&] { return folder.Read("ws/calc/parser.c") + folder.Read("ws/text util/wordcount.c"); };

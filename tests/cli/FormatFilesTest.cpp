@@ -103,17 +103,6 @@ TEST_F(FormatFiles, InPlaceRewritesTheNamedFileItself)
     EXPECT_EQ(folder.FileCount(), 2u);
 }
 
-#ifndef _WIN32
-TEST_F(FormatFiles, InPlaceThroughASymbolicLinkRewritesItsTarget)
-{
-    const std::string target = folder.Write("target.cpp", kMessy);
-    fs::create_symlink(target, folder.PathOf("link.cpp"));
-    EXPECT_EQ(Format({"--in-place", folder.PathOf("link.cpp")}), (CliResult{0, "", ""}));
-    EXPECT_TRUE(fs::is_symlink(folder.PathOf("link.cpp")));
-    EXPECT_EQ(folder.Read("target.cpp"), kTidy);
-}
-#endif
-
 TEST_F(FormatFiles, TextWithNulIsNeverWrittenBack)
 {
     const std::string bytes("int a;  \n\0int b;  \n", 19);
