@@ -57,13 +57,13 @@ protected:
     // relative to the workspace, file names relative to the project.
     void SetUp() override
     {
-        Add(RowKind::Project, ".\\one\\one.dsp");
-        Add(RowKind::SourceFile, ".\\a.c");
-        Add(RowKind::SourceFile, ".\\b.cpp");
-        Add(RowKind::Project, "two.dsp");
-        Add(RowKind::SourceFile, "sub\\c.h");
+        table.Append(RowKind::Project, ".\\one\\one.dsp", 0, 0, "");
+        table.Append(RowKind::SourceFile, ".\\a.c", 0, 0, "");
+        table.Append(RowKind::SourceFile, ".\\b.cpp", 0, 0, "");
+        table.Append(RowKind::Project, "two.dsp", 0, 0, "");
+        table.Append(RowKind::SourceFile, "sub\\c.h", 0, 0, "");
         // Selected with the rest, a project without files yields nothing.
-        Add(RowKind::Project, "empty.dsp");
+        table.Append(RowKind::Project, "empty.dsp", 0, 0, "");
         folder.Write("one/a.c", "xa\n");
         folder.Write("one/b.cpp", "xb\n");
         folder.Write("sub/c.h", "xc\n");
@@ -87,10 +87,6 @@ protected:
         };
     }
 
-    void Add(RowKind kind, const std::string& name, const std::string& data = "")
-    {
-        table.Append(kind, name, 0, 0, data);
-    }
     CMetricsList& List()
     {
         if (list.ProjectCount() == 0)
@@ -138,11 +134,11 @@ TEST_F(BatchRun, SelectedFilesAndProjectsEachOnceInTreeOrder)
 
 TEST_F(BatchRun, OnlyFormattableExtensionsInAnyCase)
 {
-    Add(RowKind::Project, "p.dsp");
+    table.Append(RowKind::Project, "p.dsp", 0, 0, "");
     Results expected;
     for (const char* name : {"Main.CPP", "x.hpp", "x.cxx", "x.rc", "\"q.c\"", "X.INL", "Makefile"})
     {
-        Add(RowKind::SourceFile, name);
+        table.Append(RowKind::SourceFile, name, 0, 0, "");
         folder.Write(name[0] == '"' ? "q.c" : name, "x\n"); // Windows names cannot hold quotes
         const bool formattable = name == std::string("Main.CPP") || name == std::string("X.INL");
         expected.emplace_back(name, formattable ? Outcome::Written : Outcome::NotFormattable);
@@ -154,8 +150,8 @@ TEST_F(BatchRun, OnlyFormattableExtensionsInAnyCase)
 
 TEST_F(BatchRun, FullPathsAndWriteFailureQuestionPerFrontEndAndCommand)
 {
-    Add(RowKind::Project, "one.dsp");
-    Add(RowKind::SourceFile, ".\\a.c", "C:\\work\\one\\");
+    table.Append(RowKind::Project, "one.dsp", 0, 0, "");
+    table.Append(RowKind::SourceFile, ".\\a.c", 0, 0, "C:\\work\\one\\");
     const std::string tail = " encount with file:\n\nmy.c\n\nProceed with other files?";
     EXPECT_EQ(folder.Directory() + ".\\one\\.\\b.cpp", Formatter().FullPath(TargetItem{0, 1}));
     EXPECT_EQ(folder.Directory() + "sub\\c.h", Formatter().FullPath(TargetItem{1, 0}));
@@ -214,9 +210,9 @@ TEST_F(BatchRun, FilesThatMustNotBeRewrittenAreLeftAlone)
     // Unchanged results are never written, so a read-only file raises no question.
     folder.MakeReadOnly("one/b.cpp");
     std::filesystem::remove(folder.PathOf("one/a.c"));
-    Add(RowKind::Project, "three.dsp");
-    Add(RowKind::SourceFile, "zero.c");
-    Add(RowKind::SourceFile, "empty.c"); // formats to nothing, and that is no failure
+    table.Append(RowKind::Project, "three.dsp", 0, 0, "");
+    table.Append(RowKind::SourceFile, "zero.c", 0, 0, "");
+    table.Append(RowKind::SourceFile, "empty.c", 0, 0, ""); // formats to nothing, and that is no failure
     folder.Write("zero.c", withNul);
     folder.Write("empty.c", "");
     List().SelectAll();

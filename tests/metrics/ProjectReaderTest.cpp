@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 namespace
@@ -219,19 +220,18 @@ TEST(ProjectReader, EveryProjectAndSourceEntryOfRealWorkspacesIsRead)
             << error;
         ASSERT_LT(0u, table.Size());
         EXPECT_EQ(c.firstProject, table.names[0]);
-        std::size_t projects = 0;
         for (std::size_t i = 0; i < table.Size(); ++i)
         {
             const std::string& name = table.names[i];
-            EXPECT_FALSE(name.empty());
-            EXPECT_EQ(std::string::npos, name.find_first_of("\r\n")) << name;
+            EXPECT_TRUE(!name.empty() && name.find_first_of("\r\n") == std::string::npos) << name;
             // Source files were not copied with the fixtures: countable names
             // read 0, the others -1, and every project totals 0.
             const int least = table.kinds[i] == RowKind::Project ? 0 : -1;
-            EXPECT_TRUE(table.lineCounts[i] == 0 || table.lineCounts[i] == least) << name;
-            EXPECT_TRUE(table.commentCounts[i] == 0 || table.commentCounts[i] == least) << name;
-            projects += table.kinds[i] == RowKind::Project ? 1 : 0;
+            EXPECT_TRUE((table.lineCounts[i] == 0 || table.lineCounts[i] == least) &&
+                        (table.commentCounts[i] == 0 || table.commentCounts[i] == least))
+                << name;
         }
+        const std::size_t projects = std::count(table.kinds.begin(), table.kinds.end(), RowKind::Project);
         EXPECT_EQ(c.projects, projects);
         EXPECT_EQ(c.sources, table.Size() - projects);
     }
