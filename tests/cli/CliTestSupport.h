@@ -30,7 +30,8 @@ struct CliResult
 
 CliResult RunCli(const std::vector<std::string>& args, const std::string& stdinBytes = std::string());
 // The run with folder as the current folder, so that names in its output are relative.
-CliResult RunCliIn(const ScratchFolder& folder, const std::vector<std::string>& args);
+CliResult RunCliIn(const ScratchFolder& folder, const std::vector<std::string>& args,
+                   const std::string& stdinBytes = std::string());
 
 // A settings file in the registry-export form, holding these numbers.
 std::string WriteSettings(const ScratchFolder& folder, const std::string& name,

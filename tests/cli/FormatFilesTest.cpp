@@ -20,12 +20,17 @@ const std::string kTidy = "int f()\n{\n\treturn 1;\n}\n";
 class FormatFiles : public ::testing::Test
 {
 protected:
-    // Every run deletes trailing white space, on top of the defaults.
+    // Runs "format" with a settings file that does not exist: the defaults.
+    CliResult Run(std::vector<std::string> args, const std::string& input = std::string())
+    {
+        args.insert(args.begin(), {"format", "--settings", folder.PathOf("missing.reg")});
+        return RunCliIn(folder, args, input);
+    }
+    // Files named on the command line also lose their trailing white space.
     CliResult Format(std::vector<std::string> args)
     {
-        args.insert(args.begin(),
-                    {"format", "--settings", folder.PathOf("missing.reg"), "--command", "delete-trailing-whitespace"});
-        return RunCliIn(folder, args);
+        args.insert(args.begin(), {"--command", "delete-trailing-whitespace"});
+        return Run(args);
     }
 
     // Sets the file's time far back, so that any rewrite shows.
@@ -139,27 +144,16 @@ TEST_F(FormatFiles, CheckListsWhatWouldChangeAndWritesNothing)
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, messy + ":3: would reformat\n");
     // stdin is checked too.
-    const std::vector<std::string> check = {"format", "--settings", folder.PathOf("missing.reg"), "--check"};
-    EXPECT_EQ(RunCli(check, "x;\r\n"), (CliResult{0, "", ""}));
-    EXPECT_EQ(RunCli(check, "x;"), (CliResult{1, "<stdin>:1: would reformat\n", ""}));
+    EXPECT_EQ(Run({"--check"}, "x;\r\n"), (CliResult{0, "", ""}));
+    EXPECT_EQ(Run({"--check"}, "x;"), (CliResult{1, "<stdin>:1: would reformat\n", ""}));
 }
 
-class FormatStream : public ::testing::Test
-{
-protected:
-    // Runs "format" with a settings file that does not exist: the defaults.
-    CliResult Format(std::vector<std::string> args, const std::string& input)
-    {
-        args.insert(args.begin(), {"format", "--settings", folder.PathOf("missing.reg")});
-        return RunCli(args, input);
-    }
-
-    ScratchFolder folder;
-};
+// From stdin to stdout.
+using FormatStream = FormatFiles;
 
 TEST_F(FormatStream, StdinHoldingNulIsRefused)
 {
-    EXPECT_EQ(Format({}, std::string("int a;\n\0int b;\n", 15)),
+    EXPECT_EQ(Run({}, std::string("int a;\n\0int b;\n", 15)),
               (CliResult{2, "", "quillet-cli: <stdin>: holds a NUL byte\n"}));
 }
 
@@ -188,7 +182,7 @@ TEST_F(FormatStream, CommandSetsAndOptionsApplyTheirValues)
         {{"--option", "TabSize=3", "--option", "TabSize=1", "--option", "SpaceTabStyle=0"}, "\tx;\n", " x;\n"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Format(c.args, c.input), (CliResult{0, c.expected, ""})) << ::testing::PrintToString(c.args);
+        EXPECT_EQ(Run(c.args, c.input), (CliResult{0, c.expected, ""})) << ::testing::PrintToString(c.args);
 }
 
 TEST_F(FormatStream, SettingsFileValuesAreHonoured)
