@@ -144,8 +144,7 @@ TEST_F(FileSettingsStoreTest, AFileThatCannotBeReadOrWrittenIsLeftAlone)
     scratch.Write(path, original);
     CFileSettingsStore store(path);
     ASSERT_TRUE(store.OpenKey());
-    std::filesystem::permissions(path, std::filesystem::perms::all, std::filesystem::perm_options::remove);
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read, std::filesystem::perm_options::add);
+    scratch.MakeReadOnly(path);
     EXPECT_FALSE(store.WriteNumber("TabSize", 7));
     EXPECT_NE(store.LastError().find(path), std::string::npos);
     EXPECT_EQ(scratch.Read(path), original);
