@@ -54,47 +54,36 @@ TEST(CliArguments, ReadsOptionsValuesAndOperandsInOrder)
 TEST(CliUsage, EachCommandKeepsItsWordingAndPointsAtItsHelp)
 {
     const std::string ws = std::string(QUILLET_SOURCE_DIR) + "/examples/workspace/example.dsw";
+    // The line that points at a command's help.
+    const auto help = [](const std::string& command) { return "\nTry 'quillet-cli " + command + "--help'.\n"; };
+    const std::string format = help("format "), metrics = help("metrics "), batch = help("batch ");
     const struct
     {
         std::vector<std::string> args;
-        std::string err;
+        std::string err; // after "quillet-cli: "
     } cases[] = {
-        {{"nope"}, "quillet-cli: unknown command 'nope'\nTry 'quillet-cli --help'.\n"},
-        {{"format", "-x"}, "quillet-cli: format: unknown argument '-x'\nTry 'quillet-cli format --help'.\n"},
-        {{"format", "--option"}, "quillet-cli: format: '--option' needs a value\nTry 'quillet-cli format --help'.\n"},
-        {{"metrics", "--frobnicate"},
-         "quillet-cli: metrics: unknown option '--frobnicate'\n"
-         "Try 'quillet-cli metrics --help'.\n"},
-        {{"metrics", ws, "--format"},
-         "quillet-cli: metrics: --format needs a value\nTry 'quillet-cli metrics --help'.\n"},
-        {{"metrics", "--format=csv"},
-         "quillet-cli: metrics: no workspace file given\nTry 'quillet-cli metrics --help'.\n"},
-        {{"metrics", ws, "--format=xml"}, "quillet-cli: metrics: unknown format 'xml' (text, csv, json or markdown)\n"},
-        {{"metrics", ws, "b.dsw"}, "quillet-cli: metrics: only one workspace, not also 'b.dsw'\n"},
-        {{"batch", ws, "--check=1"},
-         "quillet-cli: batch: unknown option '--check=1'\nTry 'quillet-cli batch --help'.\n"},
-        {{"batch", ws, "--command"}, "quillet-cli: batch: --command needs a value\nTry 'quillet-cli batch --help'.\n"},
-        {{"batch", ws, "b.dsw"},
-         "quillet-cli: batch: only one workspace, not also 'b.dsw'\n"
-         "Try 'quillet-cli batch --help'.\n"},
+        {{"nope"}, "unknown command 'nope'" + help("")},
+        {{"format", "-x"}, "format: unknown argument '-x'" + format},
+        {{"format", "--option"}, "format: '--option' needs a value" + format},
+        {{"metrics", "--frobnicate"}, "metrics: unknown option '--frobnicate'" + metrics},
+        {{"metrics", ws, "--format"}, "metrics: --format needs a value" + metrics},
+        {{"metrics", "--format=csv"}, "metrics: no workspace file given" + metrics},
+        {{"metrics", ws, "--format=xml"}, "metrics: unknown format 'xml' (text, csv, json or markdown)\n"},
+        {{"metrics", ws, "b.dsw"}, "metrics: only one workspace, not also 'b.dsw'\n"},
+        {{"batch", ws, "--check=1"}, "batch: unknown option '--check=1'" + batch},
+        {{"batch", ws, "--command"}, "batch: --command needs a value" + batch},
+        {{"batch", ws, "b.dsw"}, "batch: only one workspace, not also 'b.dsw'" + batch},
         {{"batch", ws, "--command=shuffle"},
-         "quillet-cli: batch: unknown command 'shuffle' (full, reindent, tabify, "
-         "untabify, operator-expand, operator-contract, parentheses-expand, "
-         "parentheses-contract, delete-trailing-whitespace)\n"
-         "Try 'quillet-cli batch --help'.\n"},
-        {{"batch", ws, "--jobs=0"},
-         "quillet-cli: batch: bad value in --jobs '0' (--jobs takes 1 to 256)\nTry 'quillet-cli batch --help'.\n"},
+         "batch: unknown command 'shuffle' (full, reindent, tabify, untabify, operator-expand, operator-contract, "
+         "parentheses-expand, parentheses-contract, delete-trailing-whitespace)" +
+             batch},
+        {{"batch", ws, "--jobs=0"}, "batch: bad value in --jobs '0' (--jobs takes 1 to 256)" + batch},
         {{"batch", ws, "--command=reindent", "--settings=none.reg", "--project=nope"},
-         "quillet-cli: batch: no project 'nope' in the workspace\n"},
+         "batch: no project 'nope' in the workspace\n"},
     };
     for (const auto& c : cases)
-    {
-        SCOPED_TRACE(::testing::PrintToString(c.args));
-        const CliResult result = RunCli(c.args);
-        EXPECT_EQ(result.status, kExitFailure);
-        EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err, c.err);
-    }
+        EXPECT_EQ(RunCli(c.args), (CliResult{kExitFailure, "", "quillet-cli: " + c.err}))
+            << ::testing::PrintToString(c.args);
 }
 
 TEST(CliUsage, HelpWinsOverMissingArgumentsButNotOverBadOnes)
@@ -103,8 +92,7 @@ TEST(CliUsage, HelpWinsOverMissingArgumentsButNotOverBadOnes)
     EXPECT_EQ(usage.status, kExitOk);
     for (const char* command : {"\n  format ", "\n  metrics ", "\n  batch "})
         EXPECT_TRUE(Contains(usage.out, command));
-    EXPECT_EQ(RunCli({}).err, usage.out);
-    EXPECT_EQ(RunCli({}).status, kExitFailure);
+    EXPECT_EQ(RunCli({}), (CliResult{kExitFailure, "", usage.out}));
 
     for (const char* command : {"format", "metrics", "batch"})
     {
@@ -160,9 +148,7 @@ TEST(FormatUsage, AfterEndOfOptionsEveryArgumentIsAFile)
 {
     ScratchFolder folder;
     const std::string odd = folder.Write("--odd.cpp", "y;\n");
-    const CliResult result = RunCli({"format", "--settings", folder.PathOf("none.reg"), "--", odd});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "y;\n");
+    EXPECT_EQ(RunCli({"format", "--settings", folder.PathOf("none.reg"), "--", odd}), (CliResult{0, "y;\n", ""}));
 }
 
 } // namespace

@@ -1,11 +1,16 @@
 // quillet-cli metrics and batch on the bundled example workspace: the
-// report's formats, rewriting in place and what a failure prints.
+// report's formats, rewriting in place and what a failure prints; metrics
+// over a folder and totals beyond 32 bits.
 #include "BatchCommand.h"
 #include "CliTestSupport.h"
+#include "MetricsWriters.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <filesystem>
+#include <sstream>
 
 namespace
 {
@@ -60,17 +65,13 @@ TEST(MetricsCommand, CsvAndJsonCarryRawCounts)
 {
     const CliResult csv = RunCli({"metrics", ExampleFolder + "/example.dsw", "--format", "csv"});
     ASSERT_EQ(0, csv.status) << csv.err;
-    std::istringstream lines(csv.out);
-    std::vector<std::string> rows;
-    for (std::string line; std::getline(lines, line);)
-        rows.push_back(line);
-    ASSERT_EQ(21u, rows.size());
-    EXPECT_EQ("kind,project,name,lines,comments,status", rows[0]);
-    EXPECT_EQ("project,.\\calc\\calc.dsp,.\\calc\\calc.dsp,98,14,counted", rows[1]);
-    EXPECT_EQ("file,.\\calc\\calc.dsp,.\\history.cpp,0,0,missing", rows[4]);
-    EXPECT_EQ("file,.\\calc\\calc.dsp,.\\calc.def,4,-1,counted", rows[5]);
-    EXPECT_EQ("file,.\\calc\\calc.dsp,\"\"\"..\\shared\\mathutil.h\"\"\",-1,-1,not-counted", rows[8]);
-    EXPECT_EQ("total,,,159,23,", rows[20]);
+    EXPECT_EQ(21, std::count(csv.out.begin(), csv.out.end(), '\n'));
+    EXPECT_EQ(0u, csv.out.find("kind,project,name,lines,comments,status\n"
+                               "project,.\\calc\\calc.dsp,.\\calc\\calc.dsp,98,14,counted\n"));
+    EXPECT_TRUE(Contains(csv.out, "\nfile,.\\calc\\calc.dsp,.\\history.cpp,0,0,missing\n"
+                                  "file,.\\calc\\calc.dsp,.\\calc.def,4,-1,counted\n"));
+    EXPECT_TRUE(Contains(csv.out, "\nfile,.\\calc\\calc.dsp,\"\"\"..\\shared\\mathutil.h\"\"\",-1,-1,not-counted\n"));
+    EXPECT_EQ("\ntotal,,,159,23,\n", csv.out.substr(csv.out.rfind("\ntotal")));
 
     const CliResult json = RunCli({"metrics", "--format=json", ExampleFolder + "/example.dsw"});
     ASSERT_EQ(0, json.status) << json.err;
@@ -128,22 +129,10 @@ TEST_F(ExampleCopy, UnreadableProjectFileFailsNamingIt)
     EXPECT_EQ(2, RunCli({"batch", ws, "--command", "reindent", "--file", "nope.c"}).status);
 }
 
-TEST_F(ExampleCopy, CheckListsChangesAndWritesNothing)
-{
-    const std::string before = folder.Read("ws/calc/calc.cpp");
-    const CliResult result = RunCli({"batch", workspace, "--command", "reindent", "--check"});
-    EXPECT_EQ(1, result.status) << result.err;
-    EXPECT_TRUE(Contains(result.out, "calc\\calc.cpp:8: would reformat\n"));
-    // Already indented, a quoted name, a missing file, not formattable.
-    for (const char* unchanged : {"calc\\parser.c", "mathutil.h\"", "history.cpp", "calc.rc", "README"})
-        EXPECT_EQ(std::string::npos, result.out.find(unchanged)) << unchanged;
-    EXPECT_EQ(before, folder.Read("ws/calc/calc.cpp"));
-}
-
 TEST_F(ExampleCopy, BatchRewritesTheChosenFilesKeepingCrLf)
 {
-    const std::string parser = folder.Read("ws/calc/parser.c");
-    const std::string words = folder.Read("ws/text util/wordcount.c");
+    const auto untouched = [&] { return folder.Read("ws/calc/parser.c") + folder.Read("ws/text util/wordcount.c"); };
+    const std::string before = untouched();
     const CliResult result =
         RunCli({"batch", workspace, "--command", "reindent", "--project", "calc", "--file", "mathutil.inl"});
     ASSERT_EQ(0, result.status) << result.err;
@@ -153,19 +142,19 @@ TEST_F(ExampleCopy, BatchRewritesTheChosenFilesKeepingCrLf)
     EXPECT_NE(std::string::npos, calc.find("\r\n    return 0;\r\n}\r\n")) << calc;
     EXPECT_EQ(std::string::npos, calc.find("\n\n"));
     EXPECT_NE(std::string::npos, folder.Read("ws/shared/mathutil.inl").find("\r\n    return SafeDivide"));
-    EXPECT_EQ(parser, folder.Read("ws/calc/parser.c"));
-    EXPECT_EQ(words, folder.Read("ws/text util/wordcount.c"));
+    EXPECT_EQ(before, untouched());
 }
 
 TEST_F(ExampleCopy, WriteFailureIsReportedAndTheRunGoesOn)
 {
-    const std::string inl = folder.Read("ws/shared/mathutil.inl");
-    folder.MakeReadOnly("ws/shared/mathutil.inl");
+    // The first file of the first project, so that every other one comes after it.
+    const std::string calc = folder.Read("ws/calc/calc.cpp");
+    folder.MakeReadOnly("ws/calc/calc.cpp");
     const CliResult result = RunCli({"batch", workspace, "--command", "reindent"});
     EXPECT_EQ(2, result.status);
-    EXPECT_TRUE(Contains(result.err, "quillet-cli: shared\\mathutil.inl: cannot be written: read-only"));
-    EXPECT_EQ(inl, folder.Read("ws/shared/mathutil.inl"));
-    EXPECT_NE(std::string::npos, folder.Read("ws/calc/calc.cpp").find("\r\n    return 0;\r\n"));
+    EXPECT_TRUE(Contains(result.err, "quillet-cli: calc\\calc.cpp: cannot be written: read-only"));
+    EXPECT_EQ(calc, folder.Read("ws/calc/calc.cpp"));
+    EXPECT_TRUE(Contains(folder.Read("ws/shared/mathutil.inl"), "\r\n    return SafeDivide"));
 }
 
 TEST_F(ExampleCopy, OnlyTheNamedProjectIsFormattedAndItsFilesCounted)
@@ -183,8 +172,6 @@ TEST(BatchCommand, WorkspaceRelativeNames)
     EXPECT_EQ("a.c", WorkspaceRelativeName("a.c"));
 }
 
-} // namespace
-
 TEST_F(ExampleCopy, BatchLeavesOutExcludedFilesAndFindsTheTeamSettings)
 {
     const std::string none = folder.PathOf("none.reg");
@@ -201,3 +188,76 @@ TEST_F(ExampleCopy, BatchLeavesOutExcludedFilesAndFindsTheTeamSettings)
     EXPECT_EQ(named, result.out);
     EXPECT_NE(RunCli({"batch", workspace, "--command", "full", "--check", "--settings", none}).out, result.out);
 }
+
+TEST(MetricsFolder, CountsTheFoldersSourcesAndMarksWhatCannotBeRead)
+{
+    ScratchFolder folder;
+    folder.Write("a_tree/a.c", "// one\nint a;\n");
+    folder.Write("a_tree/sub/b.H", "int b;\n");
+    folder.Write("a_tree/gen/c.cpp", "int c;\n");
+    folder.Write("a_tree/.git/d.c", "int d;\n");
+    folder.Write("a_tree/skip.txt", "x\n");
+    const std::string tree = folder.PathOf("a_tree");
+    const std::string list = folder.Write("list.txt", tree + "/a.c\n" + tree + "/gone.cpp\n" + tree + "/skip.txt\n");
+
+    // An extension asked for is counted too.
+    CliResult result = RunCli({"metrics", tree, "--exclude", "gen", "--format", "csv", "--extensions=txt"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    const std::string project = tree + "," + tree;
+    EXPECT_EQ(result.out, "kind,project,name,lines,comments,status\nproject," + project + ",4,1,counted\nfile," +
+                              project + "/a.c,2,1,counted\nfile," + project + "/skip.txt,1,0,counted\nfile," + project +
+                              "/sub/b.H,1,0,counted\ntotal,,,4,1,\n");
+
+    result = RunCli({"metrics", "--files-from", list, "--format=markdown"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    // Markdown escapes the folder's underscores and backslashes.
+    std::string shown;
+    for (const char c : tree)
+        shown += std::string(c == '_' || c == '\\' ? "\\" : "") + c;
+    EXPECT_EQ(result.out, "| File | Lines | Comments | Status |\n|:--|--:|--:|:--|\n| **files** | 2 | 1 | |\n| " +
+                              shown + "/a.c | 2 | 1 | counted |\n| " + shown + "/gone.cpp | 0 | 0 | missing |\n| " +
+                              shown + "/skip.txt | NA | NA | not-counted |\n| **Total** | 2 | 1 | |\n");
+    EXPECT_TRUE(Contains(result.err, "gone.cpp: missing, counted as 0\n"));
+
+    // A project's source that is a folder cannot be read.
+    std::filesystem::create_directories(folder.PathOf("dir.c"));
+    folder.Write("w.dsw", "x\nProject: \"p\"=p.dsp - Package Owner=<4>\n");
+    folder.Write("p.dsp", "# Begin Source File\n\nSOURCE=dir.c\r\n");
+    result = RunCli({"metrics", folder.PathOf("w.dsw")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(Contains(result.out, "        dir.c      0         0  (unreadable)\n"));
+    EXPECT_TRUE(Contains(result.err, "dir.c: cannot be read (is a directory), counted as 0\n"));
+}
+
+TEST(MetricsFolder, TotalsBeyondTwoToThe31AreShownWhole)
+{
+    // Two projects near the int limit each; sums are only the writers' job.
+    MetricsTable table;
+    for (const char* project : {"p", "q"})
+    {
+        table.Append(RowKind::Project, project, INT_MAX, INT_MAX, "");
+        table.Append(RowKind::SourceFile, "a.c", INT_MAX, 1, "");
+        table.Append(RowKind::SourceFile, "b.c", INT_MAX, -1, "");
+    }
+    const MetricsReport report = BuildMetricsReport(table, {});
+    const struct
+    {
+        const char* form;
+        const char* projectRow;
+        const char* totalRow;
+    } cases[] = {
+        {"csv", "project,p,p,4294967294,1,", "total,,,8589934588,2,"},
+        {"json", "\"lines\": 4294967294, \"comments\": 1,", "\"lines\": 8589934588, \"comments\": 2}"},
+        {"text", "4294967294", "Total        8589934588"},
+        {"markdown", "| **p** | 4294967294 | 1 |", "| **Total** | 8589934588 | 2 |"},
+    };
+    for (const auto& c : cases)
+    {
+        std::ostringstream out;
+        FindMetricsOutputForm(c.form)->write(report, out);
+        EXPECT_NE(out.str().find(c.projectRow), std::string::npos) << c.form << "\n" << out.str();
+        EXPECT_NE(out.str().find(c.totalRow), std::string::npos) << c.form << "\n" << out.str();
+    }
+}
+
+} // namespace

@@ -16,11 +16,11 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& stdinB
     return {status, out.str(), err.str()};
 }
 
-CliResult RunCliIn(const ScratchFolder& folder, const std::vector<std::string>& args)
+CliResult RunCliIn(const ScratchFolder& folder, const std::vector<std::string>& args, const std::string& stdinBytes)
 {
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(folder.PathOf(""));
-    CliResult result = RunCli(args);
+    CliResult result = RunCli(args, stdinBytes);
     std::filesystem::current_path(before);
     return result;
 }

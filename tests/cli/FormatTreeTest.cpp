@@ -92,14 +92,10 @@ TEST_F(FormatTree, FoldersGiveTheirSourcesSortedLessExclusions)
         {{"--files-from", "-", "--exclude", "src"}, "src/b.cpp\n", ""},
     };
     for (const auto& c : cases)
-    {
-        const CliResult result = Check(c.args, c.stdinBytes);
-        EXPECT_EQ(result.out, c.out) << ::testing::PrintToString(c.args);
-        EXPECT_EQ(result.status, c.out.empty() ? 0 : 1) << result.err;
-    }
-    const CliResult missing = Check({"--files-from", "none.txt"});
-    EXPECT_EQ(missing.status, 2);
-    EXPECT_EQ(missing.err, "quillet-cli: none.txt: cannot read the list of files\n");
+        EXPECT_EQ(Check(c.args, c.stdinBytes), (CliResult{c.out.empty() ? 0 : 1, c.out, ""}))
+            << ::testing::PrintToString(c.args);
+    EXPECT_EQ(Check({"--files-from", "none.txt"}),
+              (CliResult{2, "", "quillet-cli: none.txt: cannot read the list of files\n"}));
 }
 
 TEST_F(FormatTree, DiffAppliesWithPatchAndGitApply)

@@ -54,9 +54,7 @@ TEST(Jobs, ManyJobsGiveTheBytesAndFilesOfOne)
             for (const std::string& name : names)
                 contents[run].push_back(folder.Read(name));
         }
-        EXPECT_EQ(results[0].status, results[1].status);
-        EXPECT_EQ(results[0].out, results[1].out);
-        EXPECT_EQ(results[0].err, results[1].err);
+        EXPECT_EQ(results[0], results[1]);
         EXPECT_EQ(contents[0], contents[1]);
         EXPECT_TRUE(Contains(results[0].err, "zero.cpp: holds a NUL byte"));
     }

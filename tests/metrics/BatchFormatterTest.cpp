@@ -22,22 +22,13 @@ std::string Rewritten(std::string text)
     return text;
 }
 
-class RecordingProgress : public IBatchProgress
+// The progress shown and the questions answered, as scripted.
+class Scripted : public IBatchProgress, public IMessageSink
 {
 public:
     void SetStatus(const std::string& text) override { statuses.push_back(text); }
     bool IsCancelled() const override { return cancelAfterFormats >= 0 && formats >= cancelAfterFormats; }
     void OnProgress(int percent) override { percents.push_back(percent); }
-
-    std::vector<std::string> statuses;
-    std::vector<int> percents;
-    int formats = 0;
-    int cancelAfterFormats = -1;
-};
-
-class ScriptedMessages : public IMessageSink
-{
-public:
     MessageAnswer Show(const std::string& text, const std::string& caption, MessageStyle style) override
     {
         texts.push_back(text);
@@ -51,6 +42,10 @@ public:
         return answer;
     }
 
+    std::vector<std::string> statuses;
+    std::vector<int> percents;
+    int formats = 0;
+    int cancelAfterFormats = -1;
     std::deque<MessageAnswer> answers;
     std::vector<std::string> texts;
 };
@@ -62,13 +57,13 @@ protected:
     // relative to the workspace, file names relative to the project.
     void SetUp() override
     {
-        Add(RowKind::Project, ".\\one\\one.dsp");
-        Add(RowKind::SourceFile, ".\\a.c");
-        Add(RowKind::SourceFile, ".\\b.cpp");
-        Add(RowKind::Project, "two.dsp");
-        Add(RowKind::SourceFile, "sub\\c.h");
+        table.Append(RowKind::Project, ".\\one\\one.dsp", 0, 0, "");
+        table.Append(RowKind::SourceFile, ".\\a.c", 0, 0, "");
+        table.Append(RowKind::SourceFile, ".\\b.cpp", 0, 0, "");
+        table.Append(RowKind::Project, "two.dsp", 0, 0, "");
+        table.Append(RowKind::SourceFile, "sub\\c.h", 0, 0, "");
         // Selected with the rest, a project without files yields nothing.
-        Add(RowKind::Project, "empty.dsp");
+        table.Append(RowKind::Project, "empty.dsp", 0, 0, "");
         folder.Write("one/a.c", "xa\n");
         folder.Write("one/b.cpp", "xb\n");
         folder.Write("sub/c.h", "xc\n");
@@ -80,7 +75,7 @@ protected:
     {
         return [this](const std::string& text, IProgressSink& sink)
         {
-            ++progress.formats;
+            ++script.formats;
             formatted.push_back(text);
             sink.OnProgress(50);
             if (text.find("FAIL") != std::string::npos)
@@ -92,25 +87,20 @@ protected:
         };
     }
 
-    void Add(RowKind kind, const std::string& name, const std::string& data = "")
-    {
-        table.Append(kind, name, 0, 0, data);
-    }
     CMetricsList& List()
     {
         if (list.ProjectCount() == 0)
             list.Fill(table);
         return list;
     }
-    CBatchFormatter Formatter() { return CBatchFormatter(List(), settings, Step(), progress, messages); }
+    CBatchFormatter Formatter() { return CBatchFormatter(List(), settings, Step(), script, script); }
     BatchReport Run() { return Formatter().BatchFormat(); }
 
     ScratchFolder folder;
     MetricsTable table;
     CMetricsList list;
     BatchSettings settings;
-    RecordingProgress progress;
-    ScriptedMessages messages;
+    Scripted script;
     std::vector<std::string> formatted;
 };
 
@@ -127,8 +117,8 @@ Results ResultsOf(const BatchReport& report)
 TEST_F(BatchRun, SelectedFilesAndProjectsEachOnceInTreeOrder)
 {
     EXPECT_TRUE(Run().files.empty());
-    EXPECT_EQ(std::vector<std::string>{"Initializing"}, progress.statuses);
-    progress.statuses.clear();
+    EXPECT_EQ(std::vector<std::string>{"Initializing"}, script.statuses);
+    script.statuses.clear();
     List().SelectProject(1);
     List().SelectFile(1, 0);
     List().SelectFile(0, 1);
@@ -138,30 +128,30 @@ TEST_F(BatchRun, SelectedFilesAndProjectsEachOnceInTreeOrder)
     // The project's folder is the part of its name before the last backslash.
     EXPECT_EQ(Rewritten("yc\n"), folder.Read("sub/c.h"));
     EXPECT_EQ((std::vector<std::string>{"Initializing", "Formatting file: .\\b.cpp", "Formatting file: sub\\c.h"}),
-              progress.statuses);
-    EXPECT_EQ((std::vector<int>{50, 50}), progress.percents);
+              script.statuses);
+    EXPECT_EQ((std::vector<int>{50, 50}), script.percents);
 }
 
 TEST_F(BatchRun, OnlyFormattableExtensionsInAnyCase)
 {
-    Add(RowKind::Project, "p.dsp");
+    table.Append(RowKind::Project, "p.dsp", 0, 0, "");
     Results expected;
     for (const char* name : {"Main.CPP", "x.hpp", "x.cxx", "x.rc", "\"q.c\"", "X.INL", "Makefile"})
     {
-        Add(RowKind::SourceFile, name);
+        table.Append(RowKind::SourceFile, name, 0, 0, "");
         folder.Write(name[0] == '"' ? "q.c" : name, "x\n"); // Windows names cannot hold quotes
         const bool formattable = name == std::string("Main.CPP") || name == std::string("X.INL");
         expected.emplace_back(name, formattable ? Outcome::Written : Outcome::NotFormattable);
     }
     List().SelectProject(3);
     EXPECT_EQ(expected, ResultsOf(Run()));
-    EXPECT_EQ(2, progress.formats);
+    EXPECT_EQ(2, script.formats);
 }
 
 TEST_F(BatchRun, FullPathsAndWriteFailureQuestionPerFrontEndAndCommand)
 {
-    Add(RowKind::Project, "one.dsp");
-    Add(RowKind::SourceFile, ".\\a.c", "C:\\work\\one\\");
+    table.Append(RowKind::Project, "one.dsp", 0, 0, "");
+    table.Append(RowKind::SourceFile, ".\\a.c", 0, 0, "C:\\work\\one\\");
     const std::string tail = " encount with file:\n\nmy.c\n\nProceed with other files?";
     EXPECT_EQ(folder.Directory() + ".\\one\\.\\b.cpp", Formatter().FullPath(TargetItem{0, 1}));
     EXPECT_EQ(folder.Directory() + "sub\\c.h", Formatter().FullPath(TargetItem{1, 0}));
@@ -179,22 +169,22 @@ TEST_F(BatchRun, ReadOnlyFileAsksYesGoesOnAndNoLeavesTheRestUnvisited)
     folder.MakeReadOnly("one/a.c");
     folder.MakeReadOnly("one/b.cpp");
     List().SelectAll();
-    messages.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    script.answers = {MessageAnswer::Yes, MessageAnswer::No};
     const BatchReport report = Run();
     const auto question = [](const std::string& name)
     { return "Write Protect Error encount with file:\n\n" + name + "\n\nProceed with other files?"; };
-    EXPECT_EQ((std::vector<std::string>{question(".\\a.c"), question(".\\b.cpp")}), messages.texts);
+    EXPECT_EQ((std::vector<std::string>{question(".\\a.c"), question(".\\b.cpp")}), script.texts);
     EXPECT_EQ("xa\nxb\nxc\n", folder.Read("one/a.c") + folder.Read("one/b.cpp") + folder.Read("sub/c.h"));
     EXPECT_EQ((Results{{".\\a.c", Outcome::WriteFailed}, {".\\b.cpp", Outcome::WriteFailed}}), ResultsOf(report));
     EXPECT_FALSE(report.files[0].error.empty());
     EXPECT_TRUE(report.stopped);
-    EXPECT_EQ(2, progress.formats);
+    EXPECT_EQ(2, script.formats);
 }
 
 TEST_F(BatchRun, CancelTakesEffectAfterTheCurrentFile)
 {
     List().SelectAll();
-    progress.cancelAfterFormats = 1;
+    script.cancelAfterFormats = 1;
     const BatchReport report = Run();
     EXPECT_TRUE(report.cancelled);
     EXPECT_EQ(1u, report.files.size());
@@ -220,9 +210,9 @@ TEST_F(BatchRun, FilesThatMustNotBeRewrittenAreLeftAlone)
     // Unchanged results are never written, so a read-only file raises no question.
     folder.MakeReadOnly("one/b.cpp");
     std::filesystem::remove(folder.PathOf("one/a.c"));
-    Add(RowKind::Project, "three.dsp");
-    Add(RowKind::SourceFile, "zero.c");
-    Add(RowKind::SourceFile, "empty.c"); // formats to nothing, and that is no failure
+    table.Append(RowKind::Project, "three.dsp", 0, 0, "");
+    table.Append(RowKind::SourceFile, "zero.c", 0, 0, "");
+    table.Append(RowKind::SourceFile, "empty.c", 0, 0, ""); // formats to nothing, and that is no failure
     folder.Write("zero.c", withNul);
     folder.Write("empty.c", "");
     List().SelectAll();
@@ -233,7 +223,7 @@ TEST_F(BatchRun, FilesThatMustNotBeRewrittenAreLeftAlone)
                        {"empty.c", Outcome::Unchanged}}),
               ResultsOf(Run()));
     EXPECT_EQ("x FAIL\n" + withNul, folder.Read("sub/c.h") + folder.Read("zero.c"));
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(script.texts.empty());
 }
 
 TEST_F(BatchRun, CheckOnlyWritesAndAsksNothing)

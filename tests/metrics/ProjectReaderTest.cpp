@@ -1,11 +1,12 @@
-// The workspace and project reader: the rows it adds, the files that make it
-// fail, and the real workspaces it must read.
+// The workspace and project reader: the rows it adds, the SOURCE= lines it
+// takes, the files that make it fail, and the real workspaces it must read.
 #include "ProjectReader.h"
 #include "LineCounter.h"
 #include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 namespace
@@ -148,6 +149,39 @@ TEST(ProjectReader, CountsComeFromTheCountersItIsHandedAndOnlyPositiveOnesAddUp)
     EXPECT_EQ((std::vector<std::string>{directory + "|a.c", directory + "|notes.txt", directory + "|b.h"}), asked);
 }
 
+// Source-file markers without a SOURCE= line of their own take the next one
+// further on, however many share it, as the reader always did.
+TEST(ProjectSources, MarkersWithoutTheirOwnSourceLineShareTheNextOne)
+{
+    const std::string marker = "# Begin Source File\n";
+    const struct
+    {
+        const char* title;
+        std::string project;
+        std::vector<std::string> names;
+    } cases[] = {
+        {"one each", marker + "SOURCE=a.c\n" + marker + "SOURCE=b.c\n", {"a.c", "b.c"}},
+        {"three share one",
+         marker + marker + marker + "SOURCE=a.c\n" + marker + "SOURCE=b.c\n",
+         {"a.c", "a.c", "a.c", "b.c"}},
+        {"a line before every marker is not taken",
+         "SOURCE=x.c\n" + marker + marker + "SOURCE=a.c\r\n",
+         {"a.c", "a.c"}},
+        {"markers after the last line end the list", marker + "SOURCE=a.c\n" + marker + marker, {"a.c"}},
+        {"no line at all", marker + marker, {}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.title);
+        ScratchFolder folder;
+        MetricsTable table;
+        CProjectReader reader(table, CProjectReader::Flavour::AddIn, Counted);
+        std::string error;
+        ASSERT_TRUE(reader.AddProject(folder.Write("p.dsp", c.project), error)) << error;
+        EXPECT_EQ(c.names, std::vector<std::string>(table.names.begin() + 1, table.names.end()));
+    }
+}
+
 // Real Developer Studio files, kept beside the source tree; the test says so
 // when it skips because they are absent.
 TEST(ProjectReader, EveryProjectAndSourceEntryOfRealWorkspacesIsRead)
@@ -185,19 +219,18 @@ TEST(ProjectReader, EveryProjectAndSourceEntryOfRealWorkspacesIsRead)
             << error;
         ASSERT_LT(0u, table.Size());
         EXPECT_EQ(c.firstProject, table.names[0]);
-        std::size_t projects = 0;
         for (std::size_t i = 0; i < table.Size(); ++i)
         {
             const std::string& name = table.names[i];
-            EXPECT_FALSE(name.empty());
-            EXPECT_EQ(std::string::npos, name.find_first_of("\r\n")) << name;
+            EXPECT_TRUE(!name.empty() && name.find_first_of("\r\n") == std::string::npos) << name;
             // Source files were not copied with the fixtures: countable names
             // read 0, the others -1, and every project totals 0.
             const int least = table.kinds[i] == RowKind::Project ? 0 : -1;
-            EXPECT_TRUE(table.lineCounts[i] == 0 || table.lineCounts[i] == least) << name;
-            EXPECT_TRUE(table.commentCounts[i] == 0 || table.commentCounts[i] == least) << name;
-            projects += table.kinds[i] == RowKind::Project ? 1 : 0;
+            EXPECT_TRUE((table.lineCounts[i] == 0 || table.lineCounts[i] == least) &&
+                        (table.commentCounts[i] == 0 || table.commentCounts[i] == least))
+                << name;
         }
+        const std::size_t projects = std::count(table.kinds.begin(), table.kinds.end(), RowKind::Project);
         EXPECT_EQ(c.projects, projects);
         EXPECT_EQ(c.sources, table.Size() - projects);
     }

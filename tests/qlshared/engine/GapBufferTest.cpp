@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <string>
 #include <vector>
 
 // Random edits compared against a plain vector: the gap must never show.
@@ -71,9 +73,7 @@ TEST(GapBuffers, WorkingLineMatchesString)
             const int action = static_cast<int>(random() % 5);
             if (action == 0)
             {
-                std::size_t count = 0;
-                while (count < model.size() && (model[count] == ' ' || model[count] == '\t'))
-                    ++count;
+                const std::size_t count = std::min(model.find_first_not_of(" \t"), model.size());
                 const std::size_t newCount = random() % 6;
                 line.ReplaceLeadingBlanks(count, newCount, ' ');
                 model.replace(0, count, newCount, ' ');
@@ -87,31 +87,79 @@ TEST(GapBuffers, WorkingLineMatchesString)
             }
             else
             {
-                std::size_t count = 0;
-                while (at + count < model.size() && (model[at + count] == ' ' || model[at + count] == '\t'))
-                    ++count;
+                const std::size_t count = std::min(model.find_first_not_of(" \t", at), model.size()) - at;
                 line.EraseBlanks(at, count);
                 model.erase(at, count);
             }
             ASSERT_EQ(line.size(), model.size());
-            const std::size_t first = model.find_first_not_of(" \t");
-            ASSERT_EQ(line.FirstNonBlank(), first == std::string::npos ? model.size() : first);
+            ASSERT_EQ(line.FirstNonBlank(), std::min(model.find_first_not_of(" \t"), model.size()));
             for (std::size_t i = 0; i <= model.size(); ++i)
-            {
-                const std::size_t paren = model.find(')', i + 1);
-                ASSERT_EQ(line.HasCloseParenAfter(i), paren != std::string::npos) << model << " " << i;
-            }
+                ASSERT_EQ(line.HasCloseParenAfter(i), model.find(')', i + 1) != std::string::npos) << model << " " << i;
             for (std::size_t i = 0; i < model.size(); ++i)
                 ASSERT_EQ(line[i], model[i]);
             // The bytes left behind in the gap must never be found.
             ByteSet letters{};
             letters['a'] = letters['d'] = true;
             for (std::size_t i = 0; i <= model.size(); ++i)
-            {
-                const std::size_t found = model.find_first_of("ad", i);
-                ASSERT_EQ(line.FindFirstOf(i, letters), found == std::string::npos ? model.size() : found);
-            }
+                ASSERT_EQ(line.FindFirstOf(i, letters), std::min(model.find_first_of("ad", i), model.size()));
         }
         ASSERT_EQ(line.Contiguous(), model);
     }
+}
+
+// Settled lines move into the result as the walk goes; the last one can
+// still take a joined brace, the others are final and trimmed.
+TEST(SettledLines, LastStaysChangeableOthersAreFinal)
+{
+    const struct
+    {
+        std::size_t settle;
+        const char* settledAs; // the bytes it settles with, or its own
+        void (*edit)(CLineArray& lines);
+        const char* expected;
+    } cases[] = {
+        {1, nullptr, nullptr, "a\nb\t\nc \n"},
+        {1, "B  ", nullptr, "a\nB  \nc \n"},
+        {1, nullptr, [](CLineArray& lines) { lines.Truncate(1, 1); }, "a\nb\nc \n"},
+        {1, nullptr, [](CLineArray& lines) { lines.Append(1, " {"); }, "a\nb\t {\nc \n"},
+        {1, nullptr, [](CLineArray& lines) { lines.Set(1, "x"); }, "a\nx\nc \n"},
+        {2, nullptr, nullptr, "a\nb\nc \n"},
+    };
+    for (const auto& c : cases)
+    {
+        CLineArray lines;
+        lines.Split("a  \nb\t\nc \n");
+        lines.TrimSettledLines();
+        if (c.settledAs)
+            lines.Settle(c.settle, c.settledAs);
+        else
+            lines.Settle(c.settle);
+        if (c.edit)
+            c.edit(lines);
+        EXPECT_EQ(lines[0], "a") << c.expected;
+        const std::string second(lines[1]);
+        std::string text;
+        lines.JoinInto(text);
+        EXPECT_EQ(text, c.expected);
+        EXPECT_EQ(second, text.substr(2, text.find('\n', 2) - 2)) << c.expected;
+    }
+}
+
+// Packing the bytes of a line rewritten again and again must leave the
+// settled lines alone.
+TEST(SettledLines, PackingSkipsSettledLines)
+{
+    CLineArray lines;
+    lines.Split("first\nsecond\nthird\n");
+    lines.Settle(1, "SECOND!");
+    std::string grown;
+    for (int i = 0; i < 40; ++i)
+    {
+        grown.append(100000, static_cast<char>('a' + i % 26));
+        lines.Set(2, grown);
+    }
+    EXPECT_EQ(lines[1], "SECOND!");
+    std::string text;
+    lines.JoinInto(text);
+    EXPECT_EQ(text, "first\nSECOND!\n" + grown + "\n");
 }

@@ -35,24 +35,6 @@ TEST(LinesAndOptions, SplitsAtLineFeedsAndJoinsWithThem)
         EXPECT_EQ(FormatWith(c.input, none), c.expected) << c.input;
 }
 
-namespace
-{
-// The nine values as the export receives them, in parameter order.
-SpecialFormatValues NineValues(int parentheses, int operators, int tabs, int openNewLine, int closeNewLine,
-                               int recalculate, int spellText, int spellComments, int trim)
-{
-    return {Spacing{parentheses},
-            Spacing{operators},
-            TabConversion{tabs},
-            BracePlacement{openNewLine},
-            BracePlacement{closeNewLine},
-            OnOff{recalculate},
-            OnOff{spellText},
-            OnOff{spellComments},
-            OnOff{trim}};
-}
-} // namespace
-
 // Results in store order; KeepStored and above keep the stored brace
 // placement, and no argument reaches the sizes or indent styles.
 TEST(LinesAndOptions, NineValuesReplaceOnlyTheirOptions)
@@ -68,19 +50,23 @@ TEST(LinesAndOptions, NineValuesReplaceOnlyTheirOptions)
     stored.ParenthesesSpace = Spacing::NoSpace;
     stored.OperatorSpace = Spacing::NoSpace;
     stored.DeleteTrailingWhiteSpace = OnOff::On;
-    FormatOptions reindent = stored;
-    ApplySpecialFormatValues(reindent, NineValues(2, 2, 2, 3, 3, 1, 0, 0, 0));
-    EXPECT_EQ(OptionValues(reindent), (std::vector<int>{8, 2, 2, 0, 0, 0, 1, 2, 2, 0, 0, 0, 1}));
-    FormatOptions all = stored;
-    ApplySpecialFormatValues(all, NineValues(0, 1, 0, 2, 0, 0, 1, 1, 1));
-    EXPECT_EQ(OptionValues(all), (std::vector<int>{8, 2, 0, 0, 2, 0, 0, 0, 1, 1, 1, 1, 0}));
-    FormatOptions high = stored;
-    ApplySpecialFormatValues(high, NineValues(2, 2, 2, 7, 4, 0, 0, 0, 0));
-    EXPECT_EQ(high.OpenNewLineStyle, BracePlacement::OwnLine);
-    EXPECT_EQ(high.CloseNewLineStyle, BracePlacement::Joined);
-    FormatOptions low = stored;
-    ApplySpecialFormatValues(low, NineValues(2, 2, 2, -1, 2, 0, 0, 0, 0));
-    EXPECT_EQ(low.OpenNewLineStyle, BracePlacement{-1});
+    const auto applied = [&](const SpecialFormatValues& values)
+    {
+        FormatOptions options = stored;
+        ApplySpecialFormatValues(options, values);
+        return OptionValues(options);
+    };
+    EXPECT_EQ(applied({.OpenNewLineStyle = BracePlacement{3},
+                       .CloseNewLineStyle = BracePlacement{3},
+                       .RecalculateIndents = OnOff::On}),
+              (std::vector<int>{8, 2, 2, 0, 0, 0, 1, 2, 2, 0, 0, 0, 1}));
+    EXPECT_EQ(applied({Spacing{0}, Spacing{1}, TabConversion{0}, BracePlacement{2}, BracePlacement{0}, OnOff{0},
+                       OnOff{1}, OnOff{1}, OnOff{1}}),
+              (std::vector<int>{8, 2, 0, 0, 2, 0, 0, 0, 1, 1, 1, 1, 0}));
+    EXPECT_EQ(applied({.OpenNewLineStyle = BracePlacement{7}, .CloseNewLineStyle = BracePlacement{4}}),
+              (std::vector<int>{8, 2, 2, 0, 0, 0, 1, 2, 2, 0, 0, 0, 0}));
+    EXPECT_EQ(applied({.OpenNewLineStyle = BracePlacement{-1}}),
+              (std::vector<int>{8, 2, 2, 0, -1, 0, 2, 2, 2, 0, 0, 0, 0}));
 }
 
 // Under stored options that would change every aspect, each command set

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <numeric>
 #include <stdexcept>
 #include <vector>
 
@@ -41,9 +44,8 @@ std::vector<int> ProgressOf(const std::string& text, const FormatOptions& option
 
 TEST(Progress, EachPercentOnceForTwoHundredLinesAndNothingForOneOrNone)
 {
-    std::vector<int> expected;
-    for (int p = 1; p <= 99; ++p)
-        expected.push_back(p);
+    std::vector<int> expected(99);
+    std::iota(expected.begin(), expected.end(), 1);
     EXPECT_EQ(ProgressOf(Repeat("x;\n", 200), Reindenting()), expected);
     EXPECT_TRUE(ProgressOf("", Reindenting()).empty());
     EXPECT_TRUE(ProgressOf("int a;\n", Reindenting()).empty());
@@ -58,8 +60,7 @@ TEST(Progress, StrictlyIncreasingWhileBraceMovesAddLines)
     ASSERT_FALSE(sent.empty());
     EXPECT_GT(sent.front(), 0);
     EXPECT_LT(sent.back(), 100);
-    for (std::size_t i = 1; i < sent.size(); ++i)
-        EXPECT_LT(sent[i - 1], sent[i]);
+    EXPECT_EQ(std::adjacent_find(sent.begin(), sent.end(), std::greater_equal<int>()), sent.end());
 }
 
 TEST(Progress, LargeLineCountsDoNotOverflow)

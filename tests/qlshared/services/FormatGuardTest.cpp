@@ -30,15 +30,8 @@ public:
 };
 
 // Loading the options runs out of memory, or succeeds with the defaults.
-FormatOptions LoadExhausted()
-{
-    throw std::bad_alloc();
-}
-
-FormatOptions LoadDefaults()
-{
-    return FormatOptions();
-}
+const auto LoadExhausted = []() -> FormatOptions { throw std::bad_alloc(); };
+const auto LoadDefaults = [] { return FormatOptions(); };
 
 const SpecialFormatValues Unchanged{.OpenNewLineStyle = BracePlacement::KeepStored,
                                     .CloseNewLineStyle = BracePlacement::KeepStored};

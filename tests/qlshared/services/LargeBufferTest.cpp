@@ -39,11 +39,9 @@ Mapping MappingOf(const void* address)
             inside = begin <= at && at < end;
             continue;
         }
-        if (!inside)
-            continue;
-        if (line.rfind("AnonHugePages:", 0) == 0)
+        if (inside && line.rfind("AnonHugePages:", 0) == 0)
             mapping.hugeKiB = std::stoul(line.substr(14));
-        if (line.rfind("VmFlags:", 0) == 0)
+        if (inside && line.rfind("VmFlags:", 0) == 0)
             mapping.advised = line.find(" hg") != std::string::npos;
     }
     return mapping;

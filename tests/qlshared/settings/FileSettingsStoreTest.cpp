@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
 
 namespace
 {
@@ -100,13 +101,10 @@ TEST_F(FileSettingsStoreTest, OpenOrCreateAddsWhatIsMissingAndKeepsOtherWritersV
     EXPECT_EQ(scratch.Read(nested), "Windows Registry Editor Version 5.00\r\n\r\n"
                                     "[HKEY_LOCAL_MACHINE\\Software\\Tamsel Software\\Quillet]\r\n");
     CFileSettingsStore second(nested);
-    ASSERT_TRUE(second.OpenKey());
-    ASSERT_TRUE(second.WriteNumber("IndentSize", 8));
-    ASSERT_TRUE(first.WriteNumber("TabSize", 2));
+    ASSERT_TRUE(second.OpenKey() && second.WriteNumber("IndentSize", 8) && first.WriteNumber("TabSize", 2));
     CFileSettingsStore reader(nested);
-    ASSERT_TRUE(reader.OpenKey());
-    EXPECT_EQ(reader.ReadNumber("IndentSize", 4), 8);
-    EXPECT_EQ(reader.ReadNumber("TabSize", 4), 2);
+    const FormatOptions read = LoadFormatOptions(reader);
+    EXPECT_EQ(std::make_pair(read.TabSize, read.IndentSize), std::make_pair(2, 8));
 
     scratch.Write(path, "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]");
     CFileSettingsStore store(path);
@@ -131,12 +129,9 @@ TEST_F(FileSettingsStoreTest, WritesAfterAContinuedLastLineReadBack)
         SCOPED_TRACE(text);
         scratch.Write(path, text);
         CFileSettingsStore store(path);
-        ASSERT_TRUE(store.OpenOrCreateKey());
-        ASSERT_TRUE(store.OpenOrCreateKey());
-        ASSERT_TRUE(store.WriteNumber("TabSize", 7));
+        ASSERT_TRUE(store.OpenOrCreateKey() && store.OpenOrCreateKey() && store.WriteNumber("TabSize", 7));
         CFileSettingsStore reader(path);
-        ASSERT_TRUE(reader.OpenKey());
-        EXPECT_EQ(reader.ReadNumber("TabSize", 4), 7);
+        EXPECT_EQ(LoadFormatOptions(reader).TabSize, 7);
         const std::string written = scratch.Read(path);
         EXPECT_EQ(written.find("[HKEY_LOCAL_MACHINE"), written.rfind("[HKEY_LOCAL_MACHINE"));
         EXPECT_EQ(written.find("X"), written.rfind("X"));
@@ -149,8 +144,7 @@ TEST_F(FileSettingsStoreTest, AFileThatCannotBeReadOrWrittenIsLeftAlone)
     scratch.Write(path, original);
     CFileSettingsStore store(path);
     ASSERT_TRUE(store.OpenKey());
-    std::filesystem::permissions(path, std::filesystem::perms::all, std::filesystem::perm_options::remove);
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read, std::filesystem::perm_options::add);
+    scratch.MakeReadOnly(path);
     EXPECT_FALSE(store.WriteNumber("TabSize", 7));
     EXPECT_NE(store.LastError().find(path), std::string::npos);
     EXPECT_EQ(scratch.Read(path), original);

@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -38,13 +37,10 @@ TEST(HelpPathNative, ProgramFolderUnlessTheSettingsFileHoldsOne)
 
 TEST(VersionTextNative, ShortTextOfProductVersions)
 {
-    EXPECT_EQ(ShortVersionText("1, 0, 2, 1"), "1.02");
-    EXPECT_EQ(ShortVersionText("2, 1, 0, 0"), "2.10");
-    EXPECT_EQ(ShortVersionText("1, 12, 3, 0"), "1.123");
-    EXPECT_EQ(ShortVersionText("3 4 5"), "3.45");
     // Fewer than three numbers, or anything else first, is not a version.
-    EXPECT_EQ(ShortVersionText("1, 0"), "");
-    EXPECT_EQ(ShortVersionText("1.0.2.1"), "");
-    EXPECT_EQ(ShortVersionText("-1, 0, 2"), "");
-    EXPECT_EQ(ShortVersionText(""), "");
+    const std::pair<const char*, const char*> cases[] = {
+        {"1, 0, 2, 1", "1.02"}, {"2, 1, 0, 0", "2.10"}, {"1, 12, 3, 0", "1.123"}, {"3 4 5", "3.45"},
+        {"1, 0", ""},           {"1.0.2.1", ""},        {"-1, 0, 2", ""},         {"", ""}};
+    for (const auto& [version, shortText] : cases)
+        EXPECT_EQ(ShortVersionText(version), shortText) << version;
 }
