@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 TEST(SettingsRegistryTest, EachValueOfAnotherTypeOrSizeTakesItsOwnDefault)
@@ -57,11 +58,9 @@ TEST(SettingsRegistryTest, SavingCreatesTheKeyWithFourByteNumbers)
         CSettingsRegistry store;
         ASSERT_TRUE(SaveFormatOptions(store, saved));
     }
-    DWORD type = 0;
-    DWORD size = 0;
+    DWORD type = 0, size = 0;
     ASSERT_TRUE(SettingsKey::Query("SpellCheckText", type, size));
-    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(size, 4u);
+    EXPECT_EQ(std::make_pair(type, size), std::make_pair(DWORD{REG_DWORD}, DWORD{4}));
     CSettingsRegistry reader;
     EXPECT_EQ(OptionValues(LoadFormatOptions(reader)), OptionValues(saved));
     EXPECT_TRUE(boxes.shown.empty());

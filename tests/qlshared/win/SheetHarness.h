@@ -27,7 +27,6 @@ struct MemoryKey
     std::map<std::string, int> numbers;
     std::map<std::string, std::string> strings;
     std::vector<std::string> writes; // value names in the order written
-    int opens = 0;
 };
 
 // Puts the memory key in place of the registry for its lifetime, and
@@ -76,8 +75,8 @@ private:
     class Store : public ISettingsStore
     {
     public:
-        bool OpenKey() override { return ++key.opens, m_open = key.exists; }
-        bool OpenOrCreateKey() override { return ++key.opens, key.exists = m_open = true; }
+        bool OpenKey() override { return m_open = key.exists; }
+        bool OpenOrCreateKey() override { return key.exists = m_open = true; }
         int ReadNumber(const char* name, int def) override
         {
             auto found = key.numbers.find(name);
