@@ -21,11 +21,6 @@ const char* const kWriteOrder[] = {
     "OpenIndentStyle",  "OpenNewLineStyle",   "RecalculateIndents", "DeleteTrailingWhiteSpace", "OperatorSpace",
     "ParenthesesSpace", "SpellCheckComments", "SpellCheckText"};
 
-bool ApplyEnabled(HWND sheet)
-{
-    return IsWindowEnabled(GetDlgItem(sheet, 0x3021));
-}
-
 struct Check
 {
     int id;
@@ -35,7 +30,7 @@ struct Check
 void ExpectChecked(HWND page, std::initializer_list<Check> checks)
 {
     for (const Check& check : checks)
-        EXPECT_EQ(H::Checked(page, check.id), check.checked) << "control " << check.id;
+        EXPECT_EQ(IsDlgButtonChecked(page, check.id) == BST_CHECKED, check.checked) << "control " << check.id;
 }
 
 void ExpectStored(std::initializer_list<std::pair<const char*, int>> values)
@@ -86,7 +81,7 @@ TEST(OptionsSheet, PagesCarryTheirControlsShowingStoredValuesAndAClickIsAChange)
         {
             EXPECT_EQ(WindowText(sheet), "Format Settings");
             // Filling the pages' boxes is not a change.
-            EXPECT_FALSE(ApplyEnabled(sheet));
+            EXPECT_FALSE(H::ApplyEnabled(sheet));
             const char* tabs[] = {"Tabs", "Open Brace", "Close Brace", "White Space", "Misc"};
             const std::vector<int> pages[] = {
                 {IDC_TABS_TO_SPACES, IDC_SPACES_TO_TABS, IDC_TABS_NO_CHANGE, IDC_TAB_SIZE, IDC_INDENT_SIZE},
@@ -110,7 +105,7 @@ TEST(OptionsSheet, PagesCarryTheirControlsShowingStoredValuesAndAClickIsAChange)
             page = H::ShowPage(sheet, 2);
             ExpectChecked(page, {{IDC_CLOSE_NO_INDENT, true}, {IDC_CLOSE_LINE_NO_CHANGE, true}});
             H::Click(page, IDC_CLOSE_SAME_LINE);
-            EXPECT_TRUE(ApplyEnabled(sheet));
+            EXPECT_TRUE(H::ApplyEnabled(sheet));
             ExpectChecked(H::ShowPage(sheet, 3),
                           {{IDC_PARENS_SPACE, true}, {IDC_OPERATOR_SPACE, true}, {IDC_DELETE_TRAILING, true}});
             page = H::ShowPage(sheet, 4);
@@ -145,7 +140,7 @@ TEST(OptionsSheet, ApplyRepaintsPreviewWithPageValuesAndCancelThenWritesNothing)
 
             HWND page = H::ShowPage(sheet, 0);
             SetWindowTextA(GetDlgItem(page, IDC_INDENT_SIZE), "2");
-            EXPECT_TRUE(ApplyEnabled(sheet)); // by the change
+            EXPECT_TRUE(H::ApplyEnabled(sheet)); // by the change
             H::Press(sheet, PSBTN_APPLYNOW);
             std::string sample = WindowText(preview);
             EXPECT_NE(sample.find("\n  A = B + C;"), std::string::npos) << sample;
@@ -267,11 +262,9 @@ TEST(OptionsSheet, OppositeSpacingIsRefusedOrAsksToSpaceBoth)
                                      {row.other.noSpace, !spaced}});
                 // Only Yes marks the page modified; a refusal focuses the fallback,
                 // No Space whatever the group held before.
-                EXPECT_EQ(ApplyEnabled(sheet), row.answer == IDYES);
-                if (row.answer != IDYES)
-                {
-                    EXPECT_EQ(GetFocus(), GetDlgItem(page, spaced ? row.changed.space : row.changed.noSpace));
-                }
+                EXPECT_EQ(H::ApplyEnabled(sheet), row.answer == IDYES);
+                EXPECT_TRUE(row.answer == IDYES ||
+                            GetFocus() == GetDlgItem(page, spaced ? row.changed.space : row.changed.noSpace));
                 H::Press(sheet, PSBTN_OK);
             });
         ExpectStored({{"OperatorSpace", spaced ? 0 : 1}, {"ParenthesesSpace", spaced ? 0 : 1}});
@@ -290,7 +283,7 @@ TEST(OptionsSheet, DoNotChangeOnEitherSideAllowsEverythingAndAValueOutsideItsGro
                            IDC_PARENS_SPACE})
                 H::Click(page, id);
             EXPECT_TRUE(H::Boxes().empty());
-            EXPECT_TRUE(ApplyEnabled(sheet));
+            EXPECT_TRUE(H::ApplyEnabled(sheet));
             ExpectChecked(H::ShowPage(sheet, 1),
                           {{IDC_OPEN_INDENT, false}, {IDC_OPEN_NO_INDENT, false}, {IDC_OPEN_INDENT_NO_CHANGE, false}});
             H::Press(sheet, PSBTN_OK);

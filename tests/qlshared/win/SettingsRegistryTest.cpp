@@ -15,7 +15,6 @@
 
 #include <memory>
 #include <string>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -69,14 +68,8 @@ TEST(SettingsRegistryTest, SavingCreatesTheKeyWithFourByteNumbers)
 namespace
 {
 
-// The file name of a module without folder and extension.
-std::string TitleOf(HMODULE module)
-{
-    char path[MAX_PATH] = "";
-    std::string name(path, GetModuleFileNameA(module, path, MAX_PATH));
-    name.erase(0, name.find_last_of('\\') + 1);
-    return name.substr(0, name.rfind('.'));
-}
+// The title of this program: its file name without folder and extension.
+const char* const ProgramTitle = "windows_dll_tests";
 
 // A volatile parent, under which the non-volatile settings key cannot be
 // created: the one store failure a test can cause.
@@ -90,7 +83,7 @@ public:
         EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, Parent, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
                                   &created, nullptr),
                   ERROR_SUCCESS);
-        const std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)> key(created, &RegCloseKey);
+        RegCloseKey(created);
     }
     ~VolatileParentKey() { RegDeleteKeyA(HKEY_LOCAL_MACHINE, Parent); }
 
@@ -126,7 +119,7 @@ TEST(SettingsRegistryTest, MessagesAreCaptionedWithTheTitleOfTheModuleWhoseState
     }
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].text, "Error creating new key");
-    EXPECT_EQ(boxes.shown[0].caption, TitleOf(nullptr));
+    EXPECT_EQ(boxes.shown[0].caption, ProgramTitle);
     EXPECT_EQ(boxes.shown[0].type, static_cast<UINT>(MB_OK));
     EXPECT_EQ(boxes.shown[0].owner, nullptr);
     EXPECT_EQ(boxes.shown[1].caption, "QLShared");
@@ -139,5 +132,5 @@ TEST(SettingsRegistryTest, TheLibrarysStateIsCurrentInItsFormattingExportsAndThe
     EXPECT_EQ(FormatText("a\n", nullptr), "a\n");
     EXPECT_EQ(GetHelpFilePath(), "\\Quillet.hlp");
     SetLibrarySettingsStoreFactory(registry);
-    EXPECT_EQ(titlesSeen, (std::vector<std::string>{"QLShared", TitleOf(nullptr)}));
+    EXPECT_EQ(titlesSeen, (std::vector<std::string>{"QLShared", ProgramTitle}));
 }

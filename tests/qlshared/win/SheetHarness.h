@@ -68,10 +68,12 @@ public:
         return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
     }
     static void Click(HWND page, int id) { SendMessageA(GetDlgItem(page, id), BM_CLICK, 0, 0); }
-    static bool Checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
+    static bool ApplyEnabled(HWND sheet) { return IsWindowEnabled(GetDlgItem(sheet, ApplyButton)); }
     static void Press(HWND sheet, int button) { SendMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
 
 private:
+    static constexpr int ApplyButton = 0x3021;
+
     class Store : public ISettingsStore
     {
     public:
