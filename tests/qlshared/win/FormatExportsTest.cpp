@@ -43,13 +43,6 @@ struct ProgressWindow
     CProgressDlg dialog;
 };
 
-// A factory that cannot give a store: the one failure of the loading step
-// that can be caused from outside the library.
-std::unique_ptr<ISettingsStore> CreateNoStore()
-{
-    return nullptr;
-}
-
 class FormatExportsTest : public ::testing::Test
 {
 protected:
@@ -98,10 +91,13 @@ TEST_F(FormatExportsTest, ProgressReachesTheDialogsWindowOncePerPercent)
 
 TEST_F(FormatExportsTest, AFailureWhileLoadingNamesTheExportAndReturnsNothing)
 {
-    const SettingsStoreFactory registry = SetLibrarySettingsStoreFactory(&CreateNoStore);
+    // A factory that cannot give a store: the one failure of the loading
+    // step that can be caused from outside the library.
+    const SettingsStoreFactory noStore = []() -> std::unique_ptr<ISettingsStore> { return nullptr; };
+    const SettingsStoreFactory registry = SetLibrarySettingsStoreFactory(noStore);
     EXPECT_EQ(FormatText("a\n", nullptr), "");
     EXPECT_EQ(SpecialFormatText("a\n", nullptr, 2, 2, 2, 3, 3, 0, 0, 0, 0), "");
-    EXPECT_EQ(SetLibrarySettingsStoreFactory(registry), &CreateNoStore);
+    EXPECT_EQ(SetLibrarySettingsStoreFactory(registry), noStore);
 
     std::vector<std::string> shown;
     for (const ShownBox& box : boxes.shown)

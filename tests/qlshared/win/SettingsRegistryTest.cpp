@@ -53,10 +53,8 @@ TEST(SettingsRegistryTest, SavingCreatesTheKeyWithFourByteNumbers)
     FormatOptions saved;
     saved.TabSize = 3;
     saved.CloseNewLineStyle = BracePlacement{-1};
-    {
-        CSettingsRegistry store;
-        ASSERT_TRUE(SaveFormatOptions(store, saved));
-    }
+    CSettingsRegistry writer;
+    ASSERT_TRUE(SaveFormatOptions(writer, saved));
     DWORD type = 0, size = 0;
     ASSERT_TRUE(SettingsKey::Query("SpellCheckText", type, size));
     EXPECT_EQ(std::make_pair(type, size), std::make_pair(DWORD{REG_DWORD}, DWORD{4}));
@@ -108,14 +106,10 @@ TEST(SettingsRegistryTest, MessagesAreCaptionedWithTheTitleOfTheModuleWhoseState
     SettingsKey clean;
     VolatileParentKey parent;
     MessageBoxScript boxes;
-    {
-        CSettingsRegistry store;
-        EXPECT_FALSE(store.OpenOrCreateKey());
-    }
+    EXPECT_FALSE(CSettingsRegistry().OpenOrCreateKey());
     {
         CResourceModule library(GetModuleHandleA("QLShared.dll"));
-        CSettingsRegistry store;
-        EXPECT_FALSE(store.OpenOrCreateKey());
+        EXPECT_FALSE(CSettingsRegistry().OpenOrCreateKey());
     }
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].text, "Error creating new key");
