@@ -73,9 +73,8 @@ TEST_F(ColumnTreeTest, MetricsViewAnswersAsThePortableListOfTheSameTable)
             items[tree.GetItemText(top, 0)] = top;
             for (HTREEITEM file = tree.GetChildItem(top); file; file = tree.GetNextSiblingItem(file))
                 items[tree.GetItemText(file, 0)] = file;
-        }
-        for (HTREEITEM top = tree.GetRootItem(); top; top = tree.GetNextSiblingItem(top))
             SendMessageA(Tree(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(top));
+        }
         for (const auto& click : selection.clicks)
             Click(click.first, click.second);
 
