@@ -21,16 +21,13 @@ const char* const kWriteOrder[] = {
     "OpenIndentStyle",  "OpenNewLineStyle",   "RecalculateIndents", "DeleteTrailingWhiteSpace", "OperatorSpace",
     "ParenthesesSpace", "SpellCheckComments", "SpellCheckText"};
 
-struct Check
-{
-    int id;
-    bool checked;
-};
+// Controls, each with the state it should be in.
+using States = std::initializer_list<std::pair<int, bool>>;
 
-void ExpectChecked(HWND page, std::initializer_list<Check> checks)
+void ExpectChecked(HWND page, States checks)
 {
-    for (const Check& check : checks)
-        EXPECT_EQ(IsDlgButtonChecked(page, check.id) == BST_CHECKED, check.checked) << "control " << check.id;
+    for (const auto& [id, checked] : checks)
+        EXPECT_EQ(IsDlgButtonChecked(page, id) == BST_CHECKED, checked) << "control " << id;
 }
 
 void ExpectStored(std::initializer_list<std::pair<const char*, int>> values)
@@ -111,9 +108,9 @@ TEST(OptionsSheet, PagesCarryTheirControlsShowingStoredValuesAndAClickIsAChange)
             page = H::ShowPage(sheet, 4);
             ExpectChecked(page, {{IDC_SPELL_COMMENTS, true}, {IDC_SPELL_TEXT, false}, {IDC_RECALCULATE, true}});
             // Only the last box can be used, whatever the others show.
-            for (const Check& box :
-                 {Check{IDC_SPELL_COMMENTS, false}, {IDC_SPELL_TEXT, false}, {IDC_RECALCULATE, true}})
-                EXPECT_EQ(IsWindowEnabled(GetDlgItem(page, box.id)) != FALSE, box.checked) << box.id;
+            for (const auto& [id, usable] :
+                 States{{IDC_SPELL_COMMENTS, false}, {IDC_SPELL_TEXT, false}, {IDC_RECALCULATE, true}})
+                EXPECT_EQ(IsWindowEnabled(GetDlgItem(page, id)) != FALSE, usable) << id;
             H::Press(sheet, PSBTN_OK);
         });
     EXPECT_TRUE(shown);
