@@ -14,22 +14,17 @@ public:
     explicit Painting(HWND tree)
     {
         GetClientRect(tree, &m_rect);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = m_rect.right;
-        info.bmiHeader.biHeight = -m_rect.bottom;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
+        BITMAPINFO info{{sizeof(BITMAPINFOHEADER), m_rect.right, -m_rect.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
         m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
-        m_previous = SelectObject(m_dc, m_bitmap);
+        SelectObject(m_dc, m_bitmap);
         SendMessageA(tree, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc), PRF_CLIENT | PRF_ERASEBKGND);
         GdiFlush();
     }
+    // The context goes first, releasing the bitmap selected into it.
     ~Painting()
     {
-        SelectObject(m_dc, m_previous);
-        DeleteObject(m_bitmap);
         DeleteDC(m_dc);
+        DeleteObject(m_bitmap);
     }
     Painting(const Painting&) = delete;
     Painting& operator=(const Painting&) = delete;
@@ -59,7 +54,6 @@ private:
     RECT m_rect{};
     HDC m_dc = CreateCompatibleDC(nullptr);
     HBITMAP m_bitmap = nullptr;
-    HGDIOBJ m_previous = nullptr;
     DWORD* m_bits = nullptr;
 };
 
@@ -177,25 +171,20 @@ TEST_F(ColumnTreeTest, ColumnsWiderThanTheWindowScrollSidewaysWithTheirHeader)
     GetScrollInfo(window, SB_HORZ, &info);
     EXPECT_EQ(info.nMax + 1, total);
     const int page = static_cast<int>(info.nPage), right = total - page;
-    struct Step
+    const std::pair<int, int> steps[] = {
+        {SB_RIGHT, right}, {SB_LINELEFT, right - 20}, {SB_LEFT, 0}, {SB_LINERIGHT, 20}, {SB_PAGERIGHT, right}};
+    for (const auto& [request, position] : steps)
     {
-        int request;
-        int position;
-    } steps[] = {{SB_RIGHT, right}, {SB_LINELEFT, right - 20}, {SB_LEFT, 0}, {SB_LINERIGHT, 20}, {SB_PAGERIGHT, right}};
-    for (const Step& step : steps)
-    {
-        SendMessageA(window, WM_HSCROLL, step.request, 0);
+        SendMessageA(window, WM_HSCROLL, request, 0);
         GetScrollInfo(window, SB_HORZ, &info);
-        EXPECT_EQ(info.nPos, step.position) << step.request;
         const RECT header = RectIn(window, tree.HeaderHandle()), treeRect = RectIn(window, Tree());
-        EXPECT_EQ(header.left, -step.position) << step.request;
-        EXPECT_EQ(treeRect.left, -step.position) << step.request;
-        EXPECT_EQ(treeRect.top, header.bottom) << step.request;
-        // The tree's vertical scroll bar stays at the window's right edge,
-        // beside the page.
         RECT client{};
         GetClientRect(Tree(), &client);
-        EXPECT_EQ(client.right, page + step.position) << step.request;
+        // Position; header and tree shifted by it, the tree under the header;
+        // the tree's vertical scroll bar at the window's right edge.
+        EXPECT_EQ((std::vector<long>{info.nPos, header.left, treeRect.left, treeRect.top, client.right}),
+                  (std::vector<long>{position, -position, -position, header.bottom, page + position}))
+            << request;
     }
 
     tree.SetColumnWidth(2, 10);

@@ -5,35 +5,21 @@
 namespace
 {
 
-struct ClickStep
-{
-    const char* item;
-    WPARAM keys;
-};
-
 struct SelectionCase
 {
     const char* name;
-    std::vector<ClickStep> clicks;
-    const char* selected; // names in sorted order, upper case first
+    std::vector<std::pair<const char*, WPARAM>> clicks; // item, keys held
+    const char* selected;                               // names in sorted order, upper case first
 };
 
 // Sets or clears Shift in the thread's keyboard state, as holding it does.
-class ShiftHeld
+void HoldShift(bool held)
 {
-public:
-    ShiftHeld() { Set(0x80); }
-    ~ShiftHeld() { Set(0); }
-
-private:
-    static void Set(BYTE state)
-    {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        keys[VK_SHIFT] = state;
-        SetKeyboardState(keys);
-    }
-};
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = held ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
 
 } // namespace
 
@@ -59,8 +45,8 @@ TEST_F(ColumnTreeTest, ClicksSelectOneToggleWithCtrlAndExtendWithShiftInVisibleO
     {
         Make(CColumnTree::Buttons | CColumnTree::Lines | CColumnTree::LinesAtRoot);
         AddProjects();
-        for (const ClickStep& step : c.clicks)
-            Click(step.item, step.keys);
+        for (const auto& [item, keys] : c.clicks)
+            Click(item, keys);
         EXPECT_EQ(Selected(), c.selected) << c.name;
         for (const auto& item : items)
             EXPECT_EQ(tree.IsSelected(item.second), Selected().find(item.first) != std::string::npos) << c.name;
@@ -75,8 +61,8 @@ TEST_F(ColumnTreeTest, FullRowSelectionTakesClicksBesideTheLabel)
         AddCountColumns();
         AddProjects();
         Click("a1");
-        const RECT lines{tree.GetColumnWidth(0), 0, tree.GetColumnWidth(0) + tree.GetColumnWidth(1), 0};
-        Click("b1", 0, (lines.left + lines.right) / 2);
+        // In the middle of the lines column.
+        Click("b1", 0, tree.GetColumnWidth(0) + tree.GetColumnWidth(1) / 2);
         EXPECT_EQ(Selected(), fullRow ? "b1" : "a1") << fullRow;
     }
 }
@@ -117,11 +103,10 @@ TEST_F(ColumnTreeTest, CaretMovedByKeyboardOrByAnotherProgramSelectsThatItem)
 
     SendMessageA(Tree(), WM_KEYDOWN, VK_DOWN, 0);
     EXPECT_EQ(Selected(), "a1");
-    {
-        ShiftHeld shift;
-        SendMessageA(Tree(), WM_KEYDOWN, VK_DOWN, 0);
-        SendMessageA(Tree(), WM_KEYDOWN, VK_DOWN, 0);
-    }
+    HoldShift(true);
+    SendMessageA(Tree(), WM_KEYDOWN, VK_DOWN, 0);
+    SendMessageA(Tree(), WM_KEYDOWN, VK_DOWN, 0);
+    HoldShift(false);
     EXPECT_EQ(Selected(), "a1 a2 a3");
     SendMessageA(Tree(), WM_KEYDOWN, VK_UP, 0);
     EXPECT_EQ(Selected(), "a2");

@@ -2,27 +2,28 @@
 // back the way other programs read them: header and tree-view messages.
 #include "ColumnTreeHarness.h"
 
+#include <array>
 #include <memory>
+#include <tuple>
 
 namespace
 {
 
-struct HeaderColumn
+std::string Column(const std::string& heading, int width, int format)
 {
-    std::string heading;
-    int width;
-    int format;
-};
+    return heading + " " + std::to_string(width) + " " + std::to_string(format);
+}
 
-HeaderColumn HeaderItem(HWND header, int column)
+// A header item as Column() describes it, read the way other programs do.
+std::string HeaderColumn(HWND header, int column)
 {
     char text[64] = {};
     HDITEMA item{};
     item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
     item.pszText = text;
     item.cchTextMax = sizeof(text);
-    EXPECT_TRUE(SendMessageA(header, HDM_GETITEMA, column, reinterpret_cast<LPARAM>(&item))) << column;
-    return HeaderColumn{text, item.cxy, item.fmt & HDF_JUSTIFYMASK};
+    SendMessageA(header, HDM_GETITEMA, column, reinterpret_cast<LPARAM>(&item));
+    return Column(text, item.cxy, item.fmt & HDF_JUSTIFYMASK);
 }
 
 } // namespace
@@ -38,20 +39,19 @@ TEST_F(ColumnTreeTest, HeaderShowsTheInsertedColumnsWithTheirHeadingsWidthsAndAl
     EXPECT_EQ(tree.InsertColumn(0, "Before", ColumnAlignment::Right, 30), 1);
     EXPECT_EQ(tree.InsertColumn(9, "Last", ColumnAlignment::Left, 50), 4);
 
-    const HeaderColumn expected[] = {{"Project List", first * 60 / 100, HDF_LEFT},
-                                     {"Before", 30, HDF_RIGHT},
-                                     {"Lines", first * 20 / 100, HDF_CENTER},
-                                     {"Comments", first * 20 / 100, HDF_CENTER},
-                                     {"Last", 50, HDF_LEFT}};
-    ASSERT_EQ(SendMessageA(tree.HeaderHandle(), HDM_GETITEMCOUNT, 0, 0), 5);
-    for (int column = 0; column < 5; ++column)
+    const int name = first * 60 / 100, count = first * 20 / 100;
+    const std::vector<std::string> expected = {Column("Project List", name, HDF_LEFT), Column("Before", 30, HDF_RIGHT),
+                                               Column("Lines", count, HDF_CENTER),
+                                               Column("Comments", count, HDF_CENTER), Column("Last", 50, HDF_LEFT)};
+    std::vector<std::string> got;
+    std::vector<int> widths;
+    for (int column = 0; column < SendMessageA(tree.HeaderHandle(), HDM_GETITEMCOUNT, 0, 0); ++column)
     {
-        const HeaderColumn got = HeaderItem(tree.HeaderHandle(), column);
-        EXPECT_EQ(got.heading, expected[column].heading) << column;
-        EXPECT_EQ(got.width, expected[column].width) << column;
-        EXPECT_EQ(got.format, expected[column].format) << column;
-        EXPECT_EQ(tree.GetColumnWidth(column), expected[column].width) << column;
+        got.push_back(HeaderColumn(tree.HeaderHandle(), column));
+        widths.push_back(tree.GetColumnWidth(column));
     }
+    EXPECT_EQ(got, expected);
+    EXPECT_EQ(widths, (std::vector<int>{name, 30, count, count, 50}));
 }
 
 TEST_F(ColumnTreeTest, ItemsKeepInsertionOrderAndColumnZeroIsTheTreeItemText)
@@ -108,15 +108,10 @@ TEST_F(ColumnTreeTest, ColumnTextsAndItemDataRoundTrip)
     tree.SetItemText(items["a1"], 3, "past the last column");
     tree.SetItemData(items["a1"], &folder);
 
-    struct Case
-    {
-        const char* item;
-        int column;
-        const char* text;
-    } cases[] = {{"a1", 0, "a1"}, {"a1", 1, "120"}, {"a1", 2, "NA"}, {"a1", 3, ""},
-                 {"A", 1, ""},    {"A", 2, "7"},    {"a2", 1, ""}};
-    for (const Case& c : cases)
-        EXPECT_EQ(tree.GetItemText(items[c.item], c.column), c.text) << c.item << " " << c.column;
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"a1", 0, "a1"}, {"a1", 1, "120"}, {"a1", 2, "NA"}, {"a1", 3, ""}, {"A", 1, ""}, {"A", 2, "7"}, {"a2", 1, ""}};
+    for (const auto& [item, column, text] : cases)
+        EXPECT_EQ(tree.GetItemText(items[item], column), text) << item << " " << column;
     EXPECT_EQ(tree.GetItemData(items["a1"]), &folder);
     EXPECT_EQ(tree.GetItemData(items["a2"]), nullptr);
 
@@ -143,15 +138,13 @@ TEST_F(ColumnTreeTest, DeletedItemTakesItsTextsAlong)
 
 TEST_F(ColumnTreeTest, WindowsGoWithTheObjectOrBeforeItWithTheirParent)
 {
-    HWND windows[3] = {};
+    std::array<HWND, 3> windows{};
     {
         CColumnTree other;
         ASSERT_TRUE(other.Create(Style, RECT{0, 0, 200, 100}, owner.GetSafeHwnd(), 1002));
         other.InsertColumn(1, "Lines", ColumnAlignment::Centre, 40);
         other.SetItemText(other.InsertItem(nullptr, "x"), 1, "1");
-        windows[0] = other.GetSafeHwnd();
-        windows[1] = other.TreeHandle();
-        windows[2] = other.HeaderHandle();
+        windows = {other.GetSafeHwnd(), other.TreeHandle(), other.HeaderHandle()};
     }
     for (HWND window : windows)
         EXPECT_FALSE(IsWindow(window));

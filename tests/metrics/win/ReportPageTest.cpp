@@ -126,17 +126,12 @@ TEST(ReportPage, ProgramPageHasHeaderRuleAndRowsAtItsColumns)
             const TextOut& out = page.texts[row * 3 + column];
             EXPECT_EQ(expected[row][column], out.text);
             EXPECT_EQ(static_cast<int>(row) * 88, out.y) << out.text;
-            if (column == 0)
-                EXPECT_EQ(480, out.x) << out.text;
-            else
-                EXPECT_EQ(rights[column] - TextWidth(out.text, -80), out.x) << out.text;
+            EXPECT_EQ(column == 0 ? 480 : rights[column] - TextWidth(out.text, -80), out.x) << out.text;
         }
     }
     EXPECT_EQ(3, page.textsBeforeTransparent);
-    EXPECT_EQ(480, page.ruleFrom.x);
-    EXPECT_EQ(4320, page.ruleTo.x);
-    EXPECT_EQ(88, page.ruleFrom.y);
-    EXPECT_EQ(88, page.ruleTo.y);
+    EXPECT_EQ((std::vector<LONG>{480, 88, 4320, 88}),
+              (std::vector<LONG>{page.ruleFrom.x, page.ruleFrom.y, page.ruleTo.x, page.ruleTo.y}));
 }
 
 TEST(ReportPage, LaterPagesSkipEarlierRowsAndAPastPageHasTheHeaderOnly)
@@ -167,8 +162,7 @@ TEST(ReportPage, AddInPrintsOnTheWholePageWithAMeasuredStep)
     const Page page = DrawPage(list, 1, CReportPage::Flavour::AddIn, nullptr);
 
     HDC screen = GetDC(nullptr);
-    const int width = GetDeviceCaps(screen, HORZRES);
-    const int height = GetDeviceCaps(screen, VERTRES);
+    const int width = GetDeviceCaps(screen, HORZRES), height = GetDeviceCaps(screen, VERTRES);
     ReleaseDC(nullptr, screen);
     EXPECT_EQ(height / -75, page.font.lfHeight);
     ASSERT_EQ(21u, page.texts.size());

@@ -28,13 +28,6 @@ CMetricsList TwoPages()
     return list;
 }
 
-std::string DefaultPrinter()
-{
-    char name[256];
-    DWORD size = sizeof name;
-    return GetDefaultPrinterA(name, &size) ? name : "";
-}
-
 // Print dialogs as the tests script them.
 BOOL WINAPI Cancelled(LPPRINTDLGA)
 {
@@ -51,9 +44,11 @@ DWORD g_flagsAsked = 0;
 BOOL WINAPI ConfirmedDefault(LPPRINTDLGA request)
 {
     g_flagsAsked = request->Flags;
-    const std::string printer = DefaultPrinter();
+    char printer[256] = "";
+    DWORD size = sizeof printer;
+    GetDefaultPrinterA(printer, &size);
     request->hDevNames = DevNamesOf(printer);
-    request->hDC = CreateDCA("WINSPOOL", printer.c_str(), nullptr, nullptr);
+    request->hDC = CreateDCA("WINSPOOL", printer, nullptr, nullptr);
     return TRUE;
 }
 

@@ -10,10 +10,7 @@ root=$(cd "$(dirname "$0")/../../.." && pwd)
 native=$(realpath -m "$1")
 windows=$(realpath -m "$2")
 for binary in "$native" "$windows"; do
-  if [ ! -f "$binary" ]; then
-    echo "compare-workspace: $binary is missing; nothing compared" >&2
-    exit 77
-  fi
+  [ -f "$binary" ] || { echo "compare-workspace: $binary is missing; nothing compared" >&2; exit 77; }
 done
 export QUILLET_BUILD_DIR=${QUILLET_BUILD_DIR:-$(dirname "$windows")}
 wine_run="$root/cmake/wine-run.sh"

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -37,14 +37,10 @@ std::vector<std::string> ExportedNames(HMODULE module)
 // FormatText; anything else stays as it is.
 std::string FunctionName(const std::string& decorated)
 {
-    if (decorated.compare(0, 2, "_Z") != 0 || decorated.size() < 3 ||
-        !std::isdigit(static_cast<unsigned char>(decorated[2])))
+    std::smatch length;
+    if (!std::regex_search(decorated, length, std::regex("^_Z([0-9]+)")))
         return decorated;
-    std::size_t at = 2;
-    std::size_t length = 0;
-    while (at < decorated.size() && std::isdigit(static_cast<unsigned char>(decorated[at])))
-        length = length * 10 + static_cast<std::size_t>(decorated[at++] - '0');
-    return decorated.substr(at, length);
+    return decorated.substr(length.length(), std::stoul(length[1]));
 }
 
 } // namespace

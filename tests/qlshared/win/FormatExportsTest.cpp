@@ -8,6 +8,7 @@
 
 #include <numeric>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
@@ -24,10 +25,10 @@ LRESULT CALLBACK RecordProgress(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     return 0;
 }
 
-// A progress dialog object over a hidden top-level window of this test.
-class ProgressWindow
+// A progress dialog object over a hidden top-level window of this test,
+// which is not the dialog's own to destroy.
+struct ProgressWindow
 {
-public:
     ProgressWindow()
     {
         WNDCLASSA windowClass = {};
@@ -36,24 +37,11 @@ public:
         RegisterClassA(&windowClass);
         dialog.m_hWnd = CreateWindowExA(0, windowClass.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
                                         nullptr, nullptr);
-        progressSeen.clear();
     }
-    ~ProgressWindow()
-    {
-        // The window is not the dialog's own to destroy.
-        DestroyWindow(dialog.m_hWnd);
-        dialog.m_hWnd = nullptr;
-    }
+    ~ProgressWindow() { DestroyWindow(std::exchange(dialog.m_hWnd, nullptr)); }
 
     CProgressDlg dialog;
 };
-
-// A factory that cannot give a store: the one failure of the loading step
-// that can be caused from outside the library.
-std::unique_ptr<ISettingsStore> CreateNoStore()
-{
-    return nullptr;
-}
 
 class FormatExportsTest : public ::testing::Test
 {
@@ -103,18 +91,18 @@ TEST_F(FormatExportsTest, ProgressReachesTheDialogsWindowOncePerPercent)
 
 TEST_F(FormatExportsTest, AFailureWhileLoadingNamesTheExportAndReturnsNothing)
 {
-    const SettingsStoreFactory registry = SetLibrarySettingsStoreFactory(&CreateNoStore);
+    // A factory that cannot give a store: the one failure of the loading
+    // step that can be caused from outside the library.
+    const SettingsStoreFactory noStore = []() -> std::unique_ptr<ISettingsStore> { return nullptr; };
+    const SettingsStoreFactory registry = SetLibrarySettingsStoreFactory(noStore);
     EXPECT_EQ(FormatText("a\n", nullptr), "");
     EXPECT_EQ(SpecialFormatText("a\n", nullptr, 2, 2, 2, 3, 3, 0, 0, 0, 0), "");
-    EXPECT_EQ(SetLibrarySettingsStoreFactory(registry), &CreateNoStore);
+    EXPECT_EQ(SetLibrarySettingsStoreFactory(registry), noStore);
 
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[0].text, "Unexpected error in DLL entry point 1004");
-    EXPECT_EQ(boxes.shown[1].text, "Unexpected error in DLL entry point 1007");
+    std::vector<std::string> shown;
     for (const ShownBox& box : boxes.shown)
-    {
-        EXPECT_EQ(box.caption, "QLShared DLL");
-        EXPECT_EQ(box.owner, nullptr);
-        EXPECT_EQ(box.type, static_cast<UINT>(MB_OK));
-    }
+        shown.push_back(box.caption + ": " + box.text +
+                        (box.owner || box.type != MB_OK ? " (owned or not MB_OK)" : ""));
+    EXPECT_EQ(shown, (std::vector<std::string>{"QLShared DLL: Unexpected error in DLL entry point 1004",
+                                               "QLShared DLL: Unexpected error in DLL entry point 1007"}));
 }

@@ -21,21 +21,13 @@ const char* const kWriteOrder[] = {
     "OpenIndentStyle",  "OpenNewLineStyle",   "RecalculateIndents", "DeleteTrailingWhiteSpace", "OperatorSpace",
     "ParenthesesSpace", "SpellCheckComments", "SpellCheckText"};
 
-bool ApplyEnabled(HWND sheet)
-{
-    return IsWindowEnabled(GetDlgItem(sheet, 0x3021));
-}
+// Controls, each with the state it should be in.
+using States = std::initializer_list<std::pair<int, bool>>;
 
-struct Check
+void ExpectChecked(HWND page, States checks)
 {
-    int id;
-    bool checked;
-};
-
-void ExpectChecked(HWND page, std::initializer_list<Check> checks)
-{
-    for (const Check& check : checks)
-        EXPECT_EQ(H::Checked(page, check.id), check.checked) << "control " << check.id;
+    for (const auto& [id, checked] : checks)
+        EXPECT_EQ(IsDlgButtonChecked(page, id) == BST_CHECKED, checked) << "control " << id;
 }
 
 void ExpectStored(std::initializer_list<std::pair<const char*, int>> values)
@@ -67,44 +59,7 @@ const Spacing kParens = {"ParenthesesSpace", IDC_PARENS_SPACE, IDC_PARENS_NO_SPA
 
 } // namespace
 
-TEST(OptionsSheet, PagesCarryTheirControls)
-{
-    H harness;
-    bool shown = H::Run(
-        [](HWND sheet)
-        {
-            EXPECT_EQ(WindowText(sheet), "Format Settings");
-            const char* tabs[] = {"Tabs", "Open Brace", "Close Brace", "White Space", "Misc"};
-            for (int i = 0; i < 5; ++i)
-                EXPECT_EQ(TabText(sheet, i), tabs[i]);
-            // Every page holds its controls; their labels are the resource script's.
-            const std::vector<int> pages[] = {
-                {IDC_TABS_TO_SPACES, IDC_SPACES_TO_TABS, IDC_TABS_NO_CHANGE, IDC_TAB_SIZE, IDC_INDENT_SIZE},
-                {IDC_OPEN_INDENT, IDC_OPEN_NO_INDENT, IDC_OPEN_INDENT_NO_CHANGE, IDC_OPEN_NEW_LINE, IDC_OPEN_SAME_LINE,
-                 IDC_OPEN_LINE_NO_CHANGE},
-                {IDC_CLOSE_INDENT, IDC_CLOSE_NO_INDENT, IDC_CLOSE_INDENT_NO_CHANGE, IDC_CLOSE_NEW_LINE,
-                 IDC_CLOSE_SAME_LINE, IDC_CLOSE_LINE_NO_CHANGE},
-                {IDC_PARENS_SPACE, IDC_PARENS_NO_SPACE, IDC_PARENS_NO_CHANGE, IDC_OPERATOR_SPACE, IDC_OPERATOR_NO_SPACE,
-                 IDC_OPERATOR_NO_CHANGE, IDC_DELETE_TRAILING},
-                {IDC_SPELL_COMMENTS, IDC_SPELL_TEXT, IDC_RECALCULATE}};
-            HWND page = nullptr;
-            for (int i = 0; i < 5; ++i)
-            {
-                page = H::ShowPage(sheet, i);
-                for (int id : pages[i])
-                    EXPECT_NE(GetDlgItem(page, id), nullptr) << "page " << i << " control " << id;
-            }
-            // On the Misc page only the last box can be used.
-            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_SPELL_COMMENTS)));
-            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_SPELL_TEXT)));
-            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_RECALCULATE)));
-            H::Press(sheet, PSBTN_CANCEL);
-        });
-    EXPECT_TRUE(shown);
-    EXPECT_TRUE(H::Boxes().empty());
-}
-
-TEST(OptionsSheet, StoredValuesShowAsCheckedButtonsAndAClickIsAChange)
+TEST(OptionsSheet, PagesCarryTheirControlsShowingStoredValuesAndAClickIsAChange)
 {
     H harness;
     H::key.numbers = {{"TabSize", 8},
@@ -118,50 +73,54 @@ TEST(OptionsSheet, StoredValuesShowAsCheckedButtonsAndAClickIsAChange)
                       {"SpellCheckComments", 1},
                       {"RecalculateIndents", 1}};
     // OperatorSpace and ParenthesesSpace are missing: the page shows "Space".
-    H::Run(
+    bool shown = H::Run(
         [](HWND sheet)
         {
-            // Filling the Tabs page's boxes is not a change.
-            EXPECT_FALSE(ApplyEnabled(sheet));
+            EXPECT_EQ(WindowText(sheet), "Format Settings");
+            // Filling the pages' boxes is not a change.
+            EXPECT_FALSE(H::ApplyEnabled(sheet));
+            const char* tabs[] = {"Tabs", "Open Brace", "Close Brace", "White Space", "Misc"};
+            const std::vector<int> pages[] = {
+                {IDC_TABS_TO_SPACES, IDC_SPACES_TO_TABS, IDC_TABS_NO_CHANGE, IDC_TAB_SIZE, IDC_INDENT_SIZE},
+                {IDC_OPEN_INDENT, IDC_OPEN_NO_INDENT, IDC_OPEN_INDENT_NO_CHANGE, IDC_OPEN_NEW_LINE, IDC_OPEN_SAME_LINE,
+                 IDC_OPEN_LINE_NO_CHANGE},
+                {IDC_CLOSE_INDENT, IDC_CLOSE_NO_INDENT, IDC_CLOSE_INDENT_NO_CHANGE, IDC_CLOSE_NEW_LINE,
+                 IDC_CLOSE_SAME_LINE, IDC_CLOSE_LINE_NO_CHANGE},
+                {IDC_PARENS_SPACE, IDC_PARENS_NO_SPACE, IDC_PARENS_NO_CHANGE, IDC_OPERATOR_SPACE, IDC_OPERATOR_NO_SPACE,
+                 IDC_OPERATOR_NO_CHANGE, IDC_DELETE_TRAILING},
+                {IDC_SPELL_COMMENTS, IDC_SPELL_TEXT, IDC_RECALCULATE}};
+            for (int i = 0; i < 5; ++i)
+            {
+                EXPECT_EQ(TabText(sheet, i), tabs[i]);
+                for (int id : pages[i])
+                    EXPECT_NE(GetDlgItem(H::ShowPage(sheet, i), id), nullptr) << "page " << i << " control " << id;
+            }
             HWND page = H::ShowPage(sheet, 0);
-            EXPECT_EQ(WindowText(GetDlgItem(page, IDC_TAB_SIZE)), "8");
-            EXPECT_EQ(WindowText(GetDlgItem(page, IDC_INDENT_SIZE)), "2");
+            EXPECT_EQ(WindowText(GetDlgItem(page, IDC_TAB_SIZE)) + WindowText(GetDlgItem(page, IDC_INDENT_SIZE)), "82");
             ExpectChecked(page, {{IDC_SPACES_TO_TABS, true}, {IDC_TABS_NO_CHANGE, false}});
             ExpectChecked(H::ShowPage(sheet, 1), {{IDC_OPEN_INDENT, true}, {IDC_OPEN_SAME_LINE, true}});
             page = H::ShowPage(sheet, 2);
             ExpectChecked(page, {{IDC_CLOSE_NO_INDENT, true}, {IDC_CLOSE_LINE_NO_CHANGE, true}});
             H::Click(page, IDC_CLOSE_SAME_LINE);
-            EXPECT_TRUE(ApplyEnabled(sheet));
+            EXPECT_TRUE(H::ApplyEnabled(sheet));
             ExpectChecked(H::ShowPage(sheet, 3),
                           {{IDC_PARENS_SPACE, true}, {IDC_OPERATOR_SPACE, true}, {IDC_DELETE_TRAILING, true}});
             page = H::ShowPage(sheet, 4);
             ExpectChecked(page, {{IDC_SPELL_COMMENTS, true}, {IDC_SPELL_TEXT, false}, {IDC_RECALCULATE, true}});
-            // Showing the stored value does not make the box usable.
-            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_SPELL_COMMENTS)));
+            // Only the last box can be used, whatever the others show.
+            for (const auto& [id, usable] :
+                 States{{IDC_SPELL_COMMENTS, false}, {IDC_SPELL_TEXT, false}, {IDC_RECALCULATE, true}})
+                EXPECT_EQ(IsWindowEnabled(GetDlgItem(page, id)) != FALSE, usable) << id;
             H::Press(sheet, PSBTN_OK);
         });
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(H::Boxes().empty());
     ExpectStored({{"OperatorSpace", 0},
                   {"ParenthesesSpace", 0},
                   {"SpellCheckComments", 1},
                   {"SpellCheckText", 0},
                   {"TabSize", 8},
                   {"CloseNewLineStyle", 1}});
-}
-
-TEST(OptionsSheet, OkWritesAllThirteenInOrderCreatingTheKey)
-{
-    H harness;
-    H::key.exists = false;
-    H::Run([](HWND sheet) { H::Press(sheet, PSBTN_OK); });
-    ASSERT_TRUE(H::key.exists);
-    EXPECT_EQ(H::key.writes, std::vector<std::string>(std::begin(kWriteOrder), std::end(kWriteOrder)));
-    // Page defaults: spacing 0 on the White Space page, not the formatter's 2.
-    ExpectStored({{"TabSize", 4},
-                  {"IndentSize", 4},
-                  {"SpaceTabStyle", 2},
-                  {"OperatorSpace", 0},
-                  {"ParenthesesSpace", 0},
-                  {"RecalculateIndents", 0}});
 }
 
 TEST(OptionsSheet, ApplyRepaintsPreviewWithPageValuesAndCancelThenWritesNothing)
@@ -178,15 +137,14 @@ TEST(OptionsSheet, ApplyRepaintsPreviewWithPageValuesAndCancelThenWritesNothing)
 
             HWND page = H::ShowPage(sheet, 0);
             SetWindowTextA(GetDlgItem(page, IDC_INDENT_SIZE), "2");
-            EXPECT_TRUE(ApplyEnabled(sheet)); // by the change
+            EXPECT_TRUE(H::ApplyEnabled(sheet)); // by the change
             H::Press(sheet, PSBTN_APPLYNOW);
             std::string sample = WindowText(preview);
             EXPECT_NE(sample.find("\n  A = B + C;"), std::string::npos) << sample;
             EXPECT_NE(sample.find("// Comment"), std::string::npos);
-            // Painting writes nothing to the store.
-            EXPECT_TRUE(H::key.writes.empty());
             H::Press(sheet, PSBTN_CANCEL);
         });
+    // Neither painting nor Cancel writes to the store.
     EXPECT_TRUE(H::key.writes.empty());
     EXPECT_EQ(H::key.numbers["IndentSize"], 4);
 }
@@ -216,9 +174,10 @@ TEST(OptionsSheet, PreviewFormatsWithTheStoredTabSizeNotThePages)
     EXPECT_TRUE(H::key.writes.empty());
 }
 
-TEST(OptionsSheet, OutOfRangeTabSizeKeepsThePage)
+TEST(OptionsSheet, OutOfRangeSizesKeepThePageAndOkThenWritesAllThirteenInOrderCreatingTheKey)
 {
     H harness;
+    H::key.exists = false;
     H::Run(
         [](HWND sheet)
         {
@@ -241,7 +200,15 @@ TEST(OptionsSheet, OutOfRangeTabSizeKeepsThePage)
             SetWindowTextA(tabSize, "0");
             H::Press(sheet, PSBTN_OK);
         });
-    ExpectStored({{"TabSize", 0}, {"IndentSize", 20}});
+    ASSERT_TRUE(H::key.exists);
+    EXPECT_EQ(H::key.writes, std::vector<std::string>(std::begin(kWriteOrder), std::end(kWriteOrder)));
+    // Page defaults: spacing 0 on the White Space page, not the formatter's 2.
+    ExpectStored({{"TabSize", 0},
+                  {"IndentSize", 20},
+                  {"SpaceTabStyle", 2},
+                  {"OperatorSpace", 0},
+                  {"ParenthesesSpace", 0},
+                  {"RecalculateIndents", 0}});
 }
 
 TEST(OptionsSheet, OppositeSpacingIsRefusedOrAsksToSpaceBoth)
@@ -292,11 +259,9 @@ TEST(OptionsSheet, OppositeSpacingIsRefusedOrAsksToSpaceBoth)
                                      {row.other.noSpace, !spaced}});
                 // Only Yes marks the page modified; a refusal focuses the fallback,
                 // No Space whatever the group held before.
-                EXPECT_EQ(ApplyEnabled(sheet), row.answer == IDYES);
-                if (row.answer != IDYES)
-                {
-                    EXPECT_EQ(GetFocus(), GetDlgItem(page, spaced ? row.changed.space : row.changed.noSpace));
-                }
+                EXPECT_EQ(H::ApplyEnabled(sheet), row.answer == IDYES);
+                EXPECT_TRUE(row.answer == IDYES ||
+                            GetFocus() == GetDlgItem(page, spaced ? row.changed.space : row.changed.noSpace));
                 H::Press(sheet, PSBTN_OK);
             });
         ExpectStored({{"OperatorSpace", spaced ? 0 : 1}, {"ParenthesesSpace", spaced ? 0 : 1}});
@@ -315,7 +280,7 @@ TEST(OptionsSheet, DoNotChangeOnEitherSideAllowsEverythingAndAValueOutsideItsGro
                            IDC_PARENS_SPACE})
                 H::Click(page, id);
             EXPECT_TRUE(H::Boxes().empty());
-            EXPECT_TRUE(ApplyEnabled(sheet));
+            EXPECT_TRUE(H::ApplyEnabled(sheet));
             ExpectChecked(H::ShowPage(sheet, 1),
                           {{IDC_OPEN_INDENT, false}, {IDC_OPEN_NO_INDENT, false}, {IDC_OPEN_INDENT_NO_CHANGE, false}});
             H::Press(sheet, PSBTN_OK);
@@ -338,12 +303,10 @@ TEST(OptionsSheet, SheetIsWiderWithThePreviewStrip)
             HWND preview = GetDlgItem(sheet, IDC_SAMPLE);
             GetWindowRect(preview, &strip);
             MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&strip), 2);
-            int width = window.right - window.left;
+            const LONG width = window.right - window.left;
             // The strip was placed by the width before widening.
-            EXPECT_EQ(strip.left, width - 200 + 25);
-            EXPECT_EQ(strip.right, width - 200 + 175);
-            EXPECT_EQ(strip.top, 25);
-            EXPECT_EQ(strip.bottom, window.bottom - window.top - 50);
+            EXPECT_EQ((std::vector<LONG>{strip.left, strip.top, strip.right, strip.bottom}),
+                      (std::vector<LONG>{width - 200 + 25, 25, width - 200 + 175, window.bottom - window.top - 50}));
             EXPECT_TRUE(IsWindowVisible(preview));
             // Centred over the owner.
             EXPECT_NEAR((window.left + window.right) / 2, 100 + 450, 1);

@@ -15,7 +15,7 @@
 
 #include <memory>
 #include <string>
-#include <type_traits>
+#include <utility>
 #include <vector>
 
 TEST(SettingsRegistryTest, EachValueOfAnotherTypeOrSizeTakesItsOwnDefault)
@@ -53,15 +53,11 @@ TEST(SettingsRegistryTest, SavingCreatesTheKeyWithFourByteNumbers)
     FormatOptions saved;
     saved.TabSize = 3;
     saved.CloseNewLineStyle = BracePlacement{-1};
-    {
-        CSettingsRegistry store;
-        ASSERT_TRUE(SaveFormatOptions(store, saved));
-    }
-    DWORD type = 0;
-    DWORD size = 0;
+    CSettingsRegistry writer;
+    ASSERT_TRUE(SaveFormatOptions(writer, saved));
+    DWORD type = 0, size = 0;
     ASSERT_TRUE(SettingsKey::Query("SpellCheckText", type, size));
-    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(size, 4u);
+    EXPECT_EQ(std::make_pair(type, size), std::make_pair(DWORD{REG_DWORD}, DWORD{4}));
     CSettingsRegistry reader;
     EXPECT_EQ(OptionValues(LoadFormatOptions(reader)), OptionValues(saved));
     EXPECT_TRUE(boxes.shown.empty());
@@ -70,14 +66,8 @@ TEST(SettingsRegistryTest, SavingCreatesTheKeyWithFourByteNumbers)
 namespace
 {
 
-// The file name of a module without folder and extension.
-std::string TitleOf(HMODULE module)
-{
-    char path[MAX_PATH] = "";
-    std::string name(path, GetModuleFileNameA(module, path, MAX_PATH));
-    name.erase(0, name.find_last_of('\\') + 1);
-    return name.substr(0, name.rfind('.'));
-}
+// The title of this program: its file name without folder and extension.
+const char* const ProgramTitle = "windows_dll_tests";
 
 // A volatile parent, under which the non-volatile settings key cannot be
 // created: the one store failure a test can cause.
@@ -91,7 +81,7 @@ public:
         EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, Parent, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
                                   &created, nullptr),
                   ERROR_SUCCESS);
-        const std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)> key(created, &RegCloseKey);
+        RegCloseKey(created);
     }
     ~VolatileParentKey() { RegDeleteKeyA(HKEY_LOCAL_MACHINE, Parent); }
 
@@ -116,18 +106,14 @@ TEST(SettingsRegistryTest, MessagesAreCaptionedWithTheTitleOfTheModuleWhoseState
     SettingsKey clean;
     VolatileParentKey parent;
     MessageBoxScript boxes;
-    {
-        CSettingsRegistry store;
-        EXPECT_FALSE(store.OpenOrCreateKey());
-    }
+    EXPECT_FALSE(CSettingsRegistry().OpenOrCreateKey());
     {
         CResourceModule library(GetModuleHandleA("QLShared.dll"));
-        CSettingsRegistry store;
-        EXPECT_FALSE(store.OpenOrCreateKey());
+        EXPECT_FALSE(CSettingsRegistry().OpenOrCreateKey());
     }
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].text, "Error creating new key");
-    EXPECT_EQ(boxes.shown[0].caption, TitleOf(nullptr));
+    EXPECT_EQ(boxes.shown[0].caption, ProgramTitle);
     EXPECT_EQ(boxes.shown[0].type, static_cast<UINT>(MB_OK));
     EXPECT_EQ(boxes.shown[0].owner, nullptr);
     EXPECT_EQ(boxes.shown[1].caption, "QLShared");
@@ -140,5 +126,5 @@ TEST(SettingsRegistryTest, TheLibrarysStateIsCurrentInItsFormattingExportsAndThe
     EXPECT_EQ(FormatText("a\n", nullptr), "a\n");
     EXPECT_EQ(GetHelpFilePath(), "\\Quillet.hlp");
     SetLibrarySettingsStoreFactory(registry);
-    EXPECT_EQ(titlesSeen, (std::vector<std::string>{"QLShared", TitleOf(nullptr)}));
+    EXPECT_EQ(titlesSeen, (std::vector<std::string>{"QLShared", ProgramTitle}));
 }

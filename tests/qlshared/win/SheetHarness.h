@@ -27,7 +27,6 @@ struct MemoryKey
     std::map<std::string, int> numbers;
     std::map<std::string, std::string> strings;
     std::vector<std::string> writes; // value names in the order written
-    int opens = 0;
 };
 
 // Puts the memory key in place of the registry for its lifetime, and
@@ -69,15 +68,17 @@ public:
         return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
     }
     static void Click(HWND page, int id) { SendMessageA(GetDlgItem(page, id), BM_CLICK, 0, 0); }
-    static bool Checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
+    static bool ApplyEnabled(HWND sheet) { return IsWindowEnabled(GetDlgItem(sheet, ApplyButton)); }
     static void Press(HWND sheet, int button) { SendMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
 
 private:
+    static constexpr int ApplyButton = 0x3021;
+
     class Store : public ISettingsStore
     {
     public:
-        bool OpenKey() override { return ++key.opens, m_open = key.exists; }
-        bool OpenOrCreateKey() override { return ++key.opens, key.exists = m_open = true; }
+        bool OpenKey() override { return m_open = key.exists; }
+        bool OpenOrCreateKey() override { return key.exists = m_open = true; }
         int ReadNumber(const char* name, int def) override
         {
             auto found = key.numbers.find(name);
