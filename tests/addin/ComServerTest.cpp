@@ -109,16 +109,13 @@ TEST_F(AddInTest, ClassObjectAndUnloadAnswerEveryCase)
 
 TEST_F(AddInTest, ModuleCarriesItsStringsAndVersionRecord)
 {
-    const struct
-    {
-        UINT id;
-        const char* text;
-    } strings[] = {{1, "Quillet Add-in"}, {2, "Adds Quillet Commands to Developer Studio"}, {4, "Loading Files"}};
-    for (const auto& row : strings)
+    const std::pair<UINT, const char*> strings[] = {
+        {1, "Quillet Add-in"}, {2, "Adds Quillet Commands to Developer Studio"}, {4, "Loading Files"}};
+    for (const auto& [id, expected] : strings)
     {
         char text[256] = "";
-        LoadStringA(Module(), row.id, text, sizeof(text));
-        EXPECT_STREQ(text, row.text);
+        LoadStringA(Module(), id, text, sizeof(text));
+        EXPECT_STREQ(text, expected);
     }
 
     const std::string file = ModuleFile(Module());

@@ -29,12 +29,6 @@ const FixedCommand FixedCommands[] = {
     {L"ReIndent", {2, 2, 2, 3, 3, 1, 0, 0, 0}},
 };
 
-std::wstring Expected(const FixedCommand& command)
-{
-    const int* v = command.values;
-    return FromAnsi(SpecialFormatText(ToAnsi(Sample), nullptr, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]));
-}
-
 } // namespace
 
 class CommandTest : public AddInTest
@@ -89,7 +83,9 @@ TEST_F(CommandTest, FormattingCommandsReplaceTheWholeTextWithTheEnginesResult)
         selection.end = 7;
         log.clear();
         EXPECT_EQ(host->RunCommand(command.method), S_OK);
-        const std::wstring expected = Expected(command);
+        const int* v = command.values;
+        const std::wstring expected =
+            FromAnsi(SpecialFormatText(ToAnsi(Sample), nullptr, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]));
         EXPECT_EQ(selection.text, expected) << ToAnsi(command.method);
         EXPECT_EQ(log, (HostLog{"EnableModeless 0", "ActiveDocument", "FullName", "Selection", "SelectAll", "Text get",
                                 "Delete 3:1", "Text put", "EnableModeless -1"}));
