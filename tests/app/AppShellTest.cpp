@@ -194,7 +194,11 @@ TEST_F(AppTest, WithoutArgumentNoDocumentOpensAndCommandsAreEnabledOnlyWhereThey
         HMENU popup = menu ? OpenPopup(menu) : nullptr;
         std::string states;
         for (UINT id : ids)
-            states += (popup ? IsEnabled(popup, id) : Frame().ToolBar().IsButtonEnabled(id)) ? '+' : '-';
+        {
+            const bool on = popup ? (GetMenuState(popup, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0
+                                  : Frame().ToolBar().IsButtonEnabled(id);
+            states += on ? '+' : '-';
+        }
         return states;
     };
     Start();
