@@ -147,8 +147,7 @@ TEST_F(AppFormatTest, AFileThatCannotBeWrittenAsksWhetherToGoOn)
     };
     for (const Case& c : cases)
     {
-        SCOPED_TRACE(c.command);
-        SCOPED_TRACE(c.answer);
+        SCOPED_TRACE(std::to_string(c.command) + " answered " + std::to_string(c.answer));
         // The stored settings of a full format trim trailing blanks too.
         SettingsKey settings;
         settings.SetNumber("DeleteTrailingWhiteSpace", 1);

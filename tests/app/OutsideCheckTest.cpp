@@ -85,13 +85,10 @@ TEST(OutsideCheck, AnotherProgramReadsTheListAndRunsReindentOnAProject)
 
     RunningQuillet quillet(folder.PathOf("w.dsw"), "Quillet - w.dsw");
     ASSERT_NE(nullptr, quillet.frame);
-    HWND client = FindWindowExA(quillet.frame, nullptr, "MDICLIENT", nullptr);
-    HWND child = FindWindowExA(client, nullptr, nullptr, "w.dsw");
-    ASSERT_NE(nullptr, child);
+    HWND child = FindWindowExA(FindWindowExA(quillet.frame, nullptr, "MDICLIENT", nullptr), nullptr, nullptr, "w.dsw");
     HWND tree = FindChildOfClass(child, WC_TREEVIEWA);
     HWND header = FindChildOfClass(child, WC_HEADERA);
-    ASSERT_NE(nullptr, tree);
-    ASSERT_NE(nullptr, header);
+    ASSERT_TRUE(child && tree && header);
 
     EXPECT_EQ(3, SendMessageA(tree, TVM_GETCOUNT, 0, 0));
     HTREEITEM project = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
