@@ -14,15 +14,6 @@ constexpr WPARAM Untabify = 5;
 // The dialog fills its tree 50 ms after it shows; 300 ms are more.
 constexpr int FillTicks = 15;
 
-std::vector<std::string> TopLevelTexts(HWND dialog)
-{
-    const HWND tree = FindChildOfClass(dialog, WC_TREEVIEWA);
-    std::vector<std::string> texts;
-    for (auto item = TreeView_GetRoot(tree); item; item = TreeView_GetNextSibling(tree, item))
-        texts.push_back(TreeItemText(tree, item));
-    return texts;
-}
-
 std::wstring ExampleProject(const char* name)
 {
     return FromAnsi(std::string(QUILLET_SOURCE_DIR) + "/examples/workspace/" + name);
@@ -87,7 +78,14 @@ TEST_F(AddInTest, MainDialogListsTheHostsProjectsByFileNameAndNamesAnUnreadableO
         log, {missing, ExampleProject("calc/calc.dsp"), ExampleProject("text util/text util.dsp")}, true);
     std::vector<std::string> projects;
     ModalScript driver(
-        "Project Analysis", [&projects](HWND dialog) { projects = TopLevelTexts(dialog); }, FillTicks);
+        "Project Analysis",
+        [&projects](HWND dialog)
+        {
+            const HWND tree = FindChildOfClass(dialog, WC_TREEVIEWA);
+            for (auto item = TreeView_GetRoot(tree); item; item = TreeView_GetNextSibling(tree, item))
+                projects.push_back(TreeItemText(tree, item));
+        },
+        FillTicks);
     EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
     EXPECT_EQ(projects, (std::vector<std::string>{"none.dsp", "calc.dsp", "text util.dsp"}));
     EXPECT_EQ(std::count(log.begin(), log.end(), "Next 1"), 4);

@@ -34,17 +34,13 @@ const wchar_t* const Methods[] = {L"QuilletMainDlg",   L"FullFormat",        L"D
 
 TEST_F(AddInTest, ConnectionAnnouncesTheCommandTableAndButtonsOnlyOnTheFirstConnection)
 {
-    const struct
+    const std::pair<VARIANT_BOOL, std::size_t> cases[] = {{VARIANT_TRUE, 11}, {VARIANT_FALSE, 0}, {1, 0}};
+    for (const auto& [firstTime, buttons] : cases)
     {
-        VARIANT_BOOL firstTime;
-        std::size_t buttons;
-    } cases[] = {{VARIANT_TRUE, 11}, {VARIANT_FALSE, 0}, {1, 0}};
-    for (const auto& row : cases)
-    {
-        SCOPED_TRACE(row.firstTime);
+        SCOPED_TRACE(firstTime);
         host->commandObject.Release();
         *&host = new CHostApplication(log);
-        ASSERT_EQ(Connect(row.firstTime), VARIANT_TRUE);
+        ASSERT_EQ(Connect(firstTime), VARIANT_TRUE);
         ASSERT_EQ(host->commands.size(), 11u);
         for (std::size_t glyph = 0; glyph < 11; ++glyph)
         {
@@ -53,8 +49,8 @@ TEST_F(AddInTest, ConnectionAnnouncesTheCommandTableAndButtonsOnlyOnTheFirstConn
             EXPECT_EQ(host->commands[glyph].glyph, long(glyph));
             EXPECT_EQ(host->commands[glyph].cookie, 77);
         }
-        ASSERT_EQ(host->buttons.size(), row.buttons);
-        for (std::size_t button = 0; button < row.buttons; ++button)
+        ASSERT_EQ(host->buttons.size(), buttons);
+        for (std::size_t button = 0; button < buttons; ++button)
             EXPECT_EQ(std::wstring(CommandStrings[button]).rfind(host->buttons[button] + L"\n", 0), 0u);
         EXPECT_EQ(host->addInInfo, (std::vector<LONGLONG>{LONGLONG(LONG_PTR(Module())), 128, 129, 77}));
         EXPECT_TRUE(host->commandObject);

@@ -2,14 +2,11 @@
 // the settings sheet and help.
 #include "AppHarness.h"
 
-#include "SECRegistry.h"
 #include "SettingsKey.h"
 #include "win/ModalScript.h"
 
 #include <commctrl.h>
 #include <ddeml.h>
-
-#include <map>
 
 namespace
 {
@@ -17,12 +14,9 @@ namespace
 // A string of the current user's registry; empty when missing.
 std::string RegistryText(const std::string& key, const char* name = nullptr)
 {
-    SECRegistry registry;
     char value[MAX_PATH + 32] = {};
-    DWORD type = 0, size = MAX_PATH;
-    if (!registry.Connect(HKEY_CURRENT_USER) || !registry.Open(key.c_str(), KEY_READ) ||
-        !registry.QueryValue(name, type, reinterpret_cast<BYTE*>(value), size))
-        return std::string();
+    DWORD size = sizeof(value);
+    RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size);
     return value;
 }
 
@@ -32,53 +26,16 @@ std::string RecentFile(int number)
                         ("File" + std::to_string(number)).c_str());
 }
 
-std::string ClassesValue(const std::string& key)
-{
-    return RegistryText("Software\\Classes\\" + key);
-}
-
 HDDEDATA CALLBACK NoCallbacks(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR)
 {
     return nullptr;
 }
 
-// The shell's side of a DDE conversation with the running program.
-class DdeClient
+// Ending the instance ends its conversations and frees its strings.
+struct DdeInstance
 {
-public:
-    DdeClient()
-    {
-        EXPECT_EQ(static_cast<UINT>(DMLERR_NO_ERROR), DdeInitializeA(&m_instance, NoCallbacks, APPCMD_CLIENTONLY, 0));
-        m_service = DdeCreateStringHandleA(m_instance, "Quillet", CP_WINANSI);
-        m_topic = DdeCreateStringHandleA(m_instance, "System", CP_WINANSI);
-        m_conversation = DdeConnect(m_instance, m_service, m_topic, nullptr);
-    }
-    ~DdeClient()
-    {
-        if (m_conversation)
-            DdeDisconnect(m_conversation);
-        DdeFreeStringHandle(m_instance, m_service);
-        DdeFreeStringHandle(m_instance, m_topic);
-        DdeUninitialize(m_instance);
-    }
-    DdeClient(const DdeClient&) = delete;
-    DdeClient& operator=(const DdeClient&) = delete;
-
-    bool Connected() const { return m_conversation != nullptr; }
-    // True when the program carried the command out.
-    bool Execute(const std::string& command)
-    {
-        DWORD result = 0;
-        return DdeClientTransaction(reinterpret_cast<BYTE*>(const_cast<char*>(command.c_str())),
-                                    static_cast<DWORD>(command.size() + 1), m_conversation, nullptr, 0, XTYP_EXECUTE,
-                                    5000, &result) != nullptr;
-    }
-
-private:
-    DWORD m_instance = 0;
-    HSZ m_service = nullptr;
-    HSZ m_topic = nullptr;
-    HCONV m_conversation = nullptr;
+    DWORD id = 0;
+    ~DdeInstance() { DdeUninitialize(id); }
 };
 
 // A point of the toolbar beside its buttons: past the last one, along the
@@ -101,23 +58,32 @@ TEST_F(AppTest, TheShellKnowsWorkspacesForTheCurrentUserAndOpensThemByDde)
     Start();
     char module[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, module, MAX_PATH);
-    const std::string program = std::string("\"") + module + "\"";
-    EXPECT_EQ("Quillet.Document", ClassesValue(".dsw"));
-    EXPECT_EQ("Quillet Document", ClassesValue("Quillet.Document"));
-    EXPECT_EQ(program + " \"%1\"", ClassesValue("Quillet.Document\\shell\\open\\command"));
-    EXPECT_EQ(program + " /p \"%1\"", ClassesValue("Quillet.Document\\shell\\print\\command"));
-    EXPECT_EQ("[open(\"%1\")]", ClassesValue("Quillet.Document\\shell\\open\\ddeexec"));
+    const std::string program = std::string("\"") + module + "\"", document = "Software\\Classes\\Quillet.Document";
+    EXPECT_EQ("Quillet.Document", RegistryText("Software\\Classes\\.dsw"));
+    EXPECT_EQ("Quillet Document", RegistryText(document));
+    EXPECT_EQ(program + " \"%1\"", RegistryText(document + "\\shell\\open\\command"));
+    EXPECT_EQ(program + " /p \"%1\"", RegistryText(document + "\\shell\\print\\command"));
+    EXPECT_EQ("[open(\"%1\")]", RegistryText(document + "\\shell\\open\\ddeexec"));
 
-    // The running program opens them when the shell asks by DDE.
-    DdeClient shell;
-    ASSERT_TRUE(shell.Connected());
-    EXPECT_TRUE(shell.Execute("[open(\"" + workspace + "\")]"));
+    // The running program opens them when the shell asks by DDE: true when
+    // it carried the command out.
+    DdeInstance shell;
+    ASSERT_EQ(static_cast<UINT>(DMLERR_NO_ERROR), DdeInitializeA(&shell.id, NoCallbacks, APPCMD_CLIENTONLY, 0));
+    const HCONV conversation = DdeConnect(shell.id, DdeCreateStringHandleA(shell.id, "Quillet", CP_WINANSI),
+                                          DdeCreateStringHandleA(shell.id, "System", CP_WINANSI), nullptr);
+    ASSERT_NE(nullptr, conversation);
+    const auto execute = [conversation](std::string command)
+    {
+        return DdeClientTransaction(reinterpret_cast<BYTE*>(&command[0]), static_cast<DWORD>(command.size() + 1),
+                                    conversation, nullptr, 0, XTYP_EXECUTE, 5000, nullptr) != nullptr;
+    };
+    EXPECT_TRUE(execute("[open(\"" + workspace + "\")]"));
     Pump();
     ASSERT_EQ(1u, Children().size());
     EXPECT_EQ("example.dsw", WindowText(Children()[0]));
     MessageBoxScript boxes;
-    EXPECT_FALSE(shell.Execute("[print(\"" + workspace + "\")]"));
-    EXPECT_FALSE(shell.Execute("[open(\"" + folder.PathOf("missing.dsw") + "\")]"));
+    EXPECT_FALSE(execute("[print(\"" + workspace + "\")]"));
+    EXPECT_FALSE(execute("[open(\"" + folder.PathOf("missing.dsw") + "\")]"));
     Pump();
     EXPECT_EQ(1u, Children().size());
 }
@@ -248,16 +214,21 @@ TEST_F(AppTest, TheToolbarDocksOnTheSideItIsDraggedTo)
     HWND bar = Frame().ToolBar().GetSafeHwnd();
     RECT frame{};
     GetClientRect(FrameWindow(), &frame);
-    // Picked up beside its last button, dropped near each edge in turn.
+    // Picked up beside its last button, dropped near each edge in turn
+    // (a point of the frame's client area): the bar's inner edge then meets
+    // the MDI client's.
     struct Case
     {
         const char* side;
-        POINT drop; // in the frame's client area
+        POINT drop;
+        LONG RECT::*barEdge;
+        LONG RECT::*clientEdge;
+        bool column;
     };
-    const Case cases[] = {{"left", {5, frame.bottom / 2}},
-                          {"bottom", {frame.right / 2, frame.bottom - 30}},
-                          {"right", {frame.right - 5, frame.bottom / 2}},
-                          {"top", {frame.right / 2, 5}}};
+    const Case cases[] = {{"left", {5, frame.bottom / 2}, &RECT::right, &RECT::left, true},
+                          {"bottom", {frame.right / 2, frame.bottom - 30}, &RECT::top, &RECT::bottom, false},
+                          {"right", {frame.right - 5, frame.bottom / 2}, &RECT::left, &RECT::right, true},
+                          {"top", {frame.right / 2, 5}, &RECT::bottom, &RECT::top, false}};
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.side);
@@ -269,14 +240,7 @@ TEST_F(AppTest, TheToolbarDocksOnTheSideItIsDraggedTo)
         RECT barRect{}, client{};
         GetWindowRect(bar, &barRect);
         GetWindowRect(Frame().MDIClient(), &client);
-        const std::string side = c.side;
-        // The bar's inner edge meets the MDI client's.
-        const std::map<std::string, std::pair<LONG, LONG>> edges = {{"left", {barRect.right, client.left}},
-                                                                    {"right", {barRect.left, client.right}},
-                                                                    {"top", {barRect.bottom, client.top}},
-                                                                    {"bottom", {barRect.top, client.bottom}}};
-        EXPECT_EQ(edges.at(side).first, edges.at(side).second);
-        const bool column = side == "left" || side == "right";
-        EXPECT_EQ(column, barRect.bottom - barRect.top > barRect.right - barRect.left);
+        EXPECT_EQ(barRect.*c.barEdge, client.*c.clientEdge);
+        EXPECT_EQ(c.column, barRect.bottom - barRect.top > barRect.right - barRect.left);
     }
 }

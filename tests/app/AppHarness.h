@@ -100,10 +100,6 @@ protected:
         SendMessageA(FrameWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), index);
         return popup;
     }
-    static bool IsEnabled(HMENU popup, UINT id)
-    {
-        return (GetMenuState(popup, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
-    }
 
     ScratchFolder folder;
     std::string workspace;

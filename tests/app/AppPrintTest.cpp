@@ -3,7 +3,6 @@
 #include "AppHarness.h"
 
 #include "PrintPreview.h"
-#include "SECRegistry.h"
 #include "StandardIds.h"
 
 namespace
@@ -27,18 +26,12 @@ bool MakeDefaultPrinter()
     return code == 0;
 }
 
-void StorePreviewPages(DWORD pages)
-{
-    SECRegistry registry;
-    ASSERT_TRUE(registry.Connect(HKEY_CURRENT_USER));
-    ASSERT_TRUE(registry.Create("Software\\Tamsel Software\\Quillet\\Settings", KEY_WRITE));
-    registry.SetValue("PreviewPages", REG_DWORD, reinterpret_cast<const BYTE*>(&pages), sizeof pages);
-}
-
 TEST_F(AppTest, PrintPreviewTakesTheListsPlaceUntilItCloses)
 {
     ASSERT_TRUE(MakeDefaultPrinter());
-    StorePreviewPages(2);
+    const DWORD pages = 2;
+    ASSERT_EQ(ERROR_SUCCESS, SHSetValueA(HKEY_CURRENT_USER, (std::string(ProfileKey) + "\\Settings").c_str(),
+                                         "PreviewPages", REG_DWORD, &pages, sizeof pages));
     Start({workspace});
 
     Command(ID_FILE_PRINT_PREVIEW);

@@ -75,9 +75,7 @@ TEST_F(AppTest, AWorkspaceOnTheCommandLineIsListedInItsWindow)
     // The program's icon on the frame, the document's on its window.
     const ULONG_PTR frameIcon = GetClassLongPtrA(FrameWindow(), GCLP_HICON);
     const ULONG_PTR documentIcon = GetClassLongPtrA(Children()[0], GCLP_HICON);
-    EXPECT_NE(0u, frameIcon);
-    EXPECT_NE(0u, documentIcon);
-    EXPECT_NE(frameIcon, documentIcon);
+    EXPECT_TRUE(frameIcon && documentIcon && frameIcon != documentIcon);
     EXPECT_EQ((std::vector<std::string>{"&File", "&View", "&Format", "&Window", "&Help"}), MenuBar());
 
     CColumnTree& tree = ActiveView().Tree();
@@ -121,28 +119,21 @@ TEST_F(AppTest, OpeningOneWorkspaceTwiceGivesTwoDocumentsEachWithItsList)
 TEST_F(AppTest, AFailedOpenNamesTheFileAndTheCauseAndOpensNoWindow)
 {
     folder.Write("broken\\b.dsw", "Workspace\r\nProject: \"gone\"=.\\gone.dsp - Package Owner=<4>\r\n");
-    struct Case
-    {
-        std::string path;
-        std::string named;
-    };
-    const Case cases[] = {
-        {folder.PathOf("missing.dsw"), "missing.dsw"},
-        {folder.PathOf("broken\\b.dsw"), "gone.dsp"},
-    };
+    const std::pair<std::string, std::string> cases[] = {{folder.PathOf("missing.dsw"), "missing.dsw"},
+                                                         {folder.PathOf("broken\\b.dsw"), "gone.dsp"}};
     Start();
-    for (const Case& c : cases)
+    for (const auto& [path, named] : cases)
     {
-        SCOPED_TRACE(c.path);
+        SCOPED_TRACE(path);
         MessageBoxScript boxes;
-        EXPECT_EQ(nullptr, app->OpenDocumentFile(c.path));
+        EXPECT_EQ(nullptr, app->OpenDocumentFile(path));
         Pump();
         EXPECT_TRUE(Children().empty());
         EXPECT_TRUE(app->GetDocTemplate()->Documents().empty());
         ASSERT_EQ(1u, boxes.shown.size());
-        EXPECT_NE(std::string::npos, boxes.shown[0].text.find(c.named)) << boxes.shown[0].text;
+        EXPECT_NE(std::string::npos, boxes.shown[0].text.find(named)) << boxes.shown[0].text;
         // More than the name: the cause follows it.
-        EXPECT_GT(boxes.shown[0].text.size(), boxes.shown[0].text.find(c.named) + c.named.size() + 2);
+        EXPECT_GT(boxes.shown[0].text.size(), boxes.shown[0].text.find(named) + named.size() + 2);
         EXPECT_EQ("Quillet", boxes.shown[0].caption);
     }
 }
@@ -187,46 +178,46 @@ TEST_F(AppTest, NewWindowsAndDocumentsAndTheMenuThatFollowsThem)
 
 TEST_F(AppTest, WithoutArgumentNoDocumentOpensAndCommandsAreEnabledOnlyWhereTheyCanRun)
 {
-    const UINT formatCommands[] = {ID_FORMAT_FULL,
-                                   ID_FORMAT_DELETE_TRAILING,
-                                   ID_FORMAT_TABIFY,
-                                   ID_FORMAT_UNTABIFY,
-                                   ID_FORMAT_OPERATOR_EXPAND,
-                                   ID_FORMAT_OPERATOR_CONTRACT,
-                                   ID_FORMAT_PARENTHESES_EXPAND,
-                                   ID_FORMAT_PARENTHESES_CONTRACT,
-                                   ID_FORMAT_REINDENT};
+    const std::vector<UINT> formatCommands{ID_FORMAT_FULL,
+                                           ID_FORMAT_DELETE_TRAILING,
+                                           ID_FORMAT_TABIFY,
+                                           ID_FORMAT_UNTABIFY,
+                                           ID_FORMAT_OPERATOR_EXPAND,
+                                           ID_FORMAT_OPERATOR_CONTRACT,
+                                           ID_FORMAT_PARENTHESES_EXPAND,
+                                           ID_FORMAT_PARENTHESES_CONTRACT,
+                                           ID_FORMAT_REINDENT};
+    // "+" for each command enabled in the menu (or, without one, on the
+    // toolbar), "-" for each disabled.
+    const auto enabled = [this](const char* menu, const std::vector<UINT>& ids)
+    {
+        HMENU popup = menu ? OpenPopup(menu) : nullptr;
+        std::string states;
+        for (UINT id : ids)
+        {
+            const bool on = popup ? (GetMenuState(popup, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0
+                                  : Frame().ToolBar().IsButtonEnabled(id);
+            states += on ? '+' : '-';
+        }
+        return states;
+    };
     Start();
     EXPECT_TRUE(IsWindowVisible(FrameWindow()));
     EXPECT_EQ("Quillet", WindowText(FrameWindow()));
     EXPECT_EQ((std::vector<std::string>{"&File", "&View", "&Format", "&Help"}), MenuBar());
     EXPECT_TRUE(Children().empty());
-    HMENU file = OpenPopup("&File");
-    EXPECT_TRUE(IsEnabled(file, ID_FILE_OPEN));
-    EXPECT_TRUE(IsEnabled(file, ID_APP_EXIT));
-    EXPECT_TRUE(IsEnabled(file, ID_FILE_PRINT_SETUP));
-    EXPECT_FALSE(IsEnabled(file, ID_FILE_MRU_FIRST));
-    EXPECT_FALSE(Frame().ToolBar().IsButtonEnabled(ID_FILE_PRINT));
-    EXPECT_TRUE(IsEnabled(OpenPopup("&Format"), ID_FORMAT_SETTINGS));
-    for (UINT id : formatCommands)
-        EXPECT_FALSE(Frame().ToolBar().IsButtonEnabled(id)) << id;
+    EXPECT_EQ("+++-", enabled("&File", {ID_FILE_OPEN, ID_APP_EXIT, ID_FILE_PRINT_SETUP, ID_FILE_MRU_FIRST}));
+    EXPECT_EQ("+", enabled("&Format", {ID_FORMAT_SETTINGS}));
+    EXPECT_EQ("-", enabled(nullptr, {ID_FILE_PRINT}));
+    EXPECT_EQ("---------", enabled(nullptr, formatCommands));
 
     app->OpenDocumentFile(workspace);
     Pump();
-    file = OpenPopup("&File");
-    EXPECT_TRUE(IsEnabled(file, ID_FILE_CLOSE));
-    EXPECT_TRUE(IsEnabled(file, ID_FILE_PRINT));
-    EXPECT_TRUE(IsEnabled(file, ID_FILE_PRINT_PREVIEW));
-    HMENU format = OpenPopup("&Format");
-    for (UINT id : formatCommands)
-    {
-        EXPECT_TRUE(IsEnabled(format, id)) << id;
-        EXPECT_TRUE(Frame().ToolBar().IsButtonEnabled(id)) << id;
-    }
-    HMENU window = OpenPopup("&Window");
-    for (UINT id : {ID_WINDOW_NEW, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE})
-        EXPECT_TRUE(IsEnabled(window, id)) << id;
-    EXPECT_TRUE(Frame().ToolBar().IsButtonEnabled(ID_FILE_PRINT));
+    EXPECT_EQ("+++", enabled("&File", {ID_FILE_CLOSE, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW}));
+    EXPECT_EQ("+++++++++", enabled("&Format", formatCommands));
+    EXPECT_EQ("++++", enabled("&Window", {ID_WINDOW_NEW, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE}));
+    EXPECT_EQ("+", enabled(nullptr, {ID_FILE_PRINT}));
+    EXPECT_EQ("+++++++++", enabled(nullptr, formatCommands));
 }
 
 TEST_F(AppTest, TheSaveKeyWritesNothing)
@@ -235,10 +226,9 @@ TEST_F(AppTest, TheSaveKeyWritesNothing)
     // The save key is in the accelerators, as the framework's keys are ...
     ACCEL keys[64];
     const int count = CopyAcceleratorTableA(Frame().Accelerators(), keys, 64);
-    bool found = false;
-    for (int i = 0; i < count; ++i)
-        found = found || (keys[i].cmd == ID_FILE_SAVE && keys[i].key == 'S' && (keys[i].fVirt & FCONTROL));
-    EXPECT_TRUE(found);
+    EXPECT_TRUE(std::any_of(keys, keys + count,
+                            [](const ACCEL& key)
+                            { return key.cmd == ID_FILE_SAVE && key.key == 'S' && (key.fVirt & FCONTROL); }));
     // ... but its command leaves the workspace as it was and asks nothing.
     const std::string before = folder.Read("ws\\example.dsw");
     MessageBoxScript boxes;

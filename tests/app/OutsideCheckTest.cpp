@@ -14,13 +14,12 @@
 namespace
 {
 
-using Handle = std::unique_ptr<void, decltype(&CloseHandle)>;
-
-// Quillet.exe started on a workspace, closed (or ended) with this object.
+// Quillet.exe started on a workspace, and its frame once it appears (null
+// after the wait); closed, or ended, with this object.
 class RunningQuillet
 {
 public:
-    explicit RunningQuillet(const std::string& workspace)
+    RunningQuillet(const std::string& workspace, const char* title)
     {
         // The build names the program by its Linux path; Wine's drive Z: is
         // the Linux root.
@@ -33,91 +32,41 @@ public:
         std::string commandLine = "\"" + program + "\" \"" + workspace + "\"";
         STARTUPINFOA startup{};
         startup.cb = sizeof(startup);
-        PROCESS_INFORMATION process{};
-        EXPECT_TRUE(
-            CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-        m_process.reset(process.hProcess);
-        CloseHandle(process.hThread);
+        PROCESS_INFORMATION started{};
+        if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+            return;
+        process.reset(started.hProcess);
+        CloseHandle(started.hThread);
+        for (int attempt = 0; attempt < 300 && !(frame = FindWindowA(nullptr, title)); ++attempt)
+            Sleep(100);
     }
     ~RunningQuillet()
     {
-        if (!m_process)
-            return;
-        if (m_frame)
-            PostMessageA(m_frame, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(m_process.get(), 10000) != WAIT_OBJECT_0)
-            TerminateProcess(m_process.get(), 1);
-    }
-    RunningQuillet(const RunningQuillet&) = delete;
-    RunningQuillet& operator=(const RunningQuillet&) = delete;
-
-    // The frame titled title, once it appears; null after the wait.
-    HWND WaitForFrame(const std::string& title)
-    {
-        for (int attempt = 0; attempt < 300 && !m_frame; ++attempt)
-        {
-            m_frame = FindWindowA(nullptr, title.c_str());
-            if (!m_frame)
-                Sleep(100);
-        }
-        return m_frame;
-    }
-    HANDLE Process() const { return m_process.get(); }
-
-private:
-    Handle m_process{nullptr, &CloseHandle};
-    HWND m_frame = nullptr;
-};
-
-// Memory inside Quillet's process for the messages that carry pointers.
-class RemoteBuffer
-{
-public:
-    RemoteBuffer(HANDLE process, std::size_t size)
-        : m_process(process),
-          m_address(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))
-    {
-    }
-    ~RemoteBuffer() { VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE); }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-
-    char* Address() const { return static_cast<char*>(m_address); }
-    void Write(std::size_t offset, const void* data, std::size_t size)
-    {
-        WriteProcessMemory(m_process, Address() + offset, data, size, nullptr);
-    }
-    void Read(std::size_t offset, void* data, std::size_t size) const
-    {
-        ReadProcessMemory(m_process, Address() + offset, data, size, nullptr);
+        if (frame)
+            PostMessageA(frame, WM_CLOSE, 0, 0);
+        if (process && WaitForSingleObject(process.get(), 10000) != WAIT_OBJECT_0)
+            TerminateProcess(process.get(), 1);
     }
 
-private:
-    HANDLE m_process;
-    void* m_address;
+    std::unique_ptr<void, decltype(&CloseHandle)> process{nullptr, &CloseHandle};
+    HWND frame = nullptr;
 };
 
 // Sends message with a copy of item whose text buffer lies in Quillet's
 // process, and reads the text back.
 template <class Item> std::string RemoteText(HANDLE process, HWND control, UINT message, WPARAM index, Item item)
 {
-    const std::size_t size = 256;
-    RemoteBuffer buffer(process, sizeof(Item) + size);
-    item.pszText = buffer.Address() + sizeof(Item);
+    constexpr std::size_t size = 256;
+    const auto release = [process](char* address) { VirtualFreeEx(process, address, 0, MEM_RELEASE); };
+    const std::unique_ptr<char, decltype(release)> buffer(
+        static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(Item) + size, MEM_COMMIT, PAGE_READWRITE)), release);
+    item.pszText = buffer.get() + sizeof(Item);
     item.cchTextMax = size;
-    buffer.Write(0, &item, sizeof(item));
-    SendMessageA(control, message, index, reinterpret_cast<LPARAM>(buffer.Address()));
+    WriteProcessMemory(process, buffer.get(), &item, sizeof(item), nullptr);
+    SendMessageA(control, message, index, reinterpret_cast<LPARAM>(buffer.get()));
     char text[size] = {};
-    buffer.Read(sizeof(Item), text, size - 1);
+    ReadProcessMemory(process, item.pszText, text, size - 1, nullptr);
     return text;
-}
-
-std::string ItemText(HANDLE process, HWND tree, HTREEITEM item)
-{
-    TVITEMA get{};
-    get.mask = TVIF_TEXT;
-    get.hItem = item;
-    return RemoteText(process, tree, TVM_GETITEMA, 0, get);
 }
 
 const UINT kReindent = 32781;
@@ -134,34 +83,35 @@ TEST(OutsideCheck, AnotherProgramReadsTheListAndRunsReindentOnAProject)
     folder.Write("p\\a.c", flat);
     folder.Write("p\\b.c", flat);
 
-    RunningQuillet quillet(folder.PathOf("w.dsw"));
-    HWND frame = quillet.WaitForFrame("Quillet - w.dsw");
-    ASSERT_NE(nullptr, frame);
-    HWND client = FindWindowExA(frame, nullptr, "MDICLIENT", nullptr);
-    HWND child = FindWindowExA(client, nullptr, nullptr, "w.dsw");
-    ASSERT_NE(nullptr, child);
+    RunningQuillet quillet(folder.PathOf("w.dsw"), "Quillet - w.dsw");
+    ASSERT_NE(nullptr, quillet.frame);
+    HWND child = FindWindowExA(FindWindowExA(quillet.frame, nullptr, "MDICLIENT", nullptr), nullptr, nullptr, "w.dsw");
     HWND tree = FindChildOfClass(child, WC_TREEVIEWA);
     HWND header = FindChildOfClass(child, WC_HEADERA);
-    ASSERT_NE(nullptr, tree);
-    ASSERT_NE(nullptr, header);
+    ASSERT_TRUE(child && tree && header);
 
     EXPECT_EQ(3, SendMessageA(tree, TVM_GETCOUNT, 0, 0));
     HTREEITEM project = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
     HTREEITEM file =
         reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(project)));
-    EXPECT_EQ(".\\p\\p.dsp", ItemText(quillet.Process(), tree, project));
-    EXPECT_EQ("a.c", ItemText(quillet.Process(), tree, file));
-    std::vector<std::string> headings;
+    std::vector<std::string> texts;
+    for (HTREEITEM item : {project, file})
+    {
+        TVITEMA get{};
+        get.mask = TVIF_TEXT;
+        get.hItem = item;
+        texts.push_back(RemoteText(quillet.process.get(), tree, TVM_GETITEMA, 0, get));
+    }
     for (int column = 0; column < 3; ++column)
     {
         HDITEMA get{};
         get.mask = HDI_TEXT;
-        headings.push_back(RemoteText(quillet.Process(), header, HDM_GETITEMA, column, get));
+        texts.push_back(RemoteText(quillet.process.get(), header, HDM_GETITEMA, column, get));
     }
-    EXPECT_EQ((std::vector<std::string>{"Project List", "Lines", "Comments"}), headings);
+    EXPECT_EQ((std::vector<std::string>{".\\p\\p.dsp", "a.c", "Project List", "Lines", "Comments"}), texts);
 
     ASSERT_TRUE(SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(project)));
-    SendMessageA(frame, WM_COMMAND, kReindent, 0);
+    SendMessageA(quillet.frame, WM_COMMAND, kReindent, 0);
     for (const char* name : {"p\\a.c", "p\\b.c"})
     {
         const std::string text = folder.Read(name);

@@ -3,34 +3,22 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace
 {
 
-class RecordedPages : public IPrintedPages
+// The pages drawn and what the preview told its host.
+class Recorder : public IPrintedPages, public CPrintPreview::IHost
 {
 public:
-    explicit RecordedPages(int count) : m_count(count) {}
-    int PageCount() const override { return m_count; }
+    int PageCount() const override { return count; }
     void DrawPage(HDC, const RECT& area, int page) const override
     {
         drawn.push_back(page);
         lastArea = area;
     }
-
-    mutable std::vector<int> drawn;
-    mutable RECT lastArea = {};
-
-private:
-    int m_count;
-};
-
-class RecordingHost : public CPrintPreview::IHost
-{
-public:
     void OnPreviewPrint() override { ++prints; }
     void OnPreviewClose() override { ++closes; }
     void OnPreviewChanged(const std::string& text, int pages) override
@@ -39,7 +27,9 @@ public:
         pagesPerScreen = pages;
     }
 
-    int prints = 0, closes = 0, pagesPerScreen = 0;
+    mutable std::vector<int> drawn;
+    mutable RECT lastArea = {};
+    int count = 0, prints = 0, closes = 0, pagesPerScreen = 0;
     std::string status;
 };
 
@@ -48,11 +38,11 @@ class PrintPreviewTest : public ::testing::Test
 protected:
     void Open(int pageCount, int pagesPerScreen)
     {
-        pages = std::make_unique<RecordedPages>(pageCount);
+        host.count = pageCount;
         ASSERT_TRUE(frame.CreateEx(0, "frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{0, 0, 800, 600}, nullptr, 0));
         RECT client;
         GetClientRect(frame.GetSafeHwnd(), &client);
-        ASSERT_TRUE(preview.Create(frame.GetSafeHwnd(), client, screen, *pages, host, pagesPerScreen));
+        ASSERT_TRUE(preview.Create(frame.GetSafeHwnd(), client, screen, host, host, pagesPerScreen));
     }
     void Command(UINT id) { SendMessageA(preview.GetSafeHwnd(), WM_COMMAND, id, 0); }
     bool Enabled(UINT id) { return IsWindowEnabled(GetDlgItem(preview.GetSafeHwnd(), id)) != FALSE; }
@@ -67,8 +57,7 @@ protected:
     void TearDown() override { ReleaseDC(nullptr, screen); }
 
     HDC screen = GetDC(nullptr);
-    std::unique_ptr<RecordedPages> pages;
-    RecordingHost host;
+    Recorder host;
     CWnd frame;
     CPrintPreview preview;
 };
@@ -103,10 +92,10 @@ TEST_F(PrintPreviewTest, TwoPagesSideBySideUntilTheLastPair)
     EXPECT_EQ("Pages 2-3 of 3", host.status);
     EXPECT_FALSE(Enabled(CPrintPreview::NextCommand));
 
-    pages->drawn.clear();
+    host.drawn.clear();
     UpdateWindow(preview.GetSafeHwnd());
-    EXPECT_EQ((std::vector<int>{2, 3}), pages->drawn);
-    EXPECT_EQ(GetDeviceCaps(screen, HORZRES), pages->lastArea.right);
+    EXPECT_EQ((std::vector<int>{2, 3}), host.drawn);
+    EXPECT_EQ(GetDeviceCaps(screen, HORZRES), host.lastArea.right);
 
     Command(CPrintPreview::NumPagesCommand);
     EXPECT_EQ(1, host.pagesPerScreen);

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace
 {
@@ -15,9 +17,9 @@ namespace
 struct Script
 {
     BOOL answer = TRUE;
-    std::string choose;      // printer the user picks; empty keeps the one handed in
-    bool returnDc = true;    // a device context comes back
-    DWORD pageRange[2] = {}; // from, to when the user typed a range
+    std::string choose;              // printer the user picks; empty keeps the one handed in
+    bool returnDc = true;            // a device context comes back
+    std::pair<WORD, WORD> pageRange; // from, to when the user typed a range
     DWORD flagsSeen = 0;
     std::string printerSeen; // the set-up handed to the dialog
     WORD minPage = 0, maxPage = 0;
@@ -36,11 +38,10 @@ BOOL WINAPI ScriptedDialog(LPPRINTDLGA dialog)
     }
     if (g_script.answer && (dialog->Flags & PD_RETURNDC) && g_script.returnDc)
         dialog->hDC = CreateCompatibleDC(nullptr);
-    if (g_script.pageRange[0])
+    if (g_script.pageRange.first)
     {
         dialog->Flags |= PD_PAGENUMS;
-        dialog->nFromPage = static_cast<WORD>(g_script.pageRange[0]);
-        dialog->nToPage = static_cast<WORD>(g_script.pageRange[1]);
+        std::tie(dialog->nFromPage, dialog->nToPage) = g_script.pageRange;
     }
     return g_script.answer;
 }
@@ -73,17 +74,13 @@ TEST_F(PrinterChoiceTest, PrintSetupIsKeptForTheNextDialogAndDirectPrinting)
 TEST_F(PrinterChoiceTest, PrintDialogOffersEveryPageAndReturnsTheRangeChosen)
 {
     ASSERT_TRUE(choice.Ask(nullptr, 4, request, error));
-    EXPECT_EQ(1, g_script.minPage);
-    EXPECT_EQ(4, g_script.maxPage);
-    EXPECT_EQ(1, request.first);
-    EXPECT_EQ(4, request.last);
+    EXPECT_EQ(std::make_pair(WORD(1), WORD(4)), std::make_pair(g_script.minPage, g_script.maxPage));
+    EXPECT_EQ(std::make_pair(1, 4), std::make_pair(request.first, request.last));
     EXPECT_TRUE(request.dc);
 
-    g_script.pageRange[0] = 2;
-    g_script.pageRange[1] = 3;
+    g_script.pageRange = {2, 3};
     ASSERT_TRUE(choice.Ask(nullptr, 4, request, error));
-    EXPECT_EQ(2, request.first);
-    EXPECT_EQ(3, request.last);
+    EXPECT_EQ(std::make_pair(2, 3), std::make_pair(request.first, request.last));
 }
 
 TEST_F(PrinterChoiceTest, CancelIsSilentAndAMissingPrinterIsNamed)
