@@ -75,6 +75,7 @@ TEST_F(AddInTest, RefusedCommandOrMissingApplicationLeavesTheAddInUnconnected)
     EXPECT_EQ(other->OnConnection(notAnApplication.Get(), VARIANT_TRUE, 1, &connected), S_OK);
     EXPECT_EQ(connected, VARIANT_FALSE);
     EXPECT_TRUE(log.empty());
+    connected = VARIANT_TRUE;
     EXPECT_EQ(other->OnConnection(nullptr, VARIANT_TRUE, 1, &connected), S_OK);
     EXPECT_EQ(connected, VARIANT_FALSE);
 }
