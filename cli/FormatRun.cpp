@@ -119,7 +119,10 @@ void CFormatRun::FailFile(Outcome& outcome, const std::string& name, const std::
 
 void CFormatRun::Deliver(const Outcome& outcome)
 {
-    m_io.err << outcome.errors;
+    // Writing to standard error first flushes standard output, which is
+    // tied to it: nothing is written there for a file without a message.
+    if (!outcome.errors.empty())
+        m_io.err << outcome.errors;
     m_io.out << outcome.output;
     m_failed = m_failed || outcome.failed;
     m_changed = m_changed || outcome.changed;
