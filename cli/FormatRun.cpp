@@ -15,10 +15,6 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include <cstdlib>
-#include <memory>
-#include <sys/stat.h>
 #endif
 
 namespace
@@ -26,12 +22,11 @@ namespace
 
 const char* const kStdinName = "<stdin>";
 
-// The path under which a file named on the command line is rewritten: a
-// symbolic link is followed, since the new file would otherwise replace the
-// link and leave its target with the old text; on Windows the path is made
-// full, since Wine's ReplaceFile refuses a bare name in the current folder.
-// Names stay in the system's own narrow encoding (the ANSI code page on
-// Windows) throughout. Returns the path unchanged when it cannot be resolved.
+// The path under which a file named on the command line is rewritten. On
+// Windows it is made full, since Wine's ReplaceFile refuses a bare name in
+// the current folder, in the system's own narrow encoding (the ANSI code
+// page); unchanged when it cannot be resolved. Elsewhere the rewrite follows
+// a symbolic link itself.
 std::string RewriteTarget(const std::string& path)
 {
 #ifdef _WIN32
@@ -39,13 +34,7 @@ std::string RewriteTarget(const std::string& path)
     const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
     return length > 0 && length < sizeof buffer ? std::string(buffer, length) : path;
 #else
-    struct stat info
-    {
-    };
-    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-        return path;
-    const std::unique_ptr<char, decltype(&std::free)> target(realpath(path.c_str(), nullptr), &std::free);
-    return target ? std::string(target.get()) : path;
+    return path;
 #endif
 }
 
