@@ -8,7 +8,7 @@
 # The prefix is a separate one (beside the program's build, "wineprefix-x11"),
 # because the test prefix uses the null graphics driver. Example:
 #   tools/screenshot.sh docs/screenshots/sheet-tabs.png \
-#       build-gui-win/tests/qlshared/win/gui_demo.exe sheet 0 6
+#       build/win64/tools/scenes/gui_demo.exe sheet 0 6
 set -euo pipefail
 
 usage() { sed -n '2,12p' "$0" >&2; exit 2; }
