@@ -35,14 +35,8 @@ TEST(CliArguments, ReadsOptionsValuesAndOperandsInOrder)
          "<a> --command=x --command=y=z --check= <b> "},
         // A value is taken as it stands, however it looks.
         {Operands::Files, {"--command", "--check", "--command="}, "--command=--check --command= "},
-        {Operands::Files, {"-h", "--help", ""}, "--help= --help= <> "},
         {Operands::Files, {"--", "--check", "-"}, "<--check> <-> "},
         {Operands::Workspace, {"-", "--command", "-h"}, "<-> --command=-h "},
-        // Reading stops at the first error; the commands' tests below show
-        // the wording of each.
-        {Operands::Files, {"a", "-", "b"}, "<a> !unknown argument '-'"},
-        {Operands::Workspace, {"--", "b"}, "!unknown option '--'"},
-        {Operands::Files, {"--check", "--command"}, "--check= !'--command' needs a value"},
     };
     for (const auto& c : cases)
     {
@@ -114,7 +108,6 @@ TEST(FormatUsage, BadArgumentsAreUsageErrorsNamingTheArgument)
         {{"--option", "TabSiz=4"}, "TabSiz"},
         {{"--option", "tabsize=4"}, "tabsize"},
         {{"--option", "TabSize=x"}, "TabSize=x"},
-        {{"--option", "TabSize="}, "TabSize="},
         {{"--option", "TabSize"}, "TabSize"},
         {{"--option", "TabSize=-1"}, "TabSize=-1"},
         {{"--option", "TabSize=21"}, "TabSize=21"},
@@ -128,7 +121,6 @@ TEST(FormatUsage, BadArgumentsAreUsageErrorsNamingTheArgument)
         {{"--in-place", "--check", "a.cpp"}, "--check"},
         {{"--in-place"}, "--in-place"},
         {{"--jobs", "0"}, "bad value in --jobs '0' (--jobs takes 1 to 256)"},
-        {{"--jobs", "-2"}, "'-2'"},
         {{"--jobs=two"}, "'two'"},
         {{"--jobs", "257"}, "'257'"},
         {{"--jobs="}, "--jobs ''"},
