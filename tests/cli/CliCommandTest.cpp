@@ -1,6 +1,5 @@
-// The command line shared by every command: reading arguments (one reader
-// for all three, so the two forms of a value are tested once), usage
-// messages, each naming the argument at fault, and help.
+// The command line shared by every command: usage messages, each naming the
+// argument at fault, and help.
 #include "CliCommand.h"
 #include "CliTestSupport.h"
 
@@ -8,42 +7,6 @@
 
 namespace
 {
-
-using Operands = CCliArguments::Operands;
-
-// Each argument as "option=value" or "<operand>", then "!error" if any.
-std::string ReadAll(const std::vector<std::string>& args, Operands operands)
-{
-    CCliArguments arguments(args, {{"--check"}, {"--command", true}}, operands);
-    std::string read;
-    for (CliArgument argument; arguments.Next(argument);)
-        read += argument.IsOperand() ? "<" + argument.value + "> "
-                                     : std::string(argument.option) + "=" + argument.value + " ";
-    return arguments.Error().empty() ? read : read + "!" + arguments.Error();
-}
-
-TEST(CliArguments, ReadsOptionsValuesAndOperandsInOrder)
-{
-    const struct
-    {
-        Operands operands;
-        std::vector<std::string> args;
-        std::string read;
-    } cases[] = {
-        {Operands::Files,
-         {"a", "--command", "x", "--command=y=z", "--check", "b"},
-         "<a> --command=x --command=y=z --check= <b> "},
-        // A value is taken as it stands, however it looks.
-        {Operands::Files, {"--command", "--check", "--command="}, "--command=--check --command= "},
-        {Operands::Files, {"--", "--check", "-"}, "<--check> <-> "},
-        {Operands::Workspace, {"-", "--command", "-h"}, "<-> --command=-h "},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(::testing::PrintToString(c.args));
-        EXPECT_EQ(ReadAll(c.args, c.operands), c.read);
-    }
-}
 
 TEST(CliUsage, EachCommandKeepsItsWordingAndPointsAtItsHelp)
 {

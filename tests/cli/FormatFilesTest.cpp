@@ -173,7 +173,8 @@ TEST_F(FormatStream, CommandSetsAndOptionsApplyTheirValues)
         {{"--command", "untabify"}, "\tx;\n", "    x;\n"},
         // The option comes first on the line but is applied after the set.
         {{"--option", "DeleteTrailingWhiteSpace=0", "--command", "delete-trailing-whitespace"}, "x;  \n", "x;  \n"},
-        {{"--command", "untabify", "--option", "TabSize=2"}, "\tx;\n", "  x;\n"},
+        // A value after "=" may hold "=" itself.
+        {{"--command", "untabify", "--option=TabSize=2"}, "\tx;\n", "  x;\n"},
         // Later options win over earlier ones.
         {{"--option", "TabSize=3", "--option", "TabSize=1", "--option", "SpaceTabStyle=0"}, "\tx;\n", " x;\n"},
     };
