@@ -61,7 +61,6 @@ TEST(CliUsage, HelpWinsOverMissingArgumentsButNotOverBadOnes)
         EXPECT_EQ(RunCli({command, "--bogus", "--help"}).status, kExitFailure);
     }
     EXPECT_EQ(RunCli({"format", "--in-place", "--help"}).status, kExitOk);
-    EXPECT_EQ(RunCli({"batch", "--help"}).status, kExitOk);
 }
 
 TEST(FormatUsage, BadArgumentsAreUsageErrorsNamingTheArgument)
