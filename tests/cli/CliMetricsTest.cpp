@@ -1,7 +1,6 @@
 // quillet-cli metrics and batch on the bundled example workspace: the
 // report's formats, rewriting in place and what a failure prints; metrics
 // over a folder and totals beyond 32 bits.
-#include "BatchCommand.h"
 #include "CliTestSupport.h"
 #include "MetricsWriters.h"
 
@@ -163,13 +162,6 @@ TEST_F(ExampleCopy, OnlyTheNamedProjectIsFormattedAndItsFilesCounted)
                                      "--command", "reindent", "--project=shared"});
     EXPECT_EQ(result.out.find("calc"), std::string::npos) << result.out;
     EXPECT_TRUE(Contains(result.err, "quillet-cli: [3/3] Formatting file: .\\mathutil.inl\n"));
-}
-
-TEST(BatchCommand, WorkspaceRelativeNames)
-{
-    EXPECT_EQ("app\\main.cpp", WorkspaceRelativeName(".\\app\\.\\main.cpp"));
-    EXPECT_EQ("..\\x\\y.c", WorkspaceRelativeName("..\\x\\\\y.c"));
-    EXPECT_EQ("a.c", WorkspaceRelativeName("a.c"));
 }
 
 TEST_F(ExampleCopy, BatchLeavesOutExcludedFilesAndFindsTheTeamSettings)
