@@ -27,7 +27,7 @@ class Scripted : public IBatchProgress, public IMessageSink
 {
 public:
     void SetStatus(const std::string& text) override { statuses.push_back(text); }
-    bool IsCancelled() const override { return cancelAfterFormats >= 0 && formats >= cancelAfterFormats; }
+    bool IsCancelled() const override { return false; }
     void OnProgress(int percent) override { percents.push_back(percent); }
     MessageAnswer Show(const std::string& text, const std::string& caption, MessageStyle style) override
     {
@@ -45,7 +45,6 @@ public:
     std::vector<std::string> statuses;
     std::vector<int> percents;
     int formats = 0;
-    int cancelAfterFormats = -1;
     std::deque<MessageAnswer> answers;
     std::vector<std::string> texts;
 };
@@ -181,16 +180,6 @@ TEST_F(BatchRun, ReadOnlyFileAsksYesGoesOnAndNoLeavesTheRestUnvisited)
     EXPECT_EQ(2, script.formats);
 }
 
-TEST_F(BatchRun, CancelTakesEffectAfterTheCurrentFile)
-{
-    List().SelectAll();
-    script.cancelAfterFormats = 1;
-    const BatchReport report = Run();
-    EXPECT_TRUE(report.cancelled);
-    EXPECT_EQ(1u, report.files.size());
-    EXPECT_EQ(Rewritten("ya\n") + "xb\n", folder.Read("one/a.c") + folder.Read("one/b.cpp"));
-}
-
 TEST_F(BatchRun, LineEndsAreKept)
 {
     folder.Write("one/a.c", "xa\r\nb\r\n");
@@ -224,21 +213,6 @@ TEST_F(BatchRun, FilesThatMustNotBeRewrittenAreLeftAlone)
               ResultsOf(Run()));
     EXPECT_EQ("x FAIL\n" + withNul, folder.Read("sub/c.h") + folder.Read("zero.c"));
     EXPECT_TRUE(script.texts.empty());
-}
-
-TEST_F(BatchRun, CheckOnlyWritesAndAsksNothing)
-{
-    folder.MakeReadOnly("one/a.c");
-    folder.Write("sub/c.h", "same\n");
-    settings.checkOnly = true;
-    List().SelectAll();
-    const BatchReport report = Run();
-    EXPECT_EQ((Results{{".\\a.c", Outcome::WouldChange},
-                       {".\\b.cpp", Outcome::WouldChange},
-                       {"sub\\c.h", Outcome::Unchanged}}),
-              ResultsOf(report));
-    EXPECT_EQ(1u, report.files[0].firstChangedLine);
-    EXPECT_EQ("xa\nxb\n", folder.Read("one/a.c") + folder.Read("one/b.cpp"));
 }
 
 } // namespace

@@ -146,11 +146,11 @@ TEST(SettledLines, LastStaysChangeableOthersAreFinal)
 }
 
 // Packing the bytes of a line rewritten again and again must leave the
-// settled lines alone.
+// settled lines alone and the others readable.
 TEST(SettledLines, PackingSkipsSettledLines)
 {
     CLineArray lines;
-    lines.Split("first\nsecond\nthird\n");
+    lines.Split("first\nsecond\nthird\nlast\n");
     lines.Settle(1, "SECOND!");
     std::string grown;
     for (int i = 0; i < 40; ++i)
@@ -161,5 +161,5 @@ TEST(SettledLines, PackingSkipsSettledLines)
     EXPECT_EQ(lines[1], "SECOND!");
     std::string text;
     lines.JoinInto(text);
-    EXPECT_EQ(text, "first\nSECOND!\n" + grown + "\n");
+    EXPECT_EQ(text, "first\nSECOND!\n" + grown + "\nlast\n");
 }

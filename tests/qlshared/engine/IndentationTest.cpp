@@ -35,7 +35,6 @@ TEST(Indentation, ReindentedUnderBraceLevelStyles)
         {"one-line if", "if (a) b;\nc;\n", "if (a) b;\nc;\n"},
         {"nested if", "if (a)\nif (b)\nx;\ny;\n", "if (a)\n    if (b)\n        x;\ny;\n"},
         {"trailing +", "x = a +\nb;\nc;\n", "x = a +\n    b;\nc;\n"},
-        {"trailing &&", "x = a &&\nb;\nc;\n", "x = a &&\n    b;\nc;\n"},
         {"open paren", "f(\na);\n", "f(\n    a);\n"},
         {"initializer list", "int a[] = {\n1,\n2,\n3\n};\n", "int a[] = {\n    1,\n        2,\n        3\n};\n"},
         {"next begins with operator", "x = a\n+ b;\ny;\n", "x = a\n    + b;\ny;\n"},

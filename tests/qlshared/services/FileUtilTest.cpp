@@ -1,7 +1,7 @@
 // Reading files whole and replacing them safely, keeping permissions,
-// owner and attributes and clearing a killed run's leftovers; native path
-// spelling. Reading every byte, replacing
-// and refusing read-only files are seen through the format and batch runs.
+// owner and attributes and clearing a killed run's leftovers. Reading every
+// byte, replacing and refusing read-only files are seen through the format
+// and batch runs.
 #include "FileUtil.h"
 #include "FileNameCase.h"
 #include "ScratchFolder.h"
@@ -47,11 +47,6 @@ TEST_F(FileUtilTest, MissingFilesAndFoldersFailWithACause)
     fs::create_directories(folder.PathOf("dir.cpp"));
     EXPECT_FALSE(ReplaceFileContents(folder.PathOf("dir.cpp"), "x", error));
     EXPECT_EQ(error, "is a directory");
-}
-
-TEST(NativePathTest, BackslashesBecomeTheSystemsSeparator)
-{
-    EXPECT_EQ(NativePath(".\\src\\a.cpp"), WindowsHost ? ".\\src\\a.cpp" : "./src/a.cpp");
 }
 
 #ifndef _WIN32

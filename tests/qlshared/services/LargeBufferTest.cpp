@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,50 +10,6 @@ namespace
 {
 
 constexpr std::size_t MiB = 1024 * 1024;
-
-#ifdef __linux__
-
-// The flags and huge-page size of the mapping that holds address, as the
-// kernel reports them for this process.
-struct Mapping
-{
-    bool advised = false;
-    std::size_t hugeKiB = 0;
-};
-
-Mapping MappingOf(const void* address)
-{
-    const auto at = reinterpret_cast<std::uintptr_t>(address);
-    std::ifstream smaps("/proc/self/smaps");
-    Mapping mapping;
-    bool inside = false;
-    for (std::string line; std::getline(smaps, line);)
-    {
-        std::uintptr_t begin = 0, end = 0;
-        char dash = 0;
-        std::istringstream range(line);
-        if (range >> std::hex >> begin >> dash >> end && dash == '-' && line.find(':') > line.find(' '))
-        {
-            inside = begin <= at && at < end;
-            continue;
-        }
-        if (inside && line.rfind("AnonHugePages:", 0) == 0)
-            mapping.hugeKiB = std::stoul(line.substr(14));
-        if (inside && line.rfind("VmFlags:", 0) == 0)
-            mapping.advised = line.find(" hg") != std::string::npos;
-    }
-    return mapping;
-}
-
-bool HugePagesOnRequest()
-{
-    std::ifstream enabled("/sys/kernel/mm/transparent_hugepage/enabled");
-    std::string modes;
-    std::getline(enabled, modes);
-    return modes.find("[madvise]") != std::string::npos || modes.find("[always]") != std::string::npos;
-}
-
-#endif
 
 TEST(LargeBufferTest, RoomIsAtLeastWhatWasAskedAndContentStays)
 {
@@ -75,28 +29,5 @@ TEST(LargeBufferTest, RoomIsAtLeastWhatWasAskedAndContentStays)
     EXPECT_GE(grown.capacity(), 6 * MiB);
     EXPECT_EQ(std::string(3 * MiB, 'x'), grown);
 }
-
-#ifdef __linux__
-
-TEST(LargeBufferTest, LargeBuffersAreAdvisedAndFilledWithHugePages)
-{
-    if (!HugePagesOnRequest())
-        GTEST_SKIP() << "huge pages are not offered on request here";
-    // Larger than the C library ever takes from its heap, so it is mapped on
-    // its own, as a fresh process's first large text is.
-    constexpr std::size_t size = 33 * MiB;
-    std::string text;
-    ReserveLarge(text, size);
-    text.assign(size, 'x');
-    const Mapping mapping = MappingOf(text.data());
-    EXPECT_TRUE(mapping.advised);
-    // Every huge page of the block, the first included.
-    EXPECT_GE(mapping.hugeKiB, size / 1024);
-
-    std::string grown(3 * MiB, 'x');
-    GrowLarge(grown, 5 * MiB);
-    EXPECT_TRUE(MappingOf(grown.data()).advised);
-}
-#endif
 
 } // namespace

@@ -30,8 +30,6 @@ TEST(HelpPathNative, ProgramFolderUnlessTheSettingsFileHoldsOne)
     // A stored folder is taken as stored.
     writeValue("\"Install Path\"=\"/opt/quillet\"");
     EXPECT_EQ(GetHelpFilePath(), "/opt/quillet/Quillet.hlp");
-    writeValue("\"Install Path\"=\"/opt/quillet/\"");
-    EXPECT_EQ(GetHelpFilePath(), "/opt/quillet//Quillet.hlp");
     unsetenv("XDG_CONFIG_HOME");
 }
 
