@@ -180,6 +180,8 @@ TEST(OptionsSheet, OppositeSpacingIsRefusedOrAsksToSpaceBoth)
     } rows[] = {{kOperator, kParens, false, IDOK, "operator to no-space while parentheses are set to space."},
                 {kParens, kOperator, false, IDOK, "parentheses to no-space while operators are set to space."},
                 {kOperator, kParens, true, IDYES, "operator to space while parentheses are set to no-space."},
+                {kOperator, kParens, true, IDNO, "operator to space while parentheses are set to no-space."},
+                {kParens, kOperator, true, IDYES, "parentheses to space while operators are set to no-space."},
                 {kParens, kOperator, true, IDNO, "parentheses to space while operators are set to no-space."}};
     for (const auto& row : rows)
     {
