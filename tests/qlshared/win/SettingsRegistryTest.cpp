@@ -2,18 +2,15 @@
 // module's title captions its messages. (Formatting without a key, which
 // must create none, is a test of the exports.)
 #include "SettingsRegistry.h"
-#include "FileSettingsStore.h"
 #include "FormatSettings.h"
 #include "MessageBoxScript.h"
 #include "OptionValues.h"
-#include "QLShared.h"
 #include "ResourceModule.h"
 #include "SettingNames.h"
 #include "SettingsKey.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,8 +20,6 @@ TEST(SettingsRegistryTest, EachValueOfAnotherTypeOrSizeTakesItsOwnDefault)
     SettingsKey clean;
     const BYTE one[8] = {1};
     SettingsKey::SetNumber("TabSize", 8);
-    SettingsKey::Set("IndentSize", REG_SZ, "8", 2);
-    SettingsKey::Set("SpaceTabStyle", REG_SZ, "abc", 4);     // a string of four bytes
     SettingsKey::Set("OpenIndentStyle", REG_BINARY, one, 4); // four bytes, not a number
     SettingsKey::Set("OpenNewLineStyle", REG_QWORD, one, 8); // longer than four bytes
     SettingsKey::SetNumber("CloseIndentStyle", 0xFFFFFFFF);
@@ -89,16 +84,6 @@ private:
     static constexpr const char* Parent = "Software\\Tamsel Software";
 };
 
-std::vector<std::string> titlesSeen;
-
-// Records the caption the library's store would give a message now; the key
-// never opens.
-std::unique_ptr<ISettingsStore> CreateTitleRecordingStore()
-{
-    titlesSeen.push_back(LibraryApplicationTitle());
-    return std::make_unique<CFileSettingsStore>("C:\\no such folder\\settings.reg");
-}
-
 } // namespace
 
 TEST(SettingsRegistryTest, MessagesAreCaptionedWithTheTitleOfTheModuleWhoseStateIsCurrent)
@@ -117,14 +102,4 @@ TEST(SettingsRegistryTest, MessagesAreCaptionedWithTheTitleOfTheModuleWhoseState
     EXPECT_EQ(boxes.shown[0].type, static_cast<UINT>(MB_OK));
     EXPECT_EQ(boxes.shown[0].owner, nullptr);
     EXPECT_EQ(boxes.shown[1].caption, "QLShared");
-}
-
-TEST(SettingsRegistryTest, TheLibrarysStateIsCurrentInItsFormattingExportsAndTheCallersInTheHelpPath)
-{
-    titlesSeen.clear();
-    const SettingsStoreFactory registry = SetLibrarySettingsStoreFactory(&CreateTitleRecordingStore);
-    EXPECT_EQ(FormatText("a\n", nullptr), "a\n");
-    EXPECT_EQ(GetHelpFilePath(), "\\Quillet.hlp");
-    SetLibrarySettingsStoreFactory(registry);
-    EXPECT_EQ(titlesSeen, (std::vector<std::string>{"QLShared", ProgramTitle}));
 }

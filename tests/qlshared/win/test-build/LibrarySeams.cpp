@@ -1,8 +1,6 @@
 // The test build's extra exports that reach the library's seams.
 #include "LibrarySeams.h"
 
-#include "MessageRoute.h"
-
 MessageBoxHandler SetLibraryMessageBoxHandler(MessageBoxHandler handler)
 {
     return SetMessageBoxHandler(handler);
@@ -11,9 +9,4 @@ MessageBoxHandler SetLibraryMessageBoxHandler(MessageBoxHandler handler)
 SettingsStoreFactory SetLibrarySettingsStoreFactory(SettingsStoreFactory factory)
 {
     return SetSettingsStoreFactory(factory);
-}
-
-std::string LibraryApplicationTitle()
-{
-    return ApplicationTitle();
 }

@@ -6,8 +6,6 @@
 #include "MessageBoxSeam.h"
 #include "SettingsStoreFactory.h"
 
-#include <string>
-
 #ifdef QLSHARED_TEST_BUILD
 #define QLSHARED_TEST_API __attribute__((dllexport))
 #else
@@ -19,7 +17,3 @@ QLSHARED_TEST_API MessageBoxHandler SetLibraryMessageBoxHandler(MessageBoxHandle
 
 // Where the library gets its settings store; null restores the registry.
 QLSHARED_TEST_API SettingsStoreFactory SetLibrarySettingsStoreFactory(SettingsStoreFactory factory);
-
-// The caption the library's store gives its messages at this moment: the
-// title of the module whose state is current inside the library.
-QLSHARED_TEST_API std::string LibraryApplicationTitle();
