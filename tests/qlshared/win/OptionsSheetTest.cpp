@@ -129,6 +129,31 @@ TEST(OptionsSheet, ApplyRepaintsPreviewWithPageValuesAndCancelThenWritesNothing)
     EXPECT_TRUE(H::key.writes.empty());
 }
 
+TEST(OptionsSheet, PreviewFormatsWithTheStoredTabSizeNotThePages)
+{
+    // Spaces become tabs: four columns of indent fill two tabs of size 2 but
+    // no tab of size 8.
+    H harness;
+    H::key.numbers = {{"TabSize", 8}, {"SpaceTabStyle", 1}};
+    H::Run(
+        [](HWND sheet)
+        {
+            HWND preview = GetDlgItem(sheet, IDC_SAMPLE);
+            UpdateWindow(preview);
+            SetWindowTextA(GetDlgItem(H::ShowPage(sheet, 0), IDC_TAB_SIZE), "2");
+            H::Press(sheet, PSBTN_APPLYNOW);
+            const std::string sample = WindowText(preview);
+            EXPECT_NE(sample.find("\n    A = B + C;"), std::string::npos) << sample;
+            // The store is read afresh at every paint.
+            H::key.numbers["TabSize"] = 2;
+            InvalidateRect(preview, nullptr, TRUE);
+            UpdateWindow(preview);
+            EXPECT_NE(WindowText(preview).find("\n\t\tA = B + C;"), std::string::npos) << WindowText(preview);
+            H::Press(sheet, PSBTN_CANCEL);
+        });
+    EXPECT_TRUE(H::key.writes.empty());
+}
+
 TEST(OptionsSheet, OutOfRangeSizesKeepThePageAndOkThenWritesAllThirteenInOrderCreatingTheKey)
 {
     H harness;
