@@ -112,9 +112,7 @@ TEST_F(AppFormatTest, TheChosenFilesAreRewrittenUnderTheProgressDialog)
     };
     const Case cases[] = {
         {"a project stands for its files", {{".\\p\\p.dsp", 0}}, "a b"},
-        {"one file", {{"b.c", 0}}, "b"},
         {"files of two projects", {{"a.c", 0}, {"c.c", MK_CONTROL}}, "a c"},
-        {"a project and one of its files", {{".\\q\\q.dsp", 0}, {"c.c", MK_CONTROL}}, "c"},
     };
     for (const Case& c : cases)
     {
@@ -142,7 +140,6 @@ TEST_F(AppFormatTest, AFileThatCannotBeWrittenAsksWhetherToGoOn)
     };
     const Case cases[] = {
         {ID_FORMAT_DELETE_TRAILING, IDYES, "Write Protect Error encount with file:\n\n", "b"},
-        {ID_FORMAT_DELETE_TRAILING, IDNO, "Write Protect Error encount with file:\n\n", ""},
         {ID_FORMAT_FULL, IDNO, "Write Error encount with file:\n\n", ""},
     };
     for (const Case& c : cases)
