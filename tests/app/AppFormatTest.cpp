@@ -111,7 +111,7 @@ TEST_F(AppFormatTest, TheChosenFilesAreRewrittenUnderTheProgressDialog)
         const char* trimmed;
     };
     const Case cases[] = {
-        {"a project stands for its files", {{".\\p\\p.dsp", 0}}, "a b"},
+        {"projects stand for their files", {{".\\p\\p.dsp", 0}, {".\\q\\q.dsp", MK_CONTROL}}, "a b c"},
         {"files of two projects", {{"a.c", 0}, {"c.c", MK_CONTROL}}, "a c"},
     };
     for (const Case& c : cases)
