@@ -58,7 +58,7 @@ TEST_F(ColumnTreeTest, ColumnZeroIsTheTreeItemTextHoweverLong)
     EXPECT_EQ(tree.GetItemText(tree.InsertItem(items["D"], longName), 0), longName);
     // Column 0 is written through to the tree item.
     tree.SetItemText(items["a1"], 0, "renamed.c");
-    EXPECT_EQ(TreeText(items["a1"]), "renamed.c");
+    EXPECT_EQ(TreeItemText(Tree(), items["a1"]), "renamed.c");
 }
 
 TEST_F(ColumnTreeTest, CountsEveryItemWhetherItsProjectIsExpandedOrNot)
