@@ -88,6 +88,8 @@ TEST_F(AppTest, AWorkspaceOnTheCommandLineIsListedInItsWindow)
 TEST_F(AppTest, FilesDroppedOnTheFrameAreOpenedEachInItsWindow)
 {
     Start();
+    EXPECT_TRUE(GetWindowLongA(FrameWindow(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES)
+        << "the shell drops only on such windows";
     const std::string second =
         folder.Write("other\\one.dsw", "Workspace\r\nProject: \"one\"=.\\one.dsp - Package Owner=<4>\r\n");
     folder.Write("other\\one.dsp", "# Begin Source File\r\nSOURCE=.\\one.c\r\n# End Source File\r\n");
