@@ -1,4 +1,4 @@
-// Columns, items, texts, item data and navigation of the column tree, read
+// Columns, items, texts, item data and lifetime of the column tree, read
 // back the way other programs read them: header and tree-view messages.
 #include "ColumnTreeHarness.h"
 
