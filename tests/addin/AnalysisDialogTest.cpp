@@ -1,6 +1,7 @@
 #include "AddInHarness.h"
 
 #include "AnsiText.h"
+#include "QLAddInRes.h"
 #include "ScratchFolder.h"
 #include "win/ControlText.h"
 #include "win/ModalScript.h"
@@ -28,12 +29,25 @@ TEST_F(AddInTest, MainDialogOpensEmptyWithoutProjectsAndNotAtAllWithoutEnumerato
     {
         *&host->projects = new CHostProjects(log, {}, offersEnumerator);
         std::size_t items = 99;
+        // The column tree takes the place of the template's control: x, y,
+        // width and height in dialog units, each mapped as the dialog maps it.
+        RECT placed{}, expected{7, 7, 275, 216};
         ModalScript driver(
             "Project Analysis",
-            [&items](HWND dialog) { items = TreeView_GetCount(FindChildOfClass(dialog, WC_TREEVIEWA)); }, FillTicks);
+            [&](HWND dialog)
+            {
+                items = TreeView_GetCount(FindChildOfClass(dialog, WC_TREEVIEWA));
+                GetWindowRect(GetDlgItem(dialog, IDC_PROJECT_TREE), &placed);
+                MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&placed), 2);
+                MapDialogRect(dialog, &expected);
+                expected.right += expected.left;
+                expected.bottom += expected.top;
+            },
+            FillTicks);
         EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
         EXPECT_EQ(driver.ran, offersEnumerator);
         EXPECT_EQ(items, offersEnumerator ? 0u : 99u);
+        EXPECT_TRUE(!offersEnumerator || EqualRect(&placed, &expected));
     }
 }
 

@@ -52,9 +52,8 @@ protected:
 
 TEST_F(CommandTest, EveryCommandRunsBetweenModelessOffAndOnAndAnswersOk)
 {
-    for (const wchar_t* method :
-         {L"QuilletMainDlg", L"FullFormat", L"DeleteTrailingWhitespace", L"Tabify", L"Untabify", L"OperatorExpand",
-          L"OperatorContract", L"ParenthesesExpand", L"ParenthesesContract", L"ReIndent"})
+    // The fixed-option commands share one frame, whose every run the next test compares whole.
+    for (const wchar_t* method : {L"QuilletMainDlg", L"FullFormat", L"ReIndent"})
     {
         log.clear();
         EXPECT_EQ(host->RunCommand(method), S_OK);

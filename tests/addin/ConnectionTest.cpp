@@ -111,12 +111,6 @@ TEST_F(AddInTest, CommandObjectDispatchesThroughItsTypeInformation)
         EXPECT_EQ(commands->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id), row.result) << row.name;
         EXPECT_EQ(id, row.id) << ToAnsi(row.name);
     }
-
-    // Invoke runs the method in its vtable slot: help, nothing else.
-    log.clear();
-    EXPECT_EQ(host->RunCommand(L"quillethelp"), S_OK);
-    EXPECT_EQ(helps.size(), 1u);
-    EXPECT_EQ(log, (HostLog{"EnableModeless 0", "EnableModeless -1"}));
 }
 
 TEST_F(AddInTest, DisconnectionReleasesTheCommandObject)

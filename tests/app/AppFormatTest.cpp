@@ -111,10 +111,8 @@ TEST_F(AppFormatTest, TheChosenFilesAreRewrittenUnderTheProgressDialog)
         const char* trimmed;
     };
     const Case cases[] = {
-        {"a project stands for its files", {{".\\p\\p.dsp", 0}}, "a b"},
-        {"one file", {{"b.c", 0}}, "b"},
+        {"projects stand for their files", {{".\\p\\p.dsp", 0}, {".\\q\\q.dsp", MK_CONTROL}}, "a b c"},
         {"files of two projects", {{"a.c", 0}, {"c.c", MK_CONTROL}}, "a c"},
-        {"a project and one of its files", {{".\\q\\q.dsp", 0}, {"c.c", MK_CONTROL}}, "c"},
     };
     for (const Case& c : cases)
     {
@@ -133,41 +131,23 @@ TEST_F(AppFormatTest, TheChosenFilesAreRewrittenUnderTheProgressDialog)
 
 TEST_F(AppFormatTest, AFileThatCannotBeWrittenAsksWhetherToGoOn)
 {
-    struct Case
+    // The stored settings of a full format trim trailing blanks too.
+    SettingsKey settings;
+    settings.SetNumber("DeleteTrailingWhiteSpace", 1);
+    Click(".\\p\\p.dsp");
+    MessageBoxScript boxes(IDYES);
     {
-        UINT command;
-        int answer;
-        const char* prefix;
-        const char* trimmed;
-    };
-    const Case cases[] = {
-        {ID_FORMAT_DELETE_TRAILING, IDYES, "Write Protect Error encount with file:\n\n", "b"},
-        {ID_FORMAT_DELETE_TRAILING, IDNO, "Write Protect Error encount with file:\n\n", ""},
-        {ID_FORMAT_FULL, IDNO, "Write Error encount with file:\n\n", ""},
-    };
-    for (const Case& c : cases)
-    {
-        SCOPED_TRACE(std::to_string(c.command) + " answered " + std::to_string(c.answer));
-        // The stored settings of a full format trim trailing blanks too.
-        SettingsKey settings;
-        settings.SetNumber("DeleteTrailingWhiteSpace", 1);
-        for (const char* file : {"p\\a.c", "p\\b.c"})
-            folder.Write(std::string("fmt\\") + file, kTrailing);
-        Click(".\\p\\p.dsp");
-        MessageBoxScript boxes(c.answer);
-        {
-            // Another program holds a.c open for reading only.
-            const std::unique_ptr<void, decltype(&CloseHandle)> lock(CreateFileA(folder.PathOf("fmt\\p\\a.c").c_str(),
-                                                                                 GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                                                                 OPEN_EXISTING, 0, nullptr),
-                                                                     &CloseHandle);
-            ASSERT_NE(INVALID_HANDLE_VALUE, lock.get());
-            Command(c.command);
-        }
-        ASSERT_EQ(1u, boxes.shown.size());
-        EXPECT_EQ(std::string(c.prefix) + "a.c\n\nProceed with other files?", boxes.shown[0].text);
-        EXPECT_EQ(static_cast<UINT>(MB_YESNO), boxes.shown[0].type & MB_TYPEMASK);
-        EXPECT_EQ(c.trimmed, Trimmed());
-        EXPECT_EQ(kTrailing, folder.Read("fmt\\p\\a.c"));
+        // Another program holds a.c open for reading only.
+        const std::unique_ptr<void, decltype(&CloseHandle)> lock(CreateFileA(folder.PathOf("fmt\\p\\a.c").c_str(),
+                                                                             GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                                             OPEN_EXISTING, 0, nullptr),
+                                                                 &CloseHandle);
+        ASSERT_NE(INVALID_HANDLE_VALUE, lock.get());
+        Command(ID_FORMAT_FULL);
     }
+    ASSERT_EQ(1u, boxes.shown.size());
+    EXPECT_EQ("Write Error encount with file:\n\na.c\n\nProceed with other files?", boxes.shown[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO), boxes.shown[0].type & MB_TYPEMASK);
+    EXPECT_EQ("b", Trimmed());
+    EXPECT_EQ(kTrailing, folder.Read("fmt\\p\\a.c"));
 }

