@@ -35,7 +35,7 @@ std::vector<std::string> Flat(const std::vector<CReportLayout::Row>& rows)
 
 TEST(ReportLayout, PagesHoldRowsWithoutAnEmptyTrailingPage)
 {
-    const std::pair<std::size_t, int> cases[] = {{0, 1}, {70, 1}, {71, 2}};
+    const std::pair<std::size_t, int> cases[] = {{0, 1}, {1, 1}, {69, 1}, {70, 1}, {71, 2}, {140, 2}, {141, 3}};
     for (const auto& [items, pages] : cases)
         EXPECT_EQ(pages, CReportLayout::PageCount(items)) << items;
 
