@@ -60,11 +60,4 @@ TEST(Jobs, ManyJobsGiveTheBytesAndFilesOfOne)
     }
 }
 
-TEST(Jobs, UpTo256AreTaken)
-{
-    ScratchFolder folder;
-    const std::string file = folder.Write("a.cpp", "int a;\n");
-    EXPECT_EQ(0, RunCli({"format", "--check", "--jobs=256", "--settings", folder.PathOf("none.reg"), file}).status);
-}
-
 } // namespace

@@ -58,11 +58,6 @@ TEST(ProgressDialog, ShowsTemplateTextsAndModuleCaption)
     EXPECT_TRUE(IsWindowVisible(hwnd));
     dialog.SetStatus("Formatting file: a.cpp");
     EXPECT_EQ(WindowText(status), "Formatting file: a.cpp");
-
-    // An id without a string gives an empty caption rather than a failure.
-    CProgressDlg other(9999);
-    ASSERT_TRUE(other.Create());
-    EXPECT_EQ(WindowText(other.GetSafeHwnd()), "");
 }
 
 TEST(ProgressDialog, ProgressMovesBarAndShowsThePercent)
@@ -126,7 +121,7 @@ TEST(ProgressDialog, ClicksAndEscapeAreSeenOnlyWhileProgressPumps)
     }
 }
 
-TEST(ProgressDialog, OwnerIsDisabledWhileShownUnlessItWasAlready)
+TEST(ProgressDialog, OwnerIsDisabledWhileShown)
 {
     Owner owner;
     {
@@ -154,13 +149,6 @@ TEST(ProgressDialog, OwnerIsDisabledWhileShownUnlessItWasAlready)
     }
     CWnd::SetMainWindow(nullptr);
     EXPECT_TRUE(IsWindowEnabled(owner.m_hWnd));
-
-    EnableWindow(owner.m_hWnd, FALSE);
-    {
-        CProgressDlg dialog;
-        ASSERT_TRUE(dialog.Create(&owner));
-    }
-    EXPECT_FALSE(IsWindowEnabled(owner.m_hWnd));
 }
 
 TEST(ProgressDialog, QuitRequestSurvivesThePump)

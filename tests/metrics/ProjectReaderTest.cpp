@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 
 namespace
 {
@@ -122,33 +121,6 @@ TEST(ProjectReader, AddInKeepsGoingPastAnUnreadableProjectAndKeepsWholeLineFeedV
     EXPECT_EQ(project.substr(0, project.size() - 5), table.directories[2]);
 }
 
-TEST(ProjectReader, CountsComeFromTheCountersItIsHandedAndOnlyPositiveOnesAddUp)
-{
-    ScratchFolder folder;
-    folder.Write("w.dsw", "x\nProject: \"p\"=.\\sub\\p.dsp -\n");
-    folder.Write("sub/p.dsp", SourceBlocks({"a.c", "notes.txt", "b.h"}));
-    // Lines and comments per name; the files themselves are never read.
-    const std::map<std::string, std::pair<int, int>> counts = {
-        {"a.c", {7, 2}}, {"notes.txt", {-1, -1}}, {"b.h", {5, 0}}};
-    std::vector<std::string> asked;
-    const SourceCounters scripted{[&](const std::string& directory, const std::string& name)
-                                  {
-                                      asked.push_back(directory + "|" + name);
-                                      return counts.at(name).first;
-                                  },
-                                  [&](const std::string&, const std::string& name) { return counts.at(name).second; }};
-    MetricsTable table;
-    std::string error;
-    ASSERT_TRUE(CProjectReader(table, CProjectReader::Flavour::Standalone, scripted)
-                    .ReadWorkspace(folder.PathOf("w.dsw"), error))
-        << error;
-    EXPECT_EQ((std::vector<std::string>{"P|.\\sub\\p.dsp|12|2", "F|a.c|7|2", "F|notes.txt|-1|-1", "F|b.h|5|0"}),
-              Rows(table));
-    // The project's folder as the workspace names it, and each name as written.
-    const std::string directory = folder.Directory() + ".\\sub\\";
-    EXPECT_EQ((std::vector<std::string>{directory + "|a.c", directory + "|notes.txt", directory + "|b.h"}), asked);
-}
-
 // Source-file markers without a SOURCE= line of their own take the next one
 // further on, however many share it, as the reader always did.
 TEST(ProjectSources, MarkersWithoutTheirOwnSourceLineShareTheNextOne)
@@ -160,13 +132,9 @@ TEST(ProjectSources, MarkersWithoutTheirOwnSourceLineShareTheNextOne)
         std::string project;
         std::vector<std::string> names;
     } cases[] = {
-        {"one each", marker + "SOURCE=a.c\n" + marker + "SOURCE=b.c\n", {"a.c", "b.c"}},
         {"three share one",
          marker + marker + marker + "SOURCE=a.c\n" + marker + "SOURCE=b.c\n",
          {"a.c", "a.c", "a.c", "b.c"}},
-        {"a line before every marker is not taken",
-         "SOURCE=x.c\n" + marker + marker + "SOURCE=a.c\r\n",
-         {"a.c", "a.c"}},
         {"markers after the last line end the list", marker + "SOURCE=a.c\n" + marker + marker, {"a.c"}},
         {"no line at all", marker + marker, {}},
     };

@@ -107,44 +107,6 @@ TEST(GapBuffers, WorkingLineMatchesString)
     }
 }
 
-// Settled lines move into the result as the walk goes; the last one can
-// still take a joined brace, the others are final and trimmed.
-TEST(SettledLines, LastStaysChangeableOthersAreFinal)
-{
-    const struct
-    {
-        std::size_t settle;
-        const char* settledAs; // the bytes it settles with, or its own
-        void (*edit)(CLineArray& lines);
-        const char* expected;
-    } cases[] = {
-        {1, nullptr, nullptr, "a\nb\t\nc \n"},
-        {1, "B  ", nullptr, "a\nB  \nc \n"},
-        {1, nullptr, [](CLineArray& lines) { lines.Truncate(1, 1); }, "a\nb\nc \n"},
-        {1, nullptr, [](CLineArray& lines) { lines.Append(1, " {"); }, "a\nb\t {\nc \n"},
-        {1, nullptr, [](CLineArray& lines) { lines.Set(1, "x"); }, "a\nx\nc \n"},
-        {2, nullptr, nullptr, "a\nb\nc \n"},
-    };
-    for (const auto& c : cases)
-    {
-        CLineArray lines;
-        lines.Split("a  \nb\t\nc \n");
-        lines.TrimSettledLines();
-        if (c.settledAs)
-            lines.Settle(c.settle, c.settledAs);
-        else
-            lines.Settle(c.settle);
-        if (c.edit)
-            c.edit(lines);
-        EXPECT_EQ(lines[0], "a") << c.expected;
-        const std::string second(lines[1]);
-        std::string text;
-        lines.JoinInto(text);
-        EXPECT_EQ(text, c.expected);
-        EXPECT_EQ(second, text.substr(2, text.find('\n', 2) - 2)) << c.expected;
-    }
-}
-
 // Packing the bytes of a line rewritten again and again must leave the
 // settled lines alone and the others readable.
 TEST(SettledLines, PackingSkipsSettledLines)

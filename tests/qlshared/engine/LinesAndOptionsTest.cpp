@@ -35,8 +35,8 @@ TEST(LinesAndOptions, SplitsAtLineFeedsAndJoinsWithThem)
         EXPECT_EQ(FormatWith(c.input, none), c.expected) << c.input;
 }
 
-// Results in store order; KeepStored and above keep the stored brace
-// placement, and no argument reaches the sizes or indent styles.
+// Results in store order; KeepStored keeps the stored brace placement, and no
+// argument reaches the sizes or indent styles.
 TEST(LinesAndOptions, NineValuesReplaceOnlyTheirOptions)
 {
     FormatOptions stored;
@@ -63,10 +63,6 @@ TEST(LinesAndOptions, NineValuesReplaceOnlyTheirOptions)
     EXPECT_EQ(applied({Spacing{0}, Spacing{1}, TabConversion{0}, BracePlacement{2}, BracePlacement{0}, OnOff{0},
                        OnOff{1}, OnOff{1}, OnOff{1}}),
               (std::vector<int>{8, 2, 0, 0, 2, 0, 0, 0, 1, 1, 1, 1, 0}));
-    EXPECT_EQ(applied({.OpenNewLineStyle = BracePlacement{7}, .CloseNewLineStyle = BracePlacement{4}}),
-              (std::vector<int>{8, 2, 2, 0, 0, 0, 1, 2, 2, 0, 0, 0, 0}));
-    EXPECT_EQ(applied({.OpenNewLineStyle = BracePlacement{-1}}),
-              (std::vector<int>{8, 2, 2, 0, -1, 0, 2, 2, 2, 0, 0, 0, 0}));
 }
 
 // Under stored options that would change every aspect, each command set

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
 #include <numeric>
 #include <stdexcept>
 #include <vector>
@@ -49,18 +47,6 @@ TEST(Progress, EachPercentOnceForTwoHundredLinesAndNothingForOneOrNone)
     EXPECT_EQ(ProgressOf(Repeat("x;\n", 200), Reindenting()), expected);
     EXPECT_TRUE(ProgressOf("", Reindenting()).empty());
     EXPECT_TRUE(ProgressOf("int a;\n", Reindenting()).empty());
-}
-
-TEST(Progress, StrictlyIncreasingWhileBraceMovesAddLines)
-{
-    FormatOptions options;
-    options.OpenNewLineStyle = BracePlacement::OwnLine;
-    options.CloseNewLineStyle = BracePlacement::OwnLine;
-    const std::vector<int> sent = ProgressOf(Repeat("if (x) { y; \nz; }\n", 300), options);
-    ASSERT_FALSE(sent.empty());
-    EXPECT_GT(sent.front(), 0);
-    EXPECT_LT(sent.back(), 100);
-    EXPECT_EQ(std::adjacent_find(sent.begin(), sent.end(), std::greater_equal<int>()), sent.end());
 }
 
 TEST(Progress, LargeLineCountsDoNotOverflow)

@@ -70,17 +70,3 @@ TEST(FormatGuardTest, EmptyTextNeedsNoOptionsAndShowsNothing)
     EXPECT_EQ(GuardedSpecialFormatText("", LoadExhausted, Unchanged, nullptr, messages), "");
     EXPECT_TRUE(messages.shown.empty());
 }
-
-TEST(FormatGuardTest, ASuccessfulPassGivesTheResultUnderTheOptionsGiven)
-{
-    RecordingMessages messages;
-    EXPECT_EQ(GuardedFormatText("a\r\nb", LoadDefaults, nullptr, messages), "a\nb\n");
-    const auto trim = []
-    {
-        FormatOptions options;
-        options.DeleteTrailingWhiteSpace = OnOff::On;
-        return options;
-    };
-    EXPECT_EQ(GuardedPreviewFormat("b \t\n", trim, nullptr, messages), "b\n");
-    EXPECT_TRUE(messages.shown.empty());
-}

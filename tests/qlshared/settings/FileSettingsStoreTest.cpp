@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <utility>
 
 namespace
@@ -162,15 +161,3 @@ TEST_F(FileSettingsStoreTest, AFileThatCannotBeReadOrWrittenIsLeftAlone)
     EXPECT_FALSE(CFileSettingsStore(fresh).WriteNumber("TabSize", 1)) << "no write without an open key";
     EXPECT_EQ(scratch.Read(fresh), Head);
 }
-
-#ifndef _WIN32
-TEST(DefaultSettingsFilePathTest, FollowsAnAbsoluteXdgConfigHomeElseHome)
-{
-    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-    setenv("XDG_CONFIG_HOME", "/xdg", 1);
-    EXPECT_EQ(DefaultSettingsFilePath(), "/xdg/quillet/settings.reg");
-    setenv("XDG_CONFIG_HOME", "relative", 1);
-    EXPECT_EQ(DefaultSettingsFilePath(), home + "/.config/quillet/settings.reg");
-    unsetenv("XDG_CONFIG_HOME");
-}
-#endif
