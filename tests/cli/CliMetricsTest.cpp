@@ -1,12 +1,15 @@
 // quillet-cli metrics and batch on the bundled example workspace: the
 // report's formats, rewriting in place and what a failure prints; metrics
-// over a folder.
+// over a folder and totals beyond 32 bits.
 #include "CliTestSupport.h"
+#include "MetricsWriters.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
+#include <sstream>
 
 namespace
 {
@@ -209,6 +212,35 @@ TEST(MetricsFolder, CountsTheFoldersSourcesAndMarksWhatCannotBeRead)
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_TRUE(Contains(result.out, "        dir.c      0         0  (unreadable)\n"));
     EXPECT_TRUE(Contains(result.err, "dir.c: cannot be read (is a directory), counted as 0\n"));
+}
+
+TEST(MetricsFolder, TotalsBeyondTwoToThe31AreShownWhole)
+{
+    // Two projects near the int limit each; sums are only the writers' job.
+    MetricsTable table;
+    for (const char* project : {"p", "q"})
+    {
+        table.Append(RowKind::Project, project, INT_MAX, INT_MAX, "");
+        table.Append(RowKind::SourceFile, "a.c", INT_MAX, 1, "");
+        table.Append(RowKind::SourceFile, "b.c", INT_MAX, -1, "");
+    }
+    const MetricsReport report = BuildMetricsReport(table, {});
+    const struct
+    {
+        const char* form;
+        const char* projectRow;
+        const char* totalRow;
+    } cases[] = {
+        {"csv", "project,p,p,4294967294,1,", "total,,,8589934588,2,"},
+        {"text", "4294967294", "Total        8589934588"},
+    };
+    for (const auto& c : cases)
+    {
+        std::ostringstream out;
+        FindMetricsOutputForm(c.form)->write(report, out);
+        EXPECT_NE(out.str().find(c.projectRow), std::string::npos) << c.form << "\n" << out.str();
+        EXPECT_NE(out.str().find(c.totalRow), std::string::npos) << c.form << "\n" << out.str();
+    }
 }
 
 } // namespace
