@@ -71,13 +71,8 @@ TEST_F(AddInTest, ClassObjectAndUnloadAnswerEveryCase)
     EXPECT_EQ(unused, nullptr);
 
     CComPtr<IClassFactory> first;
-    CComPtr<IClassFactory> second;
     ASSERT_EQ(GetClassObject(CLSID_DSAddIn, IID_IClassFactory, first.OutVoid()), S_OK);
-    ASSERT_EQ(GetClassObject(CLSID_DSAddIn, IID_IClassFactory, second.OutVoid()), S_OK);
-    EXPECT_EQ(first.Get(), second.Get());
     EXPECT_EQ(CanUnloadNow(), S_FALSE) << "the factory is held";
-    second.Release();
-    EXPECT_EQ(CanUnloadNow(), S_FALSE) << "the factory is still held";
 
     CComPtr<IUnknown> object;
     EXPECT_EQ(first->CreateInstance(first.Get(), IID_IUnknown, object.OutVoid()), CLASS_E_NOAGGREGATION);

@@ -52,8 +52,9 @@ protected:
 
 TEST_F(CommandTest, EveryCommandRunsBetweenModelessOffAndOnAndAnswersOk)
 {
-    // The fixed-option commands share one frame, whose every run the next test compares whole.
-    for (const wchar_t* method : {L"QuilletMainDlg", L"FullFormat", L"ReIndent"})
+    // The fixed-option commands share one frame, whose every run the next test compares whole. The host calls
+    // ReIndent by the name the command table gives it.
+    for (const wchar_t* method : {L"QuilletMainDlg", L"FullFormat", L"Reindent"})
     {
         log.clear();
         EXPECT_EQ(host->RunCommand(method), S_OK);
@@ -61,6 +62,7 @@ TEST_F(CommandTest, EveryCommandRunsBetweenModelessOffAndOnAndAnswersOk)
         EXPECT_EQ(log, (HostLog{"EnableModeless 0", body, "EnableModeless -1"})) << ToAnsi(method);
     }
     EXPECT_TRUE(boxes.empty()) << "no document and no projects: nothing is shown";
+    EXPECT_EQ(host->RunCommand(L"Print"), DISP_E_UNKNOWNNAME);
 
     log.clear();
     EXPECT_EQ(host->RunCommand(L"QuilletHelp"), S_OK);

@@ -1,7 +1,6 @@
 #include "AddInHarness.h"
 
-#include "AnsiText.h"
-#include "DispatchCall.h"
+#include <algorithm>
 
 namespace
 {
@@ -78,39 +77,6 @@ TEST_F(AddInTest, RefusedCommandOrMissingApplicationLeavesTheAddInUnconnected)
     connected = VARIANT_TRUE;
     EXPECT_EQ(other->OnConnection(nullptr, VARIANT_TRUE, 1, &connected), S_OK);
     EXPECT_EQ(connected, VARIANT_FALSE);
-}
-
-TEST_F(AddInTest, CommandObjectDispatchesThroughItsTypeInformation)
-{
-    ASSERT_EQ(Connect(VARIANT_FALSE), VARIANT_TRUE);
-    IDispatch* commands = host->commandObject.Get();
-    UINT count = 0;
-    EXPECT_EQ(commands->GetTypeInfoCount(&count), S_OK);
-    EXPECT_EQ(count, 1u);
-    CComPtr<ITypeInfo> typeInfo;
-    ASSERT_EQ(commands->GetTypeInfo(0, LOCALE_USER_DEFAULT, &typeInfo), S_OK);
-    TYPEATTR* attributes = nullptr;
-    ASSERT_EQ(typeInfo->GetTypeAttr(&attributes), S_OK);
-    EXPECT_TRUE(IsEqualIID(attributes->guid, IID_ICommands));
-    typeInfo->ReleaseTypeAttr(attributes);
-
-    const struct
-    {
-        const wchar_t* name;
-        HRESULT result;
-        DISPID id;
-    } names[] = {{L"QuilletMainDlg", S_OK, 1},
-                 {L"ReIndent", S_OK, 10},
-                 {L"Reindent", S_OK, 10},
-                 {L"QUILLETHELP", S_OK, 11},
-                 {L"Print", DISP_E_UNKNOWNNAME, DISPID_UNKNOWN}};
-    for (const auto& row : names)
-    {
-        DISPID id = 0;
-        LPOLESTR name = const_cast<LPOLESTR>(row.name);
-        EXPECT_EQ(commands->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id), row.result) << row.name;
-        EXPECT_EQ(id, row.id) << ToAnsi(row.name);
-    }
 }
 
 TEST_F(AddInTest, DisconnectionReleasesTheCommandObject)

@@ -96,17 +96,6 @@ TEST_F(AppTest, OpenedWorkspacesAreListedUnderFileAndKeptInTheProfile)
     Command(ID_FILE_MRU_FIRST + 1);
     ASSERT_EQ(1u, Children().size());
     EXPECT_EQ(second, RecentFile(1));
-
-    // Ten at most, newest first.
-    for (int copy = 0; copy < 11; ++copy)
-    {
-        const std::string path = folder.PathOf("ws\\copy" + std::to_string(copy) + ".dsw");
-        std::filesystem::copy_file(workspace, path);
-        app->OpenDocumentFile(path);
-    }
-    EXPECT_EQ(folder.PathOf("ws\\copy10.dsw"), RecentFile(1));
-    EXPECT_EQ(folder.PathOf("ws\\copy1.dsw"), RecentFile(10));
-    EXPECT_EQ("", RecentFile(11));
 }
 
 TEST_F(AppTest, PromptsAppearInTheStatusBarAndTooltips)
@@ -132,16 +121,6 @@ TEST_F(AppTest, PromptsAppearInTheStatusBarAndTooltips)
     tip.hdr.code = TTN_GETDISPINFOA;
     SendMessageA(FrameWindow(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
     EXPECT_STREQ("Tabify", tip.lpszText);
-
-    // The lock keys' indicators follow the keyboard.
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CAPITAL] |= 1;
-    SetKeyboardState(keys);
-    Pump();
-    EXPECT_EQ("CAP", status.GetPaneText(1));
-    keys[VK_CAPITAL] &= ~1;
-    SetKeyboardState(keys);
 }
 
 TEST_F(AppTest, TheViewMenuShowsAndHidesTheBars)

@@ -29,14 +29,15 @@ class ColumnTreeTest : public ::testing::Test
 protected:
     static const DWORD Style = WS_VISIBLE | WS_BORDER | WS_TABSTOP;
 
-    void SetUp() override { Make(CColumnTree::Buttons | CColumnTree::Lines | CColumnTree::LinesAtRoot); }
+    void SetUp() override { Make(); }
 
-    void Make(DWORD decorations)
+    void Make()
     {
         tree.DestroyWindow();
         RECT client{};
         GetClientRect(owner.GetSafeHwnd(), &client);
-        ASSERT_TRUE(tree.Create(Style | decorations, client, owner.GetSafeHwnd(), 1001));
+        ASSERT_TRUE(tree.Create(Style | CColumnTree::Buttons | CColumnTree::Lines | CColumnTree::LinesAtRoot, client,
+                                owner.GetSafeHwnd(), 1001));
         items.clear();
     }
 
@@ -74,12 +75,11 @@ protected:
         return rect;
     }
 
-    // A click with the keys held (MK_CONTROL, MK_SHIFT) at x on the item's
-    // row; the label's middle when x is negative.
-    void Click(const std::string& name, WPARAM keys = 0, int x = -1)
+    // A click on the item's label with the keys held (MK_CONTROL, MK_SHIFT).
+    void Click(const std::string& name, WPARAM keys = 0)
     {
         const RECT label = ItemRect(name, true);
-        const LPARAM at = MAKELPARAM(x < 0 ? (label.left + label.right) / 2 : x, (label.top + label.bottom) / 2);
+        const LPARAM at = MAKELPARAM((label.left + label.right) / 2, (label.top + label.bottom) / 2);
         SendMessageA(Tree(), WM_LBUTTONDOWN, keys | MK_LBUTTON, at);
         SendMessageA(Tree(), WM_LBUTTONUP, keys, at);
     }

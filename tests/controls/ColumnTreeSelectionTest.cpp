@@ -40,27 +40,13 @@ TEST_F(ColumnTreeTest, ClicksSelectOneToggleWithCtrlAndExtendWithShiftInVisibleO
     };
     for (const SelectionCase& c : cases)
     {
-        Make(CColumnTree::Buttons | CColumnTree::Lines | CColumnTree::LinesAtRoot);
+        Make();
         AddProjects();
         for (const auto& [item, keys] : c.clicks)
             Click(item, keys);
         EXPECT_EQ(Selected(), c.selected) << c.name;
         for (const auto& item : items)
             EXPECT_EQ(tree.IsSelected(item.second), Selected().find(item.first) != std::string::npos) << c.name;
-    }
-}
-
-TEST_F(ColumnTreeTest, FullRowSelectionTakesClicksBesideTheLabel)
-{
-    for (DWORD fullRow : {DWORD(0), DWORD(CColumnTree::FullRowSelect)})
-    {
-        Make(CColumnTree::Buttons | CColumnTree::Lines | CColumnTree::LinesAtRoot | fullRow);
-        AddCountColumns();
-        AddProjects();
-        Click("a1");
-        // In the middle of the lines column.
-        Click("b1", 0, tree.GetColumnWidth(0) + tree.GetColumnWidth(1) / 2);
-        EXPECT_EQ(Selected(), fullRow ? "b1" : "a1") << fullRow;
     }
 }
 
