@@ -1,6 +1,5 @@
 #include "LibrarySeams.h"
 #include "MessageBoxScript.h"
-#include "ProgressDlg.h"
 #include "QLShared.h"
 #include "SettingsKey.h"
 
@@ -41,17 +40,6 @@ TEST_F(FormatExportsTest, OperatorContractKeepsTokensApart)
 {
     EXPECT_EQ(SpecialFormatText("q = m & &n;\nv<v<int> > w;\n", nullptr, 2, 1, 2, 2, 2, 0, 0, 0, 0),
               "q=m& &n;\nv<v<int> >w;\n");
-}
-
-TEST_F(FormatExportsTest, ProgressReachesTheCallersDialog)
-{
-    CProgressDlg dialog;
-    ASSERT_TRUE(dialog.Create());
-    std::string text;
-    for (int i = 0; i < 200; ++i)
-        text += "x;\n";
-    EXPECT_EQ(SpecialFormatText(text, &dialog, 2, 2, 2, 3, 3, 0, 0, 0, 0), text);
-    EXPECT_EQ(dialog.SetPos(0), 99);
 }
 
 TEST_F(FormatExportsTest, AFailureWhileLoadingNamesTheExportAndReturnsNothing)

@@ -16,6 +16,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ struct MemoryKey
     std::map<std::string, int> numbers;
     std::map<std::string, std::string> strings;
     std::vector<std::string> writes; // value names in the order written
+    bool failing = false;            // reading throws, as a broken store may
 };
 
 // Puts the memory key in place of the registry for its lifetime, and
@@ -81,6 +83,8 @@ private:
         bool OpenOrCreateKey() override { return key.exists = m_open = true; }
         int ReadNumber(const char* name, int def) override
         {
+            if (key.failing)
+                throw std::runtime_error("settings store failed");
             auto found = key.numbers.find(name);
             return m_open && found != key.numbers.end() ? found->second : def;
         }
