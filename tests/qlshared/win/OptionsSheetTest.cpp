@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace
@@ -87,8 +88,11 @@ TEST(OptionsSheet, ApplyRepaintsPreviewWithPageValuesAndCancelThenWritesNothing)
 {
     H harness;
     H::key.numbers = {{"RecalculateIndents", 1}, {"IndentSize", 4}};
-    HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
+    const std::unique_ptr<HWND__, decltype(&DestroyWindow)> ownerWindow(
+        CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
+                        GetModuleHandleA(nullptr), nullptr),
+        DestroyWindow);
+    HWND owner = ownerWindow.get();
     H::Run(
         [owner](HWND sheet)
         {
@@ -110,7 +114,6 @@ TEST(OptionsSheet, ApplyRepaintsPreviewWithPageValuesAndCancelThenWritesNothing)
     // Neither painting nor Cancel writes to the store, and the owner is usable again.
     EXPECT_TRUE(H::key.writes.empty());
     EXPECT_TRUE(IsWindowEnabled(owner));
-    DestroyWindow(owner);
 }
 
 TEST(OptionsSheet, PreviewFormatsWithTheStoredTabSizeNotThePages)
@@ -255,6 +258,7 @@ TEST(OptionsSheet, PreviewThatCannotFormatReportsOnceAndKeepsItsText)
             H::key.failing = false;
             ASSERT_EQ(H::Boxes().size(), 1u);
             EXPECT_EQ(H::Boxes()[0].text, "Unexpected error in DLL entry point 1007");
+            EXPECT_EQ(H::Boxes()[0].caption, "QLShared DLL");
             EXPECT_EQ(WindowText(preview), sample);
             H::Press(sheet, PSBTN_CANCEL);
         });
