@@ -85,6 +85,7 @@ void WriteFormatHelp(std::ostream& out)
            "  --help       show this text\n"
            "\n"
            "Closing up operators keeps one space where two tokens would fuse (- -m, / *p).\n"
+           "Re-indenting: a directive owes nothing to later lines; \"} else\" owes as \"else\".\n"
            "Moving braces onto lines of their own can make the output grow faster than\n"
            "the text; the time a run takes grows with its output.\n"
            "--in-place writes the new text beside FILE, in its folder, and then puts it\n"

@@ -5,7 +5,9 @@
 #include <algorithm>
 
 CIndenter::CIndenter(const FormatOptions& options, const CLineArray& lines)
-    : m_options(options), m_lines(lines), m_unit(options)
+    : m_options(options), m_lines(lines), m_unit(options),
+      m_closingBraceKeyword(options.CloseNewLineStyle == BracePlacement::Joined ? ClosingBraceKeyword::Ignored
+                                                                                : ClosingBraceKeyword::Read)
 {
 }
 
@@ -20,17 +22,23 @@ void CIndenter::Step(ScannerState& state, CWorkingLine& line, std::size_t lineIn
     if (c == ';' && !inComment && !line.HasCloseParenAfter(pos))
         state.PendingIndent = 0;
 
+    // A brace-less "} else" owes its statement a level that the closing
+    // brace's reset below must not take back.
+    bool closingBraceOwes = false;
     if (pos == 0 && !state.InBlockComment)
     {
         if (!state.AfterPreprocessor)
             state.LineExtraIndent = state.PendingIndent;
         if (lineIndex + 1 < m_lines.Size())
         {
-            const LineDebt debt = ClassifyLine(line.Contiguous(), m_lines[lineIndex + 1], state.AfterDo);
+            const LineDebt debt =
+                ClassifyLine(line.Contiguous(), m_lines[lineIndex + 1], state.AfterDo, m_closingBraceKeyword);
             if (debt == LineDebt::BracelessControl)
                 ++state.PendingIndent;
             else if (debt == LineDebt::UnfinishedExpression)
                 state.PendingIndent = 1;
+            const std::size_t first = line.FirstNonBlank();
+            closingBraceOwes = debt == LineDebt::BracelessControl && first < line.size() && line[first] == '}';
         }
         state.AfterPreprocessor = false;
     }
@@ -49,10 +57,10 @@ void CIndenter::Step(ScannerState& state, CWorkingLine& line, std::size_t lineIn
     }
 
     if (pos == 0 && c != '#')
-        Reindent(state, line, joinsPrevious);
+        Reindent(state, line, joinsPrevious, closingBraceOwes);
 }
 
-void CIndenter::Reindent(ScannerState& state, CWorkingLine& line, bool joinsPrevious) const
+void CIndenter::Reindent(ScannerState& state, CWorkingLine& line, bool joinsPrevious, bool closingBraceOwes) const
 {
     long long width = 0;
     std::size_t j = 0;
@@ -69,7 +77,8 @@ void CIndenter::Reindent(ScannerState& state, CWorkingLine& line, bool joinsPrev
     }
     if (j < line.size() && line[j] == '}' && m_options.CloseIndentStyle != BraceIndent::Indent)
     {
-        state.PendingIndent = state.LineExtraIndent = 0;
+        state.PendingIndent = closingBraceOwes ? 1 : 0;
+        state.LineExtraIndent = 0;
         braceAdjust = -1;
     }
 

@@ -3,6 +3,7 @@
 #include "FormatOptions.h"
 #include "IndentUnit.h"
 #include "LineArray.h"
+#include "LineScanner.h"
 #include "ScannerState.h"
 #include "WorkingLine.h"
 
@@ -24,9 +25,10 @@ public:
               bool joinsPrevious) const;
 
 private:
-    void Reindent(ScannerState& state, CWorkingLine& line, bool joinsPrevious) const;
+    void Reindent(ScannerState& state, CWorkingLine& line, bool joinsPrevious, bool closingBraceOwes) const;
 
     const FormatOptions& m_options;
     const CLineArray& m_lines;
     const IndentUnit m_unit;
+    const ClosingBraceKeyword m_closingBraceKeyword;
 };

@@ -83,24 +83,39 @@ bool BeginsWithOperator(std::string_view next)
 
 } // namespace
 
-LineDebt ClassifyLine(std::string_view line, std::string_view next, bool& afterDo)
+LineDebt ClassifyLine(std::string_view line, std::string_view next, bool& afterDo, ClosingBraceKeyword closingBrace)
 {
     const std::size_t k = FindNonBlank(line);
     if (k == std::string::npos)
         return LineDebt::None;
+    // A directive is a line of its own: what it ends with owes nothing to
+    // the code after it.
+    if (line[k] == '#')
+        return LineDebt::None;
+
+    // "} else", "} while (x);": the keyword after a leading closing brace
+    // is read as on a line of its own, unless the brace goes up onto the
+    // line before and leaves the keyword to be read there.
+    std::size_t keyword = k;
+    if (line[k] == '}' && closingBrace == ClosingBraceKeyword::Read)
+    {
+        const std::size_t after = FindNonBlank(line, k + 1);
+        if (after != std::string::npos)
+            keyword = after;
+    }
 
     bool control = false;
-    if (MatchesKeywordAt(line, k, "if") || MatchesKeywordAt(line, k, "switch") || MatchesKeywordAt(line, k, "for") ||
-        MatchesKeywordAt(line, k, "else"))
+    if (MatchesKeywordAt(line, keyword, "if") || MatchesKeywordAt(line, keyword, "switch") ||
+        MatchesKeywordAt(line, keyword, "for") || MatchesKeywordAt(line, keyword, "else"))
     {
         control = true;
     }
-    else if (MatchesKeywordAt(line, k, "do"))
+    else if (MatchesKeywordAt(line, keyword, "do"))
     {
         afterDo = true;
         control = true;
     }
-    else if (MatchesKeywordAt(line, k, "while"))
+    else if (MatchesKeywordAt(line, keyword, "while"))
     {
         // The while that closes a do loop ends a statement instead of
         // starting one.

@@ -173,6 +173,15 @@ enum class LineDebt
     BracelessControl,     // the statement after it is one level deeper; nested ones add up
 };
 
+// Whether a keyword after a leading closing brace ("} else") is read as the
+// line's own. Not when that brace is joined onto the line before: the rest
+// of the line is then read on its own, and would owe twice.
+enum class ClosingBraceKeyword
+{
+    Read,
+    Ignored
+};
+
 // The debt of a line, given the line after it. afterDo is set by a line that
 // begins with do and cleared by the while that closes that loop.
-LineDebt ClassifyLine(std::string_view line, std::string_view next, bool& afterDo);
+LineDebt ClassifyLine(std::string_view line, std::string_view next, bool& afterDo, ClosingBraceKeyword closingBrace);

@@ -37,9 +37,8 @@ TEST(Indentation, ReindentedUnderBraceLevelStyles)
         {"open paren", "f(\na);\n", "f(\n    a);\n"},
         {"initializer list", "int a[] = {\n1,\n2,\n3\n};\n", "int a[] = {\n    1,\n        2,\n        3\n};\n"},
         {"next begins with operator", "x = a\n+ b;\ny;\n", "x = a\n    + b;\ny;\n"},
-        // A do block closed by "} while" leaves its while unseen: the next
-        // while is taken for it.
-        {"do block", "do {\nx;\n} while (a);\nwhile (b)\nz;\n", "do {\n    x;\n} while (a);\nwhile (b)\nz;\n"},
+        // "} while" closes the do block, so a later while owes its statement.
+        {"do block", "do {\nx;\n} while (a);\nwhile (b)\nz;\n", "do {\n    x;\n} while (a);\nwhile (b)\n    z;\n"},
         {"do while", "do\nx;\nwhile (a);\ny;\nwhile (b)\nz;\n", "do\n    x;\nwhile (a);\ny;\nwhile (b)\n    z;\n"},
         {"else", "if (a)\nx;\nelse\ny;\n", "if (a)\n    x;\nelse\n    y;\n"},
         {"keyword inside a word", "iffy(a)\nx;\n", "iffy(a)\nx;\n"},
@@ -82,4 +81,58 @@ TEST(Indentation, PreprocessorTrimmingAndTabs)
     tabs.SpaceTabStyle = TabConversion::SpacesToTabs;
     tabs.IndentSize = 2;
     EXPECT_EQ(FormatWith("{\n{\nx;\n}\n}\n", tabs), "{\n\t{\n\t\tx;\n\t}\n}\n");
+}
+
+// Well indented code comes back unchanged: a directive owes nothing to the
+// lines after it, whatever it ends with, and "} else" owes its brace-less
+// statement a level as "else" does. Each row: a name, the brace styles, the
+// text and what re-indenting it gives (empty: the text itself).
+TEST(Indentation, DirectivesOweNothingAndClosingBraceKeywordsOwe)
+{
+    const BraceIndent no = BraceIndent::NoIndent, in = BraceIndent::Indent;
+    const BracePlacement own = BracePlacement::OwnLine, joined = BracePlacement::Joined, keep = BracePlacement::Keep;
+    const struct
+    {
+        const char* name;
+        BraceIndent braceIndent;
+        BracePlacement closePlacement;
+        std::string input;
+        std::string expected = {};
+    } cases[] = {
+        {"include, comment, K&R head", no, keep,
+         "#include <stdio.h>\n\n// Entry point\nint main() {\n    int a = 0;\n    return a;\n}\n"},
+        {"include, comment, Allman head", no, keep,
+         "#include <stdio.h>\n\n// Entry point\nint main()\n{\n    return 0;\n}\n"},
+        {"include, braced head", no, keep, "#include <x.h>\nextern \"C\" {\n    int a;\n    int b;\n}\n"},
+        {"directive ending in +", no, keep, "#define X a +\n\nint b;\nint c;\n"},
+        {"directive ending in (", no, keep, "#define CALL f(\n// c\nint b;\n"},
+        {"indented directive", no, keep, "  #include <x>\n\n// c\nint b;\n", "#include <x>\n\n// c\nint b;\n"},
+        {"indented directive in a block", no, keep, "{\n#if A\n  #include <x>\n// c\nint b;\n#endif\n}\n",
+         "{\n#if A\n    #include <x>\n    // c\n    int b;\n#endif\n}\n"},
+        {"continued define", no, keep, "#define M(a) \\\n    (a) + \\\n    1\n\nint b;\n"},
+        {"brace-less directive under if", no, keep, "if (a)\n#ifdef X\n    b();\n#endif\nc();\n"},
+        {"} else", no, keep, "if (a) {\n    b();\n} else\n    c();\nd();\n"},
+        {"} else if", no, keep, "if (a) {\n    b();\n} else if (x)\n    c();\nd();\n"},
+        {"}else", no, keep, "if (a) {\n    b();\n}else\n    c();\nd();\n"},
+        {"} else {", no, keep, "if (a) {\n    b();\n} else {\n    c();\n}\nd();\n"},
+        {"} else, nested", no, keep, "if (a) {\n    b();\n} else\n    if (x)\n        c();\nd();\n"},
+        {"} // comment", no, keep, "if (a) {\n    b();\n} // else\nc();\n"},
+        {"do block, then while", no, keep, "do {\n    x;\n} while (a);\nwhile (b)\n    z;\n"},
+        {"} else, braces indented", in, keep, "if (a) {\n    b();\n    } else\n    c();\nd();\n"},
+        {"} else, closing brace on its own line", no, own, "if (a) {\n    b();\n} else\n    c();\nd();\n"},
+        // The brace goes up; the else left behind is read on its own line.
+        {"} else, closing brace joined", no, joined, "if (a) {\n    b();\n} else\n    c();\nd();\n",
+         "if (a) {\n    b(); }\nelse\n    c();\nd();\n"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        FormatOptions options = BraceLevel();
+        options.OpenIndentStyle = options.CloseIndentStyle = c.braceIndent;
+        options.CloseNewLineStyle = c.closePlacement;
+        const std::string& expected = c.expected.empty() ? c.input : c.expected;
+        const std::string once = FormatWith(c.input, options);
+        EXPECT_EQ(once, expected);
+        EXPECT_EQ(FormatWith(once, options), once) << "not settled after one run";
+    }
 }

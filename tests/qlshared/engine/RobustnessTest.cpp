@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 
 // Random fragments of code under random options: every pass must succeed and
@@ -36,4 +39,29 @@ TEST(Robustness, RandomTextsUnderRandomOptions)
         ASSERT_TRUE(result.empty() || result.back() == '\n') << text;
         ASSERT_EQ(FormatWith(text, o), result);
     }
+}
+
+// Real code that others wrote: what one re-indenting run gives, a second run
+// leaves as it is.
+TEST(Robustness, ReindentingRealSourcesSettlesInOneRun)
+{
+    const std::filesystem::path fixtures = std::filesystem::path(QUILLET_SOURCE_DIR) / ".." / "shared" / "fixtures";
+    FormatOptions braceLevel = Reindenting();
+    braceLevel.OpenIndentStyle = braceLevel.CloseIndentStyle = BraceIndent::NoIndent;
+    int files = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(fixtures))
+    {
+        const std::string extension = entry.path().extension().string();
+        if (!entry.is_regular_file() || (extension != ".c" && extension != ".cpp" && extension != ".h"))
+            continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        for (const FormatOptions& options : {Reindenting(), braceLevel})
+        {
+            const std::string once = FormatWith(text, options);
+            EXPECT_EQ(FormatWith(once, options), once) << entry.path();
+        }
+        ++files;
+    }
+    EXPECT_GE(files, 40);
 }
