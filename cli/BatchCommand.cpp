@@ -164,7 +164,9 @@ bool ProjectMatches(const std::string& rowName, const std::string& wanted)
 
 bool FileMatches(const std::string& rowName, const std::string& wanted)
 {
-    return EqualIgnoringCase(rowName, wanted) || EqualIgnoringCase(FileNamePart(rowName), wanted);
+    const std::string file = SourceFilePath(rowName);
+    return EqualIgnoringCase(rowName, wanted) || EqualIgnoringCase(file, wanted) ||
+           EqualIgnoringCase(FileNamePart(file), wanted);
 }
 
 // Selects in list what the request names, everything when it names nothing.
@@ -231,7 +233,7 @@ void DeselectExcluded(const std::vector<CGlobPattern>& excludes, CMetricsList& l
         for (std::size_t f = 0; f < list.FileCount(p); ++f)
         {
             const std::string name =
-                WorkspaceRelativeName(projectFolder + list.FileText(p, f, IMetricsTree::NameColumn));
+                WorkspaceRelativeName(projectFolder + SourceFilePath(list.FileText(p, f, IMetricsTree::NameColumn)));
             const bool excluded = std::any_of(excludes.begin(), excludes.end(),
                                               [&](const CGlobPattern& pattern) { return pattern.Matches(name); });
             list.SelectFile(p, f, (projectSelected || list.IsFileSelected(p, f)) && !excluded);

@@ -69,11 +69,11 @@ std::optional<TargetItem> CBatchFormatter::NextTargetItem(const IMetricsTree& tr
 
 std::string CBatchFormatter::FullPath(const TargetItem& item) const
 {
-    const std::string itemText = m_tree.FileText(item.project, item.file, IMetricsTree::NameColumn);
+    const std::string file = SourceFilePath(m_tree.FileText(item.project, item.file, IMetricsTree::NameColumn));
     if (m_settings.frontEnd == BatchSettings::FrontEnd::AddIn)
-        return m_tree.FileData(item.project, item.file) + itemText;
+        return m_tree.FileData(item.project, item.file) + file;
     return m_settings.workspaceDirectory + DirectoryPart(m_tree.ProjectText(item.project, IMetricsTree::NameColumn)) +
-           itemText;
+           file;
 }
 
 std::string CBatchFormatter::WriteFailureText(const std::string& itemText) const

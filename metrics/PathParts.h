@@ -18,3 +18,15 @@ inline std::string FileNamePart(const std::string& path)
     const std::size_t separator = path.find_last_of("\\/");
     return separator == std::string::npos ? path : path.substr(separator + 1);
 }
+
+// The file a project's source value names. Developer Studio writes a path
+// that holds a blank or climbs out of the project's folder in double quotes
+// ("..\shared\util.h"); the row keeps the value as written, the file is
+// the value without them. Only a value that both begins and ends with a
+// quote is unquoted.
+inline std::string SourceFilePath(const std::string& value)
+{
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        return value.substr(1, value.size() - 2);
+    return value;
+}

@@ -167,8 +167,9 @@ bool CProjectReader::ReadProjectSources(const std::string& projectFilePath, std:
         const std::string value = text.substr(start, end - start);
 
         Report("Adding file: " + value);
-        m_table.Append(RowKind::SourceFile, value, m_counters.lines(projectDirectory, value),
-                       m_counters.comments(projectDirectory, value), directory);
+        const std::string file = SourceFilePath(value);
+        m_table.Append(RowKind::SourceFile, value, m_counters.lines(projectDirectory, file),
+                       m_counters.comments(projectDirectory, file), directory);
     }
     return true;
 }

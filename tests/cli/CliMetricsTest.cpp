@@ -37,14 +37,14 @@ TEST(MetricsCommand, TextListsTheReportColumns)
     EXPECT_EQ(0u, result.err.find("quillet-cli: warning: " + ExampleFolder)) << result.err;
     EXPECT_EQ("history.cpp: missing, counted as 0\n", result.err.substr(result.err.rfind('.') - 7)) << result.err;
     EXPECT_EQ("File                            Lines  Comments\n"
-              ".\\calc\\calc.dsp                    98        14\n"
+              ".\\calc\\calc.dsp                   113        15\n"
               "        .\\calc.cpp                 21         5\n"
               "        .\\parser.c                 45         1\n"
               "        .\\history.cpp               0         0  (missing)\n"
               "        .\\calc.def                  4        NA\n"
               "        .\\calc.h                    7         1\n"
               "        .\\parser.h                  7         1\n"
-              "        \"..\\shared\\mathutil.h\"     NA        NA\n"
+              "        \"..\\shared\\mathutil.h\"     15         1\n"
               "        .\\calc.rc                  14         6\n"
               "        .\\res\\calc.ico             NA        NA\n"
               ".\\text util\\text util.dsp          33         6\n"
@@ -56,7 +56,7 @@ TEST(MetricsCommand, TextListsTheReportColumns)
               "        .\\mathutil.c                8         1\n"
               "        .\\mathutil.h               15         1\n"
               "        .\\mathutil.inl              5         1\n"
-              "Total                             159        23\n",
+              "Total                             174        24\n",
               result.out);
 }
 
@@ -66,19 +66,19 @@ TEST(MetricsCommand, CsvAndJsonCarryRawCounts)
     ASSERT_EQ(0, csv.status) << csv.err;
     EXPECT_EQ(21, std::count(csv.out.begin(), csv.out.end(), '\n'));
     EXPECT_EQ(0u, csv.out.find("kind,project,name,lines,comments,status\n"
-                               "project,.\\calc\\calc.dsp,.\\calc\\calc.dsp,98,14,counted\n"));
+                               "project,.\\calc\\calc.dsp,.\\calc\\calc.dsp,113,15,counted\n"));
     EXPECT_TRUE(Contains(csv.out, "\nfile,.\\calc\\calc.dsp,.\\history.cpp,0,0,missing\n"
                                   "file,.\\calc\\calc.dsp,.\\calc.def,4,-1,counted\n"));
-    EXPECT_TRUE(Contains(csv.out, "\nfile,.\\calc\\calc.dsp,\"\"\"..\\shared\\mathutil.h\"\"\",-1,-1,not-counted\n"));
-    EXPECT_EQ("\ntotal,,,159,23,\n", csv.out.substr(csv.out.rfind("\ntotal")));
+    EXPECT_TRUE(Contains(csv.out, "\nfile,.\\calc\\calc.dsp,\"\"\"..\\shared\\mathutil.h\"\"\",15,1,counted\n"));
+    EXPECT_EQ("\ntotal,,,174,24,\n", csv.out.substr(csv.out.rfind("\ntotal")));
 
     const CliResult json = RunCli({"metrics", "--format=json", ExampleFolder + "/example.dsw"});
     ASSERT_EQ(0, json.status) << json.err;
-    EXPECT_EQ(0u,
-              json.out.find("[\n  {\"kind\": \"project\", \"project\": \".\\\\calc\\\\calc.dsp\", \"name\": "
-                            "\".\\\\calc\\\\calc.dsp\", \"lines\": 98, \"comments\": 14, \"status\": \"counted\"},\n"));
-    EXPECT_TRUE(Contains(json.out, "\"name\": \"\\\"..\\\\shared\\\\mathutil.h\\\"\", \"lines\": -1"));
-    EXPECT_EQ(",\n  {\"kind\": \"total\", \"lines\": 159, \"comments\": 23}\n]\n",
+    EXPECT_EQ(
+        0u, json.out.find("[\n  {\"kind\": \"project\", \"project\": \".\\\\calc\\\\calc.dsp\", \"name\": "
+                          "\".\\\\calc\\\\calc.dsp\", \"lines\": 113, \"comments\": 15, \"status\": \"counted\"},\n"));
+    EXPECT_TRUE(Contains(json.out, "\"name\": \"\\\"..\\\\shared\\\\mathutil.h\\\"\", \"lines\": 15"));
+    EXPECT_EQ(",\n  {\"kind\": \"total\", \"lines\": 174, \"comments\": 24}\n]\n",
               json.out.substr(json.out.rfind(",\n")));
 }
 
@@ -113,6 +113,19 @@ TEST(MetricsCommand, CsvAndJsonAreUtf8WhateverTheNames)
     }
 }
 
+TEST(MetricsCommand, QuotedSourcePathsNameTheirFiles)
+{
+    ScratchFolder folder;
+    folder.Write("w.dsw", "x\nProject: \"p\"=p.dsp - Package Owner=<4>\n");
+    folder.Write("p.dsp", "# Begin Source File\n\nSOURCE=\"my dir\\a.c\"\n"
+                          "# Begin Source File\n\nSOURCE=\"gone.c\"\n");
+    folder.Write("my dir/a.c", "int a;\n");
+    const CliResult csv = RunCli({"metrics", folder.PathOf("w.dsw"), "--format", "csv"});
+    EXPECT_TRUE(Contains(csv.out, "\nfile,p.dsp,\"\"\"my dir\\a.c\"\"\",1,0,counted\n"
+                                  "file,p.dsp,\"\"\"gone.c\"\"\",0,0,missing\n"));
+    EXPECT_TRUE(Contains(csv.err, "gone.c: missing, counted as 0\n"));
+}
+
 TEST_F(ExampleCopy, UnreadableProjectFileFailsNamingIt)
 {
     std::filesystem::remove(folder.PathOf("ws/shared/shared.dsp"));
@@ -136,12 +149,14 @@ TEST_F(ExampleCopy, BatchRewritesTheChosenFilesKeepingCrLf)
         RunCli({"batch", workspace, "--command", "reindent", "--project", "calc", "--file", "mathutil.inl"});
     ASSERT_EQ(0, result.status) << result.err;
     EXPECT_TRUE(Contains(result.err, "history.cpp: skipped"));
-    EXPECT_TRUE(Contains(result.err, "quillet-cli: [5/6] Formatting file: .\\mathutil.inl\n"));
+    EXPECT_TRUE(Contains(result.err, "quillet-cli: [6/7] Formatting file: .\\mathutil.inl\n"));
 
     const std::string calc = folder.Read("ws/calc/calc.cpp");
     EXPECT_NE(std::string::npos, calc.find("\r\n    return 0;\r\n}\r\n")) << calc;
     EXPECT_EQ(std::string::npos, calc.find("\n\n"));
     EXPECT_NE(std::string::npos, folder.Read("ws/shared/mathutil.inl").find("\r\n    return SafeDivide"));
+    // calc names it "..\shared\mathutil.h", in quotes.
+    EXPECT_TRUE(Contains(folder.Read("ws/shared/mathutil.h"), "\r\n    double SafeDivide"));
     EXPECT_EQ(before, untouched());
 }
 

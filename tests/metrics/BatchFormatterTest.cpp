@@ -135,31 +135,37 @@ TEST_F(BatchRun, OnlyFormattableExtensionsInAnyCase)
 {
     table.Append(RowKind::Project, "p.dsp", 0, 0, "");
     Results expected;
-    for (const char* name : {"Main.CPP", "x.hpp", "x.cxx", "x.rc", "\"q.c\"", "X.INL", "Makefile"})
+    // A value in double quotes names the file without them; one quote is
+    // part of the name (and Windows names cannot hold quotes).
+    for (const char* name : {"Main.CPP", "x.hpp", "x.cxx", "x.rc", "\"q.c\"", "r.c\"", "X.INL", "Makefile"})
     {
         table.Append(RowKind::SourceFile, name, 0, 0, "");
-        folder.Write(name[0] == '"' ? "q.c" : name, "x\n"); // Windows names cannot hold quotes
-        const bool formattable = name == std::string("Main.CPP") || name == std::string("X.INL");
+        folder.Write(name[0] == '"' ? "q.c" : name, "x\n");
+        const bool formattable = name == std::string("Main.CPP") || name == std::string("X.INL") || name[0] == '"';
         expected.emplace_back(name, formattable ? Outcome::Written : Outcome::NotFormattable);
     }
     List().SelectProject(3);
     EXPECT_EQ(expected, ResultsOf(Run()));
-    EXPECT_EQ(2, script.formats);
+    EXPECT_EQ(3, script.formats);
+    EXPECT_EQ(Rewritten("y\n"), folder.Read("q.c"));
 }
 
 TEST_F(BatchRun, FullPathsAndWriteFailureQuestionPerFrontEndAndCommand)
 {
     table.Append(RowKind::Project, "one.dsp", 0, 0, "");
     table.Append(RowKind::SourceFile, ".\\a.c", 0, 0, "C:\\work\\one\\");
+    table.Append(RowKind::SourceFile, "\"..\\my dir\\d.c\"", 0, 0, "C:\\work\\one\\");
     const std::string tail = " encount with file:\n\nmy.c\n\nProceed with other files?";
     EXPECT_EQ(folder.Directory() + ".\\one\\.\\b.cpp", Formatter().FullPath(TargetItem{0, 1}));
     EXPECT_EQ(folder.Directory() + "sub\\c.h", Formatter().FullPath(TargetItem{1, 0}));
+    EXPECT_EQ(folder.Directory() + "..\\my dir\\d.c", Formatter().FullPath(TargetItem{3, 1}));
     EXPECT_EQ("Write Protect Error" + tail, Formatter().WriteFailureText("my.c"));
     settings.fullFormat = true;
     EXPECT_EQ("Write Error" + tail, Formatter().WriteFailureText("my.c"));
     settings.fullFormat = false;
     settings.frontEnd = BatchSettings::FrontEnd::AddIn;
     EXPECT_EQ("C:\\work\\one\\.\\a.c", Formatter().FullPath(TargetItem{3, 0}));
+    EXPECT_EQ("C:\\work\\one\\..\\my dir\\d.c", Formatter().FullPath(TargetItem{3, 1}));
     EXPECT_EQ("Write Error" + tail, Formatter().WriteFailureText("my.c"));
 }
 

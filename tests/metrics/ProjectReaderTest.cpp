@@ -121,6 +121,26 @@ TEST(ProjectReader, AddInKeepsGoingPastAnUnreadableProjectAndKeepsWholeLineFeedV
     EXPECT_EQ(project.substr(0, project.size() - 5), table.directories[2]);
 }
 
+// Developer Studio quotes a path that holds a blank or leaves the project's
+// folder: the row keeps the quotes, the count is the named file's.
+TEST(ProjectSources, QuotedValuesAreCountedAsTheFilesTheyName)
+{
+    ScratchFolder folder;
+    folder.Write("p/sub dir/a.c", "// a\nint a;\n");
+    folder.Write("shared/b.h", "int b;\n");
+    folder.Write("p/c.c", "int c;\n");
+    const std::string project =
+        folder.Write("p/p.dsp", SourceBlocks({"\"sub dir\\a.c\"", "\"..\\shared\\b.h\"", "\"gone.c\"", "\"c.c", "c.c\"",
+                                              "\"$(InputPath)\"", "\"\""}));
+    MetricsTable table;
+    std::string error;
+    ASSERT_TRUE(CProjectReader(table, CProjectReader::Flavour::AddIn, Counted).AddProject(project, error)) << error;
+    EXPECT_EQ((std::vector<std::string>{"P|p.dsp|3|1", "F|\"sub dir\\a.c\"|2|1", "F|\"..\\shared\\b.h\"|1|0",
+                                        "F|\"gone.c\"|0|0", "F|\"c.c|0|0", "F|c.c\"|-1|-1", "F|\"$(InputPath)\"|-1|-1",
+                                        "F|\"\"|-1|-1"}),
+              Rows(table));
+}
+
 // Source-file markers without a SOURCE= line of their own take the next one
 // further on, however many share it, as the reader always did.
 TEST(ProjectSources, MarkersWithoutTheirOwnSourceLineShareTheNextOne)
