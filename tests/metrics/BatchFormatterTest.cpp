@@ -140,7 +140,10 @@ TEST_F(BatchRun, OnlyFormattableExtensionsInAnyCase)
     for (const char* name : {"Main.CPP", "x.hpp", "x.cxx", "x.rc", "\"q.c\"", "r.c\"", "X.INL", "Makefile"})
     {
         table.Append(RowKind::SourceFile, name, 0, 0, "");
-        folder.Write(name[0] == '"' ? "q.c" : name, "x\n");
+        if (name[0] == '"')
+            folder.Write("q.c", "x\n");
+        else if (std::string(name).find('"') == std::string::npos)
+            folder.Write(name, "x\n");
         const bool formattable = name == std::string("Main.CPP") || name == std::string("X.INL") || name[0] == '"';
         expected.emplace_back(name, formattable ? Outcome::Written : Outcome::NotFormattable);
     }
