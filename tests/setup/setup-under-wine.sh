@@ -29,9 +29,11 @@ unix_path() { echo "$WINEPREFIX/drive_c/$(echo "${1#C:\\}" | tr '\\' /)"; }
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quillet"
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 
+# The prefix is kept only to look into after a failure.
 cleanup() {
   chattr -i "$(unix_path "$locked")" 2>/dev/null || true
   wineserver -k 2>/dev/null || true
+  if [ "$failures" -eq 0 ]; then rm -rf "$WINEPREFIX"; fi
 }
 trap cleanup EXIT
 
