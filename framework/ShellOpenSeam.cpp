@@ -10,8 +10,8 @@ namespace
 bool ShellOpen(HWND owner, const std::string& path)
 {
     // ShellExecute reports success with a value above 32.
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(owner, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return result > 32;
 }
 

@@ -140,6 +140,7 @@ FunctionEnd
 Var previousFolder
 Var extensionOwner
 Var chosenFolder
+Var registering
 
 Function .onInit
   !insertmacro SINGLE_INSTANCE
@@ -153,26 +154,20 @@ FunctionEnd
   Abort "${MESSAGE}"
 !macroend
 
+; A failure before anything was registered leaves a copy installed before
+; as it was; one after takes every registration away, so that nothing is
+; half-registered. The files written go unless they replaced a copy in place.
 Function .onInstFailed
-  Call RemoveRegistration
-  ${If} $previousFolder == ""
+  ${If} $registering == 1
+    Call RemoveRegistration
+  ${EndIf}
+  ${If} $previousFolder != $INSTDIR
     Call RemoveFiles
   ${EndIf}
 FunctionEnd
 
 Section "Quillet"
   SetShellVarContext all
-  ; A copy installed elsewhere before goes first, so that one installation
-  ; remains; the format settings stay.
-  ${If} $previousFolder != ""
-  ${AndIf} $previousFolder != $INSTDIR
-    StrCpy $chosenFolder $INSTDIR
-    StrCpy $INSTDIR $previousFolder
-    Call RemoveRegistration
-    Call RemoveFiles
-    StrCpy $INSTDIR $chosenFolder
-  ${EndIf}
-
   ; Every file before any registration: a folder that cannot be written
   ; stops the setup with nothing registered.
   SetOutPath "$INSTDIR"
@@ -187,6 +182,18 @@ Section "Quillet"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
   ${If} ${Errors}
     !insertmacro FAIL "The uninstaller could not be written to $INSTDIR."
+  ${EndIf}
+
+  StrCpy $registering 1
+  ; A copy installed elsewhere before goes, so that one installation
+  ; remains; the format settings stay.
+  ${If} $previousFolder != ""
+  ${AndIf} $previousFolder != $INSTDIR
+    StrCpy $chosenFolder $INSTDIR
+    StrCpy $INSTDIR $previousFolder
+    Call RemoveRegistration
+    Call RemoveFiles
+    StrCpy $INSTDIR $chosenFolder
   ${EndIf}
 
   ; The help file path that QLShared builds from it.
