@@ -56,7 +56,8 @@ bool PartMatches(const std::string& pattern, std::size_t p, const std::string& n
         const int escaped = EscapedAt(pattern, p);
         if (pattern[p] == '?')
             ++p;
-        else if (escaped >= 0 ? Lower(static_cast<char>(escaped)) != Lower(name[n]) : Lower(pattern[p]) != Lower(name[n]))
+        else if (escaped >= 0 ? Lower(static_cast<char>(escaped)) != Lower(name[n])
+                              : Lower(pattern[p]) != Lower(name[n]))
             return false;
         else
             p += escaped >= 0 ? 3 : 1;
@@ -166,8 +167,7 @@ std::optional<std::vector<std::string>> ExpandMsBuildWildcard(const std::string&
         parts.push_back("*");
 
     const std::string prefix = MsBuildUnescape(fixed);
-    const fs::path folder =
-        fs::path(ResolveFileNameCase(NativePath(projectDirectory + prefix))).lexically_normal();
+    const fs::path folder = fs::path(ResolveFileNameCase(NativePath(projectDirectory + prefix))).lexically_normal();
     if (folder.has_root_path() && folder.relative_path().empty() &&
         std::find(parts.begin(), parts.end(), AnyFolders) != parts.end())
         return std::nullopt;

@@ -260,6 +260,8 @@ bool CProjectReader::ReadXmlProjectSources(const std::string& projectFilePath, s
     for (const ProjectSourceEntry& entry : entries)
     {
         Report("Adding file: " + entry.name);
+        if (!entry.countable && m_counters.uncounted)
+            m_counters.uncounted(entry.name);
         const int lines = entry.countable ? m_counters.lines(projectDirectory, entry.name) : NotCountable;
         const int comments = entry.countable ? m_counters.comments(projectDirectory, entry.name) : NotCountable;
         m_table.Append(RowKind::SourceFile, entry.name, lines, comments, directory);

@@ -12,8 +12,18 @@
 struct SourceCounters
 {
     using Count = std::function<int(const std::string& directory, const std::string& fileName)>;
+    // Told of each source entry that is listed without being counted (one
+    // that names no file we can find).
+    using Uncounted = std::function<void(const std::string& fileName)>;
+
+    SourceCounters(Count lineCount, Count commentCount, Uncounted uncountedEntry = nullptr)
+        : lines(std::move(lineCount)), comments(std::move(commentCount)), uncounted(std::move(uncountedEntry))
+    {
+    }
+
     Count lines;
     Count comments;
+    Uncounted uncounted; // may be empty
 
     // For a run that needs the sources' names only, as a batch does: no
     // file is read, every count is 0.

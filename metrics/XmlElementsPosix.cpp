@@ -47,8 +47,8 @@ bool ReadXmlElements(const std::string& bytes, std::vector<XmlElement>& elements
         return false;
     }
     // No network, no DTD loaded, no entity substituted beyond XML's own.
-    const std::unique_ptr<xmlTextReader, ReaderFree> reader(xmlReaderForMemory(
-        bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr, XML_PARSE_NONET));
+    const std::unique_ptr<xmlTextReader, ReaderFree> reader(
+        xmlReaderForMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr, XML_PARSE_NONET));
     if (!reader)
     {
         cause = "cannot start the XML parser";
