@@ -25,7 +25,8 @@ std::vector<std::string> Rows(const MetricsTable& table)
 
 std::string SolutionLine(const std::string& type, const std::string& name, const std::string& path)
 {
-    return "Project(\"{" + type + "}\") = \"" + name + "\", \"" + path + "\", \"{5D9C2C1E-0000-0000-0000-000000000001}\"";
+    return "Project(\"{" + type + "}\") = \"" + name + "\", \"" + path +
+           "\", \"{5D9C2C1E-0000-0000-0000-000000000001}\"";
 }
 const std::string Cpp = "8BC9CEB8-8B4A-11D0-8D11-00A0C91BC942";
 
@@ -53,25 +54,12 @@ TEST(SolutionReader, HandWrittenSolutionListsEveryItemAsWritten)
     EXPECT_EQ(folder, reader.WorkspaceDirectory());
     // "café.c" in the file-name text of the system.
     const std::string cafe = WindowsHost ? "caf\xE9.c" : "caf\xC3\xA9.c";
-    EXPECT_EQ((std::vector<std::string>{"P|app\\app.vcxproj|19|9",
-                                        "F|src\\main.cpp|5|1",
-                                        "F|src\\util.cpp|3|3",
-                                        "F|src\\gen\\deep.cpp|2|1",
-                                        "F|my file.cpp|2|1",
-                                        "F|$(IntDir)generated.cpp|-1|-1",
-                                        "F|missing.cpp|0|0",
-                                        "F|R&D.h|1|1",
-                                        "F|a;b.h|2|1",
-                                        "F|src\\old.cpp|1|0",
-                                        "F|app.rc|2|1",
-                                        "F|app.idl|1|0",
-                                        "F|notes.txt|-1|-1",
-                                        "F|readme.md|-1|-1",
-                                        "P|old\\old.VCPROJ|10|6",
-                                        "F|.\\old.c|2|1",
-                                        "F|..\\app\\src\\util.cpp|3|3",
-                                        "F|.\\" + cafe + "|3|1",
-                                        "F|.\\OLD.C|2|1"}),
+    EXPECT_EQ((std::vector<std::string>{
+                  "P|app\\app.vcxproj|19|9", "F|src\\main.cpp|5|1", "F|src\\util.cpp|3|3", "F|src\\gen\\deep.cpp|2|1",
+                  "F|my file.cpp|2|1", "F|$(IntDir)generated.cpp|-1|-1", "F|missing.cpp|0|0", "F|R&D.h|1|1",
+                  "F|a;b.h|2|1", "F|src\\old.cpp|1|0", "F|app.rc|2|1", "F|app.idl|1|0", "F|notes.txt|-1|-1",
+                  "F|readme.md|-1|-1", "P|old\\old.VCPROJ|10|6", "F|.\\old.c|2|1", "F|..\\app\\src\\util.cpp|3|3",
+                  "F|.\\" + cafe + "|3|1", "F|.\\OLD.C|2|1"}),
               Rows(table));
     ASSERT_EQ(table.Size(), status.size());
     EXPECT_EQ("Adding project: app.vcxproj", status[0]);
@@ -96,10 +84,16 @@ TEST(SolutionReader, SolutionShapesAndFilesThatFailTheWholeLoad)
          {"P|q dir\\Q.VCXPROJ|0|0", "P|p.vcxproj|1|0", "F|a.c|1|0"},
          ""},
         {"no project at all", "Microsoft Visual Studio Solution File, Format Version 12.00\n", true, {}, ""},
-        {"a Project line whose path is not quoted", "\n" + p + "\nProject(\"{" + Cpp + "}\") = \"x\", x.vcxproj\n",
-         false, {}, "s.sln: line 3: a Project line"},
+        {"a Project line whose path is not quoted",
+         "\n" + p + "\nProject(\"{" + Cpp + "}\") = \"x\", x.vcxproj\n",
+         false,
+         {},
+         "s.sln: line 3: a Project line"},
         {"a project file that is missing leaves nothing half read",
-         p + "\n" + SolutionLine(Cpp, "gone", "gone\\gone.vcxproj") + "\n", false, {}, "gone.vcxproj"},
+         p + "\n" + SolutionLine(Cpp, "gone", "gone\\gone.vcxproj") + "\n",
+         false,
+         {},
+         "gone.vcxproj"},
     };
     ScratchFolder folder;
     folder.Write("p.vcxproj", Items("<ClCompile Include=\"a.c\" />"));
@@ -134,22 +128,33 @@ TEST(XmlProjectReader, ItemsAndTheProjectFilesThatCannotBeRead)
     for (const char c : std::string("<File RelativePath=\"w.c\"/>"))
         utf16 += std::string{c, '\0'};
     const Case cases[] = {
-        {"Remove= takes its own type only, by wildcard", "p.vcxproj",
+        {"Remove= takes its own type only, by wildcard",
+         "p.vcxproj",
          Items("<ClCompile Include=\"a.c;b.c;c.h\" /><ClInclude Include=\"d.c\" /><ClCompile Remove=\"*.c\" />"),
-         {"c.h", "d.c"}, ""},
-        {"Remove= names a path however it is spelled", "p.vcxproj",
+         {"c.h", "d.c"},
+         ""},
+        {"Remove= names a path however it is spelled",
+         "p.vcxproj",
          Items("<ClCompile Include=\"sub\\a.c;sub\\b.c\" /><ClCompile Remove=\".\\SUB/x\\..\\a.c;$(X)\" />"),
-         {"sub\\b.c"}, ""},
-        {"an escaped '*' is no wildcard; a wildcard that matches nothing adds nothing", "p.vcxproj",
-         Items("<None Include=\"x%2A.c;none\\*.c\" />"), {"x*.c"}, ""},
-        {"a wildcard that would search the whole drive is listed as written", "p.vcxproj",
+         {"sub\\b.c"},
+         ""},
+        {"an escaped '*' is no wildcard; a wildcard that matches nothing adds nothing",
+         "p.vcxproj",
+         Items("<None Include=\"x%2A.c;none\\*.c\" />"),
+         {"x*.c"},
+         ""},
+        {"a wildcard that would search the whole drive is listed as written",
+         "p.vcxproj",
          Items("<ClCompile Include=\"..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\**\\*.c\" />"),
-         {"..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\**\\*.c"}, ""},
+         {"..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\**\\*.c"},
+         ""},
         {"UTF-16 with its byte-order mark", "p.vcproj", utf16, {"w.c"}, ""},
         {"not well-formed", "p.vcxproj", "<Project><ItemGroup></Project>", {}, "p.vcxproj: "},
-        {"a document type declaration is refused", "p.vcxproj",
+        {"a document type declaration is refused",
+         "p.vcxproj",
          "<!DOCTYPE Project [<!ENTITY e \"x.c\">]><Project><ItemGroup><None Include=\"&e;\"/></ItemGroup></Project>",
-         {}, "p.vcxproj: "},
+         {},
+         "p.vcxproj: "},
         {"not XML at all", "p.vcproj", "# Begin Source File\nSOURCE=a.c\n", {}, "p.vcproj: "},
     };
     for (const Case& c : cases)
@@ -178,7 +183,8 @@ TEST(XmlProjectReader, ItemsAndTheProjectFilesThatCannotBeRead)
 // adds them up.
 TEST(SolutionReader, RealSolutionsGiveTheRowsCountedByHand)
 {
-    const std::string root = std::string(QUILLET_SOURCE_DIR) + "/../shared/fixtures/real-solutions/zlib/contrib/vstudio/";
+    const std::string root =
+        std::string(QUILLET_SOURCE_DIR) + "/../shared/fixtures/real-solutions/zlib/contrib/vstudio/";
     if (!std::filesystem::is_directory(root))
         GTEST_SKIP() << "real solutions not found at " << root;
     struct Project
@@ -214,16 +220,16 @@ TEST(SolutionReader, RealSolutionsGiveTheRowsCountedByHand)
         SCOPED_TRACE(c.solution);
         MetricsTable table;
         std::string error;
-        ASSERT_TRUE(CProjectReader(table, CProjectReader::Flavour::Standalone, Counted)
-                        .ReadWorkspace(root + c.solution, error))
+        ASSERT_TRUE(
+            CProjectReader(table, CProjectReader::Flavour::Standalone, Counted).ReadWorkspace(root + c.solution, error))
             << error;
         std::vector<Project> found;
         for (std::size_t i = 0; i < table.Size(); ++i)
         {
             if (table.kinds[i] == RowKind::Project)
             {
-                found.push_back({c.projects[std::min(found.size(), c.projects.size() - 1)].name, 0,
-                                 table.lineCounts[i], 0});
+                found.push_back(
+                    {c.projects[std::min(found.size(), c.projects.size() - 1)].name, 0, table.lineCounts[i], 0});
                 EXPECT_EQ(found.back().name, table.names[i]);
                 continue;
             }
