@@ -43,10 +43,11 @@ const char kTrimmed[] = "int a;\r\n// b\r\n";
 TEST_F(AppTest, SolutionsOpenThroughTheirOwnFilterAndAreListedAndFormattedAsWorkspacesAre)
 {
     const std::string solution = folder.Write(
-        "sln\\s.sln", "\xEF\xBB\xBF\nProject(\"{8BC9CEB8-8B4A-11D0-8D11-00A0C91BC942}\") = \"app\", \"app\\app.vcxproj\", "
-                      "\"{5D9C2C1E-0000-0000-0000-000000000001}\"\nEndProject\n"
-                      "Project(\"{8BC9CEB8-8B4A-11D0-8D11-00A0C91BC942}\") = \"old\", \"old.vcproj\", "
-                      "\"{5D9C2C1E-0000-0000-0000-000000000002}\"\nEndProject\n");
+        "sln\\s.sln",
+        "\xEF\xBB\xBF\nProject(\"{8BC9CEB8-8B4A-11D0-8D11-00A0C91BC942}\") = \"app\", \"app\\app.vcxproj\", "
+        "\"{5D9C2C1E-0000-0000-0000-000000000001}\"\nEndProject\n"
+        "Project(\"{8BC9CEB8-8B4A-11D0-8D11-00A0C91BC942}\") = \"old\", \"old.vcproj\", "
+        "\"{5D9C2C1E-0000-0000-0000-000000000002}\"\nEndProject\n");
     folder.Write("sln\\app\\app.vcxproj", "<Project><ItemGroup><ClCompile Include=\"a.c;sub%20dir\\*.c\" />"
                                           "<None Include=\"notes.txt\" /></ItemGroup></Project>");
     folder.Write("sln\\old.vcproj", "<VisualStudioProject><Files><Filter><File RelativePath=\".\\c.c\"/>"

@@ -36,17 +36,17 @@ TEST_F(SolutionCopy, MetricsAndBatchTakeASolutionWithTheWorkspaceOptions)
     EXPECT_EQ("", csv.err);
 
     const std::string before = folder.Read("sln/legacy/legacy.c");
-    const CliResult check = RunCliIn(folder, {"batch", solution, "--command", "reindent", "--settings", "none.reg",
-                                              "--check", "--project", "ENGINE", "--project", "legacy.vcproj",
-                                              "--exclude", "engine/src/*", "--jobs", "2"});
+    const CliResult check =
+        RunCliIn(folder, {"batch", solution, "--command", "reindent", "--settings", "none.reg", "--check", "--project",
+                          "ENGINE", "--project", "legacy.vcproj", "--exclude", "engine/src/*", "--jobs", "2"});
     EXPECT_EQ(1, check.status) << check.err;
     EXPECT_EQ("engine\\include\\engine.h:9: would reformat\nlegacy\\legacy.c:11: would reformat\n", check.out);
     // An item made by the build is named, not formatted.
     EXPECT_TRUE(Contains(check.err, "engine\\$(IntDir)version.cpp: skipped: "));
 
-    const CliResult run = RunCliIn(folder, {"batch", solution, "--command", "reindent", "--settings", "none.reg",
-                                            "--file", "word count.cpp", "--file", "legacy.c", "--within",
-                                            folder.PathOf("sln/legacy")});
+    const CliResult run =
+        RunCliIn(folder, {"batch", solution, "--command", "reindent", "--settings", "none.reg", "--file",
+                          "word count.cpp", "--file", "legacy.c", "--within", folder.PathOf("sln/legacy")});
     EXPECT_EQ(0, run.status) << run.err;
     EXPECT_TRUE(Contains(run.err, "tools\\word count\\word count.cpp: skipped: outside "));
     EXPECT_TRUE(Contains(run.err, "1 of 2 source files rewritten\n"));
