@@ -154,9 +154,10 @@ int main(int argc, char** argv)
         best[0] = std::min(best[0], OpenInProcess(small, items));
         best[1] = std::min(best[1], OpenInProcess(solution, items));
     }
-    std::printf("2,000 files in-process, workspace %.3f s, solution %.3f s (ratio %.2f, target 0.8 to 1.2); "
-                "solution from outside %.3f s\n",
-                best[0], best[1], best[1] / best[0], OpenFromOutside(program, solution, 2020));
+    const double solutionOutside = OpenFromOutside(program, solution, 2020);
+    std::printf("the same files as a solution: in-process %.3f s against %.3f s (ratio %.2f), start to filled list "
+                "%.3f s (ratio %.2f); target ratio 0.8 to 1.2\n",
+                best[1], best[0], best[1] / best[0], solutionOutside, solutionOutside / outside);
 
     const std::string large = Generate(root / "large", 200);
     unsigned smallItems = 0, largeItems = 0;
