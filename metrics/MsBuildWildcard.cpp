@@ -115,8 +115,10 @@ void Expand(const fs::path& folder, const std::string& prefix, const std::vector
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
     {
         const std::string name = it->path().filename().string();
+        // An entry that cannot be looked at (a broken link) is passed over.
+        std::error_code entryError;
         // Links to folders are not followed: a loop would never end.
-        const bool isFolder = it->is_directory(error) && !it->is_symlink(error);
+        const bool isFolder = it->is_directory(entryError) && !it->is_symlink(entryError);
         if (part == AnyFolders)
         {
             if (isFolder)
@@ -124,7 +126,7 @@ void Expand(const fs::path& folder, const std::string& prefix, const std::vector
         }
         else if (PartMatches(part, 0, name, 0))
         {
-            if (last && it->is_regular_file(error))
+            if (last && it->is_regular_file(entryError))
                 found.push_back(prefix + name);
             else if (!last && isFolder)
                 Expand(it->path(), prefix + name + "\\", parts, p + 1, found);

@@ -5,6 +5,7 @@
 #include "XmlElements.h"
 
 #include <libxml/xmlreader.h>
+#include <libxml/xmlversion.h>
 
 #include <climits>
 #include <memory>
@@ -17,9 +18,16 @@ struct ReaderFree
     void operator()(xmlTextReaderPtr reader) const { xmlFreeTextReader(reader); }
 };
 
+// libxml2 2.12 hands its errors over as constant.
+#if LIBXML_VERSION >= 21200
+using ParserError = const xmlError*;
+#else
+using ParserError = xmlErrorPtr;
+#endif
+
 // The parser's first error, kept instead of being printed; warnings are
 // not kept.
-void KeepFirstError(void* context, xmlErrorPtr error)
+void KeepFirstError(void* context, ParserError error)
 {
     std::string& cause = *static_cast<std::string*>(context);
     if (!cause.empty() || !error || error->level < XML_ERR_ERROR)
