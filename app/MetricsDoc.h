@@ -5,7 +5,7 @@
 
 #include <string>
 
-// One opened workspace: its projects and source files with their counts, read
+// One opened workspace or solution: its projects and source files with their counts, read
 // once when it is opened. It is never saved or changed.
 class CMetricsDoc : public CDocument
 {
@@ -15,7 +15,7 @@ public:
     // False for a new empty document (Ctrl+N).
     bool IsLoaded() const { return m_loaded; }
     const MetricsTable& Table() const { return m_table; }
-    // The workspace file's folder, with its last backslash.
+    // The workspace or solution file's folder, with its last backslash.
     const std::string& WorkspaceDirectory() const { return m_workspaceDirectory; }
 
 private:

@@ -24,8 +24,11 @@ bool CQuilletApp::InitInstance(const std::vector<std::string>& args)
     InitCommonControlClasses();
     SetRegistryKey(kCompany);
     LoadStdProfileSettings(kRecentFileCount);
-    AddDocTemplate(std::make_unique<CMultiDocTemplate>(
-        IDR_QLTRTYPE, [] { return std::make_unique<CMetricsDoc>(); }, [] { return std::make_unique<CMetricsView>(); }));
+    const auto makeDocument = [] { return std::make_unique<CMetricsDoc>(); };
+    const auto makeView = [] { return std::make_unique<CMetricsView>(); };
+    AddDocTemplate(std::make_unique<CMultiDocTemplate>(IDR_QLTRTYPE, makeDocument, makeView));
+    // Visual Studio solutions in the same windows, opened by the same reader.
+    AddDocTemplate(std::make_unique<CMultiDocTemplate>(IDR_QLTRTYPE, makeDocument, makeView, IDS_SOLUTIONTYPE));
 
     auto frame = std::make_unique<CMainFrame>();
     if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN))

@@ -2,8 +2,8 @@
 
 #include "WinApp.h"
 
-// The program: opens Developer Studio workspaces, each in a window listing
-// its projects and source files with their counts.
+// The program: opens Developer Studio workspaces and Visual Studio solutions,
+// each in a window listing its projects and source files with their counts.
 class CQuilletApp : public CWinApp
 {
 public:

@@ -7,6 +7,8 @@
 // document's menu, icon and document string.
 #define IDR_MAINFRAME 128
 #define IDR_QLTRTYPE 129
+// The document string of solutions, which show in the same windows.
+#define IDS_SOLUTIONTYPE 130
 
 // The Format menu.
 #define ID_FORMAT_SETTINGS 32771

@@ -32,14 +32,15 @@ namespace
 
 void WriteHelp(std::ostream& out)
 {
-    out << "Usage: " << kCliName << " batch WORKSPACE.dsw --command NAME [--project NAME]... [--file NAME]...\n"
-        << "                   [--exclude PATTERN]... [--check] [--settings FILE] [--jobs N]\n"
-        << "                   [--within DIR]\n"
+    out << "Usage: " << kCliName << " batch WORKSPACE.dsw|SOLUTION.sln --command NAME [--project NAME]...\n"
+        << "                   [--file NAME]... [--exclude PATTERN]... [--check] [--settings FILE]\n"
+        << "                   [--jobs N] [--within DIR]\n"
         << "\n"
-        << "Reformats in place the C and C++ sources (.cpp, .inl, .c, .h) of the workspace's\n"
-        << "projects: all of them, or the projects and files named. A project is named as\n"
-        << "the workspace writes it, by its file name, or by that name without extension;\n"
-        << "a file as its project writes it or by its file name. Names ignore case.\n"
+        << "Reformats in place the C and C++ sources (.cpp, .inl, .c, .h) of the projects of\n"
+        << "a Developer Studio workspace or a Visual Studio solution: all of them, or the\n"
+        << "projects and files named. A project is named as the workspace or solution\n"
+        << "writes it, by its file name, or by that name without extension; a file as its\n"
+        << "project writes it or by its file name. Names ignore case.\n"
         << "  --command NAME   " << FormatCommandSetList() << "\n"
         << "  --exclude PATTERN  leave out the files that match (repeatable), as named\n"
         << "                   below the workspace's folder ('calc\\*.c', 'third_party',\n"

@@ -14,7 +14,8 @@ SourceCounters CSourceCounting::Counters()
 {
     return {
         [this](const std::string& directory, const std::string& fileName) { return Take(directory, fileName, true); },
-        [this](const std::string& directory, const std::string& fileName) { return Take(directory, fileName, false); }};
+        [this](const std::string& directory, const std::string& fileName) { return Take(directory, fileName, false); },
+        [this](const std::string&) { m_counts.push_back(SourceCount()); }};
 }
 
 int CSourceCounting::Take(const std::string& directory, const std::string& fileName, bool lines)

@@ -10,8 +10,10 @@
 
 #include <algorithm>
 
-CMultiDocTemplate::CMultiDocTemplate(UINT resourceId, DocumentFactory makeDocument, ViewFactory makeView)
-    : m_resourceId(resourceId), m_makeDocument(std::move(makeDocument)), m_makeView(std::move(makeView)),
+CMultiDocTemplate::CMultiDocTemplate(UINT resourceId, DocumentFactory makeDocument, ViewFactory makeView,
+                                     UINT docStringId)
+    : m_resourceId(resourceId), m_docStringId(docStringId ? docStringId : resourceId),
+      m_makeDocument(std::move(makeDocument)), m_makeView(std::move(makeView)),
       m_menu(LoadMenuA(CurrentResourceModule(), MAKEINTRESOURCEA(resourceId))),
       m_icon(LoadIconA(CurrentResourceModule(), MAKEINTRESOURCEA(resourceId)))
 {
@@ -22,7 +24,7 @@ CMultiDocTemplate::~CMultiDocTemplate() = default;
 
 std::string CMultiDocTemplate::GetDocString(DocStringIndex index) const
 {
-    const std::string text = LoadResourceString(m_resourceId);
+    const std::string text = LoadResourceString(m_docStringId);
     std::size_t begin = 0;
     for (int field = 0; field < index; ++field)
     {
@@ -32,6 +34,13 @@ std::string CMultiDocTemplate::GetDocString(DocStringIndex index) const
         ++begin;
     }
     return text.substr(begin, text.find('\n', begin) - begin);
+}
+
+bool CMultiDocTemplate::MatchesExtension(const std::string& path) const
+{
+    const std::string extension = GetDocString(FilterExt);
+    return !extension.empty() && path.size() >= extension.size() &&
+           lstrcmpiA(path.c_str() + path.size() - extension.size(), extension.c_str()) == 0;
 }
 
 CDocument* CMultiDocTemplate::OpenDocumentFile(const char* path, CMDIFrameWnd& frame)

@@ -13,7 +13,8 @@ class CMDIFrameWnd;
 
 // Makes the documents of one kind and their windows: each document gets an
 // MDI child window with a view. Its resource id names the menu and icon its
-// windows show and the document string that describes it.
+// windows show and the document string that describes it; two kinds that
+// share a menu and icon name their own document strings.
 class CMultiDocTemplate
 {
 public:
@@ -32,12 +33,15 @@ public:
         RegFileTypeName
     };
 
-    CMultiDocTemplate(UINT resourceId, DocumentFactory makeDocument, ViewFactory makeView);
+    // docStringId 0: the document string is resourceId's.
+    CMultiDocTemplate(UINT resourceId, DocumentFactory makeDocument, ViewFactory makeView, UINT docStringId = 0);
     ~CMultiDocTemplate();
     CMultiDocTemplate(const CMultiDocTemplate&) = delete;
     CMultiDocTemplate& operator=(const CMultiDocTemplate&) = delete;
 
     std::string GetDocString(DocStringIndex index) const;
+    // Whether path ends with the template's filter extension, case-blind.
+    bool MatchesExtension(const std::string& path) const;
     UINT ResourceId() const { return m_resourceId; }
     HMENU Menu() const { return m_menu.get(); }
     HICON Icon() const { return m_icon; }
@@ -55,6 +59,7 @@ public:
 
 private:
     UINT m_resourceId;
+    UINT m_docStringId;
     DocumentFactory m_makeDocument;
     ViewFactory m_makeView;
     MenuHandle m_menu;

@@ -83,9 +83,19 @@ CMultiDocTemplate* CWinApp::GetDocTemplate() const
     return m_templates.empty() ? nullptr : m_templates.front().get();
 }
 
+CMultiDocTemplate* CWinApp::DocTemplateFor(const std::string& path) const
+{
+    for (const auto& docTemplate : m_templates)
+    {
+        if (docTemplate->MatchesExtension(path))
+            return docTemplate.get();
+    }
+    return GetDocTemplate();
+}
+
 CDocument* CWinApp::OpenDocumentFile(const std::string& path)
 {
-    CMultiDocTemplate* docTemplate = GetDocTemplate();
+    CMultiDocTemplate* docTemplate = DocTemplateFor(path);
     if (!docTemplate || !m_mainFrame)
         return nullptr;
     CDocument* document = docTemplate->OpenDocumentFile(path.c_str(), *m_mainFrame);
@@ -125,7 +135,10 @@ bool CWinApp::RegisterShellFileTypes()
 {
     bool registered = true;
     for (const auto& docTemplate : m_templates)
-        registered = RegisterShellFileType(*docTemplate, m_appName) && registered;
+    {
+        if (!docTemplate->GetDocString(CMultiDocTemplate::RegFileTypeId).empty())
+            registered = RegisterShellFileType(*docTemplate, m_appName) && registered;
+    }
     return registered;
 }
 
@@ -168,7 +181,7 @@ void CWinApp::LoadStdProfileSettings(std::size_t size)
 
 bool CWinApp::PrintShellFile(const CCommandLineInfo& info)
 {
-    CMultiDocTemplate* docTemplate = GetDocTemplate();
+    CMultiDocTemplate* docTemplate = DocTemplateFor(info.fileName);
     CDocument* document =
         docTemplate && m_mainFrame ? docTemplate->OpenDocumentFile(info.fileName.c_str(), *m_mainFrame) : nullptr;
     CView* view = document ? m_mainFrame->GetActiveView() : nullptr;
@@ -216,13 +229,17 @@ void CWinApp::OnFileNew()
 
 void CWinApp::OnFileOpen()
 {
-    CMultiDocTemplate* docTemplate = GetDocTemplate();
-    if (!docTemplate || !m_mainFrame)
+    if (m_templates.empty() || !m_mainFrame)
         return;
-    std::string filter = docTemplate->GetDocString(CMultiDocTemplate::FilterName);
-    filter += '\0';
-    filter += "*" + docTemplate->GetDocString(CMultiDocTemplate::FilterExt);
-    filter += '\0';
+    // Each template's filter in turn, the first one chosen.
+    std::string filter;
+    for (const auto& docTemplate : m_templates)
+    {
+        filter += docTemplate->GetDocString(CMultiDocTemplate::FilterName);
+        filter += '\0';
+        filter += "*" + docTemplate->GetDocString(CMultiDocTemplate::FilterExt);
+        filter += '\0';
+    }
     filter += "All Files (*.*)";
     filter += '\0';
     filter += "*.*";

@@ -46,6 +46,9 @@ public:
 
     void AddDocTemplate(std::unique_ptr<CMultiDocTemplate> docTemplate);
     CMultiDocTemplate* GetDocTemplate() const;
+    // The template that opens path: the one whose extension it has, or else
+    // the first.
+    CMultiDocTemplate* DocTemplateFor(const std::string& path) const;
     // Opens a file in a new window; null when it failed (the reason has
     // been shown).
     CDocument* OpenDocumentFile(const std::string& path);
@@ -55,7 +58,9 @@ public:
     // Answers the shell's DDE requests while the program runs; false when
     // the service could not be started.
     bool EnableShellOpen();
-    // Registers the templates' file types for the current user.
+    // Registers the templates' file types for the current user; a template
+    // without a file type id (a kind of file that belongs to another
+    // program) is left out.
     bool RegisterShellFileTypes();
     // A DDE execute request: "[open("file")]", once or several times.
     // False when it is not understood or a file could not be opened.

@@ -1,16 +1,20 @@
-// Fuzzes the workspace and project reader: the input is written as a
-// workspace file and as a project file in a scratch folder, and both are read.
+// Fuzzes the workspace and project readers: the input is written as each
+// kind of file they read (workspace and solution, Developer Studio and XML
+// project) in a scratch folder, and each is read.
 #include "ProjectReader.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
 {
 
+// Eight empty folders deep in a folder of its own: a wildcard item that
+// climbs out with "..\" finds nothing until it has climbed nine levels.
 std::string ScratchFolder()
 {
     static const std::string folder = []
@@ -18,7 +22,14 @@ std::string ScratchFolder()
         char name[] = "/tmp/quillet-reader-fuzz-XXXXXX";
         if (!mkdtemp(name))
             std::abort();
-        return std::string(name) + "/";
+        std::string path = name;
+        for (const char* level : {"1", "2", "3", "4", "5", "6", "7", "8"})
+        {
+            path += std::string("/") + level;
+            if (mkdir(path.c_str(), 0700) != 0)
+                std::abort();
+        }
+        return path + "/";
     }();
     return folder;
 }
@@ -39,17 +50,23 @@ int NameLength(const std::string&, const std::string& fileName)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size)
 {
     const std::string folder = ScratchFolder();
-    Write(folder + "w.dsw", bytes, size);
-    Write(folder + "p.dsp", bytes, size);
-
     std::string error;
-    MetricsTable standalone;
-    CProjectReader(standalone, CProjectReader::Flavour::Standalone, {NameLength, NameLength})
-        .ReadWorkspace(folder + "w.dsw", error);
-    MetricsTable addIn;
-    CProjectReader(addIn, CProjectReader::Flavour::AddIn, {NameLength, NameLength}).AddProject(folder + "p.dsp", error);
-    // A read project's row comes first and holds the totals of its files.
-    if (addIn.Size() == 0 || addIn.kinds[0] != RowKind::Project || addIn.lineCounts[0] < 0)
-        std::abort();
+    for (const char* workspace : {"w.dsw", "w.sln"})
+    {
+        Write(folder + workspace, bytes, size);
+        MetricsTable standalone;
+        CProjectReader(standalone, CProjectReader::Flavour::Standalone, {NameLength, NameLength})
+            .ReadWorkspace(folder + workspace, error);
+    }
+    for (const char* project : {"p.dsp", "p.vcxproj", "p.vcproj"})
+    {
+        Write(folder + project, bytes, size);
+        MetricsTable addIn;
+        CProjectReader(addIn, CProjectReader::Flavour::AddIn, {NameLength, NameLength})
+            .AddProject(folder + project, error);
+        // A read project's row comes first and holds the totals of its files.
+        if (addIn.Size() == 0 || addIn.kinds[0] != RowKind::Project || addIn.lineCounts[0] < 0)
+            std::abort();
+    }
     return 0;
 }

@@ -2,7 +2,9 @@
 
 #include "FileNameCase.h"
 #include "FileUtil.h"
+#include "MsBuildProject.h"
 #include "PathParts.h"
+#include "SolutionFile.h"
 
 #include <algorithm>
 #include <climits>
@@ -18,19 +20,49 @@ const char SourceKey[] = "SOURCE=";
 // The marker and the first character of its line end.
 const std::size_t SourceFileMarkerSkip = sizeof(SourceFileMarker) - 1 + 1;
 
-// Reads a workspace or project file; the text ends at its first NUL.
-bool ReadText(const std::string& path, std::string& text, std::string& error)
+// Reads a file's every byte; on failure error is "FILE: cause".
+bool ReadBytes(const std::string& path, std::string& bytes, std::string& error)
 {
     const std::string nativePath = ResolveFileNameCase(NativePath(path));
     std::string cause;
-    if (!ReadWholeFile(nativePath, text, cause))
+    if (!ReadWholeFile(nativePath, bytes, cause))
     {
         error = nativePath + ": " + cause;
         return false;
     }
+    return true;
+}
+
+// Reads a workspace or project file; the text ends at its first NUL.
+bool ReadText(const std::string& path, std::string& text, std::string& error)
+{
+    if (!ReadBytes(path, text, error))
+        return false;
     if (const void* nul = std::memchr(text.data(), '\0', text.size()))
         text.resize(static_cast<const char*>(nul) - text.data());
     return true;
+}
+
+// The kinds of file read, by their extensions; anything else is read as a
+// Developer Studio file, as it always was.
+bool IsSolution(const std::string& path)
+{
+    return LowerExtension(FileNamePart(path)) == "sln";
+}
+
+enum class ProjectFormat
+{
+    DeveloperStudio, // .dsp: "# Begin Source File" blocks
+    MsBuild,         // .vcxproj
+    VcProject        // .vcproj
+};
+
+ProjectFormat FormatOf(const std::string& projectFilePath)
+{
+    const std::string extension = LowerExtension(FileNamePart(projectFilePath));
+    if (extension == "vcxproj")
+        return ProjectFormat::MsBuild;
+    return extension == "vcproj" ? ProjectFormat::VcProject : ProjectFormat::DeveloperStudio;
 }
 
 } // namespace
@@ -48,6 +80,8 @@ void CProjectReader::Report(const std::string& text) const
 
 bool CProjectReader::ReadWorkspace(const std::string& workspacePath, std::string& error)
 {
+    if (IsSolution(workspacePath))
+        return ReadSolution(workspacePath, error);
     std::string text;
     if (!ReadText(workspacePath, text, error))
     {
@@ -98,6 +132,33 @@ bool CProjectReader::ReadWorkspace(const std::string& workspacePath, std::string
     return true;
 }
 
+bool CProjectReader::ReadSolution(const std::string& solutionPath, std::string& error)
+{
+    std::string text;
+    std::vector<std::string> projects;
+    std::string cause;
+    if (!ReadBytes(solutionPath, text, error))
+    {
+        error = "cannot read solution file " + error;
+        return false;
+    }
+    if (!ReadSolutionProjects(text, projects, cause))
+    {
+        error = "cannot read solution file " + NativePath(solutionPath) + ": " + cause;
+        return false;
+    }
+    m_workspaceDirectory = DirectoryPart(solutionPath);
+    for (const std::string& project : projects)
+    {
+        if (!AddProject(project, error))
+        {
+            m_table.Clear();
+            return false;
+        }
+    }
+    return true;
+}
+
 bool CProjectReader::AddProject(const std::string& projectPath, std::string& error)
 {
     const bool standalone = m_flavour == Flavour::Standalone;
@@ -129,6 +190,8 @@ bool CProjectReader::AddProject(const std::string& projectPath, std::string& err
 
 bool CProjectReader::ReadProjectSources(const std::string& projectFilePath, std::string& error)
 {
+    if (FormatOf(projectFilePath) != ProjectFormat::DeveloperStudio)
+        return ReadXmlProjectSources(projectFilePath, error);
     std::string text;
     if (!ReadText(projectFilePath, text, error))
     {
@@ -170,6 +233,38 @@ bool CProjectReader::ReadProjectSources(const std::string& projectFilePath, std:
         const std::string file = SourceFilePath(value);
         m_table.Append(RowKind::SourceFile, value, m_counters.lines(projectDirectory, file),
                        m_counters.comments(projectDirectory, file), directory);
+    }
+    return true;
+}
+
+bool CProjectReader::ReadXmlProjectSources(const std::string& projectFilePath, std::string& error)
+{
+    std::string bytes;
+    std::vector<XmlElement> elements;
+    std::string cause;
+    if (!ReadBytes(projectFilePath, bytes, error))
+    {
+        error = "cannot read project file " + error;
+        return false;
+    }
+    if (!ReadXmlElements(bytes, elements, cause))
+    {
+        error = "cannot read project file " + NativePath(projectFilePath) + ": " + cause;
+        return false;
+    }
+    const std::string projectDirectory = DirectoryPart(projectFilePath);
+    const std::string directory = m_flavour == Flavour::AddIn ? projectDirectory : std::string();
+    const std::vector<ProjectSourceEntry> entries = FormatOf(projectFilePath) == ProjectFormat::MsBuild
+                                                        ? MsBuildSourceItems(elements, projectDirectory)
+                                                        : VcProjectFiles(elements);
+    for (const ProjectSourceEntry& entry : entries)
+    {
+        Report("Adding file: " + entry.name);
+        if (!entry.countable && m_counters.uncounted)
+            m_counters.uncounted(entry.name);
+        const int lines = entry.countable ? m_counters.lines(projectDirectory, entry.name) : NotCountable;
+        const int comments = entry.countable ? m_counters.comments(projectDirectory, entry.name) : NotCountable;
+        m_table.Append(RowKind::SourceFile, entry.name, lines, comments, directory);
     }
     return true;
 }

@@ -2,9 +2,9 @@
 # Quillet's main job on the bundled example workspace: list its projects and
 # source files with their line and comment counts, then reformat the sources
 # of a scratch copy in place and show what changed. The bundled files stay as
-# they are. Then the same list in Quillet.exe under Wine, on another scratch
-# copy: in a window on a desktop, or without a display as a PNG whose path is
-# printed. Usage: tools/demo.sh [--command NAME] (default: reindent)
+# they are. The same for the bundled Visual Studio solution. Then the
+# workspace's list in Quillet.exe under Wine, on another scratch copy: in a
+# window on a desktop, or without a display as a PNG whose path is printed. Usage: tools/demo.sh [--command NAME] (default: reindent)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 command=reindent
@@ -33,6 +33,18 @@ echo "== Reformatting them in place ('$command') =="
 echo
 echo "== What changed =="
 diff -ru --strip-trailing-cr "$root/examples/workspace" "$scratch/workspace" || true
+
+cp -r "$root/examples/solution" "$scratch/"
+solution="$scratch/solution/example.sln"
+echo
+echo "== Metrics of examples/solution/example.sln (two .vcxproj projects and a .vcproj) =="
+"$cli" metrics "$solution"
+echo
+echo "== Reformatting its sources in place ('$command') =="
+"$cli" batch "$solution" --command "$command" --settings /dev/null 2>&1 | grep -v '] Formatting file: ' || true
+echo
+echo "== What changed =="
+diff -ru --strip-trailing-cr "$root/examples/solution" "$scratch/solution" || true
 
 echo
 echo "== The list in Quillet.exe (Wine) =="

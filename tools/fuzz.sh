@@ -20,7 +20,8 @@ seeds() {
   case $1 in
     engine) find "$root/examples" -type f \( "${sources[@]}" \) ;;
     counter) find "$root/examples" -type f \( "${sources[@]}" -o -iname '*.rc' \) ;;
-    reader) find "$root/examples" -type f \( -iname '*.dsw' -o -iname '*.dsp' \) ;;
+    reader) find "$root/examples" "$root/tests/data" -type f \( -iname '*.dsw' -o -iname '*.dsp' -o -iname '*.sln' \
+              -o -iname '*.vcxproj' -o -iname '*.vcproj' \) ;;
     settings) find "$root/tests/cli/data" -type f -iname '*.reg' ;;
   esac
   [ ! -d "$root/fuzz/corpus/$1" ] || find "$root/fuzz/corpus/$1" -type f

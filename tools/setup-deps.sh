@@ -7,10 +7,10 @@ set -euo pipefail
 # wine64 and the x86_64 compilers serve machines that cannot run 32-bit
 # programs (see tools/test.sh); ghostscript reads printed pages back, clang
 # builds the fuzzers, pre-commit runs the hooks' test, nsis makes the setup
-# program.
+# program. libxml2-dev: the XML parser of the native project-file reader.
 packages=(cmake g++ make g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine32:i386 wine64
           fonts-wine googletest xvfb imagemagick xauth clang-format ghostscript clang libclang-rt-14-dev
-          pre-commit nsis)
+          pre-commit nsis libxml2-dev)
 
 missing=()
 for p in "${packages[@]}"; do

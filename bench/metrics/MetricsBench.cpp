@@ -1,6 +1,8 @@
 // Throughput of the counters, and wall time of "quillet-cli metrics" and
 // "quillet-cli batch --command reindent" over a generated workspace of 20
-// projects and 2,000 files, against the engine's own time for the same text.
+// projects and 2,000 files, against the engine's own time for the same text;
+// "quillet-cli metrics" also over a solution of the same files in .vcxproj
+// projects.
 //
 // Counter figures are for a file already in the page cache (it is read once
 // before timing); each figure is the best of several runs, so that other
@@ -8,6 +10,7 @@
 
 #include "CodeFormatter.h"
 #include "LineCounter.h"
+#include "ProjectReader.h"
 
 #include <chrono>
 #include <cstdio>
@@ -96,6 +99,17 @@ std::string ProjectText(int project, int files)
     return text + "# End Group\r\n# End Target\r\n# End Project\r\n";
 }
 
+// The same project as MSBuild writes it, each file one item.
+std::string MsBuildProjectText(int files)
+{
+    std::string text = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<Project DefaultTargets=\"Build\" "
+                       "xmlns=\"http://schemas.microsoft.com/developer/msbuild/2003\">\r\n  <ItemGroup>\r\n";
+    for (int f = 0; f < files; ++f)
+        text += std::string("    <") + (f % 10 == 9 ? "ClInclude" : "ClCompile") + " Include=\"file" +
+                std::to_string(f) + (f % 10 == 9 ? ".h" : ".c") + "\" />\r\n";
+    return text + "  </ItemGroup>\r\n</Project>\r\n";
+}
+
 int Run(const std::string& command)
 {
     return std::system(command.c_str());
@@ -140,6 +154,7 @@ int main()
     // A workspace of 20 projects with 100 files each.
     const fs::path ws = root / "ws";
     std::string workspace = "Microsoft Developer Studio Workspace File, Format Version 6.00\r\n";
+    std::string solution = "\xEF\xBB\xBF\r\nMicrosoft Visual Studio Solution File, Format Version 12.00\r\n";
     std::string allText;
     std::size_t bytes = 0;
     for (int p = 0; p < 20; ++p)
@@ -148,6 +163,10 @@ int main()
         workspace +=
             "\r\n###\r\n\r\nProject: \"" + name + "\"=.\\" + name + "\\" + name + ".dsp - Package Owner=<4>\r\n";
         WriteFile(ws / name / (name + ".dsp"), ProjectText(p, 100));
+        solution += "Project(\"{8BC9CEB8-8B4A-11D0-8D11-00A0C91BC942}\") = \"" + name + "\", \"" + name + "\\" + name +
+                    ".vcxproj\", \"{00000000-0000-0000-0000-0000000000" + std::to_string(10 + p) +
+                    "}\"\r\nEndProject\r\n";
+        WriteFile(ws / name / (name + ".vcxproj"), MsBuildProjectText(100));
         for (int f = 0; f < 100; ++f)
         {
             const std::string text = SourceText(random, 150 + static_cast<int>(random() % 300));
@@ -157,6 +176,7 @@ int main()
         }
     }
     WriteFile(ws / "ws.dsw", workspace);
+    WriteFile(ws / "ws.sln", solution);
     std::printf("workspace: 20 projects, 2000 files, %.1f MB\n", static_cast<double>(bytes) / 1e6);
 
     // Both counters over every file of the workspace, as the reader calls them.
@@ -182,6 +202,23 @@ int main()
     const std::string dsw = (ws / "ws.dsw").string();
     const double metricsSeconds = BestSeconds(3, [&] { Run("'" + cli + "' metrics '" + dsw + "' > /dev/null"); });
     std::printf("quillet-cli metrics            %6.3f s\n", metricsSeconds);
+    const std::string sln = (ws / "ws.sln").string();
+    std::printf("quillet-cli metrics (.sln)     %6.3f s  (the same files in 20 .vcxproj projects)\n",
+                BestSeconds(3, [&] { Run("'" + cli + "' metrics '" + sln + "' > /dev/null"); }));
+    // The readers alone, no file counted: what a solution costs over a workspace.
+    for (const std::string& file : {dsw, sln})
+    {
+        const double readSeconds =
+            BestSeconds(5,
+                        [&]
+                        {
+                            MetricsTable table;
+                            std::string error;
+                            CProjectReader(table, CProjectReader::Flavour::Standalone, SourceCounters::None())
+                                .ReadWorkspace(file, error);
+                        });
+        std::printf("  reading %s alone: %.1f ms\n", fs::path(file).filename().string().c_str(), readSeconds * 1e3);
+    }
 
     // The engine alone over the same text as one run per file, reindent options.
     FormatOptions options;

@@ -107,3 +107,35 @@ TEST_F(AddInTest, MainDialogListsTheHostsProjectsByFileNameAndNamesAnUnreadableO
     EXPECT_NE(boxes[0].text.find(ToAnsi(missing)), std::string::npos) << boxes[0].text;
     EXPECT_EQ(boxes[0].caption, "Quillet");
 }
+
+TEST_F(AddInTest, MainDialogReadsVisualStudioProjectsTheHostHandsIt)
+{
+    ScratchFolder folder;
+    const std::string broken = folder.Write("broken.vcxproj", "<Project><ItemGroup></Project>");
+    const std::string solution = std::string(QUILLET_SOURCE_DIR) + "/examples/solution/";
+    ASSERT_EQ(Connect(VARIANT_FALSE), VARIANT_TRUE);
+    *&host->projects = new CHostProjects(log,
+                                         {FromAnsi(solution + "tools/word count/wordcount.vcxproj"),
+                                          FromAnsi(solution + "legacy/legacy.vcproj"), FromAnsi(broken)},
+                                         true);
+    std::vector<std::string> rows;
+    ModalScript driver(
+        "Project Analysis",
+        [&rows](HWND dialog)
+        {
+            const HWND tree = FindChildOfClass(dialog, WC_TREEVIEWA);
+            for (auto project = TreeView_GetRoot(tree); project; project = TreeView_GetNextSibling(tree, project))
+            {
+                rows.push_back(TreeItemText(tree, project));
+                for (auto file = TreeView_GetChild(tree, project); file; file = TreeView_GetNextSibling(tree, file))
+                    rows.push_back("  " + TreeItemText(tree, file));
+            }
+        },
+        FillTicks);
+    EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
+    EXPECT_EQ(rows, (std::vector<std::string>{"wordcount.vcxproj", "  word count.cpp",
+                                              "  ..\\..\\engine\\include\\engine.h", "legacy.vcproj", "  .\\legacy.c",
+                                              "  .\\legacy.def", "  .\\legacy.h", "broken.vcxproj"}));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find("broken.vcxproj: "), std::string::npos) << boxes[0].text;
+}

@@ -1,0 +1,2 @@
+int blank;
+// named with a blank

@@ -1,0 +1,2 @@
+// deep
+int deep;

@@ -1,0 +1,5 @@
+// main
+int main()
+{
+    return 0;
+}

@@ -1,0 +1,3 @@
+int util; // one
+/* two
+   lines */

@@ -1,0 +1,3 @@
+/* café */
+int cafe;
+int more;
