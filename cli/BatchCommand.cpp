@@ -79,12 +79,12 @@ bool ParseBatchRequest(const std::vector<std::string>& args, BatchRequest& reque
 {
     CCliArguments arguments(args,
                             {{"--check"},
-                             {"--command", true},
-                             {"--settings", true},
-                             {"--project", true},
-                             {"--file", true},
-                             {"--exclude", true},
-                             {"--within", true},
+                             {"--command", CliValue::Single},
+                             {"--settings", CliValue::Single},
+                             {"--project", CliValue::Repeatable},
+                             {"--file", CliValue::Repeatable},
+                             {"--exclude", CliValue::Repeatable},
+                             {"--within", CliValue::Single},
                              CJobCount::Option()},
                             CCliArguments::Operands::Workspace);
     for (CliArgument argument; arguments.Next(argument);)
@@ -130,7 +130,7 @@ bool ParseBatchRequest(const std::vector<std::string>& args, BatchRequest& reque
     else if (command.empty())
         error = "no --command given (" + FormatCommandSetList() + ")";
     else if (!FindFormatCommandSet(command))
-        error = "unknown command '" + command + "' (" + FormatCommandSetList() + ")";
+        error = UnknownValue("command", command, "--command", FormatCommandSetList());
     return error.empty();
 }
 

@@ -205,7 +205,5 @@ const MetricsOutputForm* FindMetricsOutputForm(const std::string& name)
 
 std::string MetricsOutputFormList()
 {
-    std::string list = NamedEntryList(kOutputForms);
-    const std::size_t last = list.rfind(", ");
-    return list.replace(last, 2, " or ");
+    return NamedEntryList(kOutputForms);
 }
