@@ -11,6 +11,7 @@
 #include "FormattableExtensions.h"
 #include "MessageBoxSeam.h"
 #include "ProgressDlg.h"
+#include "SystemErrorText.h"
 
 #include <cstdio>
 #include <string>
@@ -84,18 +85,13 @@ std::string HostErrorText(HRESULT hr, CAutoExcepInfo& exception)
     // An exception's own code says more than DISP_E_EXCEPTION.
     const HRESULT cause = hr == DISP_E_EXCEPTION && exception.scode ? exception.scode : hr;
     std::string text = ToAnsi(exception.Description());
-    if (text.empty())
-    {
-        char buffer[512] = "";
-        const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                                            DWORD(cause), 0, buffer, sizeof buffer, nullptr);
-        text.assign(buffer, length);
-    }
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.'))
+    while (!text.empty() && (text.back() == '.' || text.back() == ' '))
         text.pop_back();
+    if (text.empty())
+        text = SystemErrorText(DWORD(cause));
     char code[16];
     std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(cause));
-    return text.empty() ? std::string("error ") + code : text + " (" + code + ")";
+    return text + " (" + code + ")";
 }
 
 HRESULT PutText(IDispatch* selection, const std::wstring& text, EXCEPINFO* exception = nullptr)

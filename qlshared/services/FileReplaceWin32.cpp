@@ -1,6 +1,7 @@
 // ReplaceFileContents on Windows, through the Win32 file calls.
 
 #include "FileUtil.h"
+#include "SystemErrorText.h"
 
 #include <windows.h>
 
@@ -11,14 +12,7 @@ namespace
 
 std::string LastErrorText()
 {
-    const DWORD code = GetLastError();
-    char buffer[512] = {};
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-                                        buffer, sizeof buffer, nullptr);
-    std::string text(buffer, length);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.'))
-        text.pop_back();
-    return text.empty() ? "error " + std::to_string(code) : text;
+    return SystemErrorText(GetLastError());
 }
 
 class FileHandle

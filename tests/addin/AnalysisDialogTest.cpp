@@ -107,3 +107,32 @@ TEST_F(AddInTest, MainDialogListsTheHostsProjectsByFileNameAndNamesAnUnreadableO
     EXPECT_NE(boxes[0].text.find(ToAnsi(missing)), std::string::npos) << boxes[0].text;
     EXPECT_EQ(boxes[0].caption, "Quillet");
 }
+
+TEST_F(AddInTest, BatchRunNamesTheFilesItSkippedAtItsEnd)
+{
+    ScratchFolder folder;
+    folder.Write("p.dsp", "# Begin Source File\r\n\r\nSOURCE=.\\a.cpp\r\n# End Source File\r\n"
+                          "# Begin Source File\r\n\r\nSOURCE=.\\b.cpp\r\n# End Source File\r\n");
+    const std::string nul("\tint a;\n\0\tint b;\n", 16);
+    folder.Write("a.cpp", nul);
+    folder.Write("b.cpp", "\tint b;\n");
+    ASSERT_EQ(Connect(VARIANT_FALSE), VARIANT_TRUE);
+    *&host->projects = new CHostProjects(log, {FromAnsi(folder.PathOf("p.dsp"))}, true);
+    static HWND dialogWindow;
+    ModalScript driver(
+        "Project Analysis",
+        [](HWND dialog)
+        {
+            const HWND tree = FindChildOfClass(dialog, WC_TREEVIEWA);
+            dialogWindow = dialog;
+            TreeView_SetItemState(tree, TreeView_GetRoot(tree), TVIS_SELECTED, TVIS_SELECTED);
+            SendMessageA(dialog, WM_COMMAND, Untabify, 0);
+        },
+        FillTicks);
+    EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "This file was skipped and left as it was:\n\n.\\a.cpp: holds a NUL byte");
+    EXPECT_EQ(boxes[0].owner, dialogWindow);
+    EXPECT_EQ(folder.Read("a.cpp"), nul);
+    EXPECT_NE(folder.Read("b.cpp"), "\tint b;\n");
+}
