@@ -65,8 +65,8 @@ TEST(SkippedFiles, ADozenAreNamedAndTheRestCounted)
         for (std::size_t i = 0; i < count; ++i)
             report.files.push_back(File(std::to_string(i) + ".c", Outcome::HoldsNul, "holds a NUL byte"));
         const std::string text = CSkippedFiles(report).Message();
-        const std::string end = count > CSkippedFiles::NamedAtMost ? "\n11.c: holds a NUL byte\nand 3 more"
-                                                                   : "\n11.c: holds a NUL byte";
+        const std::string end =
+            count > CSkippedFiles::NamedAtMost ? "\n11.c: holds a NUL byte\nand 3 more" : "\n11.c: holds a NUL byte";
         EXPECT_EQ(end, text.substr(text.size() - std::min(text.size(), end.size()))) << text;
     }
 }
