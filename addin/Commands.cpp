@@ -4,8 +4,8 @@
 #include "CommandTypeInfo.h"
 #include "DispatchCall.h"
 #include "DocumentFormatter.h"
-#include "HelpViewer.h"
 #include "ProjectAnalysis.h"
+#include "QuilletHelp.h"
 #include "ResourceModule.h"
 
 #include <new>

@@ -1,5 +1,6 @@
 #include "MainFrame.h"
 
+#include "HelpFile.h"
 #include "MessageBoxSeam.h"
 #include "QLShared.h"
 #include "QuilletRes.h"
@@ -56,14 +57,11 @@ bool CMainFrame::OnUpdateCommand(CCmdUI& ui)
 
 void CMainFrame::OnHelp()
 {
-    // The help file lies where the installation put it; without one the
-    // help viewer would only show its own error, naming nothing.
-    const std::string path = GetHelpFilePath();
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
-    {
-        ShowMessageBox(m_hWnd, "The help file could not be found:\n\n" + path, CWinApp::Get()->AppName(),
-                       MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
-    WinHelpA(m_hWnd, path.c_str(), HELP_FINDER, 0);
+    // Without a help file or a manual, the help viewer would only show its
+    // own error, naming nothing.
+    const CHelpFile help(CWinApp::Get()->m_helpFilePath);
+    if (help.Show(m_hWnd, HELP_FINDER, CWinApp::Get()->AppName()) == CHelpFile::Shown::Nothing)
+        ShowMessageBox(
+            m_hWnd, "Neither the help file nor the manual could be found:\n\n" + help.Path() + "\n" + help.ManualPage(),
+            CWinApp::Get()->AppName(), MB_OK | MB_ICONEXCLAMATION);
 }

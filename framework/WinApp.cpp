@@ -2,6 +2,7 @@
 
 #include "DdeServer.h"
 #include "FileDialogSeam.h"
+#include "HelpFile.h"
 #include "MDIFrameWnd.h"
 #include "MessageBoxSeam.h"
 #include "MultiDocTemplate.h"
@@ -13,7 +14,7 @@
 
 CWinApp* CWinApp::s_app = nullptr;
 
-CWinApp::CWinApp(std::string appName) : m_appName(std::move(appName))
+CWinApp::CWinApp(std::string appName) : m_helpFilePath(CHelpFile::DefaultFor(nullptr)), m_appName(std::move(appName))
 {
     s_app = this;
 }

@@ -27,6 +27,9 @@ public:
 
     static CWinApp* Get() { return s_app; }
     const std::string& AppName() const { return m_appName; }
+    // The help file of the frame's help commands: the framework's default,
+    // the program's path with the extension .hlp.
+    std::string m_helpFilePath;
 
     // Start-up, given the arguments after the program's name; false ends
     // the program.

@@ -6,10 +6,11 @@ set -euo pipefail
 
 # wine64 and the x86_64 compilers serve machines that cannot run 32-bit
 # programs (see tools/test.sh); ghostscript reads printed pages back, clang
-# builds the fuzzers, pre-commit runs the hooks' test.
+# builds the fuzzers, pre-commit runs the hooks' test, nsis makes the setup
+# program.
 packages=(cmake g++ make g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools wine wine32:i386 wine64
           fonts-wine googletest xvfb imagemagick xauth clang-format ghostscript clang libclang-rt-14-dev
-          pre-commit)
+          pre-commit nsis)
 
 missing=()
 for p in "${packages[@]}"; do

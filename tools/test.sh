@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds both configurations (native Linux and 32-bit Windows) and runs every
-# test: the Windows suite under Wine. Usage: tools/test.sh [ctest args...]
+# test: the Windows suite under Wine. A compiler warning fails the build.
+# Usage: tools/test.sh [ctest args...]
 #
 # Where the machine cannot run 32-bit programs (a kernel without 32-bit
 # support), 32-bit Wine cannot start: the Windows suite then runs on a 64-bit
@@ -19,11 +20,11 @@ win="$root/build/win"
 win64="$root/build/win64"
 
 configure_windows() {
-  cmake -S "$root" -B "$1" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$2" >/dev/null
+  cmake -S "$root" -B "$1" -DCMAKE_BUILD_TYPE=Release -DQUILLET_WERROR=ON -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$2" >/dev/null
   cmake --build "$1" -j"$jobs"
 }
 
-cmake -S "$root" -B "$native" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S "$root" -B "$native" -DCMAKE_BUILD_TYPE=Release -DQUILLET_WERROR=ON >/dev/null
 cmake --build "$native" -j"$jobs"
 configure_windows "$win" mingw-i686.cmake
 tested="$win"

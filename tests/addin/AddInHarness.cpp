@@ -4,6 +4,7 @@
 
 std::vector<ShownBox> AddInTest::boxes;
 std::vector<OpenedHelp> AddInTest::helps;
+std::vector<std::string> AddInTest::shellOpens;
 void (*AddInTest::onBox)() = nullptr;
 
 int AddInTest::RecordBox(HWND owner, const std::string& text, const std::string& caption, UINT type)
@@ -20,6 +21,12 @@ BOOL WINAPI AddInTest::RecordHelp(HWND owner, const char* file, UINT command, UL
     return TRUE;
 }
 
+bool AddInTest::RecordShellOpen(HWND, const std::string& path)
+{
+    shellOpens.push_back(path);
+    return true;
+}
+
 void AddInTest::SetUp()
 {
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
@@ -27,10 +34,12 @@ void AddInTest::SetUp()
     ASSERT_NE(m_module, nullptr);
     boxes.clear();
     helps.clear();
+    shellOpens.clear();
     onBox = nullptr;
     SetAddInMessageBoxHandler(&RecordBox);
     SetLibraryMessageBoxHandler(&RecordBox);
     SetAddInHelpViewer(&RecordHelp);
+    SetAddInShellOpenHandler(&RecordShellOpen);
     ASSERT_EQ(Register(), S_OK);
     *&host = new CHostApplication(log);
 }

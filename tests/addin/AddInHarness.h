@@ -1,7 +1,7 @@
 #pragma once
 
 // Loads the test build of the add-in, registers it, scripts its message boxes
-// and help viewer, and creates and connects add-in objects to a host double.
+// help viewer and shell requests, and creates and connects add-in objects to a host double.
 
 #include "AddInSeams.h"
 #include "ComPtr.h"
@@ -37,6 +37,7 @@ public:
     // What the seams saw during the current test.
     static std::vector<ShownBox> boxes;
     static std::vector<OpenedHelp> helps;
+    static std::vector<std::string> shellOpens;
     // Called from inside a message box, before it is answered.
     static void (*onBox)();
 
@@ -69,6 +70,7 @@ protected:
 private:
     static int RecordBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
     static BOOL WINAPI RecordHelp(HWND owner, const char* file, UINT command, ULONG_PTR data);
+    static bool RecordShellOpen(HWND owner, const std::string& path);
 
     HMODULE m_module = nullptr;
 };

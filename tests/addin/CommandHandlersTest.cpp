@@ -2,6 +2,10 @@
 
 #include "AnsiText.h"
 #include "QLShared.h"
+#include "ScratchFolder.h"
+#include "SettingsKey.h"
+
+#include <filesystem>
 
 #include <set>
 
@@ -76,15 +80,43 @@ TEST_F(CommandTest, EveryCommandRunsBetweenModelessOffAndOnAndAnswersOk)
               DISP_E_UNKNOWNINTERFACE);
     EXPECT_TRUE(log.empty());
     EXPECT_EQ(selection.text, L"\tint a;\n");
+}
 
-    log.clear();
-    EXPECT_EQ(host->RunCommand(L"QuilletHelp"), S_OK);
-    EXPECT_EQ(log, (HostLog{"EnableModeless 0", "EnableModeless -1"}));
-    ASSERT_EQ(helps.size(), 1u);
-    EXPECT_EQ(helps[0].owner, nullptr);
-    EXPECT_EQ(helps[0].file, GetHelpFilePath());
-    EXPECT_EQ(helps[0].command, UINT(HELP_CONTENTS));
-    EXPECT_EQ(helps[0].data, 0u);
+TEST_F(CommandTest, HelpOpensTheInstalledHelpFileElseTheManualBesideItElseAsksTheViewer)
+{
+    ScratchFolder folder;
+    SettingsKey settings;
+    const std::string installed = folder.PathOf("Quillet Setup");
+    settings.Set("Install Path", REG_SZ, installed.c_str(), static_cast<DWORD>(installed.size() + 1));
+    const std::string helpFile = installed + "\\Quillet.hlp", manual = installed + "\\manual\\index.html";
+    struct Case
+    {
+        bool helpFile, manual, viewer;
+    };
+    // Without either file the viewer is asked as ever, and names the file.
+    for (Case c : {Case{true, true, true}, Case{false, true, false}, Case{false, false, true}})
+    {
+        std::filesystem::remove_all(installed);
+        if (c.helpFile)
+            folder.Write(helpFile, "?_");
+        if (c.manual)
+            folder.Write(manual, "<html>");
+        log.clear();
+        helps.clear();
+        shellOpens.clear();
+        EXPECT_EQ(host->RunCommand(L"QuilletHelp"), S_OK);
+        EXPECT_EQ(log, (HostLog{"EnableModeless 0", "EnableModeless -1"}));
+        ASSERT_EQ(helps.size(), c.viewer ? 1u : 0u) << c.helpFile << c.manual;
+        if (c.viewer)
+        {
+            EXPECT_EQ(helps[0].owner, nullptr);
+            EXPECT_EQ(helps[0].file, helpFile);
+            EXPECT_EQ(helps[0].command, UINT(HELP_CONTENTS));
+            EXPECT_EQ(helps[0].data, 0u);
+        }
+        EXPECT_EQ(shellOpens, c.viewer ? std::vector<std::string>{} : std::vector<std::string>{manual});
+    }
+    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(CommandTest, FormattingCommandsReplaceTheWholeTextWithTheEnginesResult)

@@ -2,7 +2,9 @@
 // the settings sheet and help.
 #include "AppHarness.h"
 
+#include "HelpViewerSeam.h"
 #include "SettingsKey.h"
+#include "ShellOpenSeam.h"
 #include "win/ModalScript.h"
 
 #include <commctrl.h>
@@ -36,6 +38,34 @@ struct DdeInstance
 {
     DWORD id = 0;
     ~DdeInstance() { DdeUninitialize(id); }
+};
+
+// Records what the help commands hand to the help viewer and the shell,
+// while it lives.
+struct HelpRequests
+{
+    HelpRequests() : viewer(SetHelpViewer(&Viewer)), shell(SetShellOpenHandler(&Shell)) {}
+    ~HelpRequests()
+    {
+        SetHelpViewer(viewer);
+        SetShellOpenHandler(shell);
+    }
+
+    static BOOL WINAPI Viewer(HWND, const char* file, UINT command, ULONG_PTR)
+    {
+        opened.push_back("viewer " + std::to_string(command) + " " + file);
+        return TRUE;
+    }
+    static bool Shell(HWND, const std::string& path)
+    {
+        opened.push_back("shell " + path);
+        return browserStarts;
+    }
+
+    static inline std::vector<std::string> opened;
+    static inline bool browserStarts = true;
+    HelpViewerRoutine viewer;
+    ShellOpenHandler shell;
 };
 
 } // namespace
@@ -145,10 +175,8 @@ TEST_F(AppTest, TheViewMenuShowsAndHidesTheBars)
     }
 }
 
-TEST_F(AppTest, SettingsOpenTheFormatSheetOverTheFrameAndHelpWithoutAHelpFileNamesThePathLookedFor)
+TEST_F(AppTest, SettingsOpenTheFormatSheetOverTheFrame)
 {
-    SettingsKey settings;
-    settings.Set("Install Path", REG_SZ, "C:\\nowhere", 11);
     Start();
     HWND owner = nullptr;
     {
@@ -156,12 +184,55 @@ TEST_F(AppTest, SettingsOpenTheFormatSheetOverTheFrameAndHelpWithoutAHelpFileNam
         Command(ID_FORMAT_SETTINGS);
     }
     EXPECT_EQ(FrameWindow(), owner);
-    for (UINT id : {ID_HELP_FINDER, ID_HELP, ID_CONTEXT_HELP})
+}
+
+TEST_F(AppTest, HelpOpensTheProgramsHelpFileElseTheManualBesideItElseNamesBothPathsLookedFor)
+{
+    // The program's own help file, beside it, whatever the add-in's
+    // installation folder says.
+    SettingsKey settings;
+    settings.Set("Install Path", REG_SZ, "C:\\nowhere", 11);
+    Start();
+    char module[MAX_PATH] = {};
+    const std::string program(module, GetModuleFileNameA(nullptr, module, MAX_PATH));
+    EXPECT_EQ(program.substr(0, program.rfind('.')) + ".hlp", app->m_helpFilePath);
+
+    const std::string helpFile = folder.PathOf("Quillet.hlp"), manual = folder.PathOf("manual\\index.html");
+    app->m_helpFilePath = helpFile;
+    HelpRequests requests;
+    struct Case
     {
-        MessageBoxScript boxes;
-        Command(id);
-        ASSERT_EQ(1u, boxes.shown.size()) << id;
-        EXPECT_NE(std::string::npos, boxes.shown[0].text.find("C:\\nowhere\\Quillet.hlp")) << boxes.shown[0].text;
+        bool helpFile, manual, browserStarts;
+        std::string opened, box;
+    };
+    const Case cases[] = {
+        {true, true, true, "viewer 11 " + helpFile, ""},
+        {false, true, true, "shell " + manual, ""},
+        {false, true, false, "shell " + manual, "The manual could not be opened in a browser:\n\n" + manual},
+        {false, false, true, "", "Neither the help file nor the manual could be found:\n\n" + helpFile + "\n" + manual},
+    };
+    for (const Case& c : cases)
+    {
+        std::filesystem::remove(helpFile);
+        std::filesystem::remove_all(folder.PathOf("manual"));
+        if (c.helpFile)
+            folder.Write(helpFile, "?_");
+        if (c.manual)
+            folder.Write(manual, "<html>");
+        HelpRequests::browserStarts = c.browserStarts;
+        for (UINT id : {ID_HELP_FINDER, ID_HELP, ID_CONTEXT_HELP})
+        {
+            HelpRequests::opened.clear();
+            MessageBoxScript boxes;
+            Command(id);
+            EXPECT_EQ(c.opened.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.opened},
+                      HelpRequests::opened)
+                << id;
+            std::vector<std::string> texts;
+            for (const ShownBox& box : boxes.shown)
+                texts.push_back(box.text);
+            EXPECT_EQ(c.box.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.box}, texts) << id;
+        }
     }
 }
 

@@ -1,12 +1,19 @@
 // Quillet.exe as another program sees it: a separate process that finds its
 // windows, counts its list through the tree view's messages, selects a
-// project and runs Reindent with a command message.
+// project and runs Reindent with a command message. The setup program's test
+// runs it on the installed program (QUILLET_UNDER_TEST), where Help Topics
+// opens the installed manual through the shell (QUILLET_SHELL_RECORD names
+// the file that the prefix's recorder of .html opens writes).
 #include "ScratchFolder.h"
 #include "win/ControlText.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -21,8 +28,9 @@ public:
     RunningQuillet(const std::string& workspace, const char* title)
     {
         // The build names the program by its Linux path; Wine's drive Z: is
-        // the Linux root.
-        std::string program = QUILLET_EXE;
+        // the Linux root. The setup's test points at the installed one.
+        const char* installed = std::getenv("QUILLET_UNDER_TEST");
+        std::string program = installed ? installed : QUILLET_EXE;
         if (program[0] == '/')
         {
             program = "Z:" + program;
@@ -52,6 +60,13 @@ public:
 };
 
 const UINT kReindent = 32781;
+const UINT kHelpTopics = 0xE143;
+
+HWND ListOf(HWND frame, const char* title)
+{
+    return FindChildOfClass(FindWindowExA(FindWindowExA(frame, nullptr, "MDICLIENT", nullptr), nullptr, nullptr, title),
+                            WC_TREEVIEWA);
+}
 
 } // namespace
 
@@ -67,9 +82,8 @@ TEST(OutsideCheck, AnotherProgramFindsTheListAndRunsReindentOnAProject)
 
     RunningQuillet quillet(folder.PathOf("w.dsw"), "Quillet - w.dsw");
     ASSERT_NE(nullptr, quillet.frame);
-    HWND child = FindWindowExA(FindWindowExA(quillet.frame, nullptr, "MDICLIENT", nullptr), nullptr, nullptr, "w.dsw");
-    HWND tree = FindChildOfClass(child, WC_TREEVIEWA);
-    ASSERT_TRUE(child && tree);
+    HWND tree = ListOf(quillet.frame, "w.dsw");
+    ASSERT_TRUE(tree);
 
     EXPECT_EQ(3, SendMessageA(tree, TVM_GETCOUNT, 0, 0));
     HTREEITEM project = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
@@ -82,4 +96,33 @@ TEST(OutsideCheck, AnotherProgramFindsTheListAndRunsReindentOnAProject)
         ASSERT_NE(std::string::npos, body) << text;
         EXPECT_TRUE(body > 0 && (text[body - 1] == ' ' || text[body - 1] == '\t')) << name << ": " << text;
     }
+}
+
+TEST(OutsideCheck, TheExampleWorkspaceListsItsThreeProjectsAndSixteenFiles)
+{
+    ScratchFolder folder;
+    std::filesystem::copy(std::string(QUILLET_SOURCE_DIR) + "/examples/workspace", folder.PathOf("ws"),
+                          std::filesystem::copy_options::recursive);
+    RunningQuillet quillet(folder.PathOf("ws\\example.dsw"), "Quillet - example.dsw");
+    ASSERT_NE(nullptr, quillet.frame);
+    HWND tree = ListOf(quillet.frame, "example.dsw");
+    ASSERT_TRUE(tree);
+    EXPECT_EQ(19, SendMessageA(tree, TVM_GETCOUNT, 0, 0));
+}
+
+TEST(OutsideCheck, HelpTopicsOpenTheManualInstalledBesideTheProgram)
+{
+    const char* record = std::getenv("QUILLET_SHELL_RECORD");
+    if (!record)
+        GTEST_SKIP() << "only where a setup installed the manual";
+    DeleteFileA(record);
+    RunningQuillet quillet("", "Quillet");
+    ASSERT_NE(nullptr, quillet.frame);
+    SendMessageA(quillet.frame, WM_COMMAND, kHelpTopics, 0);
+    std::string opened;
+    for (int attempt = 0; attempt < 100 && opened.empty(); ++attempt, Sleep(100))
+        opened.assign(std::istreambuf_iterator<char>(std::ifstream(record, std::ios::binary).rdbuf()), {});
+    const std::string program = std::getenv("QUILLET_UNDER_TEST");
+    EXPECT_EQ(program.substr(0, program.rfind('\\') + 1) + "manual\\index.html", opened.substr(0, opened.find('\r')))
+        << opened;
 }

@@ -9,3 +9,8 @@ HelpViewerRoutine SetAddInHelpViewer(HelpViewerRoutine viewer)
 {
     return SetHelpViewer(viewer);
 }
+
+ShellOpenHandler SetAddInShellOpenHandler(ShellOpenHandler handler)
+{
+    return SetShellOpenHandler(handler);
+}

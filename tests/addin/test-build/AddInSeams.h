@@ -3,8 +3,9 @@
 // Test-only exports of the test build of QLAddIn.dll: they reach the seams
 // inside the add-in, which the shipped module does not export.
 
-#include "HelpViewer.h"
+#include "HelpViewerSeam.h"
 #include "MessageBoxSeam.h"
+#include "ShellOpenSeam.h"
 
 extern "C"
 {
@@ -12,4 +13,6 @@ extern "C"
     MessageBoxHandler SetAddInMessageBoxHandler(MessageBoxHandler handler);
     // The help viewer the help command opens.
     HelpViewerRoutine SetAddInHelpViewer(HelpViewerRoutine viewer);
+    // The shell's open verb, through which the help command opens the manual.
+    ShellOpenHandler SetAddInShellOpenHandler(ShellOpenHandler handler);
 }

@@ -1,0 +1,14 @@
+#include "QuilletHelp.h"
+
+#include "HelpFile.h"
+#include "HelpViewerSeam.h"
+#include "QLShared.h"
+
+void ShowQuilletHelp()
+{
+    const CHelpFile help(GetHelpFilePath());
+    // With neither file the viewer is asked all the same: it names the
+    // help file that is missing.
+    if (help.Show(nullptr, HELP_CONTENTS, "Quillet") == CHelpFile::Shown::Nothing)
+        ShowHelpViewer(nullptr, help.Path().c_str(), HELP_CONTENTS, 0);
+}
