@@ -106,9 +106,13 @@ STDMETHODIMP CCommands::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID 
     return SUCCEEDED(hr) && count > 1 ? DISP_E_UNKNOWNNAME : hr;
 }
 
-STDMETHODIMP CCommands::Invoke(DISPID member, REFIID, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
+STDMETHODIMP CCommands::Invoke(DISPID member, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
                                EXCEPINFO* exception, UINT* argumentError)
 {
+    // Automation reserves the argument: a caller that passes anything but
+    // IID_NULL speaks another protocol, and nothing may run for it.
+    if (!IsEqualIID(iid, IID_NULL))
+        return DISP_E_UNKNOWNINTERFACE;
     CComPtr<ITypeInfo> typeInfo;
     HRESULT hr = CommandTypeInfo::Get(locale, &typeInfo);
     if (FAILED(hr))

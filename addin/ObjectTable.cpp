@@ -8,10 +8,10 @@
 
 ObjectTableEntry ObjectTable[ObjectTableSize] = {
     {CLSID_DSAddIn,
-     "QLAddIn.DSAddIn.1",
-     "QLADDIN Developer Studio Add-in",
+     L"QLAddIn.DSAddIn.1",
+     L"QLADDIN Developer Studio Add-in",
      IDS_CLASS_DESCRIPTION,
-     "both",
+     L"both",
      &CDSAddIn::CreateInstance,
      {nullptr}},
 };

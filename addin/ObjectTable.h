@@ -10,10 +10,10 @@
 struct ObjectTableEntry
 {
     const CLSID& classId;
-    const char* progId;
-    const char* versionIndependentProgId;
+    const wchar_t* progId;
+    const wchar_t* versionIndependentProgId;
     UINT descriptionId; // string resource
-    const char* threadingModel;
+    const wchar_t* threadingModel;
     HRESULT (*createInstance)(REFIID iid, void** object);
     std::atomic<IClassFactory*> cachedFactory; // the module's reference; null until first asked for
 };

@@ -10,6 +10,7 @@
 #include "QLAddInRes.h"
 #include "QLShared.h"
 #include "ReportPrintJob.h"
+#include "SkippedFiles.h"
 #include "WinMessageSink.h"
 
 namespace
@@ -137,7 +138,9 @@ void CProjectAnalysisDlg::BatchFormat(const FormatCommandSet& command)
     FormatStep step = [&command, &progress](const std::string& text, IProgressSink&)
     { return RunFormatCommand(command, text, &progress); };
     CWinMessageSink messages(m_hWnd);
-    CBatchFormatter(CColumnTreeMetrics(*m_tree), settings, step, batchProgress, messages).BatchFormat();
+    const BatchReport report =
+        CBatchFormatter(CColumnTreeMetrics(*m_tree), settings, step, batchProgress, messages).BatchFormat();
     progress.DestroyWindow();
+    CSkippedFiles(report).Report(messages, settings.caption);
     m_batchRunning = false;
 }

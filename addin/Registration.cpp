@@ -16,41 +16,60 @@ namespace
 
 // The limits of what the loader and the string table give registration.
 constexpr std::size_t MaxDescription = 255;
-constexpr DWORD MaxModulePath = 260;
+constexpr DWORD MaxModulePath = 32768; // the longest path Windows has
 constexpr int GuidTextLength = 39;
 
-std::string ClassIdText(const CLSID& classId)
+std::wstring ClassIdText(const CLSID& classId)
 {
     wchar_t text[GuidTextLength];
     StringFromGUID2(classId, text, GuidTextLength);
-    return ToAnsi(text);
+    return text;
 }
 
+std::wstring Description(UINT id)
+{
+    return FromAnsi(LoadResourceString(id).substr(0, MaxDescription));
+}
+
+// The module's full path, as wide text: in the ANSI code page a folder named
+// outside it would read as question marks and name no file. Empty when the
+// loader cannot give it whole.
 std::wstring ModulePath()
 {
-    wchar_t path[MaxModulePath];
-    DWORD length = GetModuleFileNameW(OwnModule(), path, MaxModulePath);
-    return std::wstring(path, length < MaxModulePath ? length : 0);
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;)
+    {
+        const DWORD length = GetModuleFileNameW(OwnModule(), &path[0], DWORD(path.size()));
+        if (length == 0)
+            return std::wstring();
+        if (length < path.size())
+            return path.substr(0, length);
+        if (path.size() >= MaxModulePath)
+            return std::wstring();
+        path.resize(path.size() * 2);
+    }
 }
 
-HRESULT RegisterProgId(const std::string& progId, const std::string& description, const std::string& classIdText)
+HRESULT RegisterProgId(const std::wstring& progId, const std::wstring& description, const std::wstring& classIdText)
 {
     CRegistryKey key;
     LONG error = key.Create(HKEY_CLASSES_ROOT, progId);
     if (error != ERROR_SUCCESS)
         return HRESULT_FROM_WIN32(error);
-    key.SetString("", description);
-    key.SetSubkeyDefault("CLSID", classIdText);
+    key.SetString(L"", description);
+    key.SetSubkeyDefault(L"CLSID", classIdText);
     return S_OK;
 }
 
 HRESULT RegisterClassEntry(const ObjectTableEntry& entry)
 {
-    std::string description = LoadResourceString(entry.descriptionId).substr(0, MaxDescription);
-    std::string modulePath = ToAnsi(ModulePath());
-    std::string classIdText = ClassIdText(entry.classId);
+    const std::wstring description = Description(entry.descriptionId);
+    const std::wstring modulePath = ModulePath();
+    if (modulePath.empty())
+        return HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE);
+    const std::wstring classIdText = ClassIdText(entry.classId);
 
-    for (const char* progId : {entry.progId, entry.versionIndependentProgId})
+    for (const wchar_t* progId : {entry.progId, entry.versionIndependentProgId})
     {
         HRESULT hr = RegisterProgId(progId, description, classIdText);
         if (FAILED(hr))
@@ -58,22 +77,25 @@ HRESULT RegisterClassEntry(const ObjectTableEntry& entry)
     }
 
     CRegistryKey classes;
-    LONG error = classes.Open(HKEY_CLASSES_ROOT, "CLSID", KEY_ALL_ACCESS);
+    LONG error = classes.Open(HKEY_CLASSES_ROOT, L"CLSID", KEY_ALL_ACCESS);
     if (error != ERROR_SUCCESS)
         return HRESULT_FROM_WIN32(error);
     CRegistryKey key;
     error = key.Create(classes.Get(), classIdText);
     if (error != ERROR_SUCCESS)
         return HRESULT_FROM_WIN32(error);
-    key.SetString("", description);
-    key.SetSubkeyDefault("ProgID", entry.progId);
-    key.SetSubkeyDefault("VersionIndependentProgID", entry.versionIndependentProgId);
+    key.SetString(L"", description);
+    key.SetSubkeyDefault(L"ProgID", entry.progId);
+    key.SetSubkeyDefault(L"VersionIndependentProgID", entry.versionIndependentProgId);
+    // Without its server path the class cannot be created: that write is
+    // the registration, and its failure is reported.
     CRegistryKey server;
-    if (server.Create(key.Get(), "InprocServer32") == ERROR_SUCCESS)
-    {
-        server.SetString("", modulePath);
-        server.SetString("ThreadingModel", entry.threadingModel);
-    }
+    error = server.Create(key.Get(), L"InprocServer32");
+    if (error == ERROR_SUCCESS)
+        error = server.SetString(L"", modulePath);
+    if (error != ERROR_SUCCESS)
+        return HRESULT_FROM_WIN32(error);
+    server.SetString(L"ThreadingModel", entry.threadingModel);
     return S_OK;
 }
 
@@ -81,6 +103,8 @@ HRESULT RegisterClassEntry(const ObjectTableEntry& entry)
 HRESULT RegisterTypeLibrary()
 {
     std::wstring path = ModulePath();
+    if (path.empty())
+        return HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE);
     CComPtr<ITypeLib> library;
     if (FAILED(LoadTypeLib(path.c_str(), &library)))
     {
@@ -97,14 +121,14 @@ HRESULT RegisterTypeLibrary()
 HRESULT RegisterDescription(const ObjectTableEntry& entry)
 {
     CRegistryKey classes;
-    LONG error = classes.Open(HKEY_CLASSES_ROOT, "CLSID", KEY_ALL_ACCESS);
+    LONG error = classes.Open(HKEY_CLASSES_ROOT, L"CLSID", KEY_ALL_ACCESS);
     if (error != ERROR_SUCCESS)
         return HRESULT_FROM_WIN32(error);
     CRegistryKey key;
     error = key.Open(classes.Get(), ClassIdText(entry.classId), KEY_ALL_ACCESS);
     if (error != ERROR_SUCCESS)
         return HRESULT_FROM_WIN32(error);
-    key.SetSubkeyDefault("Description", LoadResourceString(IDS_ADDIN_DESCRIPTION));
+    key.SetSubkeyDefault(L"Description", Description(IDS_ADDIN_DESCRIPTION));
     return S_OK;
 }
 
@@ -130,6 +154,6 @@ void UnregisterServer()
     {
         CRegistryKey::DeleteTree(HKEY_CLASSES_ROOT, entry.progId);
         CRegistryKey::DeleteTree(HKEY_CLASSES_ROOT, entry.versionIndependentProgId);
-        CRegistryKey::DeleteTree(HKEY_CLASSES_ROOT, "CLSID\\" + ClassIdText(entry.classId));
+        CRegistryKey::DeleteTree(HKEY_CLASSES_ROOT, L"CLSID\\" + ClassIdText(entry.classId));
     }
 }

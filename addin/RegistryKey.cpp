@@ -3,17 +3,17 @@
 // Registry key names are at most 255 characters.
 constexpr DWORD MaxKeyName = 256;
 
-LONG CRegistryKey::Create(HKEY parent, const std::string& name)
+LONG CRegistryKey::Create(HKEY parent, const std::wstring& name)
 {
     Close();
-    return RegCreateKeyExA(parent, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &m_key,
+    return RegCreateKeyExW(parent, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &m_key,
                            nullptr);
 }
 
-LONG CRegistryKey::Open(HKEY parent, const std::string& name, REGSAM access)
+LONG CRegistryKey::Open(HKEY parent, const std::wstring& name, REGSAM access)
 {
     Close();
-    return RegOpenKeyExA(parent, name.c_str(), 0, access, &m_key);
+    return RegOpenKeyExW(parent, name.c_str(), 0, access, &m_key);
 }
 
 void CRegistryKey::Close()
@@ -23,31 +23,31 @@ void CRegistryKey::Close()
     m_key = nullptr;
 }
 
-LONG CRegistryKey::SetString(const std::string& name, const std::string& value)
+LONG CRegistryKey::SetString(const std::wstring& name, const std::wstring& value)
 {
-    return RegSetValueExA(m_key, name.empty() ? nullptr : name.c_str(), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
+    return RegSetValueExW(m_key, name.empty() ? nullptr : name.c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(value.c_str()), DWORD((value.size() + 1) * sizeof(wchar_t)));
 }
 
-void CRegistryKey::SetSubkeyDefault(const std::string& subkey, const std::string& value)
+void CRegistryKey::SetSubkeyDefault(const std::wstring& subkey, const std::wstring& value)
 {
     CRegistryKey key;
     if (key.Create(m_key, subkey) == ERROR_SUCCESS)
-        key.SetString("", value);
+        key.SetString(L"", value);
 }
 
-void CRegistryKey::DeleteTree(HKEY parent, const std::string& name)
+void CRegistryKey::DeleteTree(HKEY parent, const std::wstring& name)
 {
     CRegistryKey key;
     if (key.Open(parent, name, KEY_ALL_ACCESS) != ERROR_SUCCESS)
         return;
-    char child[MaxKeyName];
+    wchar_t child[MaxKeyName];
     for (;;)
     {
         DWORD length = MaxKeyName;
-        if (RegEnumKeyExA(key.Get(), 0, child, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        if (RegEnumKeyExW(key.Get(), 0, child, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
             break;
-        std::string childName(child, length);
+        std::wstring childName(child, length);
         DeleteTree(key.Get(), childName);
         // A subkey that resists would be enumerated first forever.
         CRegistryKey check;
@@ -55,5 +55,5 @@ void CRegistryKey::DeleteTree(HKEY parent, const std::string& name)
             break;
     }
     key.Close();
-    RegDeleteKeyA(parent, name.c_str());
+    RegDeleteKeyW(parent, name.c_str());
 }

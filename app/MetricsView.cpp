@@ -10,6 +10,7 @@
 #include "QLShared.h"
 #include "QuilletRes.h"
 #include "ReportPage.h"
+#include "SkippedFiles.h"
 #include "WinApp.h"
 #include "WinMessageSink.h"
 
@@ -157,6 +158,8 @@ void CMetricsView::BatchFormat(const FormatCommandSet& command)
     };
     CWinMessageSink messages(dialog.GetSafeHwnd());
     const CColumnTreeMetrics tree(m_tree);
-    CBatchFormatter(tree, settings, format, progress, messages).BatchFormat();
+    const BatchReport report = CBatchFormatter(tree, settings, format, progress, messages).BatchFormat();
     dialog.DestroyWindow();
+    CWinMessageSink afterRun(GetAncestor(m_hWnd, GA_ROOT));
+    CSkippedFiles(report).Report(afterRun, settings.caption);
 }

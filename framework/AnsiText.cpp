@@ -23,3 +23,33 @@ std::wstring FromAnsi(const std::string& text)
         MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), &result[0], size);
     return result;
 }
+
+bool ToCodePageExactly(unsigned codePage, const std::wstring& text, std::string& bytes)
+{
+    bytes.clear();
+    if (text.empty())
+        return true;
+    // UTF-8 takes no best-fit flag; its loss, an unpaired surrogate turned
+    // into U+FFFD, shows in the round trip below as every other loss does.
+    const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const int size = WideCharToMultiByte(codePage, flags, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    if (size <= 0)
+        return false;
+    bytes.assign(std::size_t(size), '\0');
+    WideCharToMultiByte(codePage, flags, text.data(), int(text.size()), &bytes[0], size, nullptr, nullptr);
+    std::wstring back;
+    return FromCodePageExactly(codePage, bytes, back) && back == text;
+}
+
+bool FromCodePageExactly(unsigned codePage, const std::string& bytes, std::wstring& text)
+{
+    text.clear();
+    if (bytes.empty())
+        return true;
+    const int size = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), int(bytes.size()), nullptr, 0);
+    if (size <= 0)
+        return false;
+    text.assign(std::size_t(size), L'\0');
+    MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), int(bytes.size()), &text[0], size);
+    return true;
+}

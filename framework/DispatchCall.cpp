@@ -7,7 +7,7 @@ namespace
 {
 
 HRESULT Call(IDispatch* object, const wchar_t* name, WORD flags, std::vector<VARIANT>& reversed, DISPID* named,
-             UINT namedCount, VARIANT* result)
+             UINT namedCount, VARIANT* result, EXCEPINFO* exception = nullptr)
 {
     if (!object)
         return E_POINTER;
@@ -17,7 +17,7 @@ HRESULT Call(IDispatch* object, const wchar_t* name, WORD flags, std::vector<VAR
     if (FAILED(hr))
         return hr;
     DISPPARAMS params{reversed.empty() ? nullptr : reversed.data(), named, UINT(reversed.size()), namedCount};
-    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, nullptr, nullptr);
+    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, exception, nullptr);
 }
 
 } // namespace
@@ -35,11 +35,11 @@ HRESULT DispatchGet(IDispatch* object, const wchar_t* name, VARIANT* result)
     return Call(object, name, DISPATCH_PROPERTYGET, none, nullptr, 0, result);
 }
 
-HRESULT DispatchPut(IDispatch* object, const wchar_t* name, const VARIANT& value)
+HRESULT DispatchPut(IDispatch* object, const wchar_t* name, const VARIANT& value, EXCEPINFO* exception)
 {
     std::vector<VARIANT> single{value};
     DISPID propertyPut = DISPID_PROPERTYPUT;
-    return Call(object, name, DISPATCH_PROPERTYPUT, single, &propertyPut, 1, nullptr);
+    return Call(object, name, DISPATCH_PROPERTYPUT, single, &propertyPut, 1, nullptr, exception);
 }
 
 VARIANT LongArgument(LONG value)

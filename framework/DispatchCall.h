@@ -11,7 +11,9 @@
 HRESULT DispatchMethod(IDispatch* object, const wchar_t* name, std::initializer_list<VARIANT> arguments = {},
                        VARIANT* result = nullptr);
 HRESULT DispatchGet(IDispatch* object, const wchar_t* name, VARIANT* result);
-HRESULT DispatchPut(IDispatch* object, const wchar_t* name, const VARIANT& value);
+// exception, when given, receives the callee's account of a failure
+// (DISP_E_EXCEPTION); the caller frees its strings.
+HRESULT DispatchPut(IDispatch* object, const wchar_t* name, const VARIANT& value, EXCEPINFO* exception = nullptr);
 
 // Arguments for the calls above; they own nothing.
 VARIANT LongArgument(LONG value);

@@ -174,7 +174,7 @@ STDMETHODIMP CDispatchDouble::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count,
 }
 
 STDMETHODIMP CDispatchDouble::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                     EXCEPINFO*, UINT*)
+                                     EXCEPINFO* exception, UINT*)
 {
     if (member < 1 || std::size_t(member) > m_members.size())
         return DISP_E_MEMBERNOTFOUND;
@@ -183,9 +183,22 @@ STDMETHODIMP CDispatchDouble::Invoke(DISPID member, REFIID, LCID, WORD flags, DI
         arguments.push_back(&params->rgvarg[index - 1]);
     VARIANT ignored;
     VariantInit(&ignored);
+    m_failure = {};
     HRESULT hr = OnCall(m_members[member - 1], flags, arguments, result ? result : &ignored);
     VariantClear(&ignored);
+    if (hr == DISP_E_EXCEPTION && exception)
+    {
+        *exception = {};
+        exception->scode = m_failure.first;
+        exception->bstrDescription = SysAllocString(m_failure.second.c_str());
+    }
     return hr;
+}
+
+HRESULT CDispatchDouble::Fail(SCODE code, const std::wstring& description)
+{
+    m_failure = {code, description};
+    return DISP_E_EXCEPTION;
 }
 
 CHostSelection::CHostSelection(HostLog& log, const std::wstring& text)
@@ -212,6 +225,15 @@ HRESULT CHostSelection::OnCall(const std::wstring& member, WORD flags, const std
     else if (flags & DISPATCH_PROPERTYPUT)
     {
         m_log.push_back("Text put");
+        if (failingWrites > 0)
+        {
+            --failingWrites;
+            if (writeFailure == WriteFailure::Refused)
+                return E_ACCESSDENIED;
+            text.erase(start, end - start);
+            end = start;
+            return Fail(E_ACCESSDENIED, L"The document is read-only.");
+        }
         std::wstring inserted = Text(arguments.at(0));
         text.replace(start, end - start, inserted);
         end = start + inserted.size();

@@ -9,6 +9,7 @@
 #include <oaidl.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // Every call the add-in makes on any object of one host, in order, such as
@@ -36,10 +37,14 @@ protected:
     // One call; the arguments in their declared order.
     virtual HRESULT OnCall(const std::wstring& member, WORD flags, const std::vector<VARIANT*>& arguments,
                            VARIANT* result) = 0;
+    // What OnCall returns to fail as automation objects explain a failure:
+    // the caller's exception record gets the code and description.
+    HRESULT Fail(SCODE code, const std::wstring& description);
 
     HostLog& m_log;
 
 private:
+    std::pair<SCODE, std::wstring> m_failure;
     LONG m_references = 1;
     std::vector<IID> m_interfaces;
     std::vector<std::wstring> m_members;
@@ -49,11 +54,20 @@ private:
 class CHostSelection : public CDispatchDouble
 {
 public:
+    // How a write of Text fails, as a hostile or read-only editor's may.
+    enum class WriteFailure
+    {
+        Refused,    // the text stays; the host gives an error code alone
+        AfterDelete // the selection is deleted first; the host describes its error
+    };
+
     CHostSelection(HostLog& log, const std::wstring& text);
 
     std::wstring text;
     std::size_t start = 0; // the selection: [start, end)
     std::size_t end = 0;
+    int failingWrites = 0; // the next writes of Text that fail
+    WriteFailure writeFailure = WriteFailure::Refused;
 
 protected:
     HRESULT OnCall(const std::wstring& member, WORD flags, const std::vector<VARIANT*>& arguments,

@@ -1,6 +1,8 @@
 // ReplaceFileContents on Windows, through the Win32 file calls.
 
 #include "FileUtil.h"
+#include "SystemErrorText.h"
+#include "TemporarySiblingWin32.h"
 
 #include <windows.h>
 
@@ -11,14 +13,7 @@ namespace
 
 std::string LastErrorText()
 {
-    const DWORD code = GetLastError();
-    char buffer[512] = {};
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-                                        buffer, sizeof buffer, nullptr);
-    std::string text(buffer, length);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.'))
-        text.pop_back();
-    return text.empty() ? "error " + std::to_string(code) : text;
+    return SystemErrorText(GetLastError());
 }
 
 class FileHandle
@@ -34,43 +29,16 @@ public:
     FileHandle& operator=(const FileHandle&) = delete;
 
     bool IsValid() const { return m_handle != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return m_handle; }
-    bool Close()
-    {
-        const BOOL ok = CloseHandle(m_handle);
-        m_handle = INVALID_HANDLE_VALUE;
-        return ok != FALSE;
-    }
 
 private:
     HANDLE m_handle;
 };
 
-// Deletes the temporary file unless it was moved into place.
-class TemporaryPath
-{
-public:
-    explicit TemporaryPath(std::string path) : m_path(std::move(path)) {}
-    ~TemporaryPath()
-    {
-        if (!m_released)
-            DeleteFileA(m_path.c_str());
-    }
-    TemporaryPath(const TemporaryPath&) = delete;
-    TemporaryPath& operator=(const TemporaryPath&) = delete;
-
-    const std::string& Path() const { return m_path; }
-    void Release() { m_released = true; }
-
-private:
-    std::string m_path;
-    bool m_released = false;
-};
-
+// The folder part of path, with its separator; empty for a bare name.
 std::string FolderOf(const std::string& path)
 {
     const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 } // namespace
@@ -102,38 +70,30 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes, std:
         }
     }
 
-    char temporaryName[MAX_PATH] = {};
-    if (!GetTempFileNameA(FolderOf(path).c_str(), "qlt", 0, temporaryName))
+    const std::string folder = FolderOf(path);
+    CTemporarySibling::RemoveLeftovers(folder);
+    CTemporarySibling temporary(folder);
+    if (!temporary.IsOpen())
     {
         error = "cannot create a temporary file: " + LastErrorText();
         return false;
     }
-    TemporaryPath temporary(temporaryName);
+    size_t done = 0;
+    while (done < bytes.size())
     {
-        FileHandle file(CreateFileA(temporary.Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.IsValid())
-        {
-            error = "cannot create a temporary file: " + LastErrorText();
-            return false;
-        }
-        size_t done = 0;
-        while (done < bytes.size())
-        {
-            const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
-            DWORD written = 0;
-            if (!WriteFile(file.Get(), bytes.data() + done, chunk, &written, nullptr) || written == 0)
-            {
-                error = "cannot be written: " + LastErrorText();
-                return false;
-            }
-            done += written;
-        }
-        if (!FlushFileBuffers(file.Get()) || !file.Close())
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
+        DWORD written = 0;
+        if (!WriteFile(temporary.Handle(), bytes.data() + done, chunk, &written, nullptr) || written == 0)
         {
             error = "cannot be written: " + LastErrorText();
             return false;
         }
+        done += written;
+    }
+    if (!FlushFileBuffers(temporary.Handle()) || !temporary.Close())
+    {
+        error = "cannot be written: " + LastErrorText();
+        return false;
     }
 
     // ReplaceFile keeps the original's identity; a new file is simply moved.
@@ -145,7 +105,7 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes, std:
         error = "cannot be replaced: " + LastErrorText();
         return false;
     }
-    temporary.Release();
+    temporary.Keep();
     // Not every ReplaceFile carries the attributes over; set them again.
     if (exists)
         SetFileAttributesA(path.c_str(), attributes);

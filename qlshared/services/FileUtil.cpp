@@ -1,6 +1,7 @@
 #include "FileUtil.h"
 
 #include "LargeBuffer.h"
+#include "SystemErrorText.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -54,7 +55,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file)
     {
-        error = std::strerror(errno);
+        error = LastFileErrorText();
         return false;
     }
     bytes.clear();

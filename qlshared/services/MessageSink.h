@@ -11,6 +11,7 @@ enum class MessageStyle
     Ok,            // OK button only
     OkStop,        // OK button, stop icon
     OkInformation, // OK button, information icon
+    OkWarning,     // OK button, exclamation icon
     YesNoQuestion  // Yes and No buttons, question icon
 };
 

@@ -32,6 +32,8 @@ public:
             return MB_OK | MB_ICONSTOP;
         case MessageStyle::OkInformation:
             return MB_OK | MB_ICONINFORMATION;
+        case MessageStyle::OkWarning:
+            return MB_OK | MB_ICONEXCLAMATION;
         case MessageStyle::YesNoQuestion:
             return MB_YESNO | MB_ICONQUESTION;
         case MessageStyle::Ok:

@@ -15,6 +15,18 @@ constexpr WPARAM Untabify = 5;
 // The dialog fills its tree 50 ms after it shows; 300 ms are more.
 constexpr int FillTicks = 15;
 
+// The dialog of the running test's batch.
+HWND g_dialog = nullptr;
+
+// Selects the dialog's first project and presses Untabify.
+void UntabifyFirstProject(HWND dialog)
+{
+    const HWND tree = FindChildOfClass(dialog, WC_TREEVIEWA);
+    g_dialog = dialog;
+    TreeView_SetItemState(tree, TreeView_GetRoot(tree), TVIS_SELECTED, TVIS_SELECTED);
+    SendMessageA(dialog, WM_COMMAND, Untabify, 0);
+}
+
 std::wstring ExampleProject(const char* name)
 {
     return FromAnsi(std::string(QUILLET_SOURCE_DIR) + "/examples/workspace/" + name);
@@ -60,23 +72,13 @@ TEST_F(AddInTest, BatchRunKeepsTheDialogDisabledSoASecondPressDoesNothing)
     ASSERT_EQ(Connect(VARIANT_FALSE), VARIANT_TRUE);
     *&host->projects = new CHostProjects(log, {FromAnsi(folder.PathOf("p.dsp"))}, true);
 
-    static HWND dialogWindow;
     static bool enabledDuringRun;
     onBox = []
     {
-        enabledDuringRun = IsWindowEnabled(dialogWindow);
-        SendMessageA(dialogWindow, WM_COMMAND, Untabify, 0);
+        enabledDuringRun = IsWindowEnabled(g_dialog);
+        SendMessageA(g_dialog, WM_COMMAND, Untabify, 0);
     };
-    ModalScript driver(
-        "Project Analysis",
-        [](HWND dialog)
-        {
-            const HWND tree = FindChildOfClass(dialog, WC_TREEVIEWA);
-            dialogWindow = dialog;
-            TreeView_SetItemState(tree, TreeView_GetRoot(tree), TVIS_SELECTED, TVIS_SELECTED);
-            SendMessageA(dialog, WM_COMMAND, Untabify, 0);
-        },
-        FillTicks);
+    ModalScript driver("Project Analysis", &UntabifyFirstProject, FillTicks);
     EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
     ASSERT_EQ(boxes.size(), 1u) << "the second press started no second run";
     EXPECT_EQ(boxes[0].text, "Write Error encount with file:\n\n.\\a.cpp\n\nProceed with other files?");
@@ -138,4 +140,23 @@ TEST_F(AddInTest, MainDialogReadsVisualStudioProjectsTheHostHandsIt)
                                               "  .\\legacy.def", "  .\\legacy.h", "broken.vcxproj"}));
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].text.find("broken.vcxproj: "), std::string::npos) << boxes[0].text;
+}
+
+TEST_F(AddInTest, BatchRunNamesTheFilesItSkippedAtItsEnd)
+{
+    ScratchFolder folder;
+    folder.Write("p.dsp", "# Begin Source File\r\n\r\nSOURCE=.\\a.cpp\r\n# End Source File\r\n"
+                          "# Begin Source File\r\n\r\nSOURCE=.\\b.cpp\r\n# End Source File\r\n");
+    const std::string nul("\tint a;\n\0\tint b;\n", 16);
+    folder.Write("a.cpp", nul);
+    folder.Write("b.cpp", "\tint b;\n");
+    ASSERT_EQ(Connect(VARIANT_FALSE), VARIANT_TRUE);
+    *&host->projects = new CHostProjects(log, {FromAnsi(folder.PathOf("p.dsp"))}, true);
+    ModalScript driver("Project Analysis", &UntabifyFirstProject, FillTicks);
+    EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "This file was skipped and left as it was:\n\n.\\a.cpp: holds a NUL byte");
+    EXPECT_EQ(boxes[0].owner, g_dialog);
+    EXPECT_EQ(folder.Read("a.cpp"), nul);
+    EXPECT_NE(folder.Read("b.cpp"), "\tint b;\n");
 }

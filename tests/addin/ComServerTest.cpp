@@ -1,6 +1,9 @@
 #include "AddInHarness.h"
 
 #include "AnsiText.h"
+#include "ScratchFolder.h"
+
+#include <filesystem>
 
 namespace
 {
@@ -21,7 +24,45 @@ std::pair<std::string, DWORD> Value(const std::string& key, const char* name = n
     return {buffer, size};
 }
 
+std::wstring WideValue(const std::wstring& key)
+{
+    wchar_t buffer[MAX_PATH * 2] = L"";
+    DWORD size = sizeof(buffer);
+    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
+        return L"<missing>";
+    return buffer;
+}
+
+// A module loaded from its own file, freed when it goes.
+using LoadedModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&FreeLibrary)>;
+
 } // namespace
+
+TEST_F(AddInTest, RegistrationFromAFolderNamedOutsideTheAnsiCodePageStoresThePathWhole)
+{
+    // No ANSI code page holds Japanese, Latin Extended-A and Cyrillic at once.
+    ScratchFolder scratch;
+    const std::filesystem::path folder = std::filesystem::path(scratch.PathOf("")) / L"\u65E5\u672C\u0100\u0436";
+    std::filesystem::create_directories(folder);
+    wchar_t loaded[MAX_PATH];
+    ASSERT_TRUE(GetModuleFileNameW(Module(), loaded, MAX_PATH));
+    const std::wstring copy = (folder / L"QLAddIn.dll").wstring();
+    ASSERT_TRUE(CopyFileW(loaded, copy.c_str(), FALSE));
+    {
+        const LoadedModule module(LoadLibraryW(copy.c_str()), &FreeLibrary);
+        ASSERT_TRUE(module);
+        ASSERT_NE(module.get(), Module()) << "the copy is a module of its own";
+        wchar_t path[MAX_PATH];
+        const std::wstring modulePath(path, GetModuleFileNameW(module.get(), path, MAX_PATH));
+        ASSERT_NE(modulePath.find(L"\u65E5\u672C\u0100\u0436\\"), std::wstring::npos);
+        const auto registerServer = reinterpret_cast<HRESULT(WINAPI*)()>(
+            reinterpret_cast<void*>(GetProcAddress(module.get(), "DllRegisterServer")));
+        ASSERT_EQ(registerServer(), S_OK);
+        EXPECT_EQ(WideValue(FromAnsi(ClassKey) + L"\\InprocServer32"), modulePath);
+        EXPECT_EQ(WideValue(FromAnsi(TypeLibKey) + L"\\0\\win32"), modulePath);
+    }
+    EXPECT_EQ(Register(), S_OK) << "the test build registers itself again";
+}
 
 TEST_F(AddInTest, RegistrationWritesEveryKeyAndUnregistrationLeavesOnlyTheTypeLibrary)
 {

@@ -67,6 +67,19 @@ TEST_F(CommandTest, EveryCommandRunsBetweenModelessOffAndOnAndAnswersOk)
     }
     EXPECT_TRUE(boxes.empty()) << "no document and no projects: nothing is shown";
     EXPECT_EQ(host->RunCommand(L"Print"), DISP_E_UNKNOWNNAME);
+
+    // Automation reserves Invoke's interface argument: anything but IID_NULL runs nothing.
+    CHostSelection& selection = OpenDocument(L"x.cpp", L"\tint a;\n");
+    LPOLESTR name = const_cast<LPOLESTR>(L"Untabify");
+    DISPID id = DISPID_UNKNOWN;
+    ASSERT_EQ(host->commandObject->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id), S_OK);
+    DISPPARAMS none{};
+    log.clear();
+    EXPECT_EQ(host->commandObject->Invoke(id, IID_IDispatch, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, nullptr,
+                                          nullptr, nullptr),
+              DISP_E_UNKNOWNINTERFACE);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(selection.text, L"\tint a;\n");
 }
 
 TEST_F(CommandTest, HelpOpensTheInstalledHelpFileElseTheManualBesideItElseAsksTheViewer)
@@ -121,7 +134,8 @@ TEST_F(CommandTest, FormattingCommandsReplaceTheWholeTextWithTheEnginesResult)
             FromAnsi(SpecialFormatText(ToAnsi(Sample), nullptr, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]));
         EXPECT_EQ(selection.text, expected) << ToAnsi(command.method);
         EXPECT_EQ(log, (HostLog{"EnableModeless 0", "ActiveDocument", "FullName", "Selection", "SelectAll", "Text get",
-                                "Delete 3:1", "Text put", "EnableModeless -1"}));
+                                "Text put", "EnableModeless -1"}))
+            << "the whole text is replaced by one write, without a Delete before it";
         results.insert(expected);
     }
     EXPECT_EQ(results.size(), std::size(FixedCommands)) << "each command changes the sample its own way";
@@ -167,5 +181,91 @@ TEST_F(CommandTest, EmptyResultLeavesTheDocumentUntouched)
         EXPECT_EQ(log, (HostLog{"EnableModeless 0", "ActiveDocument", "FullName", "Selection", "SelectAll", "Text get",
                                 "EnableModeless -1"}))
             << ToAnsi(method);
+    }
+}
+
+// Text the engine would cut or could not hold is never handed to it, and the document stays as it was.
+TEST_F(CommandTest, ATextHoldingANulOrAnUnpairedSurrogateIsLeftUntouched)
+{
+    const struct
+    {
+        std::wstring text;
+        const char* cause;
+    } cases[] = {
+        {std::wstring(L"int a;\n\0int   b(){\nreturn 2;}\n", 26), "it holds a NUL character"},
+        {L"int a;\n// \xD800\nint   b(){\nreturn 2;}\n", "cannot be converted without loss"},
+    };
+    for (const auto& c : cases)
+    {
+        boxes.clear();
+        CHostSelection& selection = OpenDocument(L"C:\\src\\Main.cpp", c.text);
+        log.clear();
+        EXPECT_EQ(host->RunCommand(L"Reindent"), S_OK);
+        EXPECT_EQ(selection.text, c.text) << c.cause;
+        EXPECT_EQ(std::count(log.begin(), log.end(), "Text put"), 0) << c.cause;
+        ASSERT_EQ(boxes.size(), 1u) << c.cause;
+        EXPECT_EQ(boxes[0].caption, "Quillet");
+        EXPECT_NE(boxes[0].text.find("C:\\src\\Main.cpp"), std::string::npos) << boxes[0].text;
+        EXPECT_NE(boxes[0].text.find(c.cause), std::string::npos) << boxes[0].text;
+        EXPECT_NE(boxes[0].text.find("left unchanged"), std::string::npos) << boxes[0].text;
+    }
+}
+
+TEST_F(CommandTest, TextOutsideTheAnsiCodePageIsFormattedThroughUtf8WithEveryCharacterKept)
+{
+    const std::wstring fits = L"// caf\u00E9 \u20AC \u00A9\nint   f(){\nreturn 2;}\n";
+    const std::wstring foreign = L"// \u65E5\u672C\u8A9E \u20AC \u0100\nint   f(){\nreturn 2;}\n";
+    ASSERT_EQ(FromAnsi(ToAnsi(fits)), fits) << "the ANSI code page holds the first text";
+    ASSERT_NE(FromAnsi(ToAnsi(foreign)), foreign) << "and not the second";
+
+    const auto reindent = [](const std::string& text)
+    { return SpecialFormatText(text, nullptr, 2, 2, 2, 3, 3, 1, 0, 0, 0); };
+    CHostSelection& fitting = OpenDocument(L"x.cpp", fits);
+    EXPECT_EQ(host->RunCommand(L"Reindent"), S_OK);
+    EXPECT_EQ(fitting.text, FromAnsi(reindent(ToAnsi(fits)))) << "byte for byte as through the ANSI code page";
+
+    CHostSelection& selection = OpenDocument(L"x.cpp", foreign);
+    EXPECT_EQ(host->RunCommand(L"Reindent"), S_OK);
+    std::string utf8;
+    ASSERT_TRUE(ToCodePageExactly(CP_UTF8, foreign, utf8));
+    std::wstring expected;
+    ASSERT_TRUE(FromCodePageExactly(CP_UTF8, reindent(utf8), expected));
+    EXPECT_EQ(selection.text, expected);
+    EXPECT_EQ(selection.text.rfind(L"// \u65E5\u672C\u8A9E \u20AC \u0100\n", 0), 0u) << "the comment is kept whole";
+    EXPECT_NE(selection.text, foreign) << "and the code was reindented";
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(CommandTest, AWriteTheHostRefusesLeavesTheTextAsItWasAndSaysWhy)
+{
+    using Failure = CHostSelection::WriteFailure;
+    const struct
+    {
+        Failure failure;
+        int failingWrites;
+        const char* hostError;
+        bool kept;
+    } cases[] = {
+        {Failure::Refused, 1, "0x80070005", true},
+        {Failure::AfterDelete, 1, "The document is read-only (0x80070005)", true},
+        {Failure::AfterDelete, 2, "The document is read-only (0x80070005)", false},
+    };
+    const std::wstring text = L"int   f(){\nreturn 2;}\n";
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.hostError + std::string(c.kept ? "" : ", not restored"));
+        boxes.clear();
+        CHostSelection& selection = OpenDocument(L"C:\\src\\Main.cpp", text);
+        selection.writeFailure = c.failure;
+        selection.failingWrites = c.failingWrites;
+        EXPECT_EQ(host->RunCommand(L"Reindent"), S_OK);
+        EXPECT_EQ(selection.text, c.kept ? text : L"");
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].caption, "Quillet");
+        EXPECT_EQ(boxes[0].type, UINT(MB_OK | MB_ICONEXCLAMATION));
+        EXPECT_EQ(boxes[0].text.rfind("Cannot write the formatted text to C:\\src\\Main.cpp: ", 0), 0u)
+            << boxes[0].text;
+        EXPECT_NE(boxes[0].text.find(c.hostError), std::string::npos) << boxes[0].text;
+        EXPECT_NE(boxes[0].text.find(c.kept ? "left unchanged" : "use Undo"), std::string::npos) << boxes[0].text;
     }
 }

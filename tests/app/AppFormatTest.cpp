@@ -2,6 +2,7 @@
 // progress dialog over a disabled frame, the write-failure question.
 #include "AppHarness.h"
 #include "SettingsKey.h"
+#include "SystemErrorText.h"
 
 #include <commctrl.h>
 
@@ -150,4 +151,32 @@ TEST_F(AppFormatTest, AFileThatCannotBeWrittenAsksWhetherToGoOn)
     EXPECT_EQ(static_cast<UINT>(MB_YESNO), boxes.shown[0].type & MB_TYPEMASK);
     EXPECT_EQ("b", Trimmed());
     EXPECT_EQ(kTrailing, folder.Read("fmt\\p\\a.c"));
+}
+
+TEST_F(AppFormatTest, FilesTheRunSkipsAreNamedWithTheirCauseAtTheEnd)
+{
+    const std::string nul = std::string(kTrailing) + '\0' + "int c;   \r\n";
+    folder.Write("fmt\\p\\b.c", nul);
+    Click(".\\p\\p.dsp");
+    Click(".\\q\\q.dsp", MK_CONTROL);
+    MessageBoxScript boxes;
+    {
+        // Another program holds a.c open without sharing it.
+        const std::unique_ptr<void, decltype(&CloseHandle)> lock(
+            CreateFileA(folder.PathOf("fmt\\p\\a.c").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr),
+            &CloseHandle);
+        ASSERT_NE(INVALID_HANDLE_VALUE, lock.get());
+        Command(ID_FORMAT_DELETE_TRAILING);
+    }
+    ASSERT_EQ(1u, boxes.shown.size());
+    EXPECT_EQ(FrameWindow(), boxes.shown[0].owner);
+    EXPECT_EQ("Quillet", boxes.shown[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), boxes.shown[0].type);
+    EXPECT_EQ("These files were skipped and left as they were:\n\n"
+              "a.c: cannot be read: " +
+                  SystemErrorText(ERROR_SHARING_VIOLATION) + "\nb.c: holds a NUL byte",
+              boxes.shown[0].text);
+    EXPECT_EQ(kTrailing, folder.Read("fmt\\p\\a.c"));
+    EXPECT_EQ(nul, folder.Read("fmt\\p\\b.c"));
+    EXPECT_EQ(kTrimmed, folder.Read("fmt\\q\\c.c")) << "the run went on";
 }

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <sys/stat.h>
 #ifdef _WIN32
 #include <windows.h>
@@ -160,6 +162,67 @@ TEST_F(FileUtilTest, ReplacingKeepsTheAttributesOfTheOriginal)
     Replace("hidden.cpp", "new\n");
     EXPECT_TRUE(GetFileAttributesA(folder.PathOf("hidden.cpp").c_str()) & FILE_ATTRIBUTE_HIDDEN);
     EXPECT_EQ(folder.Read("hidden.cpp"), "new\n");
+}
+
+using Handle = std::unique_ptr<void, decltype(&CloseHandle)>;
+
+// The id of a process that has just ended, as a killed run's has.
+std::string EndedProcess()
+{
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    char command[] = "cmd.exe /c exit";
+    EXPECT_TRUE(CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                               &process));
+    const Handle ended(process.hProcess, &CloseHandle);
+    CloseHandle(process.hThread);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    return std::to_string(process.dwProcessId);
+}
+
+// A rewrite removes the temporary files that killed runs left in its folder,
+// and nothing else: not a live run's, not one a program holds open.
+TEST_F(FileUtilTest, ARewriteRemovesWhatKilledRunsLeftInItsFolder)
+{
+    const std::string killed = EndedProcess();
+    const std::string running = std::to_string(GetCurrentProcessId());
+    const std::pair<std::string, bool> left[] = {
+        {"~quillet-" + killed + "-0.tmp", true},   {"~quillet-" + killed + "-17.tmp", true},
+        {"~quillet-" + running + "-0.tmp", false}, {"~quillet-" + killed + "-0.tmp.bak", false},
+        {"~quillet-" + killed + "-x.tmp", false},  {"~quillet-" + killed + ".tmp", false},
+        {"~quillet-9999999999-0.tmp", false},      {"qlt1A2B.tmp", false},
+    };
+    for (const auto& [name, removed] : left)
+        folder.Write(name, "left\n");
+    // A program holds one open, sharing it with everybody.
+    const std::string held = "~quillet-" + killed + "-1.tmp";
+    Handle holder(CreateFileA(folder.Write(held, "left\n").c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
+                              nullptr),
+                  &CloseHandle);
+    ASSERT_NE(INVALID_HANDLE_VALUE, holder.get());
+
+    Replace("a.cpp", "new\n");
+    EXPECT_EQ("new\n", folder.Read("a.cpp"));
+    for (const auto& [name, removed] : left)
+        EXPECT_EQ(removed, !fs::exists(folder.PathOf(name))) << name;
+    holder.reset();
+    EXPECT_TRUE(fs::exists(folder.PathOf(held))) << "not even once its holder has closed it";
+    const auto removed =
+        std::count_if(std::begin(left), std::end(left), [](const auto& entry) { return entry.second; });
+    EXPECT_EQ(std::size(left) - removed + 2, folder.FileCount())
+        << "a.cpp and the held one; no temporary of the rewrite";
+
+    // A bare name is cleaned up in the current folder.
+    ScratchFolder other;
+    other.Write(left[0].first, "left\n");
+    const fs::path before = fs::current_path();
+    fs::current_path(other.PathOf(""));
+    std::string error;
+    EXPECT_TRUE(ReplaceFileContents("a.cpp", "new\n", error)) << error;
+    fs::current_path(before);
+    EXPECT_FALSE(fs::exists(other.PathOf(left[0].first)));
 }
 #endif
 
