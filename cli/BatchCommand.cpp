@@ -256,16 +256,17 @@ public:
     CConsoleBatchProgress(const CConsoleBatchProgress&) = delete;
     CConsoleBatchProgress& operator=(const CConsoleBatchProgress&) = delete;
 
-    void SetStatus(const std::string& text) override
+    // A line per file is all the command line shows.
+    void SetStatus(const std::string&) override {}
+
+    void FileStarted(const std::string& itemText) override
     {
-        if (text.compare(0, 17, "Formatting file: ") != 0)
-            return;
         ++m_done;
-        m_file = text.substr(17);
+        m_file = itemText;
         if (m_bar)
             Draw(0);
         else
-            m_err << kCliName << ": [" << m_done << "/" << m_total << "] " << text << "\n";
+            m_err << kCliName << ": [" << m_done << "/" << m_total << "] " << FormattingFileStatus(itemText) << "\n";
     }
 
     bool IsCancelled() const override { return false; }

@@ -152,7 +152,7 @@ void CBatchFormatter::FormatAhead(BatchReport& report)
                 return false;
             }
             if (prepared.announced)
-                m_progress.SetStatus("Formatting file: " + prepared.result.itemText);
+                m_progress.FileStarted(prepared.result.itemText);
             report.files.push_back(FinishItem(std::move(prepared)));
             return Proceeds(report.files.back(), report);
         });
@@ -185,7 +185,7 @@ CBatchFormatter::PreparedItem CBatchFormatter::PrepareItem(BatchFileResult resul
     }
     prepared.announced = true;
     if (progress)
-        progress->SetStatus("Formatting file: " + file.itemText);
+        progress->FileStarted(file.itemText);
 
     // The engine's text ends at a NUL; writing its result would cut the file.
     if (std::memchr(bytes.data(), '\0', bytes.size()))

@@ -105,7 +105,7 @@ private:
     {
         BatchFileResult result;
         std::string nativePath;
-        bool announced = false; // read, so its "Formatting file" status is due
+        bool announced = false; // read, so word that it started is due
         bool rewrite = false;   // the file changes
         bool ready = false;     // its replacement was prepared (else result.error says why not)
         CFileReplacement replacement;

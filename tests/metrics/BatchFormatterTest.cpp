@@ -27,6 +27,7 @@ class Scripted : public IBatchProgress, public IMessageSink
 {
 public:
     void SetStatus(const std::string& text) override { statuses.push_back(text); }
+    void FileStarted(const std::string& itemText) override { SetStatus(FormattingFileStatus(itemText)); }
     bool IsCancelled() const override { return false; }
     void OnProgress(int percent) override { percents.push_back(percent); }
     MessageAnswer Show(const std::string& text, const std::string& caption, MessageStyle style) override

@@ -15,6 +15,7 @@ class Scripted : public IBatchProgress, public IMessageSink
 public:
     Scripted(MessageAnswer answer, int cancelAfterStatuses) : answer(answer), cancelAfter(cancelAfterStatuses) {}
     void SetStatus(const std::string& text) override { statuses.push_back(text); }
+    void FileStarted(const std::string& itemText) override { SetStatus(FormattingFileStatus(itemText)); }
     bool IsCancelled() const override { return cancelAfter >= 0 && int(statuses.size()) >= cancelAfter; }
     void OnProgress(int) override {}
     MessageAnswer Show(const std::string&, const std::string&, MessageStyle) override { return answer; }
