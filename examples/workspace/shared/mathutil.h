@@ -5,8 +5,8 @@
 extern "C" {
 #endif
 
-    /* Division that gives 0 instead of infinity for a zero divisor. */
-    double SafeDivide(double a, double b);
+/* Division that gives 0 instead of infinity for a zero divisor. */
+double SafeDivide(double a, double b);
 
 #ifdef __cplusplus
 }

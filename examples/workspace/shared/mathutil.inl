@@ -1,5 +1,5 @@
 // Inline helpers for C++ callers.
 inline double Half(double x)
 {
-    return SafeDivide(x, 2.0);
+return SafeDivide(x, 2.0);
 }
