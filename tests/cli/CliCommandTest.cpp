@@ -15,9 +15,11 @@ TEST(CliUsage, EveryCommandSpeaksWithOneVoiceAndPointsAtItsHelp)
     const std::string ws = std::string(QUILLET_SOURCE_DIR) + "/examples/workspace/example.dsw";
     const std::string commands = "full, reindent, tabify, untabify, operator-expand, operator-contract, "
                                  "parentheses-expand, parentheses-contract, delete-trailing-whitespace";
-    // What each command needs besides the faulty arguments, so that only they are at fault.
+    // What each command needs besides the faulty arguments, so that only they
+    // are at fault; batch only checks, so that a fault let through cannot
+    // rewrite the bundled example.
     const std::vector<std::pair<std::string, std::vector<std::string>>> runs = {
-        {"format", {}}, {"metrics", {ws}}, {"batch", {ws, "--command=reindent"}}};
+        {"format", {}}, {"metrics", {ws}}, {"batch", {ws, "--check", "--command=reindent"}}};
     const struct
     {
         std::vector<std::string> args;
@@ -48,16 +50,16 @@ TEST(CliUsage, EveryCommandSpeaksWithOneVoiceAndPointsAtItsHelp)
         std::string err; // after "quillet-cli: COMMAND: ", before the help line
     } cases[] = {
         {{"format", "--settings", "a.reg", "--settings=b.reg"}, "option '--settings' given more than once"},
-        {{"batch", ws, "--command=tabify", "--command=reindent"}, "option '--command' given more than once"},
+        {{"batch", ws, "--check", "--command=tabify", "--command=reindent"}, "option '--command' given more than once"},
         {{"metrics", ws, "--format=csv", "--format", "json"}, "option '--format' given more than once"},
         {{"format", "--jobs", "1", "--jobs=2"}, "option '--jobs' given more than once"},
         {{"format", "--command", "beautify"}, "unknown command 'beautify' for --command (one of " + commands + ")"},
         {{"batch", ws, "--command=shuffle"}, "unknown command 'shuffle' for --command (one of " + commands + ")"},
         {{"metrics", ws, "--format=xml"}, "unknown format 'xml' for --format (one of text, csv, json, markdown)"},
         {{"metrics", ws, "b.dsw"}, "only one workspace, not also 'b.dsw'"},
-        {{"batch", ws, "b.dsw", "--command=full"}, "only one workspace, not also 'b.dsw'"},
+        {{"batch", ws, "b.dsw", "--check", "--command=full"}, "only one workspace, not also 'b.dsw'"},
         {{"metrics", "--format=csv"}, "no workspace file given"},
-        {{"batch", ws, "--jobs=0"}, "bad value in --jobs '0' (--jobs takes 1 to 256)"},
+        {{"batch", ws, "--check", "--jobs=0"}, "bad value in --jobs '0' (--jobs takes 1 to 256)"},
     };
     for (const auto& c : cases)
     {
