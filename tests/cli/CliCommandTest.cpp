@@ -72,7 +72,7 @@ TEST(CliUsage, EveryCommandSpeaksWithOneVoiceAndPointsAtItsHelp)
     EXPECT_EQ(RunCli({"nope"}),
               (CliResult{kExitFailure, "", "quillet-cli: unknown command 'nope'\nTry 'quillet-cli --help'.\n"}));
     // A project the workspace lacks is no usage error but a failed run.
-    EXPECT_EQ(RunCli({"batch", ws, "--command=reindent", "--settings=none.reg", "--project=nope"}),
+    EXPECT_EQ(RunCli({"batch", ws, "--check", "--command=reindent", "--settings=none.reg", "--project=nope"}),
               (CliResult{kExitFailure, "", "quillet-cli: batch: no project 'nope' in the workspace\n"}));
 }
 

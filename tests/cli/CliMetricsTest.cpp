@@ -138,7 +138,7 @@ TEST_F(ExampleCopy, UnreadableProjectFileFailsNamingIt)
     // errors and their wording are CliUsage's tests.
     const std::string ws = ExampleFolder + "/example.dsw";
     EXPECT_EQ(2, RunCli({"batch", ws}).status);
-    EXPECT_EQ(2, RunCli({"batch", ws, "--command", "reindent", "--file", "nope.c"}).status);
+    EXPECT_EQ(2, RunCli({"batch", ws, "--check", "--command", "reindent", "--file", "nope.c"}).status);
 }
 
 TEST_F(ExampleCopy, BatchRewritesTheChosenFilesKeepingCrLf)
