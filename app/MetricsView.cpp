@@ -1,8 +1,10 @@
 #include "MetricsView.h"
 
 #include "BatchFormatter.h"
+#include "BatchSummary.h"
 #include "ColumnTreeMetrics.h"
 #include "FormatCommandTable.h"
+#include "MDIFrameWnd.h"
 #include "MetricsDoc.h"
 #include "MetricsList.h"
 #include "MetricsTreeFill.h"
@@ -10,6 +12,7 @@
 #include "QLShared.h"
 #include "QuilletRes.h"
 #include "ReportPage.h"
+#include "ResourceModule.h"
 #include "WinApp.h"
 #include "WinMessageSink.h"
 
@@ -115,18 +118,29 @@ void CMetricsView::FillTree()
     RedrawWindow(m_tree.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
+void CMetricsView::UpdateRows(const std::vector<std::size_t>& rows)
+{
+    CMetricsTreeFill::UpdateRows(m_tree, GetMetricsDoc().Table(), rows);
+}
+
 bool CMetricsView::OnCommand(UINT id)
 {
     const FormatCommandSet* command = FormatCommandFor(id);
     if (!command)
         return CView::OnCommand(id);
-    BatchFormat(*command);
+    BatchFormat(id, *command);
     return true;
 }
 
 bool CMetricsView::OnUpdateCommand(CCmdUI& ui)
 {
-    return FormatCommandFor(ui.id) != nullptr || CView::OnUpdateCommand(ui);
+    if (!FormatCommandFor(ui.id))
+        return CView::OnUpdateCommand(ui);
+    // The preview hides the list: a command must not act on a selection the
+    // user cannot see.
+    const CMDIFrameWnd* frame = CWinApp::Get()->GetMainFrame();
+    ui.enabled = !(frame && frame->InPreview());
+    return true;
 }
 
 std::unique_ptr<IPrintedPages> CMetricsView::OnPreparePrinting()
@@ -134,7 +148,7 @@ std::unique_ptr<IPrintedPages> CMetricsView::OnPreparePrinting()
     return std::make_unique<CMetricsReport>(m_tree);
 }
 
-void CMetricsView::BatchFormat(const FormatCommandSet& command)
+void CMetricsView::BatchFormat(UINT commandId, const FormatCommandSet& command)
 {
     CProgressDlg dialog;
     dialog.Create();
@@ -157,6 +171,10 @@ void CMetricsView::BatchFormat(const FormatCommandSet& command)
     };
     CWinMessageSink messages(dialog.GetSafeHwnd());
     const CColumnTreeMetrics tree(m_tree);
-    CBatchFormatter(tree, settings, format, progress, messages).BatchFormat();
+    const BatchReport report = CBatchFormatter(tree, settings, format, progress, messages).BatchFormat();
     dialog.DestroyWindow();
+    GetMetricsDoc().OnFilesRewritten(report);
+    // The command's short name is the second line of its prompt.
+    const std::string prompt = LoadResourceString(commandId);
+    CWinApp::Get()->GetMainFrame()->SetMessageText(BatchSummary(prompt.substr(prompt.find('\n') + 1), report));
 }

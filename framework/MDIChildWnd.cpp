@@ -60,6 +60,10 @@ bool CMDIChildWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
             return true;
         }
         break;
+    case WM_SETTEXT:
+        result = Default(message, wParam, lParam);
+        m_frame.OnChildTitleChanged();
+        return true;
     case WM_MDIACTIVATE:
         result = Default(message, wParam, lParam);
         if (reinterpret_cast<HWND>(lParam) == m_hWnd)

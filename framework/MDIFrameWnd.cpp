@@ -71,12 +71,15 @@ bool CMDIFrameWnd::LoadFrame(UINT resourceId, DWORD style)
 {
     HINSTANCE module = CurrentResourceModule();
     const std::string className = kFrameClassPrefix + std::to_string(resourceId);
+    // The frame shows through around and behind the bars: the colour of
+    // buttons and menus, as the bars' own.
     if (!RegisterRoutedClass(className.c_str(), LoadIconA(module, MAKEINTRESOURCEA(resourceId)),
-                             reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1)))
+                             reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
         return false;
     m_menu.reset(LoadMenuA(module, MAKEINTRESOURCEA(resourceId)));
     m_accelerators = LoadAcceleratorsA(module, MAKEINTRESOURCEA(resourceId));
     m_title = LoadResourceString(resourceId);
+    m_shownTitle = m_title;
     return CreateRouted(className.c_str(), 0, m_title.c_str(), style, kDefaultPlacement, nullptr, m_menu.get());
 }
 
@@ -184,15 +187,32 @@ void CMDIFrameWnd::UpdateFrameMenu()
     DrawMenuBar(m_hWnd);
 }
 
+void CMDIFrameWnd::OnChildTitleChanged()
+{
+    if (!m_client || m_destroying)
+        return;
+    // The MDI client lists its windows in the Window menu under the titles
+    // they had when it last looked.
+    SendMessageA(m_client, WM_MDIREFRESHMENU, 0, 0);
+    DrawMenuBar(m_hWnd);
+    UpdateFrameTitle();
+}
+
 void CMDIFrameWnd::UpdateFrameTitle()
 {
+    // A maximised child's title is added by the MDI frame itself, in
+    // brackets: "Quillet - [name]".
     std::string title = m_title;
-    if (CMDIChildWnd* active = MDIGetActive())
+    CMDIChildWnd* active = MDIGetActive();
+    if (active && !IsZoomed(active->GetSafeHwnd()))
     {
         char text[MAX_PATH] = {};
         GetWindowTextA(active->GetSafeHwnd(), text, sizeof(text));
         title += std::string(" - ") + text;
     }
+    if (title == m_shownTitle)
+        return;
+    m_shownTitle = title;
     SetWindowTextA(m_hWnd, title.c_str());
 }
 
@@ -239,6 +259,8 @@ void CMDIFrameWnd::OnIdle()
     }
     if (m_statusBar && m_statusBar->GetSafeHwnd())
         m_statusBar->UpdateIndicators();
+    // A child maximised or restored changes how the title reads.
+    UpdateFrameTitle();
 }
 
 void CMDIFrameWnd::ShowPrompt(UINT id)

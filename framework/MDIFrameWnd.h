@@ -45,6 +45,8 @@ public:
     CMDIChildWnd* CreateChild(CMultiDocTemplate& docTemplate);
     void OnChildActivated();
     void OnChildDestroyed(CMDIChildWnd& child);
+    // A child's title changed: the Window menu and the frame's title follow.
+    void OnChildTitleChanged();
 
     // Brings the toolbar's buttons and the status bar's indicators up to
     // date; the message loop calls it whenever its queue runs empty.
@@ -98,6 +100,8 @@ private:
     MenuHandle m_menu;
     HACCEL m_accelerators = nullptr;
     std::string m_title;
+    // The title last set, without what the MDI frame adds for a maximised child.
+    std::string m_shownTitle;
     CToolBar* m_toolBar = nullptr;
     CStatusBar* m_statusBar = nullptr;
     std::vector<std::unique_ptr<CMDIChildWnd>> m_children;

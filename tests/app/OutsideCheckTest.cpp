@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <shlwapi.h>
+
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -18,7 +20,8 @@ namespace
 class RunningQuillet
 {
 public:
-    RunningQuillet(const std::string& workspace, const char* title)
+    // arguments follow the program's name on its command line.
+    RunningQuillet(const std::string& arguments, const char* title)
     {
         // The build names the program by its Linux path; Wine's drive Z: is
         // the Linux root.
@@ -28,7 +31,7 @@ public:
             program = "Z:" + program;
             std::replace(program.begin(), program.end(), '/', '\\');
         }
-        std::string commandLine = "\"" + program + "\" \"" + workspace + "\"";
+        std::string commandLine = "\"" + program + "\" " + arguments;
         STARTUPINFOA startup{};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION started{};
@@ -53,6 +56,54 @@ public:
 
 const UINT kReindent = 32781;
 
+// The shell's keys for workspaces, cleared before and after the test.
+struct ShellClasses
+{
+    ShellClasses() { Clear(); }
+    ~ShellClasses() { Clear(); }
+    static void Clear()
+    {
+        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Classes\\.dsw");
+        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Classes\\Quillet.Document");
+        SHDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Classes\\.dsw");
+        SHDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Classes\\Quillet.Document");
+    }
+};
+
+// The Linux path of a file, as Wine's start /unix takes it.
+std::string UnixPath(const std::string& path)
+{
+    using ToUnix = char*(CDECL*)(const wchar_t*);
+    // Through a function type without arguments, which every function type
+    // may be cast from.
+    const auto toUnix = reinterpret_cast<ToUnix>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (!toUnix)
+        return std::string();
+    const std::wstring wide(path.begin(), path.end());
+    char* unix = toUnix(wide.c_str());
+    const std::string result = unix ? unix : "";
+    HeapFree(GetProcessHeap(), 0, unix);
+    return result;
+}
+
+BOOL CALLBACK CountFrame(HWND window, LPARAM counted)
+{
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof(name));
+    if (std::string(name).rfind("QuilletFrame", 0) == 0)
+        ++*reinterpret_cast<int*>(counted);
+    return TRUE;
+}
+
+// Quillet's main windows on the desktop.
+int FrameCount()
+{
+    int count = 0;
+    EnumWindows(CountFrame, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
 } // namespace
 
 TEST(OutsideCheck, AnotherProgramFindsTheListAndRunsReindentOnAProject)
@@ -65,7 +116,7 @@ TEST(OutsideCheck, AnotherProgramFindsTheListAndRunsReindentOnAProject)
     folder.Write("p\\a.c", flat);
     folder.Write("p\\b.c", flat);
 
-    RunningQuillet quillet(folder.PathOf("w.dsw"), "Quillet - w.dsw");
+    RunningQuillet quillet("\"" + folder.PathOf("w.dsw") + "\"", "Quillet - w.dsw");
     ASSERT_NE(nullptr, quillet.frame);
     HWND child = FindWindowExA(FindWindowExA(quillet.frame, nullptr, "MDICLIENT", nullptr), nullptr, nullptr, "w.dsw");
     HWND tree = FindChildOfClass(child, WC_TREEVIEWA);
@@ -82,4 +133,46 @@ TEST(OutsideCheck, AnotherProgramFindsTheListAndRunsReindentOnAProject)
         ASSERT_NE(std::string::npos, body) << text;
         EXPECT_TRUE(body > 0 && (text[body - 1] == ' ' || text[body - 1] == '\t')) << name << ": " << text;
     }
+}
+
+TEST(OutsideCheck, AShellOpenThroughWinesStartGivesOneWindow)
+{
+    ScratchFolder folder;
+    folder.Write("w.dsw", "Workspace\r\nProject: \"p\"=.\\p\\p.dsp - Package Owner=<4>\r\n");
+    folder.Write("p\\p.dsp", "# Begin Source File\r\nSOURCE=a.c\r\n# End Source File\r\n");
+    folder.Write("p\\a.c", "int a;\r\n");
+    ShellClasses classes;
+    {
+        // A first start registers workspaces with the shell.
+        RunningQuillet first("", "Quillet");
+        ASSERT_NE(nullptr, first.frame);
+    }
+    const std::string path = UnixPath(folder.PathOf("w.dsw"));
+    ASSERT_FALSE(path.empty());
+    std::string commandLine = "start.exe /unix \"" + path + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION started{};
+    ASSERT_TRUE(
+        CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
+    // start returns once the shell has sent its DDE request.
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(started.hProcess, 60000));
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+
+    HWND frame = nullptr;
+    for (int attempt = 0; attempt < 300 && !(frame = FindWindowA(nullptr, "Quillet - w.dsw")); ++attempt)
+        Sleep(100);
+    ASSERT_NE(nullptr, frame);
+    // A late second window would come from a second open of the same file.
+    Sleep(1000);
+    EXPECT_EQ(1, FrameCount());
+    HWND client = FindWindowExA(frame, nullptr, "MDICLIENT", nullptr);
+    int windows = 0;
+    for (HWND child = GetWindow(client, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        ++windows;
+    EXPECT_EQ(1, windows);
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    for (int attempt = 0; attempt < 100 && FindWindowA(nullptr, "Quillet - w.dsw"); ++attempt)
+        Sleep(100);
 }
