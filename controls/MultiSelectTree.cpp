@@ -55,7 +55,11 @@ void CMultiSelectTree::OnDeleteItem(HTREEITEM item)
 
 bool CMultiSelectTree::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    if (message == WM_LBUTTONDOWN && OnLButtonDown(wParam, lParam))
+    const bool control = GetKeyState(VK_CONTROL) < 0;
+    // Ctrl+Space's character would start the tree's search by name.
+    if ((message == WM_LBUTTONDOWN && OnLButtonDown(wParam, lParam)) ||
+        (message == WM_KEYDOWN && control && OnControlKey(static_cast<UINT>(wParam))) ||
+        (message == WM_CHAR && control && wParam == ' '))
     {
         result = 0;
         return true;
@@ -104,6 +108,33 @@ bool CMultiSelectTree::OnLButtonDown(WPARAM keys, LPARAM at)
     // Focus after the caret is set: a tree without a caret picks one when it
     // gets the focus.
     SetFocus(m_hWnd);
+    return true;
+}
+
+bool CMultiSelectTree::OnControlKey(UINT key)
+{
+    const HTREEITEM caret = Caret();
+    if (key == VK_SPACE)
+    {
+        if (caret)
+        {
+            SetSelected(caret, !IsSelected(caret));
+            m_anchor = caret;
+        }
+        return true;
+    }
+    if (key != VK_UP && key != VK_DOWN)
+        return false;
+    const HTREEITEM next = caret
+                               ? RelatedTreeItem(m_hWnd, key == VK_UP ? TVGN_PREVIOUSVISIBLE : TVGN_NEXTVISIBLE, caret)
+                               : RelatedTreeItem(m_hWnd, TVGN_ROOT, nullptr);
+    if (next)
+    {
+        const bool selected = IsSelected(next);
+        MoveCaret(next);
+        SetSelected(next, selected);
+        SendMessageA(m_hWnd, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(next));
+    }
     return true;
 }
 

@@ -14,6 +14,8 @@
 //                   (Ctrl+Shift+click adds them)
 //   the caret moved by the keyboard or by TVM_SELECTITEM (from any process)
 //                   selects that item alone; Shift+arrow extends from the anchor
+//   Ctrl+Up/Down    moves the caret (the focus) and leaves the selection be
+//   Ctrl+Space      adds the caret's item to the selection or takes it out
 // An item's selected state is the tree's own TVIS_SELECTED bit, so other
 // programs read it with TVM_GETITEMSTATE and the tree draws it. The tree
 // itself moves that bit only along with its caret; this class keeps the rest.
@@ -50,6 +52,8 @@ private:
 
     // True when the click was taken here, false for the tree's own handling.
     bool OnLButtonDown(WPARAM keys, LPARAM at);
+    // A key pressed with Ctrl; true when it was taken here.
+    bool OnControlKey(UINT key);
     void Click(HTREEITEM item, bool toggle, bool extend);
     void SelectOnly(HTREEITEM item);
     // False when either end is hidden under a collapsed item.
