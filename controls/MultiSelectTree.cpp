@@ -47,6 +47,7 @@ void CMultiSelectTree::OnItemExpanding(const NMTREEVIEWA& change)
 
 void CMultiSelectTree::OnDeleteItem(HTREEITEM item)
 {
+    m_selected.erase(item);
     if (item == m_anchor)
         m_anchor = nullptr;
     if (item == m_collapse.caret)
@@ -178,6 +179,10 @@ bool CMultiSelectTree::SelectRange(HTREEITEM from, HTREEITEM to)
 
 void CMultiSelectTree::SetSelected(HTREEITEM item, bool selected)
 {
+    if (selected)
+        m_selected.insert(item);
+    else
+        m_selected.erase(item);
     if (IsSelected(item) == selected)
         return;
     TVITEMA state{};
@@ -194,8 +199,12 @@ void CMultiSelectTree::SetSelected(HTREEITEM item, bool selected)
 
 void CMultiSelectTree::ClearSelection()
 {
-    const HTREEITEM first = RelatedTreeItem(m_hWnd, TVGN_ROOT, nullptr);
-    for (HTREEITEM item = first; item; item = NextTreeItem(m_hWnd, item))
+    // The items selected here and the one the tree selects itself, its
+    // caret: a walk over every item would cost a large list dearly.
+    std::vector<HTREEITEM> selected(m_selected.begin(), m_selected.end());
+    if (const HTREEITEM caret = Caret())
+        selected.push_back(caret);
+    for (HTREEITEM item : selected)
         SetSelected(item, false);
 }
 

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <unordered_set>
 #include <vector>
 
 // The tree view of a column tree, subclassed for multiple selection:
@@ -67,6 +68,8 @@ private:
     bool IsFullRow() const;
 
     std::function<void()> m_onResize;
+    // The items this class selected, some perhaps since taken out by the tree.
+    std::unordered_set<HTREEITEM> m_selected;
     HTREEITEM m_anchor = nullptr;
     bool m_movingCaret = false;
     int m_depth = 0; // of messages to the tree within one another

@@ -22,8 +22,9 @@ public:
     BOOL DestroyWindow() override;
 
     void SetStatus(const std::string& text);
-    // Dispatches pending messages, then moves the bar; returns its previous
-    // position.
+    // Dispatches pending messages, then moves the bar and shows the
+    // percentage: at the first call, at the end of the range, and otherwise
+    // at most twenty times a second. Returns the previous position.
     int SetPos(int position);
 
     // Set by Cancel and Escape; the caller's loop reads it and ends the run.
@@ -49,6 +50,9 @@ private:
     int m_lower = 0;
     int m_upper = 100;
     int m_step = 10;
+    int m_position = 0;
+    bool m_shown = false; // a position since the dialog was created
+    DWORD m_shownAt = 0;
     BOOL m_parentDisabled = FALSE;
     HWND m_owner = nullptr;
 };

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace
 {
 
@@ -58,13 +57,12 @@ TEST(MetricsRecount, TheRowsOfRewrittenFilesAndTheirProjectsTotalsAreCountedAgai
 
     const std::string workspace = "C:\\ws\\";
     std::vector<std::string> counted;
-    const SourceCounters counters = {
-        [&counted](const std::string& directory, const std::string& file)
-        {
-            counted.push_back(directory + file);
-            return 20;
-        },
-        [](const std::string&, const std::string&) { return 3; }};
+    const SourceCounters counters = {[&counted](const std::string& directory, const std::string& file)
+                                     {
+                                         counted.push_back(directory + file);
+                                         return 20;
+                                     },
+                                     [](const std::string&, const std::string&) { return 3; }};
     BatchReport report;
     report.files.push_back({"shared.h", "C:\\ws\\.\\two\\shared.h", Outcome::Written, {}});
     report.files.push_back({"b.c", "C:\\ws\\.\\two\\b.c", Outcome::Unchanged, {}});
