@@ -39,8 +39,7 @@ std::string BatchSummary(const std::string& command, const BatchReport& report)
     const auto count = [&files](bool (*which)(const BatchFileResult&))
     { return static_cast<std::size_t>(std::count_if(files.begin(), files.end(), which)); };
     const std::size_t formatted = count(IsFormatted);
-    const std::size_t changed =
-        count([](const BatchFileResult& file) { return file.outcome == Outcome::Written; });
+    const std::size_t changed = count([](const BatchFileResult& file) { return file.outcome == Outcome::Written; });
     const std::size_t notWritten = count(WasNotWritten);
 
     std::string summary = command + ": ";
