@@ -47,6 +47,9 @@ public:
     void OnChildDestroyed(CMDIChildWnd& child);
     // A child's title changed: the Window menu and the frame's title follow.
     void OnChildTitleChanged();
+    // The program's name, and the active child's title unless that child is
+    // maximised (the MDI frame then adds it in brackets itself).
+    void UpdateFrameTitle();
 
     // Brings the toolbar's buttons and the status bar's indicators up to
     // date; the message loop calls it whenever its queue runs empty.
@@ -94,7 +97,6 @@ private:
     void ToggleBar(CWnd* bar);
     void UpdateMenuStates(HMENU popup);
     void UpdateFrameMenu();
-    void UpdateFrameTitle();
 
     HWND m_client = nullptr;
     MenuHandle m_menu;

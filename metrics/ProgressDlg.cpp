@@ -5,6 +5,7 @@
 #include "ProgressDlgRes.h"
 #include "ResourceModule.h"
 
+#include <chrono>
 #include <cstdio>
 
 namespace
@@ -15,7 +16,7 @@ namespace
 // The engine reports every whole percent, several times for each line of a
 // small file, and under Wine moving the bar, setting a text or looking at
 // the queue each costs more than formatting such a line.
-const DWORD kShowInterval = 50;
+const std::chrono::milliseconds kShowInterval(50);
 
 } // namespace
 
@@ -94,7 +95,8 @@ int CProgressDlg::SetPos(int position)
 {
     const int previous = m_position;
     m_position = position;
-    const DWORD now = GetTickCount();
+    // Not the tick count, which Wine moves only now and then.
+    const auto now = std::chrono::steady_clock::now();
     if (m_shown && position != m_upper && now - m_shownAt < kShowInterval)
         return previous;
     m_shown = true;

@@ -3,6 +3,7 @@
 #include "Dialog.h"
 #include "ProgressCtrl.h"
 
+#include <chrono>
 #include <string>
 
 // Modeless progress dialog: status line, bar, percentage and Cancel. The
@@ -52,7 +53,7 @@ private:
     int m_step = 10;
     int m_position = 0;
     bool m_shown = false; // a position since the dialog was created
-    DWORD m_shownAt = 0;
+    std::chrono::steady_clock::time_point m_shownAt;
     BOOL m_parentDisabled = FALSE;
     HWND m_owner = nullptr;
 };

@@ -2,6 +2,7 @@
 // windows, counts its list through the tree view's messages, selects a
 // project and runs Reindent with a command message.
 #include "ScratchFolder.h"
+#include "WindowText.h"
 #include "win/ControlText.h"
 
 #include <gtest/gtest.h>
@@ -133,6 +134,16 @@ TEST(OutsideCheck, AnotherProgramFindsTheListAndRunsReindentOnAProject)
         ASSERT_NE(std::string::npos, body) << text;
         EXPECT_TRUE(body > 0 && (text[body - 1] == ' ' || text[body - 1] == '\t')) << name << ": " << text;
     }
+    // The status bar's message pane says what the run did. Another
+    // program's window text is read by asking the window for it.
+    char status[256] = {};
+    SendMessageA(FindWindowExA(quillet.frame, nullptr, STATUSCLASSNAMEA, nullptr), WM_GETTEXT, sizeof(status),
+                 reinterpret_cast<LPARAM>(status));
+    EXPECT_STREQ("Reindent: 2 of 2 files changed", status);
+
+    // A maximised window's title stands in brackets after the program's name.
+    SendMessageA(GetParent(child), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
+    EXPECT_EQ("Quillet - [w.dsw]", WindowText(quillet.frame));
 }
 
 TEST(OutsideCheck, AShellOpenThroughWinesStartGivesOneWindow)
