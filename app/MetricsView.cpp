@@ -3,6 +3,7 @@
 #include "BatchFormatter.h"
 #include "BatchSummary.h"
 #include "ColumnTreeMetrics.h"
+#include "CommandPrompt.h"
 #include "FormatCommandTable.h"
 #include "MDIFrameWnd.h"
 #include "MetricsDoc.h"
@@ -12,7 +13,6 @@
 #include "QLShared.h"
 #include "QuilletRes.h"
 #include "ReportPage.h"
-#include "ResourceModule.h"
 #include "WinApp.h"
 #include "WinMessageSink.h"
 
@@ -174,7 +174,5 @@ void CMetricsView::BatchFormat(UINT commandId, const FormatCommandSet& command)
     const BatchReport report = CBatchFormatter(tree, settings, format, progress, messages).BatchFormat();
     dialog.DestroyWindow();
     GetMetricsDoc().OnFilesRewritten(report);
-    // The command's short name is the second line of its prompt.
-    const std::string prompt = LoadResourceString(commandId);
-    CWinApp::Get()->GetMainFrame()->SetMessageText(BatchSummary(prompt.substr(prompt.find('\n') + 1), report));
+    CWinApp::Get()->GetMainFrame()->SetMessageText(BatchSummary(CommandPrompt(commandId, PromptPart::Tip), report));
 }

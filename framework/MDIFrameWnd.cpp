@@ -1,6 +1,8 @@
 #include "MDIFrameWnd.h"
 
+#include "CommandPrompt.h"
 #include "Document.h"
+#include "DroppedFiles.h"
 #include "MDIChildWnd.h"
 #include "MultiDocTemplate.h"
 #include "PreviewSession.h"
@@ -13,7 +15,6 @@
 #include "WinApp.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <algorithm>
 
@@ -39,22 +40,6 @@ HMENU FindWindowMenu(HMENU menu)
             return popup;
     }
     return nullptr;
-}
-
-// A command's prompt: its status-bar text (Status) or, after a line feed, its
-// tooltip (Tip).
-enum PromptPart
-{
-    Status,
-    Tip
-};
-std::string Prompt(UINT id, PromptPart part)
-{
-    const std::string prompt = LoadResourceString(id);
-    const std::size_t feed = prompt.find('\n');
-    if (part == Status)
-        return prompt.substr(0, feed);
-    return feed == std::string::npos ? std::string() : prompt.substr(feed + 1);
 }
 
 } // namespace
@@ -191,8 +176,7 @@ void CMDIFrameWnd::OnChildTitleChanged()
 {
     if (!m_client || m_destroying)
         return;
-    // The MDI client lists its windows in the Window menu under the titles
-    // they had when it last looked.
+    // The Window menu lists the windows under the titles they last had.
     SendMessageA(m_client, WM_MDIREFRESHMENU, 0, 0);
     DrawMenuBar(m_hWnd);
     UpdateFrameTitle();
@@ -200,8 +184,7 @@ void CMDIFrameWnd::OnChildTitleChanged()
 
 void CMDIFrameWnd::UpdateFrameTitle()
 {
-    // A maximised child's title is added by the MDI frame itself, in
-    // brackets: "Quillet - [name]".
+    // The MDI frame adds a maximised child's title itself: "Quillet - [name]".
     std::string title = m_title;
     CMDIChildWnd* active = MDIGetActive();
     if (active && !IsZoomed(active->GetSafeHwnd()))
@@ -227,21 +210,10 @@ void CMDIFrameWnd::AttachBars(CToolBar* toolBar, CStatusBar* statusBar)
 
 void CMDIFrameWnd::DockToolBar(POINT screen)
 {
-    // The side of the frame's client area nearest to the drop.
     RECT client{};
     GetClientRect(m_hWnd, &client);
     ScreenToClient(m_hWnd, &screen);
-    const struct
-    {
-        CToolBar::DockSide side;
-        long distance;
-    } sides[] = {{CToolBar::DockSide::Top, screen.y - client.top},
-                 {CToolBar::DockSide::Bottom, client.bottom - screen.y},
-                 {CToolBar::DockSide::Left, screen.x - client.left},
-                 {CToolBar::DockSide::Right, client.right - screen.x}};
-    auto nearest = std::min_element(std::begin(sides), std::end(sides),
-                                    [](const auto& a, const auto& b) { return a.distance < b.distance; });
-    m_toolBar->SetDockSide(nearest->side);
+    m_toolBar->SetDockSide(CToolBar::NearestSide(client, screen));
     RecalcLayout();
 }
 
@@ -266,7 +238,7 @@ void CMDIFrameWnd::OnIdle()
 void CMDIFrameWnd::ShowPrompt(UINT id)
 {
     if (m_statusBar && m_statusBar->GetSafeHwnd())
-        m_statusBar->SetMessageText(id ? Prompt(id, Status) : LoadResourceString(IDS_IDLE_MESSAGE));
+        m_statusBar->SetMessageText(id ? CommandPrompt(id, PromptPart::Status) : LoadResourceString(IDS_IDLE_MESSAGE));
 }
 
 void CMDIFrameWnd::ToggleBar(CWnd* bar)
@@ -282,7 +254,7 @@ bool CMDIFrameWnd::OnNotify(const NMHDR& header, LPARAM lParam)
     if (header.code == TTN_GETDISPINFOA)
     {
         auto& info = *reinterpret_cast<NMTTDISPINFOA*>(lParam);
-        const std::string tip = Prompt(static_cast<UINT>(header.idFrom), Tip);
+        const std::string tip = CommandPrompt(static_cast<UINT>(header.idFrom), PromptPart::Tip);
         lstrcpynA(info.szText, tip.c_str(), sizeof(info.szText));
         info.lpszText = info.szText;
         info.hinst = nullptr;
@@ -500,21 +472,9 @@ bool CMDIFrameWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         }
         break;
     case WM_DROPFILES:
-    {
-        HDROP drop = reinterpret_cast<HDROP>(wParam);
-        std::vector<std::string> paths;
-        const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-        for (UINT index = 0; index < count; ++index)
-        {
-            char path[MAX_PATH] = {};
-            DragQueryFileA(drop, index, path, MAX_PATH);
-            paths.push_back(path);
-        }
-        DragFinish(drop);
-        OnDropFiles(paths);
+        OnDropFiles(DroppedFiles(reinterpret_cast<HDROP>(wParam)));
         result = 0;
         return true;
-    }
     case WM_DESTROY:
         m_destroying = true;
         // The menus belong to the frame and the templates, not to the window.

@@ -4,6 +4,7 @@
 
 #include "SettingsKey.h"
 #include "win/ModalScript.h"
+#include "win/ShellClasses.h"
 
 #include <commctrl.h>
 #include <ddeml.h>
@@ -37,20 +38,6 @@ struct DdeInstance
 {
     DWORD id = 0;
     ~DdeInstance() { DdeUninitialize(id); }
-};
-
-// The shell's keys for workspaces, cleared before and after each case.
-struct ShellClasses
-{
-    ShellClasses() { Clear(); }
-    ~ShellClasses() { Clear(); }
-    static void Clear()
-    {
-        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Classes\\.dsw");
-        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Classes\\Quillet.Document");
-        SHDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Classes\\.dsw");
-        SHDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Classes\\Quillet.Document");
-    }
 };
 
 } // namespace

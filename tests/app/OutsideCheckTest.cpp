@@ -3,11 +3,10 @@
 // project and runs Reindent with a command message.
 #include "ScratchFolder.h"
 #include "WindowText.h"
+#include "win/ShellClasses.h"
 #include "win/ControlText.h"
 
 #include <gtest/gtest.h>
-
-#include <shlwapi.h>
 
 #include <algorithm>
 #include <memory>
@@ -57,20 +56,6 @@ public:
 
 const UINT kReindent = 32781;
 
-// The shell's keys for workspaces, cleared before and after the test.
-struct ShellClasses
-{
-    ShellClasses() { Clear(); }
-    ~ShellClasses() { Clear(); }
-    static void Clear()
-    {
-        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Classes\\.dsw");
-        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Classes\\Quillet.Document");
-        SHDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Classes\\.dsw");
-        SHDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Classes\\Quillet.Document");
-    }
-};
-
 // The Linux path of a file, as Wine's start /unix takes it.
 std::string UnixPath(const std::string& path)
 {
@@ -86,23 +71,6 @@ std::string UnixPath(const std::string& path)
     const std::string result = unix ? unix : "";
     HeapFree(GetProcessHeap(), 0, unix);
     return result;
-}
-
-BOOL CALLBACK CountFrame(HWND window, LPARAM counted)
-{
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof(name));
-    if (std::string(name).rfind("QuilletFrame", 0) == 0)
-        ++*reinterpret_cast<int*>(counted);
-    return TRUE;
-}
-
-// Quillet's main windows on the desktop.
-int FrameCount()
-{
-    int count = 0;
-    EnumWindows(CountFrame, reinterpret_cast<LPARAM>(&count));
-    return count;
 }
 
 } // namespace
@@ -177,7 +145,12 @@ TEST(OutsideCheck, AShellOpenThroughWinesStartGivesOneWindow)
     ASSERT_NE(nullptr, frame);
     // A late second window would come from a second open of the same file.
     Sleep(1000);
-    EXPECT_EQ(1, FrameCount());
+    const char* frameClass = "QuilletFrame128";
+    int frames = 0;
+    for (HWND other = FindWindowExA(nullptr, nullptr, frameClass, nullptr); other;
+         other = FindWindowExA(nullptr, other, frameClass, nullptr))
+        ++frames;
+    EXPECT_EQ(1, frames);
     HWND client = FindWindowExA(frame, nullptr, "MDICLIENT", nullptr);
     int windows = 0;
     for (HWND child = GetWindow(client, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
