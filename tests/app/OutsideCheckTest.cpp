@@ -3,8 +3,8 @@
 // project and runs Reindent with a command message.
 #include "ScratchFolder.h"
 #include "WindowText.h"
-#include "win/ShellClasses.h"
 #include "win/ControlText.h"
+#include "win/ShellClasses.h"
 
 #include <gtest/gtest.h>
 
