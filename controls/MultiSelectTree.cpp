@@ -56,11 +56,13 @@ void CMultiSelectTree::OnDeleteItem(HTREEITEM item)
 
 bool CMultiSelectTree::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    const bool control = GetKeyState(VK_CONTROL) < 0;
-    // Ctrl+Space's character would start the tree's search by name.
+    // Ctrl+Space's character would start the tree's search by name. The
+    // key's state is asked only for keys: under Wine the asking costs a
+    // trip to the window server, and every message passes here.
+    const auto control = [] { return GetKeyState(VK_CONTROL) < 0; };
     if ((message == WM_LBUTTONDOWN && OnLButtonDown(wParam, lParam)) ||
-        (message == WM_KEYDOWN && control && OnControlKey(static_cast<UINT>(wParam))) ||
-        (message == WM_CHAR && control && wParam == ' '))
+        (message == WM_KEYDOWN && control() && OnControlKey(static_cast<UINT>(wParam))) ||
+        (message == WM_CHAR && wParam == ' ' && control()))
     {
         result = 0;
         return true;
