@@ -3,10 +3,13 @@
 #include "Document.h"
 #include "MetricsTable.h"
 
+struct BatchReport;
+
 #include <string>
 
-// One opened workspace or solution: its projects and source files with their counts, read
-// once when it is opened. It is never saved or changed.
+// One opened workspace or solution: its projects and source files with their
+// counts, read when it is opened and counted again where a batch rewrote
+// files. It is never saved.
 class CMetricsDoc : public CDocument
 {
 public:
@@ -17,6 +20,11 @@ public:
     const MetricsTable& Table() const { return m_table; }
     // The workspace or solution file's folder, with its last backslash.
     const std::string& WorkspaceDirectory() const { return m_workspaceDirectory; }
+
+    // After a batch over this workspace's files: the files it rewrote are
+    // counted again, and every view shows their rows and their projects'
+    // totals anew.
+    void OnFilesRewritten(const BatchReport& report);
 
 private:
     MetricsTable m_table;

@@ -1,8 +1,11 @@
 #include "MetricsView.h"
 
 #include "BatchFormatter.h"
+#include "BatchSummary.h"
 #include "ColumnTreeMetrics.h"
+#include "CommandPrompt.h"
 #include "FormatCommandTable.h"
+#include "MDIFrameWnd.h"
 #include "MetricsDoc.h"
 #include "MetricsList.h"
 #include "MetricsTreeFill.h"
@@ -116,18 +119,29 @@ void CMetricsView::FillTree()
     RedrawWindow(m_tree.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
+void CMetricsView::UpdateRows(const std::vector<std::size_t>& rows)
+{
+    CMetricsTreeFill::UpdateRows(m_tree, GetMetricsDoc().Table(), rows);
+}
+
 bool CMetricsView::OnCommand(UINT id)
 {
     const FormatCommandSet* command = FormatCommandFor(id);
     if (!command)
         return CView::OnCommand(id);
-    BatchFormat(*command);
+    BatchFormat(id, *command);
     return true;
 }
 
 bool CMetricsView::OnUpdateCommand(CCmdUI& ui)
 {
-    return FormatCommandFor(ui.id) != nullptr || CView::OnUpdateCommand(ui);
+    if (!FormatCommandFor(ui.id))
+        return CView::OnUpdateCommand(ui);
+    // The preview hides the list: a command must not act on a selection the
+    // user cannot see.
+    const CMDIFrameWnd* frame = CWinApp::Get()->GetMainFrame();
+    ui.enabled = !(frame && frame->InPreview());
+    return true;
 }
 
 std::unique_ptr<IPrintedPages> CMetricsView::OnPreparePrinting()
@@ -135,7 +149,7 @@ std::unique_ptr<IPrintedPages> CMetricsView::OnPreparePrinting()
     return std::make_unique<CMetricsReport>(m_tree);
 }
 
-void CMetricsView::BatchFormat(const FormatCommandSet& command)
+void CMetricsView::BatchFormat(UINT commandId, const FormatCommandSet& command)
 {
     CProgressDlg dialog;
     dialog.Create();
@@ -160,6 +174,8 @@ void CMetricsView::BatchFormat(const FormatCommandSet& command)
     const CColumnTreeMetrics tree(m_tree);
     const BatchReport report = CBatchFormatter(tree, settings, format, progress, messages).BatchFormat();
     dialog.DestroyWindow();
+    GetMetricsDoc().OnFilesRewritten(report);
+    CWinApp::Get()->GetMainFrame()->SetMessageText(BatchSummary(CommandPrompt(commandId, PromptPart::Tip), report));
     CWinMessageSink afterRun(GetAncestor(m_hWnd, GA_ROOT));
     CSkippedFiles(report).Report(afterRun, settings.caption);
 }

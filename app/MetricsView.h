@@ -3,6 +3,8 @@
 #include "ColumnTree.h"
 #include "View.h"
 
+#include <vector>
+
 struct FormatCommandSet;
 class CMetricsDoc;
 
@@ -17,6 +19,8 @@ public:
     // Adds the count columns and appends the document's rows; the tree is
     // not emptied first.
     void FillTree();
+    // Shows the document's counts of these table rows again.
+    void UpdateRows(const std::vector<std::size_t>& rows);
     CColumnTree& Tree() { return m_tree; }
     CMetricsDoc& GetMetricsDoc() const;
 
@@ -37,7 +41,9 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    void BatchFormat(const FormatCommandSet& command);
+    // Runs the batch command commandId over the list's selection, then
+    // shows the new counts and says in the status bar what it did.
+    void BatchFormat(UINT commandId, const FormatCommandSet& command);
 
     CColumnTree m_tree;
 };

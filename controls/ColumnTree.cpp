@@ -344,6 +344,10 @@ bool CColumnTree::Arrange()
 
 void CColumnTree::InvalidateRow(HTREEITEM item)
 {
+    // A tree not shown (hidden, or its redraw off while it is filled) is
+    // drawn whole when it shows again.
+    if (!IsWindowVisible(TreeHandle()))
+        return;
     RECT row{};
     if (TreeItemRect(TreeHandle(), item, false, row))
         InvalidateRect(TreeHandle(), &row, FALSE);

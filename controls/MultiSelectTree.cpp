@@ -47,6 +47,7 @@ void CMultiSelectTree::OnItemExpanding(const NMTREEVIEWA& change)
 
 void CMultiSelectTree::OnDeleteItem(HTREEITEM item)
 {
+    m_selected.erase(item);
     if (item == m_anchor)
         m_anchor = nullptr;
     if (item == m_collapse.caret)
@@ -55,7 +56,13 @@ void CMultiSelectTree::OnDeleteItem(HTREEITEM item)
 
 bool CMultiSelectTree::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    if (message == WM_LBUTTONDOWN && OnLButtonDown(wParam, lParam))
+    // Ctrl+Space's character would start the tree's search by name. The
+    // key's state is asked only for keys: under Wine the asking costs a
+    // trip to the window server, and every message passes here.
+    const auto control = [] { return GetKeyState(VK_CONTROL) < 0; };
+    if ((message == WM_LBUTTONDOWN && OnLButtonDown(wParam, lParam)) ||
+        (message == WM_KEYDOWN && control() && OnControlKey(static_cast<UINT>(wParam))) ||
+        (message == WM_CHAR && wParam == ' ' && control()))
     {
         result = 0;
         return true;
@@ -107,6 +114,33 @@ bool CMultiSelectTree::OnLButtonDown(WPARAM keys, LPARAM at)
     return true;
 }
 
+bool CMultiSelectTree::OnControlKey(UINT key)
+{
+    const HTREEITEM caret = Caret();
+    if (key == VK_SPACE)
+    {
+        if (caret)
+        {
+            SetSelected(caret, !IsSelected(caret));
+            m_anchor = caret;
+        }
+        return true;
+    }
+    if (key != VK_UP && key != VK_DOWN)
+        return false;
+    const HTREEITEM next = caret
+                               ? RelatedTreeItem(m_hWnd, key == VK_UP ? TVGN_PREVIOUSVISIBLE : TVGN_NEXTVISIBLE, caret)
+                               : RelatedTreeItem(m_hWnd, TVGN_ROOT, nullptr);
+    if (next)
+    {
+        const bool selected = IsSelected(next);
+        MoveCaret(next);
+        SetSelected(next, selected);
+        SendMessageA(m_hWnd, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(next));
+    }
+    return true;
+}
+
 void CMultiSelectTree::Click(HTREEITEM item, bool toggle, bool extend)
 {
     const bool wasSelected = IsSelected(item);
@@ -147,6 +181,10 @@ bool CMultiSelectTree::SelectRange(HTREEITEM from, HTREEITEM to)
 
 void CMultiSelectTree::SetSelected(HTREEITEM item, bool selected)
 {
+    if (selected)
+        m_selected.insert(item);
+    else
+        m_selected.erase(item);
     if (IsSelected(item) == selected)
         return;
     TVITEMA state{};
@@ -163,8 +201,12 @@ void CMultiSelectTree::SetSelected(HTREEITEM item, bool selected)
 
 void CMultiSelectTree::ClearSelection()
 {
-    const HTREEITEM first = RelatedTreeItem(m_hWnd, TVGN_ROOT, nullptr);
-    for (HTREEITEM item = first; item; item = NextTreeItem(m_hWnd, item))
+    // The items selected here and the one the tree selects itself, its
+    // caret: a walk over every item would cost a large list dearly.
+    std::vector<HTREEITEM> selected(m_selected.begin(), m_selected.end());
+    if (const HTREEITEM caret = Caret())
+        selected.push_back(caret);
+    for (HTREEITEM item : selected)
         SetSelected(item, false);
 }
 

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <unordered_set>
 #include <vector>
 
 // The tree view of a column tree, subclassed for multiple selection:
@@ -14,6 +15,8 @@
 //                   (Ctrl+Shift+click adds them)
 //   the caret moved by the keyboard or by TVM_SELECTITEM (from any process)
 //                   selects that item alone; Shift+arrow extends from the anchor
+//   Ctrl+Up/Down    moves the caret (the focus) and leaves the selection be
+//   Ctrl+Space      adds the caret's item to the selection or takes it out
 // An item's selected state is the tree's own TVIS_SELECTED bit, so other
 // programs read it with TVM_GETITEMSTATE and the tree draws it. The tree
 // itself moves that bit only along with its caret; this class keeps the rest.
@@ -50,6 +53,8 @@ private:
 
     // True when the click was taken here, false for the tree's own handling.
     bool OnLButtonDown(WPARAM keys, LPARAM at);
+    // A key pressed with Ctrl; true when it was taken here.
+    bool OnControlKey(UINT key);
     void Click(HTREEITEM item, bool toggle, bool extend);
     void SelectOnly(HTREEITEM item);
     // False when either end is hidden under a collapsed item.
@@ -63,6 +68,8 @@ private:
     bool IsFullRow() const;
 
     std::function<void()> m_onResize;
+    // The items this class selected, some perhaps since taken out by the tree.
+    std::unordered_set<HTREEITEM> m_selected;
     HTREEITEM m_anchor = nullptr;
     bool m_movingCaret = false;
     int m_depth = 0; // of messages to the tree within one another

@@ -9,10 +9,6 @@
 // The item in relation (TVGN_CHILD, TVGN_NEXT, ...) to item; null if none.
 HTREEITEM RelatedTreeItem(HWND tree, UINT relation, HTREEITEM item);
 
-// The item after item in tree order, under collapsed items too; null after
-// the last.
-HTREEITEM NextTreeItem(HWND tree, HTREEITEM item);
-
 // The item's row across the tree, or only its label; false when the item is
 // not in view.
 bool TreeItemRect(HWND tree, HTREEITEM item, bool labelOnly, RECT& rect);

@@ -18,7 +18,8 @@ public:
     CDocument(const CDocument&) = delete;
     CDocument& operator=(const CDocument&) = delete;
 
-    // Reads the file; false with error naming the file and the cause.
+    // Reads the file; false with error naming the file and the cause, or
+    // with no error when the document has told the user itself.
     virtual bool OnOpenDocument(const std::string& path, std::string& error);
     // Sets up an empty document.
     virtual bool OnNewDocument() { return true; }

@@ -51,6 +51,10 @@ bool CMDIChildWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     case WM_SIZE:
         if (m_view && m_view->GetSafeHwnd())
             MoveWindow(m_view->GetSafeHwnd(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        // Maximised or restored, the window's title moves into or out of
+        // the frame's.
+        if (wParam == SIZE_MAXIMIZED || wParam == SIZE_RESTORED)
+            m_frame.UpdateFrameTitle();
         break; // the MDI child's own handling follows
     case WM_SETFOCUS:
         if (m_view && m_view->GetSafeHwnd())
@@ -60,6 +64,10 @@ bool CMDIChildWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
             return true;
         }
         break;
+    case WM_SETTEXT:
+        result = Default(message, wParam, lParam);
+        m_frame.OnChildTitleChanged();
+        return true;
     case WM_MDIACTIVATE:
         result = Default(message, wParam, lParam);
         if (reinterpret_cast<HWND>(lParam) == m_hWnd)

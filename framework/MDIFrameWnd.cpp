@@ -1,6 +1,8 @@
 #include "MDIFrameWnd.h"
 
+#include "CommandPrompt.h"
 #include "Document.h"
+#include "DroppedFiles.h"
 #include "MDIChildWnd.h"
 #include "MultiDocTemplate.h"
 #include "PreviewSession.h"
@@ -13,7 +15,6 @@
 #include "WinApp.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <algorithm>
 
@@ -41,22 +42,6 @@ HMENU FindWindowMenu(HMENU menu)
     return nullptr;
 }
 
-// A command's prompt: its status-bar text (Status) or, after a line feed, its
-// tooltip (Tip).
-enum PromptPart
-{
-    Status,
-    Tip
-};
-std::string Prompt(UINT id, PromptPart part)
-{
-    const std::string prompt = LoadResourceString(id);
-    const std::size_t feed = prompt.find('\n');
-    if (part == Status)
-        return prompt.substr(0, feed);
-    return feed == std::string::npos ? std::string() : prompt.substr(feed + 1);
-}
-
 } // namespace
 
 CMDIFrameWnd::CMDIFrameWnd() = default;
@@ -71,12 +56,15 @@ bool CMDIFrameWnd::LoadFrame(UINT resourceId, DWORD style)
 {
     HINSTANCE module = CurrentResourceModule();
     const std::string className = kFrameClassPrefix + std::to_string(resourceId);
+    // The frame shows through around and behind the bars: the colour of
+    // buttons and menus, as the bars' own.
     if (!RegisterRoutedClass(className.c_str(), LoadIconA(module, MAKEINTRESOURCEA(resourceId)),
-                             reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1)))
+                             reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
         return false;
     m_menu.reset(LoadMenuA(module, MAKEINTRESOURCEA(resourceId)));
     m_accelerators = LoadAcceleratorsA(module, MAKEINTRESOURCEA(resourceId));
     m_title = LoadResourceString(resourceId);
+    m_shownTitle = m_title;
     return CreateRouted(className.c_str(), 0, m_title.c_str(), style, kDefaultPlacement, nullptr, m_menu.get());
 }
 
@@ -184,15 +172,30 @@ void CMDIFrameWnd::UpdateFrameMenu()
     DrawMenuBar(m_hWnd);
 }
 
+void CMDIFrameWnd::OnChildTitleChanged()
+{
+    if (!m_client || m_destroying)
+        return;
+    // The Window menu lists the windows under the titles they last had.
+    SendMessageA(m_client, WM_MDIREFRESHMENU, 0, 0);
+    DrawMenuBar(m_hWnd);
+    UpdateFrameTitle();
+}
+
 void CMDIFrameWnd::UpdateFrameTitle()
 {
+    // The MDI frame adds a maximised child's title itself: "Quillet - [name]".
     std::string title = m_title;
-    if (CMDIChildWnd* active = MDIGetActive())
+    CMDIChildWnd* active = MDIGetActive();
+    if (active && !IsZoomed(active->GetSafeHwnd()))
     {
         char text[MAX_PATH] = {};
         GetWindowTextA(active->GetSafeHwnd(), text, sizeof(text));
         title += std::string(" - ") + text;
     }
+    if (title == m_shownTitle)
+        return;
+    m_shownTitle = title;
     SetWindowTextA(m_hWnd, title.c_str());
 }
 
@@ -207,21 +210,10 @@ void CMDIFrameWnd::AttachBars(CToolBar* toolBar, CStatusBar* statusBar)
 
 void CMDIFrameWnd::DockToolBar(POINT screen)
 {
-    // The side of the frame's client area nearest to the drop.
     RECT client{};
     GetClientRect(m_hWnd, &client);
     ScreenToClient(m_hWnd, &screen);
-    const struct
-    {
-        CToolBar::DockSide side;
-        long distance;
-    } sides[] = {{CToolBar::DockSide::Top, screen.y - client.top},
-                 {CToolBar::DockSide::Bottom, client.bottom - screen.y},
-                 {CToolBar::DockSide::Left, screen.x - client.left},
-                 {CToolBar::DockSide::Right, client.right - screen.x}};
-    auto nearest = std::min_element(std::begin(sides), std::end(sides),
-                                    [](const auto& a, const auto& b) { return a.distance < b.distance; });
-    m_toolBar->SetDockSide(nearest->side);
+    m_toolBar->SetDockSide(CToolBar::NearestSide(client, screen));
     RecalcLayout();
 }
 
@@ -239,12 +231,14 @@ void CMDIFrameWnd::OnIdle()
     }
     if (m_statusBar && m_statusBar->GetSafeHwnd())
         m_statusBar->UpdateIndicators();
+    // A child maximised or restored changes how the title reads.
+    UpdateFrameTitle();
 }
 
 void CMDIFrameWnd::ShowPrompt(UINT id)
 {
     if (m_statusBar && m_statusBar->GetSafeHwnd())
-        m_statusBar->SetMessageText(id ? Prompt(id, Status) : LoadResourceString(IDS_IDLE_MESSAGE));
+        m_statusBar->SetMessageText(id ? CommandPrompt(id, PromptPart::Status) : LoadResourceString(IDS_IDLE_MESSAGE));
 }
 
 void CMDIFrameWnd::ToggleBar(CWnd* bar)
@@ -260,7 +254,7 @@ bool CMDIFrameWnd::OnNotify(const NMHDR& header, LPARAM lParam)
     if (header.code == TTN_GETDISPINFOA)
     {
         auto& info = *reinterpret_cast<NMTTDISPINFOA*>(lParam);
-        const std::string tip = Prompt(static_cast<UINT>(header.idFrom), Tip);
+        const std::string tip = CommandPrompt(static_cast<UINT>(header.idFrom), PromptPart::Tip);
         lstrcpynA(info.szText, tip.c_str(), sizeof(info.szText));
         info.lpszText = info.szText;
         info.hinst = nullptr;
@@ -478,21 +472,9 @@ bool CMDIFrameWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         }
         break;
     case WM_DROPFILES:
-    {
-        HDROP drop = reinterpret_cast<HDROP>(wParam);
-        std::vector<std::string> paths;
-        const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-        for (UINT index = 0; index < count; ++index)
-        {
-            char path[MAX_PATH] = {};
-            DragQueryFileA(drop, index, path, MAX_PATH);
-            paths.push_back(path);
-        }
-        DragFinish(drop);
-        OnDropFiles(paths);
+        OnDropFiles(DroppedFiles(reinterpret_cast<HDROP>(wParam)));
         result = 0;
         return true;
-    }
     case WM_DESTROY:
         m_destroying = true;
         // The menus belong to the frame and the templates, not to the window.

@@ -45,6 +45,11 @@ public:
     CMDIChildWnd* CreateChild(CMultiDocTemplate& docTemplate);
     void OnChildActivated();
     void OnChildDestroyed(CMDIChildWnd& child);
+    // A child's title changed: the Window menu and the frame's title follow.
+    void OnChildTitleChanged();
+    // The program's name, and the active child's title unless that child is
+    // maximised (the MDI frame then adds it in brackets itself).
+    void UpdateFrameTitle();
 
     // Brings the toolbar's buttons and the status bar's indicators up to
     // date; the message loop calls it whenever its queue runs empty.
@@ -92,12 +97,13 @@ private:
     void ToggleBar(CWnd* bar);
     void UpdateMenuStates(HMENU popup);
     void UpdateFrameMenu();
-    void UpdateFrameTitle();
 
     HWND m_client = nullptr;
     MenuHandle m_menu;
     HACCEL m_accelerators = nullptr;
     std::string m_title;
+    // The title last set, without what the MDI frame adds for a maximised child.
+    std::string m_shownTitle;
     CToolBar* m_toolBar = nullptr;
     CStatusBar* m_statusBar = nullptr;
     std::vector<std::unique_ptr<CMDIChildWnd>> m_children;

@@ -52,7 +52,8 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const char* path, CMDIFrameWnd& f
         std::string error;
         if (!document->OnOpenDocument(path, error))
         {
-            ShowMessageBox(frame.GetSafeHwnd(), error, CWinApp::Get()->AppName(), MB_OK | MB_ICONEXCLAMATION);
+            if (!error.empty())
+                ShowMessageBox(frame.GetSafeHwnd(), error, CWinApp::Get()->AppName(), MB_OK | MB_ICONEXCLAMATION);
             return nullptr;
         }
     }

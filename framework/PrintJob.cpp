@@ -21,8 +21,21 @@ RECT CPrintJob::PrintableArea(HDC dc)
     return RECT{0, 0, GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)};
 }
 
+std::vector<int> CPrintJob::PageOrder(int first, int last, int copies, bool collate)
+{
+    std::vector<int> order;
+    const int outer = collate ? copies : last - first + 1;
+    const int inner = collate ? last - first + 1 : copies;
+    for (int i = 0; i < outer; ++i)
+    {
+        for (int j = 0; j < inner; ++j)
+            order.push_back(first + (collate ? j : i));
+    }
+    return order;
+}
+
 bool CPrintJob::Print(HDC dc, const std::string& printer, const std::string& document, const IPrintedPages& pages,
-                      int first, int last, std::string& error)
+                      const std::vector<int>& order, std::string& error)
 {
     error.clear();
     DOCINFOA info = {};
@@ -31,7 +44,7 @@ bool CPrintJob::Print(HDC dc, const std::string& printer, const std::string& doc
     if (StartDocA(dc, &info) <= 0)
         return Failed(printer, "the document could not be started", error);
     const RECT area = PrintableArea(dc);
-    for (int page = first; page <= last; ++page)
+    for (int page : order)
     {
         if (StartPage(dc) <= 0)
         {

@@ -4,6 +4,8 @@
 
 #include <cderr.h>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -70,6 +72,7 @@ bool CPrinterChoice::Setup(HWND owner, std::string& error)
 bool CPrinterChoice::Ask(HWND owner, int pageCount, Request& request, std::string& error)
 {
     PRINTDLGA dialog = DialogFor(owner, PD_ALLPAGES | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_RETURNDC);
+    dialog.nCopies = 1;
     dialog.nMinPage = dialog.nFromPage = 1;
     dialog.nMaxPage = dialog.nToPage = static_cast<WORD>(pageCount);
     const bool confirmed = Run(dialog, error);
@@ -82,6 +85,10 @@ bool CPrinterChoice::Ask(HWND owner, int pageCount, Request& request, std::strin
     const bool range = (dialog.Flags & PD_PAGENUMS) != 0;
     request.first = range ? dialog.nFromPage : 1;
     request.last = range ? dialog.nToPage : pageCount;
+    // Without PD_USEDEVMODECOPIESANDCOLLATE the dialog leaves the copies to
+    // the program, and the device context prints one.
+    request.copies = std::max<int>(dialog.nCopies, 1);
+    request.collate = (dialog.Flags & PD_COLLATE) != 0;
     return true;
 }
 

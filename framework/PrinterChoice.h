@@ -21,6 +21,9 @@ public:
         std::string printer;
         int first = 1;
         int last = 1;
+        // What the print dialog asked for; the program prints the copies.
+        int copies = 1;
+        bool collate = false;
     };
 
     explicit CPrinterChoice(PrintDialog dialog = PrintDlgA) : m_dialog(dialog) {}

@@ -6,6 +6,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace
 {
 
@@ -90,6 +93,21 @@ void CToolBar::EnableButton(UINT command, bool enabled)
 {
     if (IsButtonEnabled(command) != enabled)
         SendMessageA(m_hWnd, TB_ENABLEBUTTON, command, MAKELPARAM(enabled ? TRUE : FALSE, 0));
+}
+
+CToolBar::DockSide CToolBar::NearestSide(const RECT& area, POINT point)
+{
+    const struct
+    {
+        DockSide side;
+        long distance;
+    } sides[] = {{DockSide::Top, point.y - area.top},
+                 {DockSide::Bottom, area.bottom - point.y},
+                 {DockSide::Left, point.x - area.left},
+                 {DockSide::Right, area.right - point.x}};
+    return std::min_element(std::begin(sides), std::end(sides),
+                            [](const auto& a, const auto& b) { return a.distance < b.distance; })
+        ->side;
 }
 
 int CToolBar::Thickness() const

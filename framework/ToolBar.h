@@ -31,6 +31,8 @@ public:
         Right
     };
     DockSide GetDockSide() const { return m_side; }
+    // The edge of area nearest to point.
+    static DockSide NearestSide(const RECT& area, POINT point);
     // Lays the buttons out in a row (top, bottom) or a column (left, right).
     void SetDockSide(DockSide side);
     // The bar's depth across its edge: the height of a row, the width of a

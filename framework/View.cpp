@@ -75,7 +75,8 @@ bool CView::PrintOn(CPrinterChoice::Request& request, const IPrintedPages& pages
 {
     std::string error;
     const std::string document = m_document ? m_document->GetTitle() : std::string();
-    if (!CPrintJob::Print(request.dc.get(), request.printer, document, pages, request.first, request.last, error))
+    const std::vector<int> order = CPrintJob::PageOrder(request.first, request.last, request.copies, request.collate);
+    if (!CPrintJob::Print(request.dc.get(), request.printer, document, pages, order, error))
         return Failed(error);
     return true;
 }

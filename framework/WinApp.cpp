@@ -98,9 +98,14 @@ CDocument* CWinApp::OpenDocumentFile(const std::string& path)
     CMultiDocTemplate* docTemplate = DocTemplateFor(path);
     if (!docTemplate || !m_mainFrame)
         return nullptr;
-    CDocument* document = docTemplate->OpenDocumentFile(path.c_str(), *m_mainFrame);
+    // A relative path would name another file once the current folder
+    // changes, and the recent-file list outlives this run.
+    char full[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    const std::string fullPath = length > 0 && length < MAX_PATH ? std::string(full) : path;
+    CDocument* document = docTemplate->OpenDocumentFile(fullPath.c_str(), *m_mainFrame);
     if (document && m_recentFiles)
-        m_recentFiles->Add(path);
+        m_recentFiles->Add(fullPath);
     return document;
 }
 

@@ -2,18 +2,25 @@
 
 #include "ResourceModule.h"
 
+#include <mutex>
+#include <unordered_map>
+
 namespace
 {
 
-// Each module links its own copy of the framework, so the property that
-// binds a window to its object is named per module: one module never takes
-// another module's object for its own.
-const char* ObjectProperty()
+// The windows bound to their objects. Each module links its own copy of the
+// framework, and so its own table: one module never takes another module's
+// object for its own. Every message looks its window up here; a window
+// property would cost a trip to the window server under Wine each time.
+struct BoundWindows
 {
-    static char name[40];
-    if (!name[0])
-        wsprintfA(name, "QuilletWnd%p", static_cast<void*>(OwnModule()));
-    return name;
+    std::mutex lock;
+    std::unordered_map<HWND, CWnd*> objects;
+};
+BoundWindows& Bound()
+{
+    static BoundWindows bound;
+    return bound;
 }
 const char kDefaultClass[] = "QuilletWnd";
 
@@ -58,14 +65,22 @@ CWnd::~CWnd()
 void CWnd::Bind(HWND hwnd)
 {
     m_hWnd = hwnd;
-    SetPropA(hwnd, ObjectProperty(), this);
+    BoundWindows& bound = Bound();
+    const std::lock_guard<std::mutex> hold(bound.lock);
+    bound.objects[hwnd] = this;
 }
 
 void CWnd::Unbind()
 {
     if (!m_hWnd)
         return;
-    RemovePropA(m_hWnd, ObjectProperty());
+    {
+        BoundWindows& bound = Bound();
+        const std::lock_guard<std::mutex> hold(bound.lock);
+        const auto found = bound.objects.find(m_hWnd);
+        if (found != bound.objects.end() && found->second == this)
+            bound.objects.erase(found);
+    }
     if (m_previousProc && IsWindow(m_hWnd))
         SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousProc));
     m_previousProc = nullptr;
@@ -74,7 +89,12 @@ void CWnd::Unbind()
 
 CWnd* CWnd::FromHandle(HWND hwnd)
 {
-    return hwnd ? static_cast<CWnd*>(GetPropA(hwnd, ObjectProperty())) : nullptr;
+    if (!hwnd)
+        return nullptr;
+    BoundWindows& bound = Bound();
+    const std::lock_guard<std::mutex> hold(bound.lock);
+    const auto found = bound.objects.find(hwnd);
+    return found == bound.objects.end() ? nullptr : found->second;
 }
 
 HWND CWnd::GetSafeOwner(HWND parent)

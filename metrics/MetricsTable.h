@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -33,6 +35,22 @@ struct MetricsTable
         commentCounts.push_back(comments);
         directories.push_back(directory);
         return kinds.size() - 1;
+    }
+
+    // Sets a project row's totals to the sum of its files' counts that are
+    // not negative, added in 64 bits; a total beyond an int shows as its
+    // largest value rather than wrapping to a negative one.
+    void AddUpTotals(std::size_t projectRow)
+    {
+        long long lines = 0;
+        long long comments = 0;
+        for (std::size_t i = projectRow + 1; i < Size() && kinds[i] == RowKind::SourceFile; ++i)
+        {
+            lines += std::max(lineCounts[i], 0);
+            comments += std::max(commentCounts[i], 0);
+        }
+        lineCounts[projectRow] = static_cast<int>(std::min<long long>(lines, INT_MAX));
+        commentCounts[projectRow] = static_cast<int>(std::min<long long>(comments, INT_MAX));
     }
 
     void Clear() { *this = MetricsTable(); }

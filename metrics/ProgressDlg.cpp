@@ -5,7 +5,20 @@
 #include "ProgressDlgRes.h"
 #include "ResourceModule.h"
 
+#include <chrono>
 #include <cstdio>
+
+namespace
+{
+
+// Reports are shown, and the messages waiting served, at most this often (in
+// milliseconds), and always at the first report and at the end of the range.
+// The engine reports every whole percent, several times for each line of a
+// small file, and under Wine moving the bar, setting a text or looking at
+// the queue each costs more than formatting such a line.
+const std::chrono::milliseconds kShowInterval(50);
+
+} // namespace
 
 CProgressDlg::CProgressDlg(UINT captionId)
     : CDialog(IDD_PROGRESS), m_captionId(captionId ? captionId : IDS_PROGRESS_CAPTION)
@@ -80,8 +93,16 @@ void CProgressDlg::SetStatus(const std::string& text)
 
 int CProgressDlg::SetPos(int position)
 {
+    const int previous = m_position;
+    m_position = position;
+    // Not the tick count, which Wine moves only now and then.
+    const auto now = std::chrono::steady_clock::now();
+    if (m_shown && position != m_upper && now - m_shownAt < kShowInterval)
+        return previous;
+    m_shown = true;
+    m_shownAt = now;
     PumpMessages();
-    int previous = m_progress.SetPos(position);
+    m_progress.SetPos(position);
     UpdatePercent(position);
     return previous;
 }

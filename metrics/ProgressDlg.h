@@ -3,6 +3,7 @@
 #include "Dialog.h"
 #include "ProgressCtrl.h"
 
+#include <chrono>
 #include <string>
 
 // Modeless progress dialog: status line, bar, percentage and Cancel. The
@@ -22,8 +23,9 @@ public:
     BOOL DestroyWindow() override;
 
     void SetStatus(const std::string& text);
-    // Dispatches pending messages, then moves the bar; returns its previous
-    // position.
+    // Dispatches pending messages, then moves the bar and shows the
+    // percentage: at the first call, at the end of the range, and otherwise
+    // at most twenty times a second. Returns the previous position.
     int SetPos(int position);
 
     // Set by Cancel and Escape; the caller's loop reads it and ends the run.
@@ -49,6 +51,9 @@ private:
     int m_lower = 0;
     int m_upper = 100;
     int m_step = 10;
+    int m_position = 0;
+    bool m_shown = false; // a position since the dialog was created
+    std::chrono::steady_clock::time_point m_shownAt;
     BOOL m_parentDisabled = FALSE;
     HWND m_owner = nullptr;
 };

@@ -7,7 +7,6 @@
 #include "SolutionFile.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 
 namespace
@@ -174,17 +173,7 @@ bool CProjectReader::AddProject(const std::string& projectPath, std::string& err
         return false;
     }
 
-    // Added in 64 bits; a total beyond the table's int shows as its largest
-    // value rather than wrapping to a negative one.
-    long long lines = 0;
-    long long comments = 0;
-    for (std::size_t i = row; i < m_table.Size(); ++i)
-    {
-        lines += std::max(m_table.lineCounts[i], 0);
-        comments += std::max(m_table.commentCounts[i], 0);
-    }
-    m_table.lineCounts[row] = static_cast<int>(std::min<long long>(lines, INT_MAX));
-    m_table.commentCounts[row] = static_cast<int>(std::min<long long>(comments, INT_MAX));
+    m_table.AddUpTotals(row);
     return true;
 }
 

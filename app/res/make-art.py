@@ -1,34 +1,21 @@
 #!/usr/bin/env python3
 """Draws Quillet.exe's icons and toolbar glyphs: Quillet.ico (the program),
 Document.ico (a workspace window) and Toolbar.bmp (16 x 15 buttons in the
-toolbar's order). Run it again after changing a drawing; the outputs are
-kept in the repository."""
+toolbar's order, the commands' pictures shared with the add-in in
+tools/art/command_glyphs.py). Run it again after changing a drawing; the
+outputs are kept in the repository."""
 import struct
 import sys
 from pathlib import Path
 
-# 5 x 7 letters for the format commands' glyphs.
-FONT = {
-    'F': ["11111", "10000", "10000", "11110", "10000", "10000", "10000"],
-    'W': ["10001", "10001", "10001", "10101", "10101", "11011", "10001"],
-    '.': ["00000", "00000", "00000", "00000", "00000", "01100", "01100"],
-    '>': ["10000", "01000", "00100", "00010", "00100", "01000", "10000"],
-    '<': ["00001", "00010", "00100", "01000", "00100", "00010", "00001"],
-    '|': ["00100", "00100", "00100", "00100", "00100", "00100", "00100"],
-    '+': ["00000", "00100", "00100", "11111", "00100", "00100", "00000"],
-    '(': ["00010", "00100", "01000", "01000", "01000", "00100", "00010"],
-    ')': ["01000", "00100", "00010", "00010", "00010", "00100", "01000"],
-    '}': ["01100", "00010", "00010", "00001", "00010", "00010", "01100"],
-    'S': ["01111", "10000", "10000", "01110", "00001", "00001", "11110"],
-    '?': ["01110", "10001", "00001", "00110", "00100", "00000", "00100"],
-}
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / 'tools' / 'art'))
+import command_glyphs  # noqa: E402
 
 GREY = (192, 192, 192)  # the button face: the toolbar shows it as the face colour
 BLACK = (0, 0, 0)
 BLUE = (0, 0, 160)
 RED = (176, 0, 0)
 GREEN = (0, 120, 0)
-YELLOW = (230, 200, 40)
 WHITE = (255, 255, 255)
 DARK = (96, 96, 96)
 
@@ -55,56 +42,10 @@ class Canvas:
             self.put(x0, y, colour)
             self.put(x1, y, colour)
 
-    def text(self, x, y, chars, colour, scale=1):
-        for char in chars:
-            for row, bits in enumerate(FONT[char]):
-                for col, bit in enumerate(bits):
-                    if bit == '1':
-                        self.rect(x + col * scale, y + row * scale, x + col * scale + scale - 1,
-                                  y + row * scale + scale - 1, colour)
-            x += 6 * scale
 
-
-def open_glyph(c, x):
-    c.rect(x + 1, 4, x + 7, 5, YELLOW)
-    c.rect(x + 1, 5, x + 13, 13, YELLOW)
-    c.frame(x + 1, 5, x + 13, 13, DARK)
-    c.rect(x + 9, 1, x + 11, 3, GREEN)
-    c.put(x + 12, 2, GREEN)
-
-
-def print_glyph(c, x):
-    c.rect(x + 4, 1, x + 11, 6, WHITE)
-    c.frame(x + 4, 1, x + 11, 6, DARK)
-    c.rect(x + 1, 6, x + 14, 11, (160, 160, 160))
-    c.frame(x + 1, 6, x + 14, 11, BLACK)
-    c.rect(x + 4, 11, x + 11, 14, WHITE)
-    c.frame(x + 4, 11, x + 11, 14, DARK)
-    c.put(x + 12, 8, GREEN)
-
-
-def text_glyph(chars, colour):
-    def draw(c, x):
-        width = 6 * len(chars) - 1
-        c.text(x + (16 - width) // 2, 4, chars, colour)
-    return draw
-
-
-GLYPHS = [
-    open_glyph,                  # Open
-    print_glyph,                 # Print
-    text_glyph("F", BLUE),       # Full Format
-    text_glyph("W.", RED),       # Delete Trailing Whitespace
-    text_glyph(">|", BLUE),      # Tabify
-    text_glyph("|<", BLUE),      # Untabify
-    text_glyph("+>", GREEN),     # Operator Expand
-    text_glyph("+<", GREEN),     # Operator Contract
-    text_glyph("()", RED),       # Parentheses Expand
-    text_glyph(")(", RED),       # Parentheses Contract
-    text_glyph("}>", BLUE),      # Reindent
-    text_glyph("S", BLACK),      # Settings
-    text_glyph("?", BLUE),       # Help Topics
-]
+# The toolbar's buttons in order, each the shared picture of its command.
+TOOLBAR = ["open", "print", "full", "delete-trailing-whitespace", "tabify", "untabify", "operator-expand",
+           "operator-contract", "parentheses-expand", "parentheses-contract", "reindent", "settings", "help"]
 
 
 def bmp_24(canvas):
@@ -188,9 +129,9 @@ def draw_document(c, size):
 
 def main():
     out = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).parent
-    toolbar = Canvas(16 * len(GLYPHS), 15, GREY)
-    for index, glyph in enumerate(GLYPHS):
-        glyph(toolbar, index * 16)
+    rows = command_glyphs.strip(TOOLBAR, rows=15)
+    toolbar = Canvas(len(rows[0]), len(rows), GREY)
+    toolbar.pixels = [[command_glyphs.PALETTE[index] for index in row] for row in rows]
     write_bmp(out / 'Toolbar.bmp', toolbar)
     write_ico(out / 'Quillet.ico', draw_program)
     write_ico(out / 'Document.ico', draw_document)

@@ -10,6 +10,13 @@ const int InitialCountWidth = 40;
 const int NamePercent = 60;
 const int CountPercent = 20;
 
+void SetCountTexts(CColumnTree& tree, HTREEITEM item, const MetricsTable& table, std::size_t row)
+{
+    const bool isFile = table.kinds[row] == RowKind::SourceFile;
+    tree.SetItemText(item, 1, CMetricsList::CountText(table.lineCounts[row], isFile));
+    tree.SetItemText(item, 2, CMetricsList::CountText(table.commentCounts[row], isFile));
+}
+
 } // namespace
 
 void CMetricsTreeFill::AddCountColumns(CColumnTree& tree)
@@ -31,11 +38,28 @@ void CMetricsTreeFill::AppendRows(CColumnTree& tree, const MetricsTable& table, 
     {
         const bool isFile = table.kinds[row] == RowKind::SourceFile;
         HTREEITEM item = tree.InsertItem(isFile ? project : nullptr, table.names[row]);
-        tree.SetItemText(item, 1, CMetricsList::CountText(table.lineCounts[row], isFile));
-        tree.SetItemText(item, 2, CMetricsList::CountText(table.commentCounts[row], isFile));
+        SetCountTexts(tree, item, table, row);
         if (data == ItemData::Directories)
             tree.SetItemData(item, &table.directories[row]);
         if (!isFile)
             project = item;
+    }
+}
+
+void CMetricsTreeFill::UpdateRows(CColumnTree& tree, const MetricsTable& table, const std::vector<std::size_t>& rows)
+{
+    std::vector<HTREEITEM> items;
+    for (HTREEITEM project = tree.GetRootItem(); project; project = tree.GetNextSiblingItem(project))
+    {
+        items.push_back(project);
+        for (HTREEITEM file = tree.GetChildItem(project); file; file = tree.GetNextSiblingItem(file))
+            items.push_back(file);
+    }
+    if (items.size() != table.Size())
+        return;
+    for (std::size_t row : rows)
+    {
+        if (row < items.size())
+            SetCountTexts(tree, items[row], table, row);
     }
 }

@@ -3,6 +3,8 @@
 #include "ColumnTree.h"
 #include "MetricsTable.h"
 
+#include <vector>
+
 // The metrics list in a column tree, as both front ends fill it: the two
 // count columns beside the names, then the table's projects with their files
 // below them, counts as the list shows them.
@@ -22,4 +24,9 @@ public:
         Directories
     };
     static void AppendRows(CColumnTree& tree, const MetricsTable& table, ItemData data);
+
+    // Shows the counts of the table's rows again, in a tree filled from the
+    // table by AppendRows: the items in tree order are the rows in table
+    // order. A tree that holds other items is left alone.
+    static void UpdateRows(CColumnTree& tree, const MetricsTable& table, const std::vector<std::size_t>& rows);
 };

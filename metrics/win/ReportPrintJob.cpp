@@ -5,6 +5,8 @@
 #include "PrinterChoice.h"
 #include "ReportPage.h"
 
+#include <algorithm>
+
 bool CReportPrintJob::Run(HWND owner, const IMetricsTree& tree, std::string& error, PrintDialog dialog)
 {
     error.clear();
@@ -12,6 +14,7 @@ bool CReportPrintJob::Run(HWND owner, const IMetricsTree& tree, std::string& err
     request.lStructSize = sizeof request;
     request.hwndOwner = owner;
     request.Flags = PD_ALLPAGES | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_RETURNDC;
+    request.nCopies = 1;
     const bool confirmed = dialog(&request);
     // The dialog's memory is ours whatever it answered.
     CGlobalMemory devMode(request.hDevMode), devNames(request.hDevNames);
@@ -29,5 +32,8 @@ bool CReportPrintJob::Run(HWND owner, const IMetricsTree& tree, std::string& err
         return false;
     }
     const CReportPage pages(tree, CReportPage::Flavour::AddIn);
-    return CPrintJob::Print(dc.get(), printer, "Quillet Document", pages, 1, pages.PageCount(), error);
+    // The dialog leaves the copies to the program: its device context prints one.
+    const std::vector<int> order = CPrintJob::PageOrder(1, pages.PageCount(), std::max<int>(request.nCopies, 1),
+                                                        (request.Flags & PD_COLLATE) != 0);
+    return CPrintJob::Print(dc.get(), printer, "Quillet Document", pages, order, error);
 }

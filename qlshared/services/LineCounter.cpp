@@ -26,11 +26,10 @@ std::size_t TextLength(const char* text, std::size_t size)
 
 // Reads directory + fileName (joined as they are) into bytes and cuts them at
 // the first NUL. False when the file cannot be read.
-bool ReadCountedText(const std::string& directory, const std::string& fileName, std::string& bytes)
+bool ReadCountedText(const std::string& directory, const std::string& fileName, std::string& bytes,
+                     const CLineCounter::FileReader& read)
 {
-    const std::string path = ResolveFileNameCase(NativePath(directory + fileName));
-    std::string error;
-    if (!ReadWholeFile(path, bytes, error))
+    if (!read(ResolveFileNameCase(NativePath(directory + fileName)), bytes))
         return false;
     bytes.resize(TextLength(bytes.data(), bytes.size()));
     return true;
@@ -127,22 +126,38 @@ int CLineCounter::CountComments(const char* text, std::size_t size)
     return CommentLines(text, TextLength(text, size));
 }
 
+bool CLineCounter::ReadFromDisk(const std::string& path, std::string& bytes)
+{
+    std::string error;
+    return ReadWholeFile(path, bytes, error);
+}
+
 int CLineCounter::GetLineCount(const std::string& directory, const std::string& fileName)
 {
-    if (!IsLineCounted(LowerExtension(fileName)))
-        return -1;
-    std::string bytes;
-    if (!ReadCountedText(directory, fileName, bytes))
-        return 0;
-    return LineFeeds(bytes.data(), bytes.size());
+    return LineCountOf(directory, fileName, ReadFromDisk);
 }
 
 int CLineCounter::GetCommentCount(const std::string& directory, const std::string& fileName)
 {
+    return CommentCountOf(directory, fileName, ReadFromDisk);
+}
+
+int CLineCounter::LineCountOf(const std::string& directory, const std::string& fileName, const FileReader& read)
+{
+    if (!IsLineCounted(LowerExtension(fileName)))
+        return -1;
+    std::string bytes;
+    if (!ReadCountedText(directory, fileName, bytes, read))
+        return 0;
+    return LineFeeds(bytes.data(), bytes.size());
+}
+
+int CLineCounter::CommentCountOf(const std::string& directory, const std::string& fileName, const FileReader& read)
+{
     if (!IsCommentCounted(LowerExtension(fileName)))
         return -1;
     std::string bytes;
-    if (!ReadCountedText(directory, fileName, bytes))
+    if (!ReadCountedText(directory, fileName, bytes, read))
         return 0;
     return CommentLines(bytes.data(), bytes.size());
 }

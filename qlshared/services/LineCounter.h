@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 // Line and comment counts of one source file, named as a project file names
@@ -13,6 +14,13 @@ class CLineCounter
 public:
     static int GetLineCount(const std::string& directory, const std::string& fileName);
     static int GetCommentCount(const std::string& directory, const std::string& fileName);
+
+    // The same counts, reading the file through read: the whole file at path
+    // into bytes, false when it cannot be read.
+    using FileReader = std::function<bool(const std::string& path, std::string& bytes)>;
+    static int LineCountOf(const std::string& directory, const std::string& fileName, const FileReader& read);
+    static int CommentCountOf(const std::string& directory, const std::string& fileName, const FileReader& read);
+    static bool ReadFromDisk(const std::string& path, std::string& bytes);
 
     // The counts over text already in memory; the text ends at size or at
     // its first NUL, whichever comes first.

@@ -3,9 +3,22 @@
 
 #include "QLShared.h"
 
+#include "CountedFileCache.h"
 #include "LineCounter.h"
 
 #include <exception>
+
+namespace
+{
+
+CCountedFileCache g_lastFile;
+
+bool ReadCounted(const std::string& path, std::string& bytes)
+{
+    return g_lastFile.Read(path, bytes);
+}
+
+} // namespace
 
 // An exception must not cross the module boundary: each side carries its own
 // runtime. A file that cannot be read into memory counts as one that cannot
@@ -15,7 +28,7 @@ int GetLineCount(const std::string& directory, const std::string& fileName)
 {
     try
     {
-        return CLineCounter::GetLineCount(directory, fileName);
+        return CLineCounter::LineCountOf(directory, fileName, ReadCounted);
     }
     catch (const std::exception&)
     {
@@ -27,7 +40,7 @@ int GetCommentCount(const std::string& directory, const std::string& fileName)
 {
     try
     {
-        return CLineCounter::GetCommentCount(directory, fileName);
+        return CLineCounter::CommentCountOf(directory, fileName, ReadCounted);
     }
     catch (const std::exception&)
     {

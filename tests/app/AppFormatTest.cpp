@@ -14,15 +14,20 @@ namespace
 {
 
 // Each dialog as it is set up: its caption, and whether the frame under it
-// still took input.
+// still took input; and each file the progress dialog named.
 std::vector<std::string> g_dialogs;
+std::vector<std::string> g_files;
 HWND g_frame = nullptr;
 
 LRESULT CALLBACK RecordDialog(int code, WPARAM wParam, LPARAM lParam)
 {
     const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    static const std::string formatting = "Formatting file: ";
     if (code == HC_ACTION && call->message == WM_INITDIALOG)
         g_dialogs.push_back(WindowText(call->hwnd) + (IsWindowEnabled(g_frame) ? " over an enabled frame" : ""));
+    if (code == HC_ACTION && call->message == WM_SETTEXT &&
+        std::string(reinterpret_cast<const char*>(call->lParam)).rfind(formatting, 0) == 0)
+        g_files.push_back(reinterpret_cast<const char*>(call->lParam) + formatting.size());
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -30,6 +35,7 @@ LRESULT CALLBACK RecordDialog(int code, WPARAM wParam, LPARAM lParam)
 std::unique_ptr<std::remove_pointer_t<HHOOK>, decltype(&UnhookWindowsHookEx)> WatchDialogs(HWND frame)
 {
     g_dialogs.clear();
+    g_files.clear();
     g_frame = frame;
     return {SetWindowsHookExA(WH_CALLWNDPROCRET, RecordDialog, nullptr, GetCurrentThreadId()), &UnhookWindowsHookEx};
 }
@@ -55,6 +61,14 @@ protected:
         for (const char* file : {"p\\a.c", "p\\b.c", "p\\notes.txt", "q\\c.c"})
             folder.Write(std::string("fmt\\") + file, kTrailing);
         Start({folder.PathOf("fmt\\w.dsw")});
+        MapItems();
+    }
+
+    // The items of the active window's list by their names, every project
+    // expanded.
+    void MapItems()
+    {
+        items.clear();
         CColumnTree& tree = ActiveView().Tree();
         for (HTREEITEM project = tree.GetRootItem(); project; project = tree.GetNextSiblingItem(project))
         {
@@ -110,10 +124,14 @@ TEST_F(AppFormatTest, TheChosenFilesAreRewrittenUnderTheProgressDialog)
         const char* name;
         std::vector<std::pair<const char*, WPARAM>> clicks;
         const char* trimmed;
+        std::vector<std::string> shown; // by the progress dialog
     };
     const Case cases[] = {
-        {"projects stand for their files", {{".\\p\\p.dsp", 0}, {".\\q\\q.dsp", MK_CONTROL}}, "a b c"},
-        {"files of two projects", {{"a.c", 0}, {"c.c", MK_CONTROL}}, "a c"},
+        {"projects stand for their files",
+         {{".\\p\\p.dsp", 0}, {".\\q\\q.dsp", MK_CONTROL}},
+         "a b c",
+         {"a.c", "b.c", "c.c"}},
+        {"files of two projects", {{"a.c", 0}, {"c.c", MK_CONTROL}}, "a c", {"a.c", "c.c"}},
     };
     for (const Case& c : cases)
     {
@@ -126,6 +144,7 @@ TEST_F(AppFormatTest, TheChosenFilesAreRewrittenUnderTheProgressDialog)
         Command(ID_FORMAT_DELETE_TRAILING);
         EXPECT_EQ(c.trimmed, Trimmed());
         EXPECT_EQ((std::vector<std::string>{"Formatting Files"}), g_dialogs);
+        EXPECT_EQ(c.shown, g_files);
         EXPECT_TRUE(IsWindowEnabled(FrameWindow()));
     }
 }
@@ -179,4 +198,26 @@ TEST_F(AppFormatTest, FilesTheRunSkipsAreNamedWithTheirCauseAtTheEnd)
     EXPECT_EQ(kTrailing, folder.Read("fmt\\p\\a.c"));
     EXPECT_EQ(nul, folder.Read("fmt\\p\\b.c"));
     EXPECT_EQ(kTrimmed, folder.Read("fmt\\q\\c.c")) << "the run went on";
+}
+
+TEST_F(AppFormatTest, AfterARunEveryWindowShowsTheNewCountsAndTheStatusBarSaysWhatChanged)
+{
+    // c.c ends without a line end, which the run adds: one more line.
+    folder.Write("fmt\\q\\c.c", "int c;   ");
+    Command(ID_WINDOW_NEW);
+    MapItems();
+    Click(".\\q\\q.dsp");
+    Click("b.c", MK_CONTROL);
+    Command(ID_FORMAT_DELETE_TRAILING);
+    EXPECT_EQ("int c;\r\n", folder.Read("fmt\\q\\c.c"));
+    for (CView* view : app->GetDocTemplate()->Documents().at(0)->Views())
+    {
+        const CColumnTree& tree = static_cast<CMetricsView*>(view)->Tree();
+        const HTREEITEM p = tree.GetRootItem(), q = tree.GetNextSiblingItem(p);
+        EXPECT_EQ("2", tree.GetItemText(tree.GetNextSiblingItem(tree.GetChildItem(p)), 1));
+        EXPECT_EQ("4", tree.GetItemText(p, 1));
+        EXPECT_EQ("1", tree.GetItemText(tree.GetChildItem(q), 1));
+        EXPECT_EQ("1", tree.GetItemText(q, 1));
+    }
+    EXPECT_EQ("Delete trailing whitespace: 2 of 2 files changed", Frame().StatusBar().GetPaneText(0));
 }

@@ -6,9 +6,11 @@
 #include "SettingsKey.h"
 #include "ShellOpenSeam.h"
 #include "win/ModalScript.h"
+#include "win/ShellClasses.h"
 
 #include <commctrl.h>
 #include <ddeml.h>
+#include <shlwapi.h>
 
 namespace
 {
@@ -70,17 +72,59 @@ struct HelpRequests
 
 } // namespace
 
-TEST_F(AppTest, TheShellKnowsWorkspacesForTheCurrentUserAndOpensThemByDde)
+TEST_F(AppTest, TheShellRegistrationTakesTheExtensionOnlyWhenNobodyOwnsItAndWritesTheDocumentTypeEveryTime)
 {
-    Start();
     char module[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, module, MAX_PATH);
     const std::string program = std::string("\"") + module + "\"", document = "Software\\Classes\\Quillet.Document";
-    EXPECT_EQ("Quillet.Document", RegistryText("Software\\Classes\\.dsw"));
-    EXPECT_EQ("Quillet Document", RegistryText(document));
-    EXPECT_EQ(program + " \"%1\"", RegistryText(document + "\\shell\\open\\command"));
-    EXPECT_EQ(program + " /p \"%1\"", RegistryText(document + "\\shell\\print\\command"));
-    EXPECT_EQ("[open(\"%1\")]", RegistryText(document + "\\shell\\open\\ddeexec"));
+    struct Case
+    {
+        const char* name;
+        HKEY hive; // where the owner was registered before the program ran
+        const char* owner;
+        const char* afterwards; // the extension's file type, for this user
+    };
+    const Case cases[] = {
+        {"no owner", nullptr, nullptr, "Quillet.Document"},
+        {"an empty owner", HKEY_CURRENT_USER, "", "Quillet.Document"},
+        {"the user's own choice", HKEY_CURRENT_USER, "MSDEV.Workspace", "MSDEV.Workspace"},
+        {"a program installed for the machine", HKEY_LOCAL_MACHINE, "MSDEV.Workspace", ""},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        ShellClasses classes;
+        if (c.hive)
+        {
+            ASSERT_EQ(ERROR_SUCCESS, SHSetValueA(c.hive, "Software\\Classes\\.dsw", nullptr, REG_SZ, c.owner,
+                                                 static_cast<DWORD>(strlen(c.owner) + 1)));
+        }
+        for (int start = 1; start <= 2; ++start)
+        {
+            SCOPED_TRACE("start " + std::to_string(start));
+            // A stale command of an older registration is replaced too.
+            SHSetValueA(HKEY_CURRENT_USER, (document + "\\shell\\open\\command").c_str(), nullptr, REG_SZ, "old", 4);
+            app.reset();
+            Start();
+            EXPECT_EQ(c.afterwards, RegistryText("Software\\Classes\\.dsw"));
+            EXPECT_EQ("Quillet Document", RegistryText(document));
+            EXPECT_EQ(std::string(module) + ",1", RegistryText(document + "\\DefaultIcon"));
+            EXPECT_EQ(program + " /dde", RegistryText(document + "\\shell\\open\\command"));
+            EXPECT_EQ("[open(\"%1\")]", RegistryText(document + "\\shell\\open\\ddeexec"));
+            EXPECT_EQ("Quillet", RegistryText(document + "\\shell\\open\\ddeexec\\application"));
+            EXPECT_EQ(program + " /p \"%1\"", RegistryText(document + "\\shell\\print\\command"));
+            EXPECT_EQ(program + " /pt \"%1\" \"%2\" \"%3\" \"%4\"",
+                      RegistryText(document + "\\shell\\printto\\command"));
+        }
+    }
+}
+
+TEST_F(AppTest, StartedForTheShellsDdeTheProgramOpensWhatTheRequestsName)
+{
+    // The shell starts the program with /dde, then sends its request.
+    Start({"/dde"});
+    EXPECT_TRUE(Children().empty());
+    EXPECT_TRUE(IsWindowVisible(FrameWindow()));
 
     // The running program opens them when the shell asks by DDE: true when
     // it carried the command out.
@@ -126,6 +170,14 @@ TEST_F(AppTest, OpenedWorkspacesAreListedUnderFileAndKeptInTheProfile)
     Command(ID_FILE_MRU_FIRST + 1);
     ASSERT_EQ(1u, Children().size());
     EXPECT_EQ(second, RecentFile(1));
+
+    // A path relative to the current folder is kept as the full path.
+    char current[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, current);
+    SetCurrentDirectoryA(folder.PathOf("ws").c_str());
+    EXPECT_NE(nullptr, app->OpenDocumentFile("example.dsw"));
+    SetCurrentDirectoryA(current);
+    EXPECT_EQ(workspace, RecentFile(1));
 }
 
 TEST_F(AppTest, PromptsAppearInTheStatusBarAndTooltips)
@@ -234,6 +286,27 @@ TEST_F(AppTest, HelpOpensTheProgramsHelpFileElseTheManualBesideItElseNamesBothPa
             EXPECT_EQ(c.box.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.box}, texts) << id;
         }
     }
+}
+
+TEST_F(AppTest, TheToolbarIsDrawnInTheButtonFaceColour)
+{
+    Start();
+    HWND bar = Frame().ToolBar().GetSafeHwnd();
+    RECT client{}, last{};
+    GetClientRect(bar, &client);
+    SendMessageA(bar, TB_GETITEMRECT, SendMessageA(bar, TB_BUTTONCOUNT, 0, 0) - 1, reinterpret_cast<LPARAM>(&last));
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    SendMessageA(bar, WM_PRINT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+    // Beside the last button, and below the buttons.
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), GetPixel(memory, last.right + 10, client.bottom / 2));
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), GetPixel(memory, 2, client.bottom - 1));
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
 }
 
 TEST_F(AppTest, TheToolbarDocksOnTheSideItIsDraggedTo)

@@ -41,12 +41,15 @@ TEST_F(AppTest, PrintPreviewTakesTheListsPlaceUntilItCloses)
     EXPECT_EQ(2, preview->PagesPerScreen());
     EXPECT_FALSE(IsWindowVisible(Frame().MDIClient()));
     EXPECT_EQ("Page 1 of 1", Frame().StatusBar().GetPaneText(0));
+    // The list is hidden: the Format commands cannot act on its selection.
+    EXPECT_FALSE(Frame().ToolBar().IsButtonEnabled(ID_FORMAT_REINDENT));
 
     Command(CPrintPreview::CloseCommand);
     EXPECT_FALSE(Frame().InPreview());
     EXPECT_TRUE(IsWindowVisible(Frame().MDIClient()));
     EXPECT_EQ("Ready", Frame().StatusBar().GetPaneText(0));
     EXPECT_EQ(1u, Children().size());
+    EXPECT_TRUE(Frame().ToolBar().IsButtonEnabled(ID_FORMAT_REINDENT));
 }
 
 } // namespace

@@ -2,9 +2,11 @@
 // menus that follow them.
 #include "AppHarness.h"
 
+#include "MDIChildWnd.h"
 #include "MetricsList.h"
 #include "ProjectReader.h"
 #include "QLShared.h"
+#include "RecentFileList.h"
 
 #include <shlobj.h>
 
@@ -209,4 +211,61 @@ TEST_F(AppTest, TheSaveKeyWritesNothing)
     EXPECT_EQ(before, folder.Read("ws\\example.dsw"));
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_TRUE(Children().empty());
+}
+
+TEST_F(AppTest, TheWindowMenuListsEveryWindowAndAMaximisedWindowsTitleStandsInBrackets)
+{
+    // The windows listed after the window commands, the active one marked "*".
+    const auto windowList = [this]
+    {
+        HMENU popup = OpenPopup("&Window");
+        std::vector<std::string> list;
+        for (int index = 0; index < GetMenuItemCount(popup); ++index)
+        {
+            const UINT id = GetMenuItemID(popup, index);
+            if (id == static_cast<UINT>(-1) || id < IDW_FIRST_MDI_CHILD)
+                continue;
+            char text[MAX_PATH] = {};
+            GetMenuStringA(popup, index, text, sizeof text, MF_BYPOSITION);
+            const bool checked = GetMenuState(popup, index, MF_BYPOSITION) & MF_CHECKED;
+            list.push_back(text + std::string(checked ? " *" : ""));
+        }
+        return list;
+    };
+    Start({workspace});
+    EXPECT_EQ((std::vector<std::string>{"&1 example.dsw *"}), windowList());
+    Command(ID_WINDOW_NEW);
+    EXPECT_EQ((std::vector<std::string>{"&1 example.dsw:1", "&2 example.dsw:2 *"}), windowList());
+    EXPECT_EQ("Quillet - example.dsw:2", WindowText(FrameWindow()));
+
+    HWND active = Frame().MDIGetActive()->GetSafeHwnd();
+    SendMessageA(Frame().MDIClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(active), 0);
+    Pump();
+    EXPECT_EQ("Quillet - [example.dsw:2]", WindowText(FrameWindow()));
+    SendMessageA(Frame().MDIClient(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(active), 0);
+    Pump();
+    EXPECT_EQ("Quillet - example.dsw:2", WindowText(FrameWindow()));
+
+    SendMessageA(active, WM_CLOSE, 0, 0);
+    Pump();
+    EXPECT_EQ((std::vector<std::string>{"&1 example.dsw *"}), windowList());
+}
+
+TEST_F(AppTest, AFileWithoutProjectsIsSaidSoAndKeptOutOfTheRecentFiles)
+{
+    Start();
+    const std::string notes = folder.Write("notes.dsw", "Just some text\r\n");
+    for (const std::string& path : {folder.PathOf("ws\\calc\\calc.dsp"), notes})
+    {
+        SCOPED_TRACE(path);
+        MessageBoxScript boxes;
+        EXPECT_EQ(nullptr, app->OpenDocumentFile(path));
+        Pump();
+        ASSERT_EQ(1u, boxes.shown.size());
+        EXPECT_EQ("No projects were found in " + path + ".", boxes.shown[0].text);
+        EXPECT_EQ("Quillet", boxes.shown[0].caption);
+        EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), boxes.shown[0].type & MB_ICONMASK);
+        EXPECT_TRUE(Children().empty());
+        EXPECT_TRUE(app->RecentFiles()->Files().empty());
+    }
 }

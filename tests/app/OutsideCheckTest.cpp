@@ -5,7 +5,9 @@
 // opens the installed manual through the shell (QUILLET_SHELL_RECORD names
 // the file that the prefix's recorder of .html opens writes).
 #include "ScratchFolder.h"
+#include "WindowText.h"
 #include "win/ControlText.h"
+#include "win/ShellClasses.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +27,8 @@ namespace
 class RunningQuillet
 {
 public:
-    RunningQuillet(const std::string& workspace, const char* title)
+    // arguments follow the program's name on its command line.
+    RunningQuillet(const std::string& arguments, const char* title)
     {
         // The build names the program by its Linux path; Wine's drive Z: is
         // the Linux root. The setup's test points at the installed one.
@@ -36,7 +39,7 @@ public:
             program = "Z:" + program;
             std::replace(program.begin(), program.end(), '/', '\\');
         }
-        std::string commandLine = "\"" + program + "\" \"" + workspace + "\"";
+        std::string commandLine = "\"" + program + "\" " + arguments;
         STARTUPINFOA startup{};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION started{};
@@ -62,10 +65,31 @@ public:
 const UINT kReindent = 32781;
 const UINT kHelpTopics = 0xE143;
 
+HWND WindowOf(HWND frame, const char* title)
+{
+    return FindWindowExA(FindWindowExA(frame, nullptr, "MDICLIENT", nullptr), nullptr, nullptr, title);
+}
+
 HWND ListOf(HWND frame, const char* title)
 {
-    return FindChildOfClass(FindWindowExA(FindWindowExA(frame, nullptr, "MDICLIENT", nullptr), nullptr, nullptr, title),
-                            WC_TREEVIEWA);
+    return FindChildOfClass(WindowOf(frame, title), WC_TREEVIEWA);
+}
+
+// The Linux path of a file, as Wine's start /unix takes it.
+std::string UnixPath(const std::string& path)
+{
+    using ToUnix = char*(CDECL*)(const wchar_t*);
+    // Through a function type without arguments, which every function type
+    // may be cast from.
+    const auto toUnix = reinterpret_cast<ToUnix>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (!toUnix)
+        return std::string();
+    const std::wstring wide(path.begin(), path.end());
+    char* unix = toUnix(wide.c_str());
+    const std::string result = unix ? unix : "";
+    HeapFree(GetProcessHeap(), 0, unix);
+    return result;
 }
 
 } // namespace
@@ -80,10 +104,11 @@ TEST(OutsideCheck, AnotherProgramFindsTheListAndRunsReindentOnAProject)
     folder.Write("p\\a.c", flat);
     folder.Write("p\\b.c", flat);
 
-    RunningQuillet quillet(folder.PathOf("w.dsw"), "Quillet - w.dsw");
+    RunningQuillet quillet("\"" + folder.PathOf("w.dsw") + "\"", "Quillet - w.dsw");
     ASSERT_NE(nullptr, quillet.frame);
-    HWND tree = ListOf(quillet.frame, "w.dsw");
-    ASSERT_TRUE(tree);
+    HWND child = WindowOf(quillet.frame, "w.dsw");
+    HWND tree = FindChildOfClass(child, WC_TREEVIEWA);
+    ASSERT_TRUE(child && tree);
 
     EXPECT_EQ(3, SendMessageA(tree, TVM_GETCOUNT, 0, 0));
     HTREEITEM project = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
@@ -96,6 +121,63 @@ TEST(OutsideCheck, AnotherProgramFindsTheListAndRunsReindentOnAProject)
         ASSERT_NE(std::string::npos, body) << text;
         EXPECT_TRUE(body > 0 && (text[body - 1] == ' ' || text[body - 1] == '\t')) << name << ": " << text;
     }
+    // The status bar's message pane says what the run did. Another
+    // program's window text is read by asking the window for it.
+    char status[256] = {};
+    SendMessageA(FindWindowExA(quillet.frame, nullptr, STATUSCLASSNAMEA, nullptr), WM_GETTEXT, sizeof(status),
+                 reinterpret_cast<LPARAM>(status));
+    EXPECT_STREQ("Reindent: 2 of 2 files changed", status);
+
+    // A maximised window's title stands in brackets after the program's name.
+    SendMessageA(GetParent(child), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
+    EXPECT_EQ("Quillet - [w.dsw]", WindowText(quillet.frame));
+}
+
+TEST(OutsideCheck, AShellOpenThroughWinesStartGivesOneWindow)
+{
+    ScratchFolder folder;
+    folder.Write("w.dsw", "Workspace\r\nProject: \"p\"=.\\p\\p.dsp - Package Owner=<4>\r\n");
+    folder.Write("p\\p.dsp", "# Begin Source File\r\nSOURCE=a.c\r\n# End Source File\r\n");
+    folder.Write("p\\a.c", "int a;\r\n");
+    ShellClasses classes;
+    {
+        // A first start registers workspaces with the shell.
+        RunningQuillet first("", "Quillet");
+        ASSERT_NE(nullptr, first.frame);
+    }
+    const std::string path = UnixPath(folder.PathOf("w.dsw"));
+    ASSERT_FALSE(path.empty());
+    std::string commandLine = "start.exe /unix \"" + path + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION started{};
+    ASSERT_TRUE(
+        CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
+    // start returns once the shell has sent its DDE request.
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(started.hProcess, 60000));
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+
+    HWND frame = nullptr;
+    for (int attempt = 0; attempt < 300 && !(frame = FindWindowA(nullptr, "Quillet - w.dsw")); ++attempt)
+        Sleep(100);
+    ASSERT_NE(nullptr, frame);
+    // A late second window would come from a second open of the same file.
+    Sleep(1000);
+    const char* frameClass = "QuilletFrame128";
+    int frames = 0;
+    for (HWND other = FindWindowExA(nullptr, nullptr, frameClass, nullptr); other;
+         other = FindWindowExA(nullptr, other, frameClass, nullptr))
+        ++frames;
+    EXPECT_EQ(1, frames);
+    HWND client = FindWindowExA(frame, nullptr, "MDICLIENT", nullptr);
+    int windows = 0;
+    for (HWND child = GetWindow(client, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        ++windows;
+    EXPECT_EQ(1, windows);
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    for (int attempt = 0; attempt < 100 && FindWindowA(nullptr, "Quillet - w.dsw"); ++attempt)
+        Sleep(100);
 }
 
 TEST(OutsideCheck, TheExampleWorkspaceListsItsThreeProjectsAndSixteenFiles)

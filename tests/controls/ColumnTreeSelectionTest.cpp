@@ -12,13 +12,18 @@ struct SelectionCase
     const char* selected;                               // names in sorted order, upper case first
 };
 
-// Sets or clears Shift in the thread's keyboard state, as holding it does.
-void HoldShift(bool held)
+// Sets or clears a key in the thread's keyboard state, as holding it does.
+void Hold(int key, bool held)
 {
     BYTE keys[256] = {};
     GetKeyboardState(keys);
-    keys[VK_SHIFT] = held ? 0x80 : 0;
+    keys[key] = held ? 0x80 : 0;
     SetKeyboardState(keys);
+}
+
+void HoldShift(bool held)
+{
+    Hold(VK_SHIFT, held);
 }
 
 } // namespace
@@ -93,4 +98,31 @@ TEST_F(ColumnTreeTest, CaretMovedByKeyboardOrByAnotherProgramSelectsThatItem)
     EXPECT_EQ(Selected(), "a1 a2 a3");
     SendMessageA(Tree(), WM_KEYDOWN, VK_UP, 0);
     EXPECT_EQ(Selected(), "a2");
+}
+
+TEST_F(ColumnTreeTest, CtrlArrowsMoveTheFocusAloneAndCtrlSpaceTogglesTheFocusedItem)
+{
+    AddProjects();
+    Click("a1");
+    const auto press = [this](WPARAM key)
+    {
+        SendMessageA(Tree(), WM_KEYDOWN, key, 0);
+        if (key == VK_SPACE)
+            SendMessageA(Tree(), WM_CHAR, ' ', 0);
+    };
+    const auto caret = [this] { return RelatedTreeItem(Tree(), TVGN_CARET, nullptr); };
+    Hold(VK_CONTROL, true);
+    // Files that are not side by side, chosen from the keyboard alone.
+    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_SPACE, VK_DOWN, VK_DOWN, VK_SPACE})
+        press(key);
+    EXPECT_EQ(Selected(), "a1 a3 b1");
+    EXPECT_EQ(items["b1"], caret());
+    press(VK_UP);
+    press(VK_SPACE);
+    Hold(VK_CONTROL, false);
+    EXPECT_EQ(Selected(), "B a1 a3 b1");
+    EXPECT_EQ(items["B"], caret());
+    // A plain arrow selects as before.
+    SendMessageA(Tree(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(Selected(), "b1");
 }

@@ -20,7 +20,9 @@ struct Script
     std::string choose;              // printer the user picks; empty keeps the one handed in
     bool returnDc = true;            // a device context comes back
     std::pair<WORD, WORD> pageRange; // from, to when the user typed a range
-    std::string printerSeen;         // the set-up handed to the dialog
+    WORD copies = 1;
+    bool collate = false;
+    std::string printerSeen; // the set-up handed to the dialog
 } g_script;
 
 BOOL WINAPI ScriptedDialog(LPPRINTDLGA dialog)
@@ -33,6 +35,9 @@ BOOL WINAPI ScriptedDialog(LPPRINTDLGA dialog)
     }
     if (g_script.answer && (dialog->Flags & PD_RETURNDC) && g_script.returnDc)
         dialog->hDC = CreateCompatibleDC(nullptr);
+    dialog->nCopies = g_script.copies;
+    if (g_script.collate)
+        dialog->Flags |= PD_COLLATE;
     if (g_script.pageRange.first)
     {
         dialog->Flags |= PD_PAGENUMS;
@@ -72,8 +77,17 @@ TEST_F(PrinterChoiceTest, PrintDialogReturnsEveryPageOrTheRangeChosen)
     EXPECT_TRUE(request.dc);
 
     g_script.pageRange = {2, 3};
+    g_script.copies = 2;
     ASSERT_TRUE(choice.Ask(nullptr, 4, request, error));
     EXPECT_EQ(std::make_pair(2, 3), std::make_pair(request.first, request.last));
+    EXPECT_EQ(std::make_pair(2, false), std::make_pair(request.copies, request.collate));
+}
+
+TEST(PrintJob, CopiesArePrintedWholeWhenCollatedElsePageByPage)
+{
+    EXPECT_EQ((std::vector<int>{2, 3, 2, 3, 2, 3}), CPrintJob::PageOrder(2, 3, 3, true));
+    EXPECT_EQ((std::vector<int>{2, 2, 2, 3, 3, 3}), CPrintJob::PageOrder(2, 3, 3, false));
+    EXPECT_EQ((std::vector<int>{1}), CPrintJob::PageOrder(1, 1, 1, false));
 }
 
 TEST_F(PrinterChoiceTest, CancelIsSilentAndAMissingPrinterIsNamed)
@@ -100,7 +114,7 @@ TEST(PrintJob, ADeviceThatCannotPrintSaysWhichStepFailed)
 {
     HDC memory = CreateCompatibleDC(nullptr);
     std::string error;
-    EXPECT_FALSE(CPrintJob::Print(memory, "Screen", "Report", NoPages(), 1, 1, error));
+    EXPECT_FALSE(CPrintJob::Print(memory, "Screen", "Report", NoPages(), {1}, error));
     EXPECT_EQ("Printing on \"Screen\" failed: the document could not be started.", error);
     DeleteDC(memory);
 }

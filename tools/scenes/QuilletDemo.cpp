@@ -4,15 +4,19 @@
 //   quillet_demo SCENE [WORKSPACE.dsw] [SECONDS]
 //
 // empty: the frame alone; list: the workspace open, its projects expanded;
-// menu: its Format menu
-// open; progress: Reindent running over a generated workspace of large
-// files, again and again; tiled: the workspace open twice, tiled.
+// menu: its Format menu open; windows: two windows of the workspace, the
+// Window menu open; maximised: the second of them maximised; batch: Reindent
+// run over every project (give a scratch copy: its files are rewritten), the
+// status bar saying what it did; progress: Reindent running over a generated
+// workspace of large files, again and again; tiled: the workspace open
+// twice, tiled.
 #include "MainFrame.h"
 #include "MetricsView.h"
 #include "QuilletApp.h"
 #include "QuilletRes.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -34,16 +38,39 @@ void CALLBACK End(HWND frame, UINT, UINT_PTR, DWORD)
         PostMessageA(frame, WM_CLOSE, 0, 0);
 }
 
-// The Format popup opened under its title on the menu bar.
-void CALLBACK OpenFormatMenu(HWND frame, UINT, UINT_PTR timer, DWORD)
+// The menu bar's popup at position g_menu, opened under its title.
+int g_menu = 0;
+void CALLBACK OpenMenu(HWND frame, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(frame, timer);
     HMENU bar = GetMenu(frame);
-    const int format = 2;
+    // A maximised window's system menu comes first on the bar.
+    const int position = g_menu + (GetMenuItemCount(bar) > 5 ? 1 : 0);
     RECT title{};
-    GetMenuItemRect(frame, bar, format, &title);
-    HiliteMenuItem(frame, bar, format, MF_BYPOSITION | MF_HILITE);
-    TrackPopupMenu(GetSubMenu(bar, format), TPM_LEFTALIGN | TPM_TOPALIGN, title.left, title.bottom, 0, frame, nullptr);
+    GetMenuItemRect(frame, bar, position, &title);
+    HiliteMenuItem(frame, bar, position, MF_BYPOSITION | MF_HILITE);
+    TrackPopupMenu(GetSubMenu(bar, position), TPM_LEFTALIGN | TPM_TOPALIGN, title.left, title.bottom, 0, frame,
+                   nullptr);
+}
+
+// Every project selected, Ctrl+clicked as a user would, then Reindent.
+void CALLBACK ReindentAll(HWND frame, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(frame, timer);
+    CColumnTree& tree = static_cast<CMetricsView*>(CWinApp::Get()->GetMainFrame()->GetActiveView())->Tree();
+    bool first = true;
+    for (HTREEITEM project = tree.GetRootItem(); project; project = tree.GetNextSiblingItem(project))
+    {
+        RECT rect{};
+        std::memcpy(&rect, &project, sizeof(project));
+        SendMessageA(tree.TreeHandle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+        const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        const WPARAM keys = first ? 0 : MK_CONTROL;
+        SendMessageA(tree.TreeHandle(), WM_LBUTTONDOWN, keys | MK_LBUTTON, at);
+        SendMessageA(tree.TreeHandle(), WM_LBUTTONUP, keys, at);
+        first = false;
+    }
+    SendMessageA(frame, WM_COMMAND, ID_FORMAT_REINDENT, 0);
 }
 
 void CALLBACK Reindent(HWND frame, UINT, UINT_PTR timer, DWORD)
@@ -100,6 +127,23 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     HWND frame = app.GetMainFrame()->GetSafeHwnd();
     if (scene != "empty" && !workspace.empty())
         app.OpenDocumentFile(workspace);
+    if (scene == "windows" || scene == "maximised")
+    {
+        SendMessageA(frame, WM_COMMAND, ID_WINDOW_NEW, 0);
+        HWND client = app.GetMainFrame()->MDIClient();
+        if (scene == "maximised")
+        {
+            SendMessageA(client, WM_MDIMAXIMIZE, SendMessageA(client, WM_MDIGETACTIVE, 0, 0), 0);
+        }
+        else
+        {
+            SendMessageA(frame, WM_COMMAND, ID_WINDOW_CASCADE, 0);
+            g_menu = 3;
+            SetTimer(frame, kSceneTimer, 1000, OpenMenu);
+        }
+    }
+    if (scene == "batch")
+        SetTimer(frame, kSceneTimer, 1000, ReindentAll);
     if (scene == "tiled")
     {
         app.OpenDocumentFile(workspace);
@@ -118,7 +162,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
             SendMessageA(tree.TreeHandle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(project));
     }
     if (scene == "menu")
-        SetTimer(frame, kSceneTimer, 1000, OpenFormatMenu);
+    {
+        g_menu = 2;
+        SetTimer(frame, kSceneTimer, 1000, OpenMenu);
+    }
     SetTimer(frame, kEndTimer, static_cast<UINT>(seconds) * 1000, End);
     return app.Run();
 }

@@ -47,6 +47,9 @@ BOOL WINAPI ConfirmedDefault(LPPRINTDLGA request)
     GetDefaultPrinterA(printer, &size);
     request->hDevNames = DevNamesOf(printer);
     request->hDC = CreateDCA("WINSPOOL", printer, nullptr, nullptr);
+    // Two copies, each whole.
+    request->nCopies = 2;
+    request->Flags |= PD_COLLATE;
     return TRUE;
 }
 
@@ -60,7 +63,7 @@ TEST(ReportPrintJob, CancelOrAPrinterThatCannotOpenPrintsNothing)
     EXPECT_EQ("Printing on \"Broken Printer\" failed: the printer could not be opened.", error);
 }
 
-TEST(ReportPrintJob, PrintsEveryPageOnTheChosenPrinter)
+TEST(ReportPrintJob, PrintsEveryPageOfEachCopyOnTheChosenPrinter)
 {
     // print-report.sh sets the printer up and reads back what it printed.
     if (!std::getenv("QUILLET_PRINT_TO_FILE"))

@@ -1,0 +1,15 @@
+#include "DroppedFiles.h"
+
+std::vector<std::string> DroppedFiles(HDROP drop)
+{
+    std::vector<std::string> paths;
+    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT index = 0; index < count; ++index)
+    {
+        char path[MAX_PATH] = {};
+        DragQueryFileA(drop, index, path, MAX_PATH);
+        paths.push_back(path);
+    }
+    DragFinish(drop);
+    return paths;
+}
