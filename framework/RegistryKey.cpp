@@ -3,37 +3,81 @@
 // Registry key names are at most 255 characters.
 constexpr DWORD MaxKeyName = 256;
 
-LONG CRegistryKey::Create(HKEY parent, const std::wstring& name)
+LONG CRegistryKey::Keep(LONG status, HKEY key)
+{
+    if (status == ERROR_SUCCESS)
+        m_key.reset(key);
+    return status;
+}
+
+LONG CRegistryKey::Connect(HKEY hive)
 {
     Close();
-    return RegCreateKeyExW(parent, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &m_key,
-                           nullptr);
+    HKEY connected = nullptr;
+    const LONG status = RegConnectRegistryA(nullptr, hive, &connected);
+    return Keep(status, connected);
+}
+
+LONG CRegistryKey::Create(HKEY parent, const std::wstring& name, REGSAM access)
+{
+    Close();
+    HKEY key = nullptr;
+    const LONG status =
+        RegCreateKeyExW(parent, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr);
+    return Keep(status, key);
+}
+
+LONG CRegistryKey::Create(HKEY parent, const char* name, REGSAM access)
+{
+    Close();
+    HKEY key = nullptr;
+    const LONG status =
+        RegCreateKeyExA(parent, name, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr);
+    return Keep(status, key);
 }
 
 LONG CRegistryKey::Open(HKEY parent, const std::wstring& name, REGSAM access)
 {
     Close();
-    return RegOpenKeyExW(parent, name.c_str(), 0, access, &m_key);
+    HKEY key = nullptr;
+    const LONG status = RegOpenKeyExW(parent, name.c_str(), 0, access, &key);
+    return Keep(status, key);
 }
 
-void CRegistryKey::Close()
+LONG CRegistryKey::Open(HKEY parent, const char* name, REGSAM access)
 {
-    if (m_key)
-        RegCloseKey(m_key);
-    m_key = nullptr;
+    Close();
+    HKEY key = nullptr;
+    const LONG status = RegOpenKeyExA(parent, name, 0, access, &key);
+    return Keep(status, key);
+}
+
+LONG CRegistryKey::QueryValue(const char* name, DWORD& type, BYTE* buffer, DWORD& size) const
+{
+    return RegQueryValueExA(Get(), name, nullptr, &type, buffer, &size);
+}
+
+LONG CRegistryKey::SetValue(const char* name, DWORD type, const BYTE* data, DWORD size)
+{
+    return RegSetValueExA(Get(), name, 0, type, data, size);
 }
 
 LONG CRegistryKey::SetString(const std::wstring& name, const std::wstring& value)
 {
-    return RegSetValueExW(m_key, name.empty() ? nullptr : name.c_str(), 0, REG_SZ,
+    return RegSetValueExW(Get(), name.empty() ? nullptr : name.c_str(), 0, REG_SZ,
                           reinterpret_cast<const BYTE*>(value.c_str()), DWORD((value.size() + 1) * sizeof(wchar_t)));
 }
 
 void CRegistryKey::SetSubkeyDefault(const std::wstring& subkey, const std::wstring& value)
 {
     CRegistryKey key;
-    if (key.Create(m_key, subkey) == ERROR_SUCCESS)
+    if (key.Create(Get(), subkey, KEY_ALL_ACCESS) == ERROR_SUCCESS)
         key.SetString(L"", value);
+}
+
+LONG CRegistryKey::DeleteValue(const char* name)
+{
+    return RegDeleteValueA(Get(), name);
 }
 
 void CRegistryKey::DeleteTree(HKEY parent, const std::wstring& name)
