@@ -1,8 +1,9 @@
 #pragma once
 
 #include "CommandLineInfo.h"
-#include "CommandTarget.h"
 #include "PrinterChoice.h"
+#include "ShellProgram.h"
+#include "UserProfile.h"
 
 #include <memory>
 #include <string>
@@ -17,7 +18,7 @@ class CRecentFileList;
 // The program: its document templates, its main frame, the message loop with
 // the frame's accelerators, the file commands (new, open, recent files,
 // exit) and the user's profile. One exists at a time.
-class CWinApp : public CCommandTarget
+class CWinApp : public IShellProgram
 {
 public:
     explicit CWinApp(std::string appName);
@@ -26,7 +27,7 @@ public:
     CWinApp& operator=(const CWinApp&) = delete;
 
     static CWinApp* Get() { return s_app; }
-    const std::string& AppName() const { return m_appName; }
+    const std::string& AppName() const override { return m_appName; }
     // The help file of the frame's help commands: the framework's default,
     // the program's path with the extension .hlp.
     std::string m_helpFilePath;
@@ -42,7 +43,7 @@ public:
 
     CMDIFrameWnd* GetMainFrame() const { return m_mainFrame.get(); }
     void SetMainFrame(std::unique_ptr<CMDIFrameWnd> frame);
-    void OnMainWindowDestroyed(CMDIFrameWnd& frame);
+    void OnMainWindowDestroyed(CMDIFrameWnd& frame) override;
 
     void AddDocTemplate(std::unique_ptr<CMultiDocTemplate> docTemplate);
     CMultiDocTemplate* GetDocTemplate() const;
@@ -51,7 +52,7 @@ public:
     CMultiDocTemplate* DocTemplateFor(const std::string& path) const;
     // Opens a file in a new window; null when it failed (the reason has
     // been shown).
-    CDocument* OpenDocumentFile(const std::string& path);
+    CDocument* OpenDocumentFile(const std::string& path) override;
     // Runs the shell's command; false when it failed.
     bool ProcessShellCommand(const CCommandLineInfo& info);
 
@@ -68,17 +69,13 @@ public:
 
     // The user's profile is kept under the current user's key
     // Software\company\application name.
-    void SetRegistryKey(const std::string& company);
-    std::string ProfileKey() const;
+    void SetRegistryKey(const std::string& company) { m_profile.SetCompany(company); }
+    CUserProfile& Profile() override { return m_profile; }
     // Loads the recent-file list with room for size entries.
     void LoadStdProfileSettings(std::size_t size);
-    CRecentFileList* RecentFiles() const { return m_recentFiles.get(); }
-    // Numbers kept in the user's profile, under section.
-    int GetProfileInt(const std::string& section, const std::string& entry, int fallback) const;
-    void WriteProfileInt(const std::string& section, const std::string& entry, int value);
+    CRecentFileList* RecentFiles() const override { return m_recentFiles.get(); }
 
-    // The printer of every print job, chosen in Print Setup.
-    CPrinterChoice& Printers() { return m_printers; }
+    CPrinterChoice& Printers() override { return m_printers; }
     // What the program returns when start-up ends it: 0 after printing from
     // the command line, 1 after a failure.
     int ExitCode() const { return m_exitCode; }
@@ -97,7 +94,7 @@ private:
     static CWinApp* s_app;
 
     std::string m_appName;
-    std::string m_registryKey;
+    CUserProfile m_profile;
     std::unique_ptr<CRecentFileList> m_recentFiles;
     std::unique_ptr<CDdeServer> m_ddeServer;
     // Declared before the frame: the windows go before their documents.

@@ -7,14 +7,14 @@
 #include "MessageBoxSeam.h"
 #include "MultiDocTemplate.h"
 #include "RecentFileList.h"
-#include "SECRegistry.h"
 #include "ShellRegistration.h"
 #include "StandardIds.h"
 #include "View.h"
 
 CWinApp* CWinApp::s_app = nullptr;
 
-CWinApp::CWinApp(std::string appName) : m_helpFilePath(CHelpFile::DefaultFor(nullptr)), m_appName(std::move(appName))
+CWinApp::CWinApp(std::string appName)
+    : m_helpFilePath(CHelpFile::DefaultFor(nullptr)), m_appName(std::move(appName)), m_profile(m_appName)
 {
     s_app = this;
 }
@@ -168,19 +168,9 @@ bool CWinApp::OnDDECommand(const std::string& command)
     return done;
 }
 
-void CWinApp::SetRegistryKey(const std::string& company)
-{
-    m_registryKey = company;
-}
-
-std::string CWinApp::ProfileKey() const
-{
-    return "Software\\" + m_registryKey + "\\" + m_appName;
-}
-
 void CWinApp::LoadStdProfileSettings(std::size_t size)
 {
-    m_recentFiles = std::make_unique<CRecentFileList>(ProfileKey() + "\\Recent File List", size);
+    m_recentFiles = std::make_unique<CRecentFileList>(m_profile.Key() + "\\Recent File List", size);
     m_recentFiles->Load();
 }
 
@@ -195,24 +185,6 @@ bool CWinApp::PrintShellFile(const CCommandLineInfo& info)
     if (info.shellCommand == CCommandLineInfo::FilePrintTo)
         return view->PrintTo(info.printerName, info.driverName, info.portName);
     return view->PrintDirect();
-}
-
-int CWinApp::GetProfileInt(const std::string& section, const std::string& entry, int fallback) const
-{
-    SECRegistry registry;
-    DWORD type = 0, value = 0, size = sizeof value;
-    if (registry.Connect(HKEY_CURRENT_USER) && registry.Open((ProfileKey() + "\\" + section).c_str(), KEY_READ) &&
-        registry.QueryValue(entry.c_str(), type, reinterpret_cast<BYTE*>(&value), size) && type == REG_DWORD)
-        return static_cast<int>(value);
-    return fallback;
-}
-
-void CWinApp::WriteProfileInt(const std::string& section, const std::string& entry, int value)
-{
-    SECRegistry registry;
-    const DWORD data = static_cast<DWORD>(value);
-    if (registry.Connect(HKEY_CURRENT_USER) && registry.Create((ProfileKey() + "\\" + section).c_str(), KEY_WRITE))
-        registry.SetValue(entry.c_str(), REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
 }
 
 void CWinApp::OnFilePrintSetup()

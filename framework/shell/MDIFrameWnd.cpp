@@ -1,6 +1,5 @@
 #include "MDIFrameWnd.h"
 
-#include "CommandPrompt.h"
 #include "Document.h"
 #include "DroppedFiles.h"
 #include "MDIChildWnd.h"
@@ -8,13 +7,10 @@
 #include "PreviewSession.h"
 #include "RecentFileList.h"
 #include "ResourceModule.h"
+#include "ShellProgram.h"
 #include "StandardIds.h"
-#include "StatusBar.h"
 #include "ToolBar.h"
 #include "View.h"
-#include "WinApp.h"
-
-#include <commctrl.h>
 
 #include <algorithm>
 
@@ -44,7 +40,7 @@ HMENU FindWindowMenu(HMENU menu)
 
 } // namespace
 
-CMDIFrameWnd::CMDIFrameWnd() = default;
+CMDIFrameWnd::CMDIFrameWnd(IShellProgram& program) : m_program(program) {}
 
 CMDIFrameWnd::~CMDIFrameWnd()
 {
@@ -102,7 +98,7 @@ bool CMDIFrameWnd::RouteUpdate(CCmdUI& ui)
 {
     CView* view = GetActiveView();
     CDocument* document = view ? view->GetDocument() : nullptr;
-    CCommandTarget* targets[] = {view, document, this, CWinApp::Get()};
+    CCommandTarget* targets[] = {view, document, this, &m_program};
     for (CCommandTarget* target : targets)
     {
         if (target && target->OnUpdateCommand(ui))
@@ -119,7 +115,7 @@ bool CMDIFrameWnd::RouteCommand(UINT id)
         return true;
     CView* view = GetActiveView();
     CDocument* document = view ? view->GetDocument() : nullptr;
-    CCommandTarget* targets[] = {view, document, this, CWinApp::Get()};
+    CCommandTarget* targets[] = {view, document, this, &m_program};
     for (CCommandTarget* target : targets)
     {
         if (target && target->OnCommand(id))
@@ -201,10 +197,9 @@ void CMDIFrameWnd::UpdateFrameTitle()
 
 void CMDIFrameWnd::AttachBars(CToolBar* toolBar, CStatusBar* statusBar)
 {
-    m_toolBar = toolBar;
-    m_statusBar = statusBar;
-    if (m_toolBar)
-        m_toolBar->SetOnDrop([this](POINT screen) { DockToolBar(screen); });
+    m_bars.Attach(toolBar, statusBar);
+    if (toolBar)
+        toolBar->SetOnDrop([this](POINT screen) { DockToolBar(screen); });
     RecalcLayout();
 }
 
@@ -213,32 +208,21 @@ void CMDIFrameWnd::DockToolBar(POINT screen)
     RECT client{};
     GetClientRect(m_hWnd, &client);
     ScreenToClient(m_hWnd, &screen);
-    m_toolBar->SetDockSide(CToolBar::NearestSide(client, screen));
+    m_bars.DockToolBar(client, screen);
     RecalcLayout();
 }
 
 void CMDIFrameWnd::OnIdle()
 {
-    if (m_toolBar && m_toolBar->GetSafeHwnd())
-    {
-        m_toolBar->UpdateButtons(
-            [this](UINT command)
-            {
-                CCmdUI ui;
-                ui.id = command;
-                return RouteUpdate(ui) && ui.enabled;
-            });
-    }
-    if (m_statusBar && m_statusBar->GetSafeHwnd())
-        m_statusBar->UpdateIndicators();
+    m_bars.Update(
+        [this](UINT command)
+        {
+            CCmdUI ui;
+            ui.id = command;
+            return RouteUpdate(ui) && ui.enabled;
+        });
     // A child maximised or restored changes how the title reads.
     UpdateFrameTitle();
-}
-
-void CMDIFrameWnd::ShowPrompt(UINT id)
-{
-    if (m_statusBar && m_statusBar->GetSafeHwnd())
-        m_statusBar->SetMessageText(id ? CommandPrompt(id, PromptPart::Status) : LoadResourceString(IDS_IDLE_MESSAGE));
 }
 
 void CMDIFrameWnd::ToggleBar(CWnd* bar)
@@ -249,35 +233,13 @@ void CMDIFrameWnd::ToggleBar(CWnd* bar)
     RecalcLayout();
 }
 
-bool CMDIFrameWnd::OnNotify(const NMHDR& header, LPARAM lParam)
-{
-    if (header.code == TTN_GETDISPINFOA)
-    {
-        auto& info = *reinterpret_cast<NMTTDISPINFOA*>(lParam);
-        const std::string tip = CommandPrompt(static_cast<UINT>(header.idFrom), PromptPart::Tip);
-        lstrcpynA(info.szText, tip.c_str(), sizeof(info.szText));
-        info.lpszText = info.szText;
-        info.hinst = nullptr;
-        return true;
-    }
-    if (header.code == TBN_HOTITEMCHANGE && m_toolBar && header.hwndFrom == m_toolBar->GetSafeHwnd())
-    {
-        const auto& change = *reinterpret_cast<const NMTBHOTITEM*>(lParam);
-        ShowPrompt((change.dwFlags & HICF_LEAVING) ? 0 : static_cast<UINT>(change.idNew));
-        return false;
-    }
-    return false;
-}
-
 bool CMDIFrameWnd::OnCommand(UINT id)
 {
     switch (id)
     {
     case ID_VIEW_TOOLBAR:
-        ToggleBar(m_toolBar);
-        return true;
     case ID_VIEW_STATUS_BAR:
-        ToggleBar(m_statusBar);
+        ToggleBar(m_bars.Bar(id));
         return true;
     case ID_WINDOW_NEW:
         if (CView* view = GetActiveView())
@@ -308,11 +270,12 @@ bool CMDIFrameWnd::OnUpdateCommand(CCmdUI& ui)
     switch (ui.id)
     {
     case ID_VIEW_TOOLBAR:
-        ui.checked = m_toolBar && IsWindowVisible(m_toolBar->GetSafeHwnd());
-        return true;
     case ID_VIEW_STATUS_BAR:
-        ui.checked = m_statusBar && IsWindowVisible(m_statusBar->GetSafeHwnd());
+    {
+        const CWnd* bar = m_bars.Bar(ui.id);
+        ui.checked = bar && IsWindowVisible(bar->GetSafeHwnd());
         return true;
+    }
     case ID_WINDOW_NEW:
     case ID_WINDOW_CASCADE:
     case ID_WINDOW_TILE_HORZ:
@@ -328,43 +291,14 @@ bool CMDIFrameWnd::OnUpdateCommand(CCmdUI& ui)
 void CMDIFrameWnd::OnDropFiles(const std::vector<std::string>& paths)
 {
     for (const std::string& path : paths)
-        CWinApp::Get()->OpenDocumentFile(path);
+        m_program.OpenDocumentFile(path);
 }
 
 void CMDIFrameWnd::RecalcLayout()
 {
     RECT rect{};
     GetClientRect(m_hWnd, &rect);
-    if (m_statusBar && IsWindowVisible(m_statusBar->GetSafeHwnd()))
-    {
-        // The status bar takes its own height when it is sized.
-        SendMessageA(m_statusBar->GetSafeHwnd(), WM_SIZE, 0, 0);
-        const int height = m_statusBar->Height();
-        MoveWindow(m_statusBar->GetSafeHwnd(), rect.left, rect.bottom - height, rect.right - rect.left, height, TRUE);
-        m_statusBar->Layout();
-        rect.bottom -= height;
-    }
-    if (m_toolBar && IsWindowVisible(m_toolBar->GetSafeHwnd()))
-    {
-        const int depth = m_toolBar->Thickness();
-        RECT bar = rect;
-        switch (m_toolBar->GetDockSide())
-        {
-        case CToolBar::DockSide::Top:
-            bar.bottom = rect.top += depth;
-            break;
-        case CToolBar::DockSide::Bottom:
-            bar.top = rect.bottom -= depth;
-            break;
-        case CToolBar::DockSide::Left:
-            bar.right = rect.left += depth;
-            break;
-        case CToolBar::DockSide::Right:
-            bar.left = rect.right -= depth;
-            break;
-        }
-        MoveWindow(m_toolBar->GetSafeHwnd(), bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top, TRUE);
-    }
+    m_bars.Layout(rect);
     if (m_client)
         MoveWindow(m_client, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
     if (m_preview)
@@ -397,13 +331,12 @@ HWND CMDIFrameWnd::PreviewWindow() const
 
 void CMDIFrameWnd::SetMessageText(const std::string& text)
 {
-    if (m_statusBar && m_statusBar->GetSafeHwnd())
-        m_statusBar->SetMessageText(text);
+    m_bars.SetMessageText(text);
 }
 
 void CMDIFrameWnd::UpdateMenuStates(HMENU popup)
 {
-    if (CRecentFileList* recent = CWinApp::Get()->RecentFiles())
+    if (CRecentFileList* recent = m_program.RecentFiles())
         recent->UpdateMenu(popup);
     const int count = GetMenuItemCount(popup);
     for (int index = 0; index < count; ++index)
@@ -436,7 +369,7 @@ bool CMDIFrameWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         {
             m_preview.reset();
             ShowWindow(m_client, SW_SHOW);
-            ShowPrompt(0);
+            m_bars.ShowPrompt(0);
         }
         return true;
     case WM_COMMAND:
@@ -461,11 +394,11 @@ bool CMDIFrameWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     {
         // A closing menu, a popup or a separator has no prompt of its own.
         const bool closing = HIWORD(wParam) == 0xFFFF && !lParam;
-        ShowPrompt(closing || (HIWORD(wParam) & (MF_POPUP | MF_SEPARATOR)) ? 0 : LOWORD(wParam));
+        m_bars.ShowPrompt(closing || (HIWORD(wParam) & (MF_POPUP | MF_SEPARATOR)) ? 0 : LOWORD(wParam));
         break;
     }
     case WM_NOTIFY:
-        if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam), lParam))
+        if (m_bars.OnNotify(*reinterpret_cast<const NMHDR*>(lParam), lParam))
         {
             result = 0;
             return true;
@@ -496,5 +429,5 @@ LRESULT CMDIFrameWnd::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
 void CMDIFrameWnd::OnFinalDestroy()
 {
     m_client = nullptr;
-    CWinApp::Get()->OnMainWindowDestroyed(*this);
+    m_program.OnMainWindowDestroyed(*this);
 }

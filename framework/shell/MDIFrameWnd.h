@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandTarget.h"
+#include "FrameBars.h"
 #include "MenuHandle.h"
 #include "Wnd.h"
 
@@ -14,6 +15,7 @@ class CPreviewSession;
 class CStatusBar;
 class CToolBar;
 class CView;
+class IShellProgram;
 
 // The main window of a multiple-document program: an MDI client holding the
 // documents' windows, the menu of the active document's template (or the
@@ -21,8 +23,12 @@ class CView;
 class CMDIFrameWnd : public CWnd, public CCommandTarget
 {
 public:
-    CMDIFrameWnd();
+    // The program the frame belongs to: the last of its command targets, and
+    // what its documents and views ask for.
+    explicit CMDIFrameWnd(IShellProgram& program);
     ~CMDIFrameWnd() override;
+
+    IShellProgram& Program() const { return m_program; }
 
     // Creates the frame with the menu, accelerators, icon and title string
     // of resourceId.
@@ -35,7 +41,7 @@ public:
     std::size_t ChildCount() const { return m_children.size(); }
 
     // Offers a command to the active view, its document, this frame and the
-    // application, in that order; a disabled command is not run. True when
+    // program, in that order; a disabled command is not run. True when
     // a target took it.
     bool RouteCommand(UINT id);
     // True when a target claims the command; ui then holds its state.
@@ -74,12 +80,9 @@ protected:
     // After the MDI client exists: toolbars and the like; false fails the
     // creation.
     virtual bool OnCreateFrame() { return true; }
-    // Files dropped on the frame: opened by the application.
+    // Files dropped on the frame: opened by the program.
     virtual void OnDropFiles(const std::vector<std::string>& paths);
-    // The frame's bars, created by OnCreateFrame: the frame places them (the
-    // toolbar along whichever edge the user drags it to), shows each
-    // command's prompt in the status bar while its menu item or
-    // button is highlighted and answers the buttons' tooltips.
+    // The frame's bars, created by OnCreateFrame (CFrameBars).
     void AttachBars(CToolBar* toolBar, CStatusBar* statusBar);
 
     void RecalcLayout();
@@ -90,22 +93,20 @@ protected:
 
 private:
     bool CreateClient();
-    bool OnNotify(const NMHDR& header, LPARAM lParam);
-    void ShowPrompt(UINT id);
     // Docks the toolbar along the edge nearest to where it was dropped.
     void DockToolBar(POINT screen);
     void ToggleBar(CWnd* bar);
     void UpdateMenuStates(HMENU popup);
     void UpdateFrameMenu();
 
+    IShellProgram& m_program;
     HWND m_client = nullptr;
     MenuHandle m_menu;
     HACCEL m_accelerators = nullptr;
     std::string m_title;
     // The title last set, without what the MDI frame adds for a maximised child.
     std::string m_shownTitle;
-    CToolBar* m_toolBar = nullptr;
-    CStatusBar* m_statusBar = nullptr;
+    CFrameBars m_bars;
     std::vector<std::unique_ptr<CMDIChildWnd>> m_children;
     bool m_destroying = false;
     std::unique_ptr<CPreviewSession> m_preview;

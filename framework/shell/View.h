@@ -9,6 +9,7 @@
 #include <string>
 
 class CDocument;
+class CMDIFrameWnd;
 
 // A window that shows a document, filling the client area of its MDI child.
 // Commands reach it first when its window is the active one. A view that
@@ -20,8 +21,9 @@ class CView : public CWnd, public CCommandTarget
 public:
     ~CView() override;
 
-    // Creates the view's window in parent and joins the document.
-    bool Create(HWND parent, CDocument& document);
+    // Creates the view's window in parent, a window of frame, and joins
+    // the document.
+    bool Create(HWND parent, CMDIFrameWnd& frame, CDocument& document);
     CDocument* GetDocument() const { return m_document; }
 
     // Called once the view and its window exist, before they are shown.
@@ -57,5 +59,6 @@ private:
     void Preview();
     bool Failed(const std::string& error) const;
 
+    CMDIFrameWnd* m_frame = nullptr;
     CDocument* m_document = nullptr;
 };

@@ -5,8 +5,8 @@
 #include "MDIFrameWnd.h"
 #include "MessageBoxSeam.h"
 #include "ResourceModule.h"
+#include "ShellProgram.h"
 #include "View.h"
-#include "WinApp.h"
 
 #include <algorithm>
 
@@ -53,7 +53,7 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const char* path, CMDIFrameWnd& f
         if (!document->OnOpenDocument(path, error))
         {
             if (!error.empty())
-                ShowMessageBox(frame.GetSafeHwnd(), error, CWinApp::Get()->AppName(), MB_OK | MB_ICONEXCLAMATION);
+                ShowMessageBox(frame.GetSafeHwnd(), error, frame.Program().AppName(), MB_OK | MB_ICONEXCLAMATION);
             return nullptr;
         }
     }

@@ -2,19 +2,20 @@
 
 #include "MDIFrameWnd.h"
 #include "StandardIds.h"
-#include "WinApp.h"
+#include "UserProfile.h"
 
 const char* const CPreviewSession::ProfileSection = "Settings";
 const char* const CPreviewSession::ProfileEntry = "PreviewPages";
 
-CPreviewSession::CPreviewSession(CMDIFrameWnd& frame, std::unique_ptr<IPrintedPages> pages, CCreatedDc printer)
-    : m_frame(frame), m_pages(std::move(pages)), m_printer(std::move(printer))
+CPreviewSession::CPreviewSession(CMDIFrameWnd& frame, std::unique_ptr<IPrintedPages> pages, CCreatedDc printer,
+                                 CUserProfile& profile)
+    : m_frame(frame), m_pages(std::move(pages)), m_printer(std::move(printer)), m_profile(profile)
 {
 }
 
 bool CPreviewSession::Start(const RECT& rect)
 {
-    const int pagesPerScreen = CWinApp::Get()->GetProfileInt(ProfileSection, ProfileEntry, 1);
+    const int pagesPerScreen = m_profile.GetInt(ProfileSection, ProfileEntry, 1);
     return m_preview.Create(m_frame.GetSafeHwnd(), rect, m_printer.get(), *m_pages, *this, pagesPerScreen);
 }
 
@@ -33,5 +34,5 @@ void CPreviewSession::OnPreviewClose()
 void CPreviewSession::OnPreviewChanged(const std::string& status, int pagesPerScreen)
 {
     m_frame.SetMessageText(status);
-    CWinApp::Get()->WriteProfileInt(ProfileSection, ProfileEntry, pagesPerScreen);
+    m_profile.WriteInt(ProfileSection, ProfileEntry, pagesPerScreen);
 }

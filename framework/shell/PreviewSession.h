@@ -6,6 +6,7 @@
 #include <memory>
 
 class CMDIFrameWnd;
+class CUserProfile;
 
 // A print preview running in a frame: the preview window over the frame's
 // documents, the printer it is drawn for and the pages it shows. The status
@@ -14,7 +15,8 @@ class CMDIFrameWnd;
 class CPreviewSession : public CPrintPreview::IHost
 {
 public:
-    CPreviewSession(CMDIFrameWnd& frame, std::unique_ptr<IPrintedPages> pages, CCreatedDc printer);
+    CPreviewSession(CMDIFrameWnd& frame, std::unique_ptr<IPrintedPages> pages, CCreatedDc printer,
+                    CUserProfile& profile);
 
     bool Start(const RECT& rect);
     HWND Window() const { return m_preview.GetSafeHwnd(); }
@@ -31,5 +33,6 @@ private:
     CMDIFrameWnd& m_frame;
     std::unique_ptr<IPrintedPages> m_pages;
     CCreatedDc m_printer;
+    CUserProfile& m_profile;
     CPrintPreview m_preview;
 };

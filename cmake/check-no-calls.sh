@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Usage: check-no-calls.sh NM LIBRARY OTHER-LIBRARY...
 # Fails, naming the symbols, when LIBRARY refers to anything that one of the
-# other libraries defines: the metrics code must be handed the engine and the
-# counters, never call them itself.
+# other libraries defines: a layer that must be handed what lies elsewhere,
+# or that lies below it, never calls it itself.
 set -euo pipefail
 nm=$1
 library=$2

@@ -5,8 +5,8 @@
 #include "MessageBoxSeam.h"
 #include "PreviewSession.h"
 #include "PrintJob.h"
+#include "ShellProgram.h"
 #include "StandardIds.h"
-#include "WinApp.h"
 
 CView::~CView()
 {
@@ -14,8 +14,9 @@ CView::~CView()
         m_document->RemoveView(*this);
 }
 
-bool CView::Create(HWND parent, CDocument& document)
+bool CView::Create(HWND parent, CMDIFrameWnd& frame, CDocument& document)
 {
+    m_frame = &frame;
     RECT client{};
     GetClientRect(parent, &client);
     if (!CreateEx(0, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, client, parent, IDW_MDI_CLIENT))
@@ -67,7 +68,7 @@ bool CView::OnUpdateCommand(CCmdUI& ui)
 bool CView::Failed(const std::string& error) const
 {
     if (!error.empty())
-        ShowMessageBox(GetSafeOwner(m_hWnd), error, CWinApp::Get()->AppName(), MB_OK | MB_ICONEXCLAMATION);
+        ShowMessageBox(GetSafeOwner(m_hWnd), error, m_frame->Program().AppName(), MB_OK | MB_ICONEXCLAMATION);
     return false;
 }
 
@@ -86,7 +87,7 @@ bool CView::Print(PrintMode mode)
     const std::unique_ptr<IPrintedPages> pages = CanPrint() ? OnPreparePrinting() : nullptr;
     if (!pages)
         return false;
-    CPrinterChoice& printers = CWinApp::Get()->Printers();
+    CPrinterChoice& printers = m_frame->Program().Printers();
     CPrinterChoice::Request request;
     std::string error;
     const bool chosen = mode == PrintMode::Direct
@@ -116,17 +117,18 @@ bool CView::PrintTo(const std::string& printer, const std::string& driver, const
 
 void CView::Preview()
 {
-    CMDIFrameWnd* frame = CWinApp::Get()->GetMainFrame();
     std::unique_ptr<IPrintedPages> pages = CanPrint() ? OnPreparePrinting() : nullptr;
-    if (!frame || !pages || frame->InPreview())
+    if (!pages || m_frame->InPreview())
         return;
     // The sheets take the proportions of the printer the job would go to.
+    IShellProgram& program = m_frame->Program();
     CPrinterChoice::Request request;
     std::string error;
-    if (!CWinApp::Get()->Printers().Direct(pages->PageCount(), request, error))
+    if (!program.Printers().Direct(pages->PageCount(), request, error))
     {
         Failed(error);
         return;
     }
-    frame->BeginPreview(std::make_unique<CPreviewSession>(*frame, std::move(pages), std::move(request.dc)));
+    m_frame->BeginPreview(
+        std::make_unique<CPreviewSession>(*m_frame, std::move(pages), std::move(request.dc), program.Profile()));
 }

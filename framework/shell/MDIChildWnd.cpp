@@ -36,7 +36,7 @@ bool CMDIChildWnd::Create()
 bool CMDIChildWnd::AttachView(std::unique_ptr<CView> view, CDocument& document)
 {
     m_view = std::move(view);
-    if (!m_view->Create(m_hWnd, document))
+    if (!m_view->Create(m_hWnd, m_frame, document))
         return false;
     m_view->OnInitialUpdate();
     m_frame.OnChildActivated();
