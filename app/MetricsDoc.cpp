@@ -10,7 +10,7 @@
 
 bool CMetricsDoc::OnOpenDocument(const std::string& path, std::string& error)
 {
-    CProjectReader reader(m_table, CProjectReader::Flavour::Standalone, {GetLineCount, GetCommentCount});
+    CProjectReader reader(m_table, FrontEnd::Standalone, {GetLineCount, GetCommentCount});
     if (!reader.ReadWorkspace(path, error))
         return false;
     // A file without a project line is no workspace to list (a project

@@ -369,7 +369,7 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
     const FormatOptions options = *found;
 
     MetricsTable table;
-    CProjectReader reader(table, CProjectReader::Flavour::Standalone, SourceCounters::None());
+    CProjectReader reader(table, FrontEnd::Standalone, SourceCounters::None());
     if (!reader.ReadWorkspace(request.workspace, error))
         return Fail(io.err, error);
     CMetricsList list;

@@ -22,8 +22,9 @@
 class IProgressSink;
 
 // The subcommands, the command sets and the option names are tables of
-// entries with a "name" member, each looked up by that name and listed by it
-// in help and error texts.
+// entries with a "name" member, each looked up by that name (the command
+// sets by the table's own FindFormatCommandSet) and listed by it in help and
+// error texts.
 
 // The entry whose name is name (exact spelling), or null.
 template <typename Entries>
@@ -56,8 +57,7 @@ using FormatOptionName = FormatOptionSpec;
 const FormatOptionName* FindFormatOptionName(const std::string& name);
 std::string FormatOptionNameList();
 
-// The format commands by their command-line names.
-const FormatCommandSet* FindFormatCommandSet(const std::string& name);
+// The format commands' names, for help and error texts.
 std::string FormatCommandSetList();
 
 // Prefix of every diagnostic line.

@@ -152,11 +152,6 @@ std::string FormatOptionNameList()
     return NamedEntryList(FormatOptionTable);
 }
 
-const FormatCommandSet* FindFormatCommandSet(const std::string& name)
-{
-    return FindNamedEntry(FormatCommandSets, name);
-}
-
 std::string FormatCommandSetList()
 {
     return NamedEntryList(FormatCommandSets);

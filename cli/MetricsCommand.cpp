@@ -126,7 +126,7 @@ int RunMetricsCommand(const std::vector<std::string>& args, CliStreams& io)
             return UsageError(io.err, "metrics", "only one workspace, not also '" + operands[1] + "'");
         MetricsTable table;
         CSourceCounting counting(io.err);
-        CProjectReader reader(table, CProjectReader::Flavour::Standalone, counting.Counters());
+        CProjectReader reader(table, FrontEnd::Standalone, counting.Counters());
         if (!reader.ReadWorkspace(operands[0], error))
             return Fail(io.err, error);
         report = BuildMetricsReport(table, counting.Counts());

@@ -70,7 +70,7 @@ std::optional<TargetItem> CBatchFormatter::NextTargetItem(const IMetricsTree& tr
 std::string CBatchFormatter::FullPath(const TargetItem& item) const
 {
     const std::string file = SourceFilePath(m_tree.FileText(item.project, item.file, IMetricsTree::NameColumn));
-    if (m_settings.frontEnd == BatchSettings::FrontEnd::AddIn)
+    if (m_settings.frontEnd == FrontEnd::AddIn)
         return m_tree.FileData(item.project, item.file) + file;
     return m_settings.workspaceDirectory + DirectoryPart(m_tree.ProjectText(item.project, IMetricsTree::NameColumn)) +
            file;
@@ -78,7 +78,7 @@ std::string CBatchFormatter::FullPath(const TargetItem& item) const
 
 std::string CBatchFormatter::WriteFailureText(const std::string& itemText) const
 {
-    const bool protectWording = m_settings.frontEnd == BatchSettings::FrontEnd::Standalone && !m_settings.fullFormat;
+    const bool protectWording = m_settings.frontEnd == FrontEnd::Standalone && !m_settings.fullFormat;
     const char* prefix =
         protectWording ? "Write Protect Error encount with file:\n\n" : "Write Error encount with file:\n\n";
     return prefix + itemText + "\n\nProceed with other files?";

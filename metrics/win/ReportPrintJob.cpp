@@ -31,7 +31,7 @@ bool CReportPrintJob::Run(HWND owner, const IMetricsTree& tree, std::string& err
         error = CPrintJob::Failure(printer, "the printer could not be opened");
         return false;
     }
-    const CReportPage pages(tree, CReportPage::Flavour::AddIn);
+    const CReportPage pages(tree, FrontEnd::AddIn);
     // The dialog leaves the copies to the program: its device context prints one.
     const std::vector<int> order = CPrintJob::PageOrder(1, pages.PageCount(), std::max<int>(request.nCopies, 1),
                                                         (request.Flags & PD_COLLATE) != 0);

@@ -17,3 +17,13 @@ constexpr FormatCommandSet FormatCommandSets[FormatCommandCount] = {
     {.name = "parentheses-contract", .values = {.ParenthesesSpace = Spacing::NoSpace}},
     {.name = "delete-trailing-whitespace", .values = {.DeleteTrailingWhiteSpace = OnOff::On}},
 };
+
+const FormatCommandSet* FindFormatCommandSet(std::string_view name)
+{
+    for (const FormatCommandSet& set : FormatCommandSets)
+    {
+        if (name == set.name)
+            return &set;
+    }
+    return nullptr;
+}

@@ -73,9 +73,11 @@ TEST_F(AddInTest, BatchRunKeepsTheDialogDisabledSoASecondPressDoesNothing)
     *&host->projects = new CHostProjects(log, {FromAnsi(folder.PathOf("p.dsp"))}, true);
 
     static bool enabledDuringRun;
+    static HWND progress;
     onBox = []
     {
         enabledDuringRun = IsWindowEnabled(g_dialog);
+        progress = FindWindowA(nullptr, "Loading Files");
         SendMessageA(g_dialog, WM_COMMAND, Untabify, 0);
     };
     ModalScript driver("Project Analysis", &UntabifyFirstProject, FillTicks);
@@ -83,6 +85,8 @@ TEST_F(AddInTest, BatchRunKeepsTheDialogDisabledSoASecondPressDoesNothing)
     ASSERT_EQ(boxes.size(), 1u) << "the second press started no second run";
     EXPECT_EQ(boxes[0].text, "Write Error encount with file:\n\n.\\a.cpp\n\nProceed with other files?");
     EXPECT_FALSE(enabledDuringRun);
+    ASSERT_NE(progress, nullptr) << "the run's progress dialog has the add-in's caption";
+    EXPECT_EQ(boxes[0].owner, progress) << "the question is asked over the progress dialog";
     EXPECT_EQ(folder.Read("a.cpp"), "\tint a;\n");
 }
 

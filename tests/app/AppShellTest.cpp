@@ -37,8 +37,8 @@ std::vector<std::string> ExpectedRows(const std::string& workspace)
 {
     MetricsTable table;
     std::string error;
-    EXPECT_TRUE(CProjectReader(table, CProjectReader::Flavour::Standalone, {GetLineCount, GetCommentCount})
-                    .ReadWorkspace(workspace, error))
+    EXPECT_TRUE(
+        CProjectReader(table, FrontEnd::Standalone, {GetLineCount, GetCommentCount}).ReadWorkspace(workspace, error))
         << error;
     std::vector<std::string> rows;
     for (std::size_t i = 0; i < table.Size(); ++i)

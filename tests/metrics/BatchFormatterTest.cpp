@@ -167,7 +167,7 @@ TEST_F(BatchRun, FullPathsAndWriteFailureQuestionPerFrontEndAndCommand)
     settings.fullFormat = true;
     EXPECT_EQ("Write Error" + tail, Formatter().WriteFailureText("my.c"));
     settings.fullFormat = false;
-    settings.frontEnd = BatchSettings::FrontEnd::AddIn;
+    settings.frontEnd = FrontEnd::AddIn;
     EXPECT_EQ("C:\\work\\one\\.\\a.c", Formatter().FullPath(TargetItem{3, 0}));
     EXPECT_EQ("C:\\work\\one\\..\\my dir\\d.c", Formatter().FullPath(TargetItem{3, 1}));
     EXPECT_EQ("Write Error" + tail, Formatter().WriteFailureText("my.c"));

@@ -3,7 +3,8 @@
 #include "BatchProgress.h"
 #include "ProgressDlg.h"
 
-// A batch run's view of its progress dialog.
+// The progress dialog as a batch run sees it. The engine reports its
+// percentages to the dialog's window itself, through the formatting exports.
 class CBatchProgressDlg : public IBatchProgress
 {
 public:

@@ -1,19 +1,8 @@
-#include "FormatCommand.h"
+// The one call of the formatting exports with a format command's nine values.
+
+#include "FormatCommandCall.h"
 
 #include "QLShared.h"
-
-#include <cstring>
-
-const FormatCommandSet& FindFormatCommand(const char* name)
-{
-    for (const FormatCommandSet& set : FormatCommandSets)
-    {
-        if (std::strcmp(set.name, name) == 0)
-            return set;
-    }
-    static const FormatCommandSet unchanged{"", false, {}};
-    return unchanged;
-}
 
 std::string RunFormatCommand(const FormatCommandSet& command, const std::string& text, CProgressDlg* progress)
 {

@@ -6,15 +6,18 @@
 #include <chrono>
 #include <string>
 
-// Modeless progress dialog: status line, bar, percentage and Cancel. The
-// formatting engine reaches only its window, to which it sends WM_USER with
-// the percentage in lParam. While it exists its owner is disabled, so no
-// second command can start.
+// Modeless progress dialog: status line, bar, percentage and Cancel. Each
+// module that shows one links its code and its own copy of the template
+// (metrics/win); a pointer to it crosses QLShared.dll's formatting exports,
+// which reach only its window and send it WM_USER with the percentage in
+// lParam. While it exists its owner is disabled, so no second command can
+// start.
 class CProgressDlg : public CDialog
 {
 public:
-    // captionId 0 selects the module's default caption string.
-    explicit CProgressDlg(UINT captionId = 0);
+    // captionId: the caption string in the calling module's resources
+    // (ProgressCaptionId gives each front end's).
+    explicit CProgressDlg(UINT captionId);
     ~CProgressDlg() override;
 
     // Disables the owner and shows the dialog; parent null means the

@@ -20,10 +20,7 @@ const std::chrono::milliseconds kShowInterval(50);
 
 } // namespace
 
-CProgressDlg::CProgressDlg(UINT captionId)
-    : CDialog(IDD_PROGRESS), m_captionId(captionId ? captionId : IDS_PROGRESS_CAPTION)
-{
-}
+CProgressDlg::CProgressDlg(UINT captionId) : CDialog(IDD_PROGRESS), m_captionId(captionId) {}
 
 CProgressDlg::~CProgressDlg()
 {

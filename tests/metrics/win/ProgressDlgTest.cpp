@@ -1,8 +1,9 @@
 // The progress dialog under Wine: texts, percentage, cancel flag, owner
-// enabling. Runs for both front ends' copies (QL_PROGRESS_ADDIN selects).
+// enabling. Runs once with each front end's resources linked.
 #include "ProgressDlg.h"
 
-#include "ProgressDlgRes.h"
+#include "ProgressCaption.h"
+#include "ResourceModule.h"
 #include "WindowText.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,20 @@ public:
     }
 };
 
+// The front end whose resources this program links: only the add-in's hold
+// its caption string.
+FrontEnd LinkedFrontEnd()
+{
+    return LoadResourceString(IDS_PROGRESS_CAPTION_ADDIN).empty() ? FrontEnd::Standalone : FrontEnd::AddIn;
+}
+
+// A dialog with the linked front end's caption.
+class Dialog : public CProgressDlg
+{
+public:
+    Dialog() : CProgressDlg(ProgressCaptionId(LinkedFrontEnd())) {}
+};
+
 void DrainMessages()
 {
     MSG msg;
@@ -40,19 +55,28 @@ void DrainMessages()
 
 } // namespace
 
-TEST(ProgressDialog, ShowsTemplateTextsAndModuleCaption)
+TEST(ProgressDialog, ShowsTemplateTextsAndTheFrontEndsCaptionAndStatusLine)
 {
+    struct Look
+    {
+        const char* caption;
+        RECT status; // x, y, width and height in dialog units
+    };
+    const Look look = LinkedFrontEnd() == FrontEnd::AddIn ? Look{"Loading Files", {7, 7, 172, 8}}
+                                                          : Look{"Formatting Files", {13, 7, 158, 8}};
     Owner owner;
-    CProgressDlg dialog;
+    Dialog dialog;
     ASSERT_TRUE(dialog.Create(&owner));
     HWND hwnd = dialog.GetSafeHwnd();
     ASSERT_NE(hwnd, nullptr);
-#ifdef QL_PROGRESS_ADDIN
-    EXPECT_EQ(WindowText(hwnd), "Loading Files");
-#else
-    EXPECT_EQ(WindowText(hwnd), "Formatting Files");
-#endif
+    EXPECT_EQ(WindowText(hwnd), look.caption);
     HWND status = GetDlgItem(hwnd, IDC_PROGRESS_STATUS);
+    RECT placed{}, expected = look.status;
+    GetWindowRect(status, &placed);
+    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&placed), 2);
+    MapDialogRect(hwnd, &expected);
+    EXPECT_EQ(placed.left, expected.left);
+    EXPECT_EQ(placed.right - placed.left, expected.right) << "the width";
     EXPECT_EQ(WindowText(status), "");
     EXPECT_EQ(SendMessageA(GetDlgItem(hwnd, IDC_PROGRESS_BAR), PBM_GETRANGE, FALSE, 0), 100);
     EXPECT_TRUE(IsWindowVisible(hwnd));
@@ -62,7 +86,7 @@ TEST(ProgressDialog, ShowsTemplateTextsAndModuleCaption)
 
 TEST(ProgressDialog, ProgressMovesBarAndShowsThePercent)
 {
-    CProgressDlg dialog;
+    Dialog dialog;
     ASSERT_TRUE(dialog.Create());
     HWND hwnd = dialog.GetSafeHwnd();
     HWND percent = GetDlgItem(hwnd, IDC_PROGRESS_PERCENT);
@@ -82,7 +106,7 @@ TEST(ProgressDialog, ProgressMovesBarAndShowsThePercent)
 
 TEST(ProgressDialog, OkDoesNothingAndCancelOnlySetsTheFlag)
 {
-    CProgressDlg dialog;
+    Dialog dialog;
     ASSERT_TRUE(dialog.Create());
     HWND hwnd = dialog.GetSafeHwnd();
     SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
@@ -101,7 +125,7 @@ TEST(ProgressDialog, ClicksAndEscapeAreSeenOnlyWhileProgressPumps)
     for (bool escape : {false, true})
     {
         SCOPED_TRACE(escape ? "escape" : "click");
-        CProgressDlg dialog;
+        Dialog dialog;
         ASSERT_TRUE(dialog.Create());
         HWND hwnd = dialog.GetSafeHwnd(), cancel = GetDlgItem(hwnd, IDCANCEL);
         // Input waiting in the queue is not seen until the engine reports.
@@ -128,7 +152,7 @@ TEST(ProgressDialog, OwnerIsDisabledWhileShown)
 {
     Owner owner;
     {
-        CProgressDlg dialog;
+        Dialog dialog;
         ASSERT_TRUE(dialog.Create(&owner));
         EXPECT_FALSE(IsWindowEnabled(owner.m_hWnd));
         EXPECT_EQ(GetWindow(dialog.GetSafeHwnd(), GW_OWNER), owner.m_hWnd);
@@ -138,7 +162,7 @@ TEST(ProgressDialog, OwnerIsDisabledWhileShown)
     }
     {
         // A run that ends by an error leaves the dialog to its destructor.
-        CProgressDlg dialog;
+        Dialog dialog;
         ASSERT_TRUE(dialog.Create(&owner));
         EXPECT_FALSE(IsWindowEnabled(owner.m_hWnd));
     }
@@ -146,7 +170,7 @@ TEST(ProgressDialog, OwnerIsDisabledWhileShown)
     {
         // Without a parent the main window owns the dialog.
         CWnd::SetMainWindow(owner.m_hWnd);
-        CProgressDlg dialog;
+        Dialog dialog;
         ASSERT_TRUE(dialog.Create());
         EXPECT_FALSE(IsWindowEnabled(owner.m_hWnd));
     }
@@ -156,7 +180,7 @@ TEST(ProgressDialog, OwnerIsDisabledWhileShown)
 
 TEST(ProgressDialog, QuitRequestSurvivesThePump)
 {
-    CProgressDlg dialog;
+    Dialog dialog;
     ASSERT_TRUE(dialog.Create());
     PostQuitMessage(7);
     SendMessageA(dialog.GetSafeHwnd(), WM_USER, 0, 50);
