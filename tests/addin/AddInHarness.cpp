@@ -2,18 +2,13 @@
 
 #include "AnsiText.h"
 
-std::vector<ShownBox> AddInTest::boxes;
+namespace
+{
+const ScriptedSeam addInBoxes(&SetAddInMessageBoxHandler);
+}
+
 std::vector<OpenedHelp> AddInTest::helps;
 std::vector<std::string> AddInTest::shellOpens;
-void (*AddInTest::onBox)() = nullptr;
-
-int AddInTest::RecordBox(HWND owner, const std::string& text, const std::string& caption, UINT type)
-{
-    boxes.push_back({owner, text, caption, type});
-    if (onBox)
-        onBox();
-    return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
-}
 
 BOOL WINAPI AddInTest::RecordHelp(HWND owner, const char* file, UINT command, ULONG_PTR data)
 {
@@ -32,12 +27,8 @@ void AddInTest::SetUp()
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     m_module = GetModuleHandleA("QLAddIn.dll");
     ASSERT_NE(m_module, nullptr);
-    boxes.clear();
     helps.clear();
     shellOpens.clear();
-    onBox = nullptr;
-    SetAddInMessageBoxHandler(&RecordBox);
-    SetLibraryMessageBoxHandler(&RecordBox);
     SetAddInHelpViewer(&RecordHelp);
     SetAddInShellOpenHandler(&RecordShellOpen);
     ASSERT_EQ(Register(), S_OK);

@@ -72,16 +72,18 @@ TEST_F(AddInTest, BatchRunKeepsTheDialogDisabledSoASecondPressDoesNothing)
     ASSERT_EQ(Connect(VARIANT_FALSE), VARIANT_TRUE);
     *&host->projects = new CHostProjects(log, {FromAnsi(folder.PathOf("p.dsp"))}, true);
 
-    static bool enabledDuringRun;
-    onBox = []
+    bool enabledDuringRun = true;
+    MessageBoxScript boxes(IDNO);
+    boxes.whileShown = [&enabledDuringRun]
     {
         enabledDuringRun = IsWindowEnabled(g_dialog);
         SendMessageA(g_dialog, WM_COMMAND, Untabify, 0);
     };
     ModalScript driver("Project Analysis", &UntabifyFirstProject, FillTicks);
     EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
-    ASSERT_EQ(boxes.size(), 1u) << "the second press started no second run";
-    EXPECT_EQ(boxes[0].text, "Write Error encount with file:\n\n.\\a.cpp\n\nProceed with other files?");
+    EXPECT_EQ(boxes.Texts(),
+              std::vector<std::string>{"Write Error encount with file:\n\n.\\a.cpp\n\nProceed with other files?"})
+        << "the second press started no second run";
     EXPECT_FALSE(enabledDuringRun);
     EXPECT_EQ(folder.Read("a.cpp"), "\tint a;\n");
 }
@@ -102,12 +104,13 @@ TEST_F(AddInTest, MainDialogListsTheHostsProjectsByFileNameAndNamesAnUnreadableO
                 projects.push_back(TreeItemText(tree, item));
         },
         FillTicks);
+    MessageBoxScript boxes;
     EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
     EXPECT_EQ(projects, (std::vector<std::string>{"none.dsp", "calc.dsp", "text util.dsp"}));
     EXPECT_EQ(std::count(log.begin(), log.end(), "Next 1"), 4);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NE(boxes[0].text.find(ToAnsi(missing)), std::string::npos) << boxes[0].text;
-    EXPECT_EQ(boxes[0].caption, "Quillet");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find(ToAnsi(missing)), std::string::npos) << boxes.shown[0].text;
+    EXPECT_EQ(boxes.shown[0].caption, "Quillet");
 }
 
 TEST_F(AddInTest, MainDialogReadsVisualStudioProjectsTheHostHandsIt)
@@ -134,12 +137,13 @@ TEST_F(AddInTest, MainDialogReadsVisualStudioProjectsTheHostHandsIt)
             }
         },
         FillTicks);
+    MessageBoxScript boxes;
     EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
     EXPECT_EQ(rows, (std::vector<std::string>{"wordcount.vcxproj", "  word count.cpp",
                                               "  ..\\..\\engine\\include\\engine.h", "legacy.vcproj", "  .\\legacy.c",
                                               "  .\\legacy.def", "  .\\legacy.h", "broken.vcxproj"}));
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NE(boxes[0].text.find("broken.vcxproj: "), std::string::npos) << boxes[0].text;
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find("broken.vcxproj: "), std::string::npos) << boxes.shown[0].text;
 }
 
 TEST_F(AddInTest, BatchRunNamesTheFilesItSkippedAtItsEnd)
@@ -153,10 +157,11 @@ TEST_F(AddInTest, BatchRunNamesTheFilesItSkippedAtItsEnd)
     ASSERT_EQ(Connect(VARIANT_FALSE), VARIANT_TRUE);
     *&host->projects = new CHostProjects(log, {FromAnsi(folder.PathOf("p.dsp"))}, true);
     ModalScript driver("Project Analysis", &UntabifyFirstProject, FillTicks);
+    MessageBoxScript boxes;
     EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "This file was skipped and left as it was:\n\n.\\a.cpp: holds a NUL byte");
-    EXPECT_EQ(boxes[0].owner, g_dialog);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "This file was skipped and left as it was:\n\n.\\a.cpp: holds a NUL byte");
+    EXPECT_EQ(boxes.shown[0].owner, g_dialog);
     EXPECT_EQ(folder.Read("a.cpp"), nul);
     EXPECT_NE(folder.Read("b.cpp"), "\tint b;\n");
 }

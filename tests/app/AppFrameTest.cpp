@@ -152,7 +152,7 @@ TEST_F(AppTest, StartedForTheShellsDdeTheProgramOpensWhatTheRequestsName)
 TEST_F(AppTest, OpenedWorkspacesAreListedUnderFileAndKeptInTheProfile)
 {
     const std::string second = folder.PathOf("two\\example.dsw");
-    std::filesystem::copy(folder.PathOf("ws"), folder.PathOf("two"), std::filesystem::copy_options::recursive);
+    folder.Copy(folder.PathOf("ws"), "two");
     Start({workspace});
     app->OpenDocumentFile(second);
     app->OpenDocumentFile(workspace);
@@ -280,10 +280,8 @@ TEST_F(AppTest, HelpOpensTheProgramsHelpFileElseTheManualBesideItElseNamesBothPa
             EXPECT_EQ(c.opened.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.opened},
                       HelpRequests::opened)
                 << id;
-            std::vector<std::string> texts;
-            for (const ShownBox& box : boxes.shown)
-                texts.push_back(box.text);
-            EXPECT_EQ(c.box.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.box}, texts) << id;
+            EXPECT_EQ(c.box.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.box}, boxes.Texts())
+                << id;
         }
     }
 }

@@ -183,9 +183,8 @@ TEST(OutsideCheck, AShellOpenThroughWinesStartGivesOneWindow)
 TEST(OutsideCheck, TheExampleWorkspaceListsItsThreeProjectsAndSixteenFiles)
 {
     ScratchFolder folder;
-    std::filesystem::copy(std::string(QUILLET_SOURCE_DIR) + "/examples/workspace", folder.PathOf("ws"),
-                          std::filesystem::copy_options::recursive);
-    RunningQuillet quillet(folder.PathOf("ws\\example.dsw"), "Quillet - example.dsw");
+    RunningQuillet quillet(folder.Copy(std::string(QUILLET_SOURCE_DIR) + "/examples/workspace", "ws") + "\\example.dsw",
+                           "Quillet - example.dsw");
     ASSERT_NE(nullptr, quillet.frame);
     HWND tree = ListOf(quillet.frame, "example.dsw");
     ASSERT_TRUE(tree);

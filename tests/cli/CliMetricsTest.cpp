@@ -20,14 +20,8 @@ const std::string ExampleFolder = std::string(QUILLET_SOURCE_DIR) + "/examples/w
 class ExampleCopy : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        std::filesystem::copy(ExampleFolder, folder.PathOf("ws"), std::filesystem::copy_options::recursive);
-        workspace = folder.PathOf("ws/example.dsw");
-    }
-
     ScratchFolder folder;
-    std::string workspace;
+    const std::string workspace = folder.Copy(ExampleFolder, "ws") + "/example.dsw";
 };
 
 TEST(MetricsCommand, TextListsTheReportColumns)
