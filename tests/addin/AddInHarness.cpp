@@ -7,30 +7,11 @@ namespace
 const ScriptedSeam addInBoxes(&SetAddInMessageBoxHandler);
 }
 
-std::vector<OpenedHelp> AddInTest::helps;
-std::vector<std::string> AddInTest::shellOpens;
-
-BOOL WINAPI AddInTest::RecordHelp(HWND owner, const char* file, UINT command, ULONG_PTR data)
-{
-    helps.push_back({owner, file, command, data});
-    return TRUE;
-}
-
-bool AddInTest::RecordShellOpen(HWND, const std::string& path)
-{
-    shellOpens.push_back(path);
-    return true;
-}
-
 void AddInTest::SetUp()
 {
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     m_module = GetModuleHandleA("QLAddIn.dll");
     ASSERT_NE(m_module, nullptr);
-    helps.clear();
-    shellOpens.clear();
-    SetAddInHelpViewer(&RecordHelp);
-    SetAddInShellOpenHandler(&RecordShellOpen);
     ASSERT_EQ(Register(), S_OK);
     *&host = new CHostApplication(log);
 }
