@@ -5,6 +5,7 @@
 #include "LibrarySeams.h"
 #include "PropertyPageIds.h"
 #include "win/MessageBoxScript.h"
+#include "win/TopWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -88,11 +89,8 @@ TEST(OptionsSheet, ApplyRepaintsPreviewWithPageValuesAndCancelThenWritesNothing)
 {
     H harness;
     H::key.numbers = {{"RecalculateIndents", 1}, {"IndentSize", 4}};
-    const std::unique_ptr<HWND__, decltype(&DestroyWindow)> ownerWindow(
-        CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
-                        GetModuleHandleA(nullptr), nullptr),
-        DestroyWindow);
-    HWND owner = ownerWindow.get();
+    const TopWindow ownerWindow;
+    HWND owner = ownerWindow.GetSafeHwnd();
     H::Run(
         [owner](HWND sheet)
         {
