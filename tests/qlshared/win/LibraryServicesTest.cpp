@@ -5,7 +5,6 @@
 
 TEST(VersionString, LibraryItselfIsOnePointOhTwoAndAFileWithoutARecordGivesEmptyTextQuietly)
 {
-    SheetHarness harness;
     char path[MAX_PATH] = {};
     GetModuleFileNameA(GetModuleHandleA("QLShared.dll"), path, MAX_PATH);
     EXPECT_EQ(GetVersionString(path), "1.02");
