@@ -62,6 +62,7 @@ TEST(CliUsage, EveryCommandSpeaksWithOneVoiceAndPointsAtItsHelp)
         {{"metrics", ws, "b.dsw"}, "only one workspace, not also 'b.dsw'"},
         {{"batch", ws, "b.dsw", "--check", "--command=full"}, "only one workspace, not also 'b.dsw'"},
         {{"metrics", "--format=csv"}, "no workspace file given"},
+        {{"batch", ws}, "no --command given (" + commands + ")"},
         {{"batch", ws, "--check", "--jobs=0"}, "bad value in --jobs '0' (--jobs takes 1 to 256)"},
         {{"format", "--jobs", "257"}, "bad value in --jobs '257' (--jobs takes 1 to 256)"},
         {{"format", "--option", "TabSiz=4"}, "unknown option name 'TabSiz' for --option (one of " + options + ")"},
@@ -83,9 +84,11 @@ TEST(CliUsage, EveryCommandSpeaksWithOneVoiceAndPointsAtItsHelp)
     }
     EXPECT_EQ(RunCli({"nope"}),
               (CliResult{kExitFailure, "", "quillet-cli: unknown command 'nope'\nTry 'quillet-cli --help'.\n"}));
-    // A project the workspace lacks is no usage error but a failed run.
+    // A project or file the workspace lacks is no usage error but a failed run.
     EXPECT_EQ(RunCli({"batch", ws, "--check", "--command=reindent", "--settings=none.reg", "--project=nope"}),
               (CliResult{kExitFailure, "", "quillet-cli: batch: no project 'nope' in the workspace\n"}));
+    EXPECT_EQ(RunCli({"batch", ws, "--check", "--command=reindent", "--settings=none.reg", "--file=nope.c"}),
+              (CliResult{kExitFailure, "", "quillet-cli: batch: no source file 'nope.c' in the workspace\n"}));
 }
 
 TEST(CliUsage, HelpWinsOverMissingArgumentsButNotOverBadOnes)

@@ -128,11 +128,6 @@ TEST_F(ExampleCopy, UnreadableProjectFileFailsNamingIt)
     EXPECT_EQ("", result.out);
     EXPECT_TRUE(Contains(result.err, "shared.dsp"));
     EXPECT_EQ(2, RunCli({"batch", workspace, "--command", "reindent"}).status);
-    // batch needs a command and files of the workspace; the other usage
-    // errors and their wording are CliUsage's tests.
-    const std::string ws = ExampleFolder + "/example.dsw";
-    EXPECT_EQ(2, RunCli({"batch", ws}).status);
-    EXPECT_EQ(2, RunCli({"batch", ws, "--check", "--command", "reindent", "--file", "nope.c"}).status);
 }
 
 TEST_F(ExampleCopy, BatchRewritesTheChosenFilesKeepingCrLf)
