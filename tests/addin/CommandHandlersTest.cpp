@@ -3,7 +3,7 @@
 #include "AnsiText.h"
 #include "QLShared.h"
 #include "ScratchFolder.h"
-#include "SettingsKey.h"
+#include "win/SettingsKey.h"
 
 #include <filesystem>
 

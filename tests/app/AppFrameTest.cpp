@@ -2,9 +2,9 @@
 // the settings sheet and help.
 #include "AppHarness.h"
 
-#include "SettingsKey.h"
 #include "win/HelpRequests.h"
 #include "win/ModalScript.h"
+#include "win/SettingsKey.h"
 #include "win/ShellClasses.h"
 
 #include <commctrl.h>

@@ -1,7 +1,7 @@
 #include "LibrarySeams.h"
 #include "QLShared.h"
-#include "SettingsKey.h"
 #include "win/MessageBoxScript.h"
+#include "win/SettingsKey.h"
 
 #include <gtest/gtest.h>
 

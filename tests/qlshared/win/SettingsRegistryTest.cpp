@@ -6,8 +6,8 @@
 #include "OptionValues.h"
 #include "ResourceModule.h"
 #include "SettingNames.h"
-#include "SettingsKey.h"
 #include "win/MessageBoxScript.h"
+#include "win/SettingsKey.h"
 
 #include <gtest/gtest.h>
 
