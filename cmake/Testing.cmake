@@ -44,6 +44,8 @@ function(quillet_add_test)
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT})
   if(WIN32)
     set_tests_properties(${T_NAME} PROPERTIES FIXTURES_REQUIRED wine)
+    # A message box the test did not script fails it (tests/support/win).
+    target_link_libraries(${T_NAME} PRIVATE quillet_message_boxes)
   endif()
 endfunction()
 
@@ -60,10 +62,11 @@ function(quillet_add_subfolders)
 endfunction()
 
 # Links a Windows test program against the test build of QLShared.dll
-# (tests/qlshared/win/test-build) and copies that build beside it, where Wine
-# looks for it.
+# (tests/qlshared/win/test-build), scripts the library's message boxes with
+# the program's own and copies that build beside it, where Wine looks for it.
 function(quillet_use_test_build target)
   target_link_libraries(${target} PRIVATE QLSharedTestBuild)
+  target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests/qlshared/win/test-build/ScriptedLibrarySeam.cpp)
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:QLSharedTestBuild> $<TARGET_FILE_DIR:${target}>)
 endfunction()

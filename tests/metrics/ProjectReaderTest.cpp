@@ -1,8 +1,8 @@
 // The workspace and project reader: the rows it adds, the SOURCE= lines it
 // takes, the files that make it fail, and the real workspaces it must read.
 #include "ProjectReader.h"
-#include "LineCounter.h"
 #include "ScratchFolder.h"
+#include "TableRows.h"
 
 #include <gtest/gtest.h>
 
@@ -10,19 +10,6 @@
 
 namespace
 {
-
-// The command line's counters, as the workspace files below are counted.
-const SourceCounters Counted{CLineCounter::GetLineCount, CLineCounter::GetCommentCount};
-
-// Each row as "P|name|lines|comments" for a project, "F|..." for a file.
-std::vector<std::string> Rows(const MetricsTable& table)
-{
-    std::vector<std::string> rows;
-    for (std::size_t i = 0; i < table.Size(); ++i)
-        rows.push_back((table.kinds[i] == RowKind::Project ? "P|" : "F|") + table.names[i] + "|" +
-                       std::to_string(table.lineCounts[i]) + "|" + std::to_string(table.commentCounts[i]));
-    return rows;
-}
 
 std::string SourceBlocks(const std::vector<std::string>& values)
 {

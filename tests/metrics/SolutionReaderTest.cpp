@@ -1,8 +1,8 @@
 // Visual Studio solutions and their XML projects. The same tables run in the
 // native build (libxml2) and under Wine (MSXML): both must give these rows.
-#include "LineCounter.h"
 #include "ProjectReader.h"
 #include "ScratchFolder.h"
+#include "TableRows.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +10,6 @@
 
 namespace
 {
-
-const SourceCounters Counted{CLineCounter::GetLineCount, CLineCounter::GetCommentCount};
-
-// Each row as "P|name|lines|comments" for a project, "F|..." for a file.
-std::vector<std::string> Rows(const MetricsTable& table)
-{
-    std::vector<std::string> rows;
-    for (std::size_t i = 0; i < table.Size(); ++i)
-        rows.push_back((table.kinds[i] == RowKind::Project ? "P|" : "F|") + table.names[i] + "|" +
-                       std::to_string(table.lineCounts[i]) + "|" + std::to_string(table.commentCounts[i]));
-    return rows;
-}
 
 std::string SolutionLine(const std::string& type, const std::string& name, const std::string& path)
 {

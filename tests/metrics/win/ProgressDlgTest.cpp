@@ -5,6 +5,7 @@
 #include "ProgressCaption.h"
 #include "ResourceModule.h"
 #include "WindowText.h"
+#include "win/TopWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +13,6 @@
 
 namespace
 {
-
-// A plain top-level window to own the dialog; not bound to the object.
-class Owner : public CWnd
-{
-public:
-    Owner()
-    {
-        m_hWnd = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
-    }
-    ~Owner() override
-    {
-        ::DestroyWindow(m_hWnd);
-        m_hWnd = nullptr;
-    }
-};
 
 // The front end whose resources this program links: only the add-in's hold
 // its caption string.
@@ -64,7 +49,7 @@ TEST(ProgressDialog, ShowsTemplateTextsAndTheFrontEndsCaptionAndStatusLine)
     };
     const Look look = LinkedFrontEnd() == FrontEnd::AddIn ? Look{"Loading Files", {7, 7, 172, 8}}
                                                           : Look{"Formatting Files", {13, 7, 158, 8}};
-    Owner owner;
+    TopWindow owner;
     Dialog dialog;
     ASSERT_TRUE(dialog.Create(&owner));
     HWND hwnd = dialog.GetSafeHwnd();
@@ -150,32 +135,32 @@ TEST(ProgressDialog, ClicksAndEscapeAreSeenOnlyWhileProgressPumps)
 
 TEST(ProgressDialog, OwnerIsDisabledWhileShown)
 {
-    Owner owner;
+    TopWindow owner;
     {
         Dialog dialog;
         ASSERT_TRUE(dialog.Create(&owner));
-        EXPECT_FALSE(IsWindowEnabled(owner.m_hWnd));
-        EXPECT_EQ(GetWindow(dialog.GetSafeHwnd(), GW_OWNER), owner.m_hWnd);
+        EXPECT_FALSE(IsWindowEnabled(owner.GetSafeHwnd()));
+        EXPECT_EQ(GetWindow(dialog.GetSafeHwnd(), GW_OWNER), owner.GetSafeHwnd());
         dialog.DestroyWindow();
-        EXPECT_TRUE(IsWindowEnabled(owner.m_hWnd));
+        EXPECT_TRUE(IsWindowEnabled(owner.GetSafeHwnd()));
         EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
     }
     {
         // A run that ends by an error leaves the dialog to its destructor.
         Dialog dialog;
         ASSERT_TRUE(dialog.Create(&owner));
-        EXPECT_FALSE(IsWindowEnabled(owner.m_hWnd));
+        EXPECT_FALSE(IsWindowEnabled(owner.GetSafeHwnd()));
     }
-    EXPECT_TRUE(IsWindowEnabled(owner.m_hWnd));
+    EXPECT_TRUE(IsWindowEnabled(owner.GetSafeHwnd()));
     {
         // Without a parent the main window owns the dialog.
-        CWnd::SetMainWindow(owner.m_hWnd);
+        CWnd::SetMainWindow(owner.GetSafeHwnd());
         Dialog dialog;
         ASSERT_TRUE(dialog.Create());
-        EXPECT_FALSE(IsWindowEnabled(owner.m_hWnd));
+        EXPECT_FALSE(IsWindowEnabled(owner.GetSafeHwnd()));
     }
     CWnd::SetMainWindow(nullptr);
-    EXPECT_TRUE(IsWindowEnabled(owner.m_hWnd));
+    EXPECT_TRUE(IsWindowEnabled(owner.GetSafeHwnd()));
 }
 
 TEST(ProgressDialog, QuitRequestSurvivesThePump)
