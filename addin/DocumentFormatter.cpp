@@ -1,3 +1,4 @@
+// Formats the host's active document in place, refusing rather than losing a character of its text.
 #include "DocumentFormatter.h"
 
 #include "AnsiText.h"

@@ -1,3 +1,4 @@
+// The Project Analysis dialog: the host's projects with their counts, and its batch and print commands.
 #include "ProjectAnalysisDlg.h"
 
 #include "BatchRun.h"

@@ -1,3 +1,4 @@
+// What DllRegisterServer and DllUnregisterServer write and remove: classes, type library and add-in description.
 #include "Registration.h"
 
 #include "AnsiText.h"

@@ -1,3 +1,4 @@
+// An opened workspace or solution as the program's document, read on opening and recounted after a batch.
 #include "MetricsDoc.h"
 
 #include "MDIFrameWnd.h"

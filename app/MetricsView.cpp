@@ -1,3 +1,4 @@
+// The metrics list's window: the Format menu's batch over its selection, and the list printed as a report.
 #include "MetricsView.h"
 
 #include "BatchRun.h"

@@ -1,3 +1,4 @@
+// Quillet's start-up: the workspace and solution templates, the main frame, and the shell's requests.
 #include "QuilletApp.h"
 
 #include "CommonControls.h"

@@ -1,3 +1,4 @@
+// The batch command: its request, the items it selects and excludes, and a console progress in place of the dialog.
 #include "BatchCommand.h"
 
 #include "BatchFormatter.h"

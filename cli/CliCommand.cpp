@@ -1,3 +1,4 @@
+// How every command reads its arguments and words its usage errors, so the three behave alike.
 #include "CliCommand.h"
 
 #include <algorithm>

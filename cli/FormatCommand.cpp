@@ -1,3 +1,4 @@
+// The format command: its help, its options and modes, and the run over standard input or the files selected.
 #include "CliCommand.h"
 #include "FormatRun.h"
 #include "FormattableExtensions.h"

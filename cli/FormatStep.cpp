@@ -1,3 +1,4 @@
+// What format and batch share: the options a run starts from, and the engine's pass over one text.
 #include "CliCommand.h"
 #include "CodeFormatter.h"
 #include "FileSettingsStore.h"

@@ -1,3 +1,4 @@
+// The metrics command: a workspace's or a folder's sources counted and written in the output form asked for.
 #include "CliCommand.h"
 #include "FileUtil.h"
 #include "FormattableExtensions.h"

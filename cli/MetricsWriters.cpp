@@ -1,3 +1,4 @@
+// The metrics command's four output forms: the printed text table, CSV, JSON and Markdown.
 #include "MetricsWriters.h"
 
 #include "CliCommand.h"

@@ -1,3 +1,4 @@
+// The files a command works on: FILEs, folders walked for taken extensions, --files-from, less --exclude.
 #include "SourceSelection.h"
 
 #include "FileNameCase.h"

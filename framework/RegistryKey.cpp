@@ -1,3 +1,4 @@
+// The one owner of registry handles in every module: keys and hive connections, closed when the owner goes.
 #include "RegistryKey.h"
 
 // Registry key names are at most 255 characters.

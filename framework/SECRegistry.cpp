@@ -1,3 +1,4 @@
+// The toolkit's registry accessor over the key owner: one hive connection and one open key, results as bools.
 #include "SECRegistry.h"
 
 bool SECRegistry::Connect(HKEY hive)

@@ -1,3 +1,4 @@
+// The batch run over the selected sources: each file checked, read, formatted and rewritten in tree order.
 #include "BatchFormatter.h"
 
 #include "FileNameCase.h"

@@ -1,3 +1,4 @@
+// Fills the metrics table from a workspace or solution and its projects, counting each source as it is listed.
 #include "ProjectReader.h"
 
 #include "FileNameCase.h"

@@ -1,3 +1,4 @@
+// Reads what the shell asks on the program's command line: open, print, print to a printer, or wait for DDE.
 #include "CommandLineInfo.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// A command's prompt from its string resource: the status bar's text, or the tooltip's short name.
 #include "CommandPrompt.h"
 
 #include "ResourceModule.h"

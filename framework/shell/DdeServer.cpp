@@ -1,3 +1,4 @@
+// The DDE server that answers the shell's open and print requests to a program already running.
 #include "DdeServer.h"
 
 namespace

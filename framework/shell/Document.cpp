@@ -1,3 +1,4 @@
+// The read-only data behind a document's views: its title on their windows, File > Close over all of them.
 #include "Document.h"
 
 #include "StandardIds.h"

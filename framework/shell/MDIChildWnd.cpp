@@ -1,3 +1,4 @@
+// A document's window in the MDI client: holds its view, tells the frame when active, closes an orphaned document.
 #include "MDIChildWnd.h"
 
 #include "Document.h"

@@ -1,3 +1,4 @@
+// The main window of a multiple-document program: MDI client, menus, bars, command routing and the preview.
 #include "MDIFrameWnd.h"
 
 #include "Document.h"

@@ -1,3 +1,4 @@
+// Makes one kind of document and its windows from a resource id's menu, icon and document string.
 #include "MultiDocTemplate.h"
 
 #include "Document.h"

@@ -1,3 +1,4 @@
+// A print preview running in a frame, its page shown in the status bar and its pages per screen remembered.
 #include "PreviewSession.h"
 
 #include "MDIFrameWnd.h"

@@ -1,3 +1,4 @@
+// The recently opened files, kept in the user's profile and shown in the File menu.
 #include "RecentFileList.h"
 
 #include "SECRegistry.h"

@@ -1,3 +1,4 @@
+// Registers a document kind's file type with the shell for the current user, leaving others' associations be.
 #include "ShellRegistration.h"
 
 #include "MultiDocTemplate.h"

@@ -1,3 +1,4 @@
+// A frame's status bar: the message pane, and the lock keys' indicators shown while their keys are on.
 #include "StatusBar.h"
 
 #include "CommonControls.h"

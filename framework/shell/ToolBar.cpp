@@ -1,3 +1,4 @@
+// A frame's toolbar from a toolbar resource, with enabled states, tooltips and docking to any edge.
 #include "ToolBar.h"
 
 #include "CommonControls.h"

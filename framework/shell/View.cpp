@@ -1,3 +1,4 @@
+// A view filling its MDI child, first to take commands, which prints and previews the pages it hands out.
 #include "View.h"
 
 #include "Document.h"

@@ -1,3 +1,4 @@
+// The program: its templates, frame, message loop, file commands, recent files and the shell's requests.
 #include "WinApp.h"
 
 #include "DdeServer.h"

@@ -1,3 +1,4 @@
+// The modeless progress dialog of formatting runs, with Cancel; it redraws at most every 50 ms, as Wine redraws slowly.
 #include "ProgressDlg.h"
 
 #include "CommonControls.h"

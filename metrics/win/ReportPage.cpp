@@ -1,3 +1,4 @@
+// Draws the printed metrics report's pages, with the font and line step of the front end that prints them.
 #include "ReportPage.h"
 
 #include "GdiObjects.h"

@@ -1,3 +1,4 @@
+// The add-in's printing of the metrics report: the print dialog, then every page as one document.
 #include "ReportPrintJob.h"
 
 #include "GlobalMemory.h"

@@ -1,3 +1,4 @@
+// The fixed values of each format command, one row per command, which every front end looks up by name.
 #include "FormatCommandTable.h"
 
 // Each row names only what its command changes; the rest of its values keep

@@ -1,3 +1,4 @@
+// The local machine's settings key as a settings store, its failures shown through the message-box seam.
 #include "SettingsRegistry.h"
 
 #include "MessageRoute.h"
