@@ -1,3 +1,4 @@
+// The COM server's module-wide state: the lock count that decides unloading, its locks, and the unload clean-ups.
 #include "AddInModule.h"
 
 #include <vector>

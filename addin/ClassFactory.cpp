@@ -1,3 +1,4 @@
+// The class factory the module caches for each creatable class, counted as a lock while others hold it.
 #include "ClassFactory.h"
 
 #include "AddInModule.h"

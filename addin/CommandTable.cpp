@@ -1,3 +1,4 @@
+// The commands the add-in announces to Developer Studio, with the names the host has always known them by.
 #include "CommandTable.h"
 
 #include "QLAddInRes.h"

@@ -1,3 +1,4 @@
+// ICommands' type information from the registered type library, loaded once, for the command object's IDispatch.
 #include "CommandTypeInfo.h"
 
 #include "AddInModule.h"

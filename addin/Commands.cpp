@@ -1,3 +1,4 @@
+// The command object the host runs the add-in's commands on by name, each with the host's modeless windows off.
 #include "Commands.h"
 
 #include "AddInModule.h"

@@ -1,3 +1,4 @@
+// The add-in object Developer Studio connects: it hands over the command object and announces the commands.
 #include "DSAddIn.h"
 
 #include "AddInModule.h"

@@ -1,3 +1,4 @@
+// Formats the host's active document in place, refusing rather than losing a character of its text.
 #include "DocumentFormatter.h"
 
 #include "AnsiText.h"
@@ -7,9 +8,10 @@
 #include "ComPtr.h"
 #include "DevStudio.h"
 #include "DispatchCall.h"
-#include "FormatCommand.h"
+#include "FormatCommandCall.h"
 #include "FormattableExtensions.h"
 #include "MessageBoxSeam.h"
+#include "ProgressCaption.h"
 #include "ProgressDlg.h"
 #include "SystemErrorText.h"
 
@@ -165,7 +167,7 @@ void FormatDocument(IDispatch* application, const char* status, const FormatComm
 
     std::string result;
     {
-        CProgressDlg progress;
+        CProgressDlg progress(ProgressCaptionId(FrontEnd::AddIn));
         progress.Create(nullptr);
         progress.SetStatus(status);
         result = RunFormatCommand(command, text, &progress);
@@ -185,10 +187,12 @@ void FormatDocument(IDispatch* application, const char* status, const FormatComm
 
 void FormatActiveDocument(IDispatch* application, const char* formatCommand)
 {
-    FormatDocument(application, SpecialStatus, FindFormatCommand(formatCommand));
+    if (const FormatCommandSet* command = FindFormatCommandSet(formatCommand))
+        FormatDocument(application, SpecialStatus, *command);
 }
 
 void FullFormatActiveDocument(IDispatch* application)
 {
-    FormatDocument(application, FullStatus, FindFormatCommand("full"));
+    if (const FormatCommandSet* command = FindFormatCommandSet("full"))
+        FormatDocument(application, FullStatus, *command);
 }

@@ -1,3 +1,4 @@
+// The server's creatable classes, with the class factory cached for each on first use.
 #include "ObjectTable.h"
 
 #include "AddInModule.h"

@@ -1,3 +1,4 @@
+// The main-dialog command: the host's projects read into the Project Analysis dialog, with progress shown.
 #include "ProjectAnalysis.h"
 
 #include "AnsiText.h"

@@ -1,17 +1,16 @@
+// The Project Analysis dialog: the host's projects with their counts, and its batch and print commands.
 #include "ProjectAnalysisDlg.h"
 
-#include "BatchFormatter.h"
-#include "BatchProgressDlg.h"
+#include "BatchRun.h"
 #include "ColumnTreeMetrics.h"
-#include "FormatCommand.h"
+#include "FormatCommandTable.h"
 #include "MessageBoxSeam.h"
 #include "MetricsList.h"
 #include "MetricsTreeFill.h"
+#include "ProgressCaption.h"
 #include "QLAddInRes.h"
 #include "QLShared.h"
 #include "ReportPrintJob.h"
-#include "SkippedFiles.h"
-#include "WinMessageSink.h"
 
 namespace
 {
@@ -41,7 +40,8 @@ constexpr BatchButton BatchButtons[] = {
 
 CProjectAnalysisDlg::CProjectAnalysisDlg()
     : CDialog(IDD_PROJECT_ANALYSIS), m_tree(std::make_unique<CColumnTree>()),
-      m_reader(m_table, CProjectReader::Flavour::AddIn, SourceCounters{&GetLineCount, &GetCommentCount},
+      m_loading(ProgressCaptionId(FrontEnd::AddIn)),
+      m_reader(m_table, FrontEnd::AddIn, SourceCounters{&GetLineCount, &GetCommentCount},
                [this](const std::string& text) { m_loading.SetStatus(text); })
 {
 }
@@ -99,7 +99,8 @@ bool CProjectAnalysisDlg::OnCommand(WORD id, WORD code, HWND control)
     {
         if (button.id == id)
         {
-            BatchFormat(FindFormatCommand(button.command));
+            if (const FormatCommandSet* command = FindFormatCommandSet(button.command))
+                BatchFormat(*command);
             return true;
         }
     }
@@ -129,18 +130,8 @@ void CProjectAnalysisDlg::BatchFormat(const FormatCommandSet& command)
     if (m_batchRunning)
         return;
     m_batchRunning = true;
-    CProgressDlg progress;
-    progress.Create(this);
-    CBatchProgressDlg batchProgress(progress);
     BatchSettings settings;
-    settings.frontEnd = BatchSettings::FrontEnd::AddIn;
-    settings.fullFormat = command.usesStoredOptions;
-    FormatStep step = [&command, &progress](const std::string& text, IProgressSink&)
-    { return RunFormatCommand(command, text, &progress); };
-    CWinMessageSink messages(m_hWnd);
-    const BatchReport report =
-        CBatchFormatter(CColumnTreeMetrics(*m_tree), settings, step, batchProgress, messages).BatchFormat();
-    progress.DestroyWindow();
-    CSkippedFiles(report).Report(messages, settings.caption);
+    settings.frontEnd = FrontEnd::AddIn;
+    CBatchRun::Run(*m_tree, command, settings, this);
     m_batchRunning = false;
 }

@@ -1,3 +1,4 @@
+// The add-in's help command: the help file from the installation folder, or the manual installed beside it.
 #include "QuilletHelp.h"
 
 #include "HelpFile.h"

@@ -1,3 +1,4 @@
+// What DllRegisterServer and DllUnregisterServer write and remove: classes, type library and add-in description.
 #include "Registration.h"
 
 #include "AnsiText.h"
@@ -53,7 +54,7 @@ std::wstring ModulePath()
 HRESULT RegisterProgId(const std::wstring& progId, const std::wstring& description, const std::wstring& classIdText)
 {
     CRegistryKey key;
-    LONG error = key.Create(HKEY_CLASSES_ROOT, progId);
+    LONG error = key.Create(HKEY_CLASSES_ROOT, progId, KEY_ALL_ACCESS);
     if (error != ERROR_SUCCESS)
         return HRESULT_FROM_WIN32(error);
     key.SetString(L"", description);
@@ -81,7 +82,7 @@ HRESULT RegisterClassEntry(const ObjectTableEntry& entry)
     if (error != ERROR_SUCCESS)
         return HRESULT_FROM_WIN32(error);
     CRegistryKey key;
-    error = key.Create(classes.Get(), classIdText);
+    error = key.Create(classes.Get(), classIdText, KEY_ALL_ACCESS);
     if (error != ERROR_SUCCESS)
         return HRESULT_FROM_WIN32(error);
     key.SetString(L"", description);
@@ -90,7 +91,7 @@ HRESULT RegisterClassEntry(const ObjectTableEntry& entry)
     // Without its server path the class cannot be created: that write is
     // the registration, and its failure is reported.
     CRegistryKey server;
-    error = server.Create(key.Get(), L"InprocServer32");
+    error = server.Create(key.Get(), L"InprocServer32", KEY_ALL_ACCESS);
     if (error == ERROR_SUCCESS)
         error = server.SetString(L"", modulePath);
     if (error != ERROR_SUCCESS)

@@ -1,3 +1,4 @@
+// Quillet's main window: its toolbar and status bar, and the settings and help commands that need no document.
 #include "MainFrame.h"
 
 #include "HelpFile.h"

@@ -9,6 +9,7 @@
 class CMainFrame : public CMDIFrameWnd
 {
 public:
+    using CMDIFrameWnd::CMDIFrameWnd;
     ~CMainFrame() override;
 
     bool OnCommand(UINT id) override;

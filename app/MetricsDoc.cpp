@@ -1,3 +1,4 @@
+// An opened workspace or solution as the program's document, read on opening and recounted after a batch.
 #include "MetricsDoc.h"
 
 #include "MDIFrameWnd.h"
@@ -10,7 +11,7 @@
 
 bool CMetricsDoc::OnOpenDocument(const std::string& path, std::string& error)
 {
-    CProjectReader reader(m_table, CProjectReader::Flavour::Standalone, {GetLineCount, GetCommentCount});
+    CProjectReader reader(m_table, FrontEnd::Standalone, {GetLineCount, GetCommentCount});
     if (!reader.ReadWorkspace(path, error))
         return false;
     // A file without a project line is no workspace to list (a project

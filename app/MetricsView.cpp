@@ -1,6 +1,7 @@
+// The metrics list's window: the Format menu's batch over its selection, and the list printed as a report.
 #include "MetricsView.h"
 
-#include "BatchFormatter.h"
+#include "BatchRun.h"
 #include "BatchSummary.h"
 #include "ColumnTreeMetrics.h"
 #include "CommandPrompt.h"
@@ -9,16 +10,11 @@
 #include "MetricsDoc.h"
 #include "MetricsList.h"
 #include "MetricsTreeFill.h"
-#include "ProgressDlgBatch.h"
-#include "QLShared.h"
 #include "QuilletRes.h"
 #include "ReportPage.h"
-#include "SkippedFiles.h"
 #include "WinApp.h"
-#include "WinMessageSink.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace
 {
@@ -45,22 +41,14 @@ const FormatCommandSet* FormatCommandFor(UINT id)
 {
     const auto menu = std::find_if(std::begin(kFormatMenuCommands), std::end(kFormatMenuCommands),
                                    [id](const FormatMenuCommand& entry) { return entry.id == id; });
-    if (menu == std::end(kFormatMenuCommands))
-        return nullptr;
-    const auto set =
-        std::find_if(std::begin(FormatCommandSets), std::end(FormatCommandSets),
-                     [&](const FormatCommandSet& entry) { return std::strcmp(entry.name, menu->command) == 0; });
-    return set == std::end(FormatCommandSets) ? nullptr : &*set;
+    return menu == std::end(kFormatMenuCommands) ? nullptr : FindFormatCommandSet(menu->command);
 }
 
 // The printed report of the list as it stands when printing starts.
 class CMetricsReport : public IPrintedPages
 {
 public:
-    explicit CMetricsReport(const CColumnTree& tree)
-        : m_metrics(tree), m_pages(m_metrics, CReportPage::Flavour::Program)
-    {
-    }
+    explicit CMetricsReport(const CColumnTree& tree) : m_metrics(tree), m_pages(m_metrics, FrontEnd::Standalone) {}
     int PageCount() const override { return m_pages.PageCount(); }
     void DrawPage(HDC dc, const RECT& area, int page) const override { m_pages.DrawPage(dc, area, page); }
 
@@ -151,31 +139,15 @@ std::unique_ptr<IPrintedPages> CMetricsView::OnPreparePrinting()
 
 void CMetricsView::BatchFormat(UINT commandId, const FormatCommandSet& command)
 {
-    CProgressDlg dialog;
-    dialog.Create();
-    CProgressDlgBatch progress(dialog);
     BatchSettings settings;
-    settings.frontEnd = BatchSettings::FrontEnd::Standalone;
+    settings.frontEnd = FrontEnd::Standalone;
     settings.workspaceDirectory = GetMetricsDoc().WorkspaceDirectory();
-    settings.fullFormat = command.usesStoredOptions;
     settings.caption = CWinApp::Get()->AppName();
-    const SpecialFormatValues& v = command.values;
-    const FormatStep format = [&](const std::string& text, IProgressSink&)
-    {
-        if (command.usesStoredOptions)
-            return FormatText(text, &dialog);
-        return SpecialFormatText(text, &dialog, static_cast<int>(v.ParenthesesSpace), static_cast<int>(v.OperatorSpace),
-                                 static_cast<int>(v.SpaceTabStyle), static_cast<int>(v.OpenNewLineStyle),
-                                 static_cast<int>(v.CloseNewLineStyle), static_cast<int>(v.RecalculateIndents),
-                                 static_cast<int>(v.SpellCheckText), static_cast<int>(v.SpellCheckComments),
-                                 static_cast<int>(v.DeleteTrailingWhiteSpace));
-    };
-    CWinMessageSink messages(dialog.GetSafeHwnd());
-    const CColumnTreeMetrics tree(m_tree);
-    const BatchReport report = CBatchFormatter(tree, settings, format, progress, messages).BatchFormat();
-    dialog.DestroyWindow();
-    GetMetricsDoc().OnFilesRewritten(report);
-    CWinApp::Get()->GetMainFrame()->SetMessageText(BatchSummary(CommandPrompt(commandId, PromptPart::Tip), report));
-    CWinMessageSink afterRun(GetAncestor(m_hWnd, GA_ROOT));
-    CSkippedFiles(report).Report(afterRun, settings.caption);
+    CBatchRun::Run(m_tree, command, settings, nullptr,
+                   [this, commandId](const BatchReport& report)
+                   {
+                       GetMetricsDoc().OnFilesRewritten(report);
+                       CWinApp::Get()->GetMainFrame()->SetMessageText(
+                           BatchSummary(CommandPrompt(commandId, PromptPart::Tip), report));
+                   });
 }

@@ -1,3 +1,4 @@
+// Quillet's start-up: the workspace and solution templates, the main frame, and the shell's requests.
 #include "QuilletApp.h"
 
 #include "CommonControls.h"
@@ -30,7 +31,7 @@ bool CQuilletApp::InitInstance(const std::vector<std::string>& args)
     // Visual Studio solutions in the same windows, opened by the same reader.
     AddDocTemplate(std::make_unique<CMultiDocTemplate>(IDR_QLTRTYPE, makeDocument, makeView, IDS_SOLUTIONTYPE));
 
-    auto frame = std::make_unique<CMainFrame>();
+    auto frame = std::make_unique<CMainFrame>(*this);
     if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN))
         return false;
     SetMainFrame(std::move(frame));

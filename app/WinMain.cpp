@@ -1,3 +1,4 @@
+// Quillet's entry point: starts the program with the shell's show state and arguments, then runs its loop.
 #include "QuilletApp.h"
 
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// The batch command: its request, the items it selects and excludes, and a console progress in place of the dialog.
 #include "BatchCommand.h"
 
 #include "BatchFormatter.h"
@@ -79,12 +80,12 @@ bool ParseBatchRequest(const std::vector<std::string>& args, BatchRequest& reque
 {
     CCliArguments arguments(args,
                             {{"--check"},
-                             {"--command", true},
-                             {"--settings", true},
-                             {"--project", true},
-                             {"--file", true},
-                             {"--exclude", true},
-                             {"--within", true},
+                             {"--command", CliValue::Single},
+                             {"--settings", CliValue::Single},
+                             {"--project", CliValue::Repeatable},
+                             {"--file", CliValue::Repeatable},
+                             {"--exclude", CliValue::Repeatable},
+                             {"--within", CliValue::Single},
                              CJobCount::Option()},
                             CCliArguments::Operands::Workspace);
     for (CliArgument argument; arguments.Next(argument);)
@@ -130,7 +131,7 @@ bool ParseBatchRequest(const std::vector<std::string>& args, BatchRequest& reque
     else if (command.empty())
         error = "no --command given (" + FormatCommandSetList() + ")";
     else if (!FindFormatCommandSet(command))
-        error = "unknown command '" + command + "' (" + FormatCommandSetList() + ")";
+        error = UnknownValue("command", command, "--command", FormatCommandSetList());
     return error.empty();
 }
 
@@ -256,16 +257,17 @@ public:
     CConsoleBatchProgress(const CConsoleBatchProgress&) = delete;
     CConsoleBatchProgress& operator=(const CConsoleBatchProgress&) = delete;
 
-    void SetStatus(const std::string& text) override
+    // A line per file is all the command line shows.
+    void SetStatus(const std::string&) override {}
+
+    void FileStarted(const std::string& itemText) override
     {
-        if (text.compare(0, 17, "Formatting file: ") != 0)
-            return;
         ++m_done;
-        m_file = text.substr(17);
+        m_file = itemText;
         if (m_bar)
             Draw(0);
         else
-            m_err << kCliName << ": [" << m_done << "/" << m_total << "] " << text << "\n";
+            m_err << kCliName << ": [" << m_done << "/" << m_total << "] " << FormattingFileStatus(itemText) << "\n";
     }
 
     bool IsCancelled() const override { return false; }
@@ -368,7 +370,7 @@ int RunBatchCommand(const std::vector<std::string>& args, CliStreams& io)
     const FormatOptions options = *found;
 
     MetricsTable table;
-    CProjectReader reader(table, CProjectReader::Flavour::Standalone, SourceCounters::None());
+    CProjectReader reader(table, FrontEnd::Standalone, SourceCounters::None());
     if (!reader.ReadWorkspace(request.workspace, error))
         return Fail(io.err, error);
     CMetricsList list;

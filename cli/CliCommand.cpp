@@ -1,5 +1,7 @@
+// How every command reads its arguments and words its usage errors, so the three behave alike.
 #include "CliCommand.h"
 
+#include <algorithm>
 #include <cstring>
 #include <ostream>
 
@@ -14,6 +16,12 @@ int UsageError(std::ostream& err, const std::string& command, const std::string&
     err << kCliName << ": " << command << ": " << error << "\n"
         << "Try '" << kCliName << " " << command << " --help'.\n";
     return kExitFailure;
+}
+
+std::string UnknownValue(const std::string& kind, const std::string& value, const std::string& option,
+                         const std::string& choices)
+{
+    return "unknown " + kind + " '" + value + "' for " + option + " (one of " + choices + ")";
 }
 
 bool ParseSmallDecimal(const std::string& text, int& value)
@@ -61,26 +69,40 @@ bool CCliArguments::Next(CliArgument& argument)
     const std::size_t equals = word.find('=');
     const std::string name = word.substr(0, equals);
     const CliOption* option = FindNamedEntry(m_options, name == "-h" ? "--help" : name);
-    if (!option || (!option->takesValue && equals != std::string::npos))
+    if (!option)
     {
-        m_error = (m_operands == Operands::Files ? "unknown argument '" : "unknown option '") + word + "'";
+        m_error = "unknown option '" + name + "'";
         return false;
     }
-    if (option->takesValue)
+    const std::string quoted = "option '" + std::string(option->name) + "'";
+    if (option->value == CliValue::None)
     {
         if (equals != std::string::npos)
         {
-            argument.value = word.substr(equals + 1);
-        }
-        else if (m_next < m_args.size())
-        {
-            argument.value = m_args[m_next++];
-        }
-        else
-        {
-            m_error = (m_operands == Operands::Files ? "'" + name + "'" : name) + " needs a value";
+            m_error = quoted + " takes no value";
             return false;
         }
+    }
+    else
+    {
+        if (equals != std::string::npos)
+            argument.value = word.substr(equals + 1);
+        else if (m_next < m_args.size())
+            argument.value = m_args[m_next++];
+        if (argument.value.empty())
+        {
+            m_error = quoted + " needs a value";
+            return false;
+        }
+    }
+    if (option->value == CliValue::Single)
+    {
+        if (std::find(m_given.begin(), m_given.end(), option->name) != m_given.end())
+        {
+            m_error = quoted + " given more than once";
+            return false;
+        }
+        m_given.push_back(option->name);
     }
     argument.option = option->name;
     return true;

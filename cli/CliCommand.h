@@ -22,8 +22,9 @@
 class IProgressSink;
 
 // The subcommands, the command sets and the option names are tables of
-// entries with a "name" member, each looked up by that name and listed by it
-// in help and error texts.
+// entries with a "name" member, each looked up by that name (the command
+// sets by the table's own FindFormatCommandSet) and listed by it in help and
+// error texts.
 
 // The entry whose name is name (exact spelling), or null.
 template <typename Entries>
@@ -56,8 +57,7 @@ using FormatOptionName = FormatOptionSpec;
 const FormatOptionName* FindFormatOptionName(const std::string& name);
 std::string FormatOptionNameList();
 
-// The format commands by their command-line names.
-const FormatCommandSet* FindFormatCommandSet(const std::string& name);
+// The format commands' names, for help and error texts.
 std::string FormatCommandSetList();
 
 // Prefix of every diagnostic line.
@@ -90,14 +90,27 @@ int Fail(std::ostream& err, const std::string& text);
 // kExitFailure.
 int UsageError(std::ostream& err, const std::string& command, const std::string& error);
 
+// The usage error for a value an option does not know: "unknown KIND 'VALUE'
+// for OPTION (one of CHOICES)".
+std::string UnknownValue(const std::string& kind, const std::string& value, const std::string& option,
+                         const std::string& choices);
+
 // A decimal integer of at most a few digits; anything else is refused.
 bool ParseSmallDecimal(const std::string& text, int& value);
+
+// What an option takes after its name.
+enum class CliValue
+{
+    None,      // a flag; given twice it is still given
+    Single,    // one value; given twice is a usage error
+    Repeatable // a value each time, all of them kept
+};
 
 // An option a command knows besides --help (and its short form -h).
 struct CliOption
 {
     const char* name;
-    bool takesValue = false;
+    CliValue value = CliValue::None;
 };
 
 // One argument as CCliArguments read it.
@@ -112,15 +125,14 @@ struct CliArgument
 
 // A command's arguments, read one at a time in order, the same way for every
 // command: an option that takes a value has it as "--name VALUE" or
-// "--name=VALUE", the VALUE taken as it is even when it starts with "-"; a
-// flag stands alone.
+// "--name=VALUE", the VALUE taken as it is even when it starts with "-", and
+// never empty; a flag stands alone. The usage errors found here are worded
+// the same for every command.
 class CCliArguments
 {
 public:
     // format takes FILEs, and "--" ends its options so that a FILE may start
-    // with "-"; metrics and batch take a WORKSPACE, which may be "-". Each
-    // kind keeps the wording its commands have always used for the two
-    // errors found here.
+    // with "-"; metrics and batch take a WORKSPACE, which may be "-".
     enum class Operands
     {
         Files,
@@ -129,8 +141,9 @@ public:
 
     CCliArguments(const std::vector<std::string>& args, std::vector<CliOption> options, Operands operands);
 
-    // Reads the next argument. False at the end, and at an unknown option or
-    // a missing value, which Error() then describes.
+    // Reads the next argument. False at the end, and at an unknown option, a
+    // missing value or a single-valued option given again, which Error()
+    // then describes.
     bool Next(CliArgument& argument);
     const std::string& Error() const { return m_error; }
 
@@ -142,6 +155,7 @@ private:
     Operands m_operands;
     std::size_t m_next = 0;
     bool m_onlyOperands = false;
+    std::vector<std::string> m_given; // the single-valued options met so far
     std::string m_error;
 };
 

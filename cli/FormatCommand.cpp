@@ -1,3 +1,4 @@
+// The format command: its help, its options and modes, and the run over standard input or the files selected.
 #include "CliCommand.h"
 #include "FormatRun.h"
 #include "FormattableExtensions.h"
@@ -107,8 +108,7 @@ bool ParseOption(const std::string& argument, FormatOptionsSource& source, std::
     const FormatOptionName* option = FindFormatOptionName(name);
     if (!option)
     {
-        error =
-            "unknown option name '" + name + "' in --option '" + argument + "' (one of " + FormatOptionNameList() + ")";
+        error = UnknownValue("option name", name, "--option", FormatOptionNameList());
         return false;
     }
     int value = 0;
@@ -131,8 +131,13 @@ bool ParseFormatRequest(const std::vector<std::string>& args, FormatRequest& req
     // The modes by their flags, in the order a conflict names them.
     const std::pair<const char*, Mode> modes[] = {
         {"--in-place", Mode::InPlace}, {"--check", Mode::Check}, {"--diff", Mode::Diff}};
-    std::vector<CliOption> options = {{"--in-place"},       {"--check"},         {"--diff"},        {"--verbose"},
-                                      {"--settings", true}, {"--command", true}, {"--option", true}};
+    std::vector<CliOption> options = {{"--in-place"},
+                                      {"--check"},
+                                      {"--diff"},
+                                      {"--verbose"},
+                                      {"--settings", CliValue::Single},
+                                      {"--command", CliValue::Single},
+                                      {"--option", CliValue::Repeatable}};
     for (const CliOption& option : CSourceSelection::Options())
         options.push_back(option);
     options.push_back(CJobCount::Option());
@@ -171,23 +176,13 @@ bool ParseFormatRequest(const std::vector<std::string>& args, FormatRequest& req
         }
         else if (argument.Is("--settings"))
         {
-            if (request.source.settingsPath || value.empty())
-            {
-                error = value.empty() ? "'--settings' needs a file name" : "'--settings' given more than once";
-                return false;
-            }
             request.source.settingsPath = value;
         }
         else if (argument.Is("--command"))
         {
-            if (!request.source.command.empty())
-            {
-                error = "'--command' given more than once";
-                return false;
-            }
             if (!FindFormatCommandSet(value))
             {
-                error = "unknown command set '" + value + "' for --command (one of " + FormatCommandSetList() + ")";
+                error = UnknownValue("command", value, "--command", FormatCommandSetList());
                 return false;
             }
             request.source.command = value;

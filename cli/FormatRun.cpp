@@ -1,3 +1,4 @@
+// One format run: each input read and formatted, then reported in order: printed, rewritten, checked or diffed.
 #include "FormatRun.h"
 
 #include "FileUtil.h"

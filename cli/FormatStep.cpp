@@ -1,3 +1,4 @@
+// What format and batch share: the options a run starts from, and the engine's pass over one text.
 #include "CliCommand.h"
 #include "CodeFormatter.h"
 #include "FileSettingsStore.h"
@@ -150,11 +151,6 @@ const FormatOptionName* FindFormatOptionName(const std::string& name)
 std::string FormatOptionNameList()
 {
     return NamedEntryList(FormatOptionTable);
-}
-
-const FormatCommandSet* FindFormatCommandSet(const std::string& name)
-{
-    return FindNamedEntry(FormatCommandSets, name);
 }
 
 std::string FormatCommandSetList()

@@ -1,3 +1,4 @@
+// Matching of --exclude patterns against paths, "**" included, in time linear in the path.
 #include "GlobPattern.h"
 
 namespace

@@ -1,3 +1,4 @@
+// The --jobs value: a checked whole number, or else one job per processor.
 #include "JobCount.h"
 
 #include <thread>

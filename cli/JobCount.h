@@ -12,7 +12,7 @@ public:
     static constexpr const char* kOption = "--jobs";
     static constexpr unsigned kMost = 256;
 
-    static CliOption Option() { return {kOption, true}; }
+    static CliOption Option() { return {kOption, CliValue::Single}; }
 
     // Takes the value of --jobs; false, with the reason, unless it is a
     // whole number from 1 to kMost.

@@ -1,3 +1,4 @@
+// The metrics command: a workspace's or a folder's sources counted and written in the output form asked for.
 #include "CliCommand.h"
 #include "FileUtil.h"
 #include "FormattableExtensions.h"
@@ -84,7 +85,7 @@ int RunMetricsCommand(const std::vector<std::string>& args, CliStreams& io)
     const MetricsOutputForm* form = FindMetricsOutputForm("text");
     CSourceSelection selection({std::begin(FormattableExtensions), std::end(FormattableExtensions)});
     std::vector<CliOption> options = CSourceSelection::Options();
-    options.push_back({"--format", true});
+    options.push_back({"--format", CliValue::Single});
     CCliArguments arguments(args, options, CCliArguments::Operands::Workspace);
     std::string error;
     for (CliArgument argument; arguments.Next(argument);)
@@ -98,8 +99,8 @@ int RunMetricsCommand(const std::vector<std::string>& args, CliStreams& io)
         {
             form = FindMetricsOutputForm(argument.value);
             if (!form)
-                return Fail(io.err,
-                            "metrics: unknown format '" + argument.value + "' (" + MetricsOutputFormList() + ")");
+                return UsageError(io.err, "metrics",
+                                  UnknownValue("format", argument.value, "--format", MetricsOutputFormList()));
             continue;
         }
         if (!selection.Take(argument, error))
@@ -123,10 +124,10 @@ int RunMetricsCommand(const std::vector<std::string>& args, CliStreams& io)
     else
     {
         if (operands.size() > 1)
-            return Fail(io.err, "metrics: only one workspace, not also '" + operands[1] + "'");
+            return UsageError(io.err, "metrics", "only one workspace, not also '" + operands[1] + "'");
         MetricsTable table;
         CSourceCounting counting(io.err);
-        CProjectReader reader(table, CProjectReader::Flavour::Standalone, counting.Counters());
+        CProjectReader reader(table, FrontEnd::Standalone, counting.Counters());
         if (!reader.ReadWorkspace(operands[0], error))
             return Fail(io.err, error);
         report = BuildMetricsReport(table, counting.Counts());

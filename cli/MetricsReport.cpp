@@ -1,3 +1,4 @@
+// The counted rows of a workspace or folder, with each project's totals added from its files' counts.
 #include "MetricsReport.h"
 
 const char* CountStatusName(CountStatus status)

@@ -1,3 +1,4 @@
+// The metrics command's four output forms: the printed text table, CSV, JSON and Markdown.
 #include "MetricsWriters.h"
 
 #include "CliCommand.h"
@@ -205,7 +206,5 @@ const MetricsOutputForm* FindMetricsOutputForm(const std::string& name)
 
 std::string MetricsOutputFormList()
 {
-    std::string list = NamedEntryList(kOutputForms);
-    const std::size_t last = list.rfind(", ");
-    return list.replace(last, 2, " or ");
+    return NamedEntryList(kOutputForms);
 }

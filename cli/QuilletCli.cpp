@@ -1,3 +1,4 @@
+// The command line's dispatch to its three commands; on Windows, message boxes become lines on standard error.
 #include "QuilletCli.h"
 
 #include "CliCommand.h"

@@ -1,3 +1,4 @@
+// Which stored settings format each file: --settings, else the nearest team .quillet.reg, else the user's own.
 #include "SettingsDiscovery.h"
 
 #include "FileSettingsStore.h"

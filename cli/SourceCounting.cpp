@@ -1,3 +1,4 @@
+// Each source counted once for both its counts, with a warning for a file that is missing or unreadable.
 #include "SourceCounting.h"
 
 #include "CliCommand.h"

@@ -1,3 +1,4 @@
+// The files a command works on: FILEs, folders walked for taken extensions, --files-from, less --exclude.
 #include "SourceSelection.h"
 
 #include "FileNameCase.h"
@@ -45,7 +46,9 @@ CSourceSelection::CSourceSelection(std::vector<std::string> defaultExtensions)
 
 std::vector<CliOption> CSourceSelection::Options()
 {
-    return {{"--extensions", true}, {"--exclude", true}, {"--files-from", true}};
+    return {{"--extensions", CliValue::Repeatable},
+            {"--exclude", CliValue::Repeatable},
+            {"--files-from", CliValue::Single}};
 }
 
 const char* CSourceSelection::HelpText()
@@ -93,20 +96,10 @@ bool CSourceSelection::Take(const CliArgument& argument, std::string& error)
     }
     else if (argument.Is("--exclude"))
     {
-        if (value.empty())
-        {
-            error = "'--exclude' needs a pattern";
-            return false;
-        }
         m_excludes.emplace_back(value);
     }
     else if (argument.Is("--files-from"))
     {
-        if (m_filesFrom)
-        {
-            error = "'--files-from' given more than once";
-            return false;
-        }
         m_filesFrom = value;
     }
     else

@@ -1,3 +1,4 @@
+// The --diff output: a line diff of a file against its reformatted text, written as "diff -u" writes it.
 #include "UnifiedDiff.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Names from workspaces and disks made valid UTF-8 for CSV, JSON and Markdown, reading other bytes as Windows-1252.
 #include "Utf8Text.h"
 
 namespace

@@ -44,6 +44,8 @@ function(quillet_add_test)
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT})
   if(WIN32)
     set_tests_properties(${T_NAME} PROPERTIES FIXTURES_REQUIRED wine)
+    # A message box the test did not script fails it (tests/support/win).
+    target_link_libraries(${T_NAME} PRIVATE quillet_message_boxes)
   endif()
 endfunction()
 
@@ -60,10 +62,11 @@ function(quillet_add_subfolders)
 endfunction()
 
 # Links a Windows test program against the test build of QLShared.dll
-# (tests/qlshared/win/test-build) and copies that build beside it, where Wine
-# looks for it.
+# (tests/qlshared/win/test-build), scripts the library's message boxes with
+# the program's own and copies that build beside it, where Wine looks for it.
 function(quillet_use_test_build target)
   target_link_libraries(${target} PRIVATE QLSharedTestBuild)
+  target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests/qlshared/win/test-build/ScriptedLibrarySeam.cpp)
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:QLSharedTestBuild> $<TARGET_FILE_DIR:${target}>)
 endfunction()
@@ -73,4 +76,25 @@ function(quillet_use_shipped_library target)
   target_link_libraries(${target} PRIVATE QLShared)
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:QLShared> $<TARGET_FILE_DIR:${target}>)
+endfunction()
+
+# The targets that target links, directly or through the targets it links.
+function(quillet_linked_targets target result)
+  set(found "")
+  set(pending ${target})
+  while(pending)
+    list(POP_FRONT pending current)
+    foreach(property LINK_LIBRARIES INTERFACE_LINK_LIBRARIES)
+      get_target_property(libraries ${current} ${property})
+      foreach(library IN LISTS libraries)
+        # What a static library links privately is listed as $<LINK_ONLY:name>.
+        string(REGEX REPLACE "^\\$<LINK_ONLY:(.+)>$" "\\1" library "${library}")
+        if(TARGET ${library} AND NOT library IN_LIST found)
+          list(APPEND found ${library})
+          list(APPEND pending ${library})
+        endif()
+      endforeach()
+    endforeach()
+  endwhile()
+  set(${result} ${found} PARENT_SCOPE)
 endfunction()

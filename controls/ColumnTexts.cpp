@@ -1,3 +1,4 @@
+// The texts of a column tree's extra columns, kept per item so that they stay under their headings.
 #include "ColumnTexts.h"
 
 std::string CColumnTexts::Get(HTREEITEM item, int column) const

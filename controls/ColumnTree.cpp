@@ -1,3 +1,4 @@
+// The column tree control: a tree view under a header in one window, scrolled sideways together.
 #include "ColumnTree.h"
 
 #include "CommonControls.h"

@@ -1,3 +1,4 @@
+// The column tree's custom draw: the extra columns' texts in each row, and the full-row selection colours.
 #include "ColumnTreePainter.h"
 
 #include "TreeViewItems.h"

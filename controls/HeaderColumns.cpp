@@ -1,3 +1,4 @@
+// The column tree's header control, which alone holds the columns' headings, widths and alignments.
 #include "HeaderColumns.h"
 
 #include <commctrl.h>

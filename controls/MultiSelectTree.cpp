@@ -1,3 +1,4 @@
+// The column tree's tree view subclassed for multiple selection by click, Ctrl, Shift and keyboard.
 #include "MultiSelectTree.h"
 
 #include "TreeViewItems.h"

@@ -1,3 +1,4 @@
+// The tree view queries the column tree's parts share: related items and an item's rectangle.
 #include "TreeViewItems.h"
 
 #include <cstring>

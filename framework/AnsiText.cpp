@@ -1,3 +1,4 @@
+// Conversions between automation's wide strings and 8-bit text, with exact forms that refuse any loss.
 #include "AnsiText.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// Registers the common-control classes that progress bars, property sheets and column trees need.
 #include "CommonControls.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// Copies between a dialog's members and its controls; a bad value is refused with a message, its control focused.
 #include "DataExchange.h"
 
 #include "Dialog.h"

@@ -1,3 +1,4 @@
+// Dialogs from resource templates, modal or modeless, with their messages routed to the dialog object.
 #include "Dialog.h"
 
 #include "DataExchange.h"

@@ -1,3 +1,4 @@
+// Calls on automation objects by member name, so nothing is assumed of the host's vtables.
 #include "DispatchCall.h"
 
 #include <iterator>

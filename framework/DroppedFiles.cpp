@@ -1,3 +1,4 @@
+// The paths of the files dropped on a window, in the order the shell gives them.
 #include "DroppedFiles.h"
 
 std::vector<std::string> DroppedFiles(HDROP drop)

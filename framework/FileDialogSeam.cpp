@@ -1,3 +1,4 @@
+// The File Open dialog behind a replaceable handler, so that tests answer it without a window.
 #include "FileDialogSeam.h"
 
 #include <commdlg.h>

@@ -1,3 +1,4 @@
+// Shows a program's help: its WinHelp file, or else the HTML manual installed beside it, in the browser.
 #include "HelpFile.h"
 
 #include "HelpViewerSeam.h"

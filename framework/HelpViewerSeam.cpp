@@ -1,3 +1,4 @@
+// The help viewer behind a replaceable routine, so that tests record what would be opened.
 #include "HelpViewerSeam.h"
 
 #include <atomic>

@@ -1,3 +1,4 @@
+// Every message box of a module behind one replaceable handler: the command line prints them, tests answer them.
 #include "MessageBoxSeam.h"
 
 #include <atomic>

@@ -1,3 +1,4 @@
+// The framework's own message boxes, owned by the active window and titled with the application's name.
 #include "MessageRoute.h"
 
 #include "MessageBoxSeam.h"

@@ -1,3 +1,4 @@
+// One print job of a range of pages, each failing step reported with the printer's name.
 #include "PrintJob.h"
 
 namespace

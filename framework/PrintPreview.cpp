@@ -1,3 +1,4 @@
+// The print preview window: sheets in the printer's proportions, one or two at a time, zoomed where clicked.
 #include "PrintPreview.h"
 
 #include <windowsx.h>

@@ -1,3 +1,4 @@
+// The program's printer and page set-up, chosen with the print dialogs, handing out device contexts to print on.
 #include "PrinterChoice.h"
 
 #include "PrintJob.h"

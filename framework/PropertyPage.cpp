@@ -1,3 +1,4 @@
+// One page of a property sheet, with the sheet's notifications turned into virtual calls.
 #include "PropertyPage.h"
 
 #include "PropertySheet.h"

@@ -1,3 +1,4 @@
+// Property sheets over comctl32's, run by their own modal loop so that the button that closed them is known.
 #include "PropertySheet.h"
 
 #include "ResourceModule.h"

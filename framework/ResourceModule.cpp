@@ -1,3 +1,4 @@
+// Which module's dialogs and strings are loaded, switched by an export for the length of its call.
 #include "ResourceModule.h"
 
 namespace

@@ -1,12 +1,10 @@
 #pragma once
 
-#include <windows.h>
+#include "RegistryKey.h"
 
-#include <memory>
-#include <type_traits>
-
-// Thin wrapper of one registry connection and one open key. Every operation
-// reports success as a bool; the destructor closes whatever is still open.
+// The toolkit's registry accessor: one connection to a hive and one open key
+// of it, both held by the registry's key owner. Every operation reports
+// success as a bool; the destructor closes whatever is still open.
 class SECRegistry
 {
 public:
@@ -35,17 +33,11 @@ public:
     // Closes the current key and the hive connection.
     void Close();
 
-    bool IsConnected() const { return m_hive != nullptr; }
-    bool IsOpen() const { return m_key != nullptr; }
+    bool IsConnected() const { return m_hive.Get() != nullptr; }
+    bool IsOpen() const { return m_key.Get() != nullptr; }
 
 private:
-    struct KeyCloser
-    {
-        void operator()(HKEY key) const { RegCloseKey(key); }
-    };
-    using KeyHandle = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
-
     // Declared in this order so the key closes before its hive.
-    KeyHandle m_hive;
-    KeyHandle m_key;
+    CRegistryKey m_hive;
+    CRegistryKey m_key;
 };

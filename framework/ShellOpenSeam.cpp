@@ -1,3 +1,4 @@
+// Documents opened with the shell's open verb behind a replaceable handler, so tests start no browser.
 #include "ShellOpenSeam.h"
 
 #include <shellapi.h>

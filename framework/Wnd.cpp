@@ -1,3 +1,4 @@
+// The base of every window object: window handles bound to objects, and messages routed to OnMessage.
 #include "Wnd.h"
 
 #include "ResourceModule.h"

@@ -55,15 +55,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     {
         Write(folder + workspace, bytes, size);
         MetricsTable standalone;
-        CProjectReader(standalone, CProjectReader::Flavour::Standalone, {NameLength, NameLength})
+        CProjectReader(standalone, FrontEnd::Standalone, {NameLength, NameLength})
             .ReadWorkspace(folder + workspace, error);
     }
     for (const char* project : {"p.dsp", "p.vcxproj", "p.vcproj"})
     {
         Write(folder + project, bytes, size);
         MetricsTable addIn;
-        CProjectReader(addIn, CProjectReader::Flavour::AddIn, {NameLength, NameLength})
-            .AddProject(folder + project, error);
+        CProjectReader(addIn, FrontEnd::AddIn, {NameLength, NameLength}).AddProject(folder + project, error);
         // A read project's row comes first and holds the totals of its files.
         if (addIn.Size() == 0 || addIn.kinds[0] != RowKind::Project || addIn.lineCounts[0] < 0)
             std::abort();

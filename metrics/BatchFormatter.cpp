@@ -1,3 +1,4 @@
+// The batch run over the selected sources: each file checked, read, formatted and rewritten in tree order.
 #include "BatchFormatter.h"
 
 #include "FileNameCase.h"
@@ -70,7 +71,7 @@ std::optional<TargetItem> CBatchFormatter::NextTargetItem(const IMetricsTree& tr
 std::string CBatchFormatter::FullPath(const TargetItem& item) const
 {
     const std::string file = SourceFilePath(m_tree.FileText(item.project, item.file, IMetricsTree::NameColumn));
-    if (m_settings.frontEnd == BatchSettings::FrontEnd::AddIn)
+    if (m_settings.frontEnd == FrontEnd::AddIn)
         return m_tree.FileData(item.project, item.file) + file;
     return m_settings.workspaceDirectory + DirectoryPart(m_tree.ProjectText(item.project, IMetricsTree::NameColumn)) +
            file;
@@ -78,7 +79,7 @@ std::string CBatchFormatter::FullPath(const TargetItem& item) const
 
 std::string CBatchFormatter::WriteFailureText(const std::string& itemText) const
 {
-    const bool protectWording = m_settings.frontEnd == BatchSettings::FrontEnd::Standalone && !m_settings.fullFormat;
+    const bool protectWording = m_settings.frontEnd == FrontEnd::Standalone && !m_settings.fullFormat;
     const char* prefix =
         protectWording ? "Write Protect Error encount with file:\n\n" : "Write Error encount with file:\n\n";
     return prefix + itemText + "\n\nProceed with other files?";
@@ -152,7 +153,7 @@ void CBatchFormatter::FormatAhead(BatchReport& report)
                 return false;
             }
             if (prepared.announced)
-                m_progress.SetStatus("Formatting file: " + prepared.result.itemText);
+                m_progress.FileStarted(prepared.result.itemText);
             report.files.push_back(FinishItem(std::move(prepared)));
             return Proceeds(report.files.back(), report);
         });
@@ -185,7 +186,7 @@ CBatchFormatter::PreparedItem CBatchFormatter::PrepareItem(BatchFileResult resul
     }
     prepared.announced = true;
     if (progress)
-        progress->SetStatus("Formatting file: " + file.itemText);
+        progress->FileStarted(file.itemText);
 
     // The engine's text ends at a NUL; writing its result would cut the file.
     if (std::memchr(bytes.data(), '\0', bytes.size()))

@@ -2,6 +2,7 @@
 
 #include "BatchProgress.h"
 #include "FileUtil.h"
+#include "FrontEnd.h"
 #include "MessageSink.h"
 #include "MetricsTree.h"
 
@@ -29,12 +30,8 @@ using FormatStep = std::function<std::string(const std::string& text, IProgressS
 
 struct BatchSettings
 {
-    enum class FrontEnd
-    {
-        Standalone, // path = workspace folder + project's folder + item text
-        AddIn       // path = item data (project folder) + item text
-    };
-
+    // Standalone: path = workspace folder + project's folder + item text;
+    // AddIn: path = item data (project folder) + item text.
     FrontEnd frontEnd = FrontEnd::Standalone;
     std::string workspaceDirectory;  // Standalone only
     bool fullFormat = false;         // selects the write-failure prefix
@@ -105,7 +102,7 @@ private:
     {
         BatchFileResult result;
         std::string nativePath;
-        bool announced = false; // read, so its "Formatting file" status is due
+        bool announced = false; // read, so word that it started is due
         bool rewrite = false;   // the file changes
         bool ready = false;     // its replacement was prepared (else result.error says why not)
         CFileReplacement replacement;

@@ -1,3 +1,4 @@
+// The one status-bar line that tells what a batch run changed and what it could not write.
 #include "BatchSummary.h"
 
 #include <algorithm>

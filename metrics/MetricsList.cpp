@@ -1,3 +1,4 @@
+// The metrics list without a window: the count texts every front end shows, and a selection for the CLI's batch.
 #include "MetricsList.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// Counts again the files a batch run rewrote, under any spelling of their paths, and their projects' totals.
 #include "MetricsRecount.h"
 
 #include "PathParts.h"

@@ -1,3 +1,4 @@
+// The sources of .vcxproj and .vcproj projects, read from their XML elements as Visual Studio reads them.
 #include "MsBuildProject.h"
 
 #include "FileNameCase.h"

@@ -1,3 +1,4 @@
+// MSBuild item specifications: escapes decoded, wildcards expanded below a project, names matched as Windows does.
 #include "MsBuildWildcard.h"
 
 #include "FileNameCase.h"

@@ -1,3 +1,4 @@
+// Fills the metrics table from a workspace or solution and its projects, counting each source as it is listed.
 #include "ProjectReader.h"
 
 #include "FileNameCase.h"
@@ -66,8 +67,8 @@ ProjectFormat FormatOf(const std::string& projectFilePath)
 
 } // namespace
 
-CProjectReader::CProjectReader(MetricsTable& table, Flavour flavour, SourceCounters counters, StatusCallback status)
-    : m_table(table), m_flavour(flavour), m_counters(std::move(counters)), m_status(std::move(status))
+CProjectReader::CProjectReader(MetricsTable& table, FrontEnd frontEnd, SourceCounters counters, StatusCallback status)
+    : m_table(table), m_frontEnd(frontEnd), m_counters(std::move(counters)), m_status(std::move(status))
 {
 }
 
@@ -160,7 +161,7 @@ bool CProjectReader::ReadSolution(const std::string& solutionPath, std::string& 
 
 bool CProjectReader::AddProject(const std::string& projectPath, std::string& error)
 {
-    const bool standalone = m_flavour == Flavour::Standalone;
+    const bool standalone = m_frontEnd == FrontEnd::Standalone;
     const std::string name = standalone ? projectPath : FileNamePart(projectPath);
     Report("Adding project: " + FileNamePart(projectPath));
     const std::size_t row = m_table.Append(RowKind::Project, name, 0, 0, standalone ? std::string() : projectPath);
@@ -188,7 +189,7 @@ bool CProjectReader::ReadProjectSources(const std::string& projectFilePath, std:
         return false;
     }
     const std::string projectDirectory = DirectoryPart(projectFilePath);
-    const std::string directory = m_flavour == Flavour::AddIn ? projectDirectory : std::string();
+    const std::string directory = m_frontEnd == FrontEnd::AddIn ? projectDirectory : std::string();
 
     std::size_t pos = 0;
     // Markers without their own SOURCE= all find the same one further on:
@@ -242,7 +243,7 @@ bool CProjectReader::ReadXmlProjectSources(const std::string& projectFilePath, s
         return false;
     }
     const std::string projectDirectory = DirectoryPart(projectFilePath);
-    const std::string directory = m_flavour == Flavour::AddIn ? projectDirectory : std::string();
+    const std::string directory = m_frontEnd == FrontEnd::AddIn ? projectDirectory : std::string();
     const std::vector<ProjectSourceEntry> entries = FormatOf(projectFilePath) == ProjectFormat::MsBuild
                                                         ? MsBuildSourceItems(elements, projectDirectory)
                                                         : VcProjectFiles(elements);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrontEnd.h"
 #include "MetricsTable.h"
 
 #include <functional>
@@ -42,26 +43,20 @@ struct SourceCounters
 // names its sources in items or File elements (MsBuildProject.h). Which kind
 // a file is, its extension says.
 //
-// Standalone flavour: project rows are named by the path as the workspace
+// Standalone front end: project rows are named by the path as the workspace
 // writes it, read relative to the workspace's folder; a project file that
 // cannot be read fails the whole load.
-// Add-in flavour: AddProject gets the host's full project path; the row is
+// Add-in front end: AddProject gets the host's full project path; the row is
 // named by its file-name part and keeps the path in directories. A project
 // file that cannot be read leaves its row with totals 0, is recorded in
 // Failures(), and the load goes on.
 class CProjectReader
 {
 public:
-    enum class Flavour
-    {
-        Standalone,
-        AddIn
-    };
-
     // Receives the loading texts "Adding project: ..." and "Adding file: ...".
     using StatusCallback = std::function<void(const std::string&)>;
 
-    CProjectReader(MetricsTable& table, Flavour flavour, SourceCounters counters, StatusCallback status = nullptr);
+    CProjectReader(MetricsTable& table, FrontEnd frontEnd, SourceCounters counters, StatusCallback status = nullptr);
 
     // Standalone: reads the workspace or solution and every project it names.
     // On failure the table is left empty and error names the file and the
@@ -76,7 +71,7 @@ public:
     // separator.
     const std::string& WorkspaceDirectory() const { return m_workspaceDirectory; }
 
-    // Add-in flavour: "file: cause" for each project file that could not be read.
+    // Add-in front end: "file: cause" for each project file that could not be read.
     const std::vector<std::string>& Failures() const { return m_failures; }
 
     // The counts of a source entry that names no file we can find.
@@ -89,7 +84,7 @@ private:
     void Report(const std::string& text) const;
 
     MetricsTable& m_table;
-    Flavour m_flavour;
+    FrontEnd m_frontEnd;
     SourceCounters m_counters;
     StatusCallback m_status;
     std::string m_workspaceDirectory;

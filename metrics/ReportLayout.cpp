@@ -1,3 +1,4 @@
+// The printed metrics report's pages, free of any device: the rows each page holds and where the columns go.
 #include "ReportLayout.h"
 
 const char* const CReportLayout::FileHeader = "File";

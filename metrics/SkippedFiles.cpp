@@ -1,3 +1,4 @@
+// The files a batch run skipped, with their causes, gathered into the one message shown at the end of the run.
 #include "SkippedFiles.h"
 
 namespace

@@ -1,3 +1,4 @@
+// The C++ projects a Visual Studio solution names in its Project lines.
 #include "SolutionFile.h"
 
 #include "FileNameCase.h"

@@ -1,3 +1,4 @@
+// The line-end translation of a text-mode read and write, so a rewritten file keeps CR LF where it should.
 #include "TextModeFile.h"
 
 #include "LineEndStyle.h"

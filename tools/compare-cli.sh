@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that quillet-cli.exe under Wine gives the same bytes and exit status
-# as the native quillet-cli, over every format command set and a few option
-# mixes, through stdin and through file arguments.
+# as the native quillet-cli, over the shared format runs (cli-runs.sh),
+# through stdin and through file arguments.
 #
 # Usage: tools/compare-cli.sh NATIVE_CLI WINDOWS_CLI_EXE [SOURCE_FILE...]
 # Without source files it uses examples/*.cpp and tests/cli/data/*.cpp.
@@ -41,21 +41,8 @@ cp "$root/tests/cli/data/settings.reg" "$work/settings.reg"
 # The native tool must not see a user's own settings either.
 export XDG_CONFIG_HOME="$work/config"
 
-option_sets=(
-  ""
-  "--command full"
-  "--command reindent"
-  "--command tabify"
-  "--command untabify"
-  "--command operator-expand"
-  "--command operator-contract"
-  "--command parentheses-expand"
-  "--command parentheses-contract"
-  "--command delete-trailing-whitespace"
-  "--option RecalculateIndents=1 --option OpenNewLineStyle=0 --option CloseNewLineStyle=0 --option OpenIndentStyle=0"
-  "--option RecalculateIndents=1 --option OpenNewLineStyle=1 --option CloseNewLineStyle=1 --option CloseIndentStyle=0"
-  "--command reindent --option SpaceTabStyle=1 --option IndentSize=3"
-)
+# shellcheck source=cli-runs.sh
+source "$root/tools/cli-runs.sh"
 settings_choices=("missing.reg" "settings.reg")
 
 failures=0
@@ -95,7 +82,7 @@ for source in "${sources[@]}"; do
   name=$(basename "$source")
   cp "$source" "$work/$name"
   for settings in "${settings_choices[@]}"; do
-    for options in "${option_sets[@]}"; do
+    for options in "${format_runs[@]}"; do
       # shellcheck disable=SC2086
       compare "$name via stdin, $settings" "$work/$name" format --settings "$settings" $options
     done

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Formats the same texts with two quillet-cli builds under every format
-# command and several option mixes, and compares the output byte for byte:
+# Formats the same texts with two quillet-cli builds under the shared format
+# runs (cli-runs.sh), and compares the output byte for byte:
 # the check that a change to the engine's speed changed nothing it writes.
 # The texts are the files of a header folder and a few hundred generated
 # ones, dense in braces, quotes, comments, backslashes and long lines.
@@ -40,19 +40,10 @@ EOF
 find "$folder" -type f | sort >"$work/files"
 find "$work/gen" -type f | sort >>"$work/files"
 
-configs=("--command full" "--command reindent" "--command tabify" "--command untabify"
-         "--command operator-expand" "--command operator-contract" "--command parentheses-expand"
-         "--command parentheses-contract" "--command delete-trailing-whitespace"
-         "--option OpenNewLineStyle=1 --option CloseNewLineStyle=1"
-         "--option OpenNewLineStyle=0 --option CloseNewLineStyle=0"
-         "--option OpenNewLineStyle=1 --option CloseNewLineStyle=1 --option RecalculateIndents=1 --option OperatorSpace=0 --option ParenthesesSpace=0"
-         "--option OpenNewLineStyle=0 --option CloseNewLineStyle=0 --option RecalculateIndents=1 --option OperatorSpace=1 --option ParenthesesSpace=1"
-         "--option OpenNewLineStyle=1 --option CloseNewLineStyle=1 --option OpenIndentStyle=0 --option CloseIndentStyle=0 --option RecalculateIndents=1 --option IndentSize=0"
-         "--option OpenNewLineStyle=1 --option SpaceTabStyle=1 --option TabSize=3 --option IndentSize=3 --option RecalculateIndents=1"
-         "--option CloseNewLineStyle=1 --option SpaceTabStyle=0 --option TabSize=8 --option DeleteTrailingWhiteSpace=1"
-         "--option OpenNewLineStyle=0 --option OperatorSpace=0 --option DeleteTrailingWhiteSpace=1 --option SpaceTabStyle=1")
+# shellcheck source=cli-runs.sh
+source "$(dirname "$0")/cli-runs.sh"
 status=0
-for config in "${configs[@]}"; do
+for config in "${format_runs[@]}"; do
   for cli in base new; do
     # shellcheck disable=SC2086
     "${!cli}" format --settings "$work/none.reg" $config --files-from "$work/files" >"$work/$cli.out" 2>"$work/$cli.err"

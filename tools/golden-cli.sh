@@ -36,24 +36,16 @@ run() {
 run help --help
 for command in format metrics batch; do run "help-$command" "$command" --help; done
 
-commands=(full reindent tabify untabify operator-expand operator-contract parentheses-expand
-          parentheses-contract delete-trailing-whitespace)
-mixes=("--option OpenNewLineStyle=0 --option CloseNewLineStyle=0"
-       "--option OpenNewLineStyle=1 --option CloseNewLineStyle=1 --option RecalculateIndents=1"
-       "--option OpenIndentStyle=0 --option CloseIndentStyle=0 --option RecalculateIndents=1 --option IndentSize=3"
-       "--option OperatorSpace=0 --option ParenthesesSpace=0 --option SpaceTabStyle=1 --option TabSize=8"
-       "--option DeleteTrailingWhiteSpace=1 --option SpaceTabStyle=0 --option TabSize=2")
+# shellcheck source=cli-runs.sh
+source "$root/tools/cli-runs.sh"
 i=0
 for f in "${sources[@]}"; do
   i=$((i + 1))
-  for c in "${commands[@]}"; do
-    run "format-$i-$c" format --settings "$missing" --command "$c" "$f"
-  done
-  m=0
-  for mix in "${mixes[@]}"; do
-    m=$((m + 1))
+  r=0
+  for args in "${format_runs[@]}"; do
+    r=$((r + 1))
     # shellcheck disable=SC2086
-    run "format-$i-mix$m" format --settings "$missing" $mix "$f"
+    run "format-$i-run$r" format --settings "$missing" $args "$f"
   done
   run "format-$i-settings" format --settings "$root/tests/cli/data/settings.reg" "$f"
 done

@@ -344,7 +344,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 std::vector<std::wstring> WorkspaceProjects(const std::string& workspace)
 {
     MetricsTable table;
-    CProjectReader reader(table, CProjectReader::Flavour::Standalone, SourceCounters::None());
+    CProjectReader reader(table, FrontEnd::Standalone, SourceCounters::None());
     std::string error;
     std::vector<std::wstring> paths;
     if (!reader.ReadWorkspace(workspace, error))

@@ -1,3 +1,4 @@
+// The stand-in host's COM objects, which answer the add-in's automation calls by name and record each one.
 #include "HostObjects.h"
 
 #include "AnsiText.h"

@@ -203,8 +203,7 @@ double ReadOnly(const std::string& workspace)
     MetricsTable table;
     std::string error;
     const double start = Now();
-    CProjectReader(table, CProjectReader::Flavour::Standalone, {GetLineCount, GetCommentCount})
-        .ReadWorkspace(workspace, error);
+    CProjectReader(table, FrontEnd::Standalone, {GetLineCount, GetCommentCount}).ReadWorkspace(workspace, error);
     return Now() - start;
 }
 

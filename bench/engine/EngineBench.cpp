@@ -190,10 +190,7 @@ int main(int argc, char** argv)
 
     const FormatOptions unchanged;
     FormatOptions reindent;
-    ApplySpecialFormatValues(reindent, std::find_if(std::begin(FormatCommandSets), std::end(FormatCommandSets),
-                                                    [](const FormatCommandSet& set)
-                                                    { return std::strcmp(set.name, "reindent") == 0; })
-                                           ->values);
+    ApplySpecialFormatValues(reindent, FindFormatCommandSet("reindent")->values);
     FormatOptions everything;
     everything.ParenthesesSpace = Spacing::Space;
     everything.OperatorSpace = Spacing::Space;

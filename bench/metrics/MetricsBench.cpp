@@ -208,15 +208,14 @@ int main()
     // The readers alone, no file counted: what a solution costs over a workspace.
     for (const std::string& file : {dsw, sln})
     {
-        const double readSeconds =
-            BestSeconds(5,
-                        [&]
-                        {
-                            MetricsTable table;
-                            std::string error;
-                            CProjectReader(table, CProjectReader::Flavour::Standalone, SourceCounters::None())
-                                .ReadWorkspace(file, error);
-                        });
+        const double readSeconds = BestSeconds(
+            5,
+            [&]
+            {
+                MetricsTable table;
+                std::string error;
+                CProjectReader(table, FrontEnd::Standalone, SourceCounters::None()).ReadWorkspace(file, error);
+            });
         std::printf("  reading %s alone: %.1f ms\n", fs::path(file).filename().string().c_str(), readSeconds * 1e3);
     }
 

@@ -1,3 +1,4 @@
+// A column tree seen as the metrics tree of a batch run or a printed report: projects at the top, files below.
 #include "ColumnTreeMetrics.h"
 
 CColumnTreeMetrics::CColumnTreeMetrics(const CColumnTree& tree) : m_tree(tree)

@@ -1,3 +1,4 @@
+// Fills a column tree with the metrics list as both Windows front ends show it, and refreshes recounted rows.
 #include "MetricsTreeFill.h"
 
 #include "MetricsList.h"

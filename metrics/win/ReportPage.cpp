@@ -1,3 +1,4 @@
+// Draws the printed metrics report's pages, with the font and line step of the front end that prints them.
 #include "ReportPage.h"
 
 #include "GdiObjects.h"
@@ -19,9 +20,9 @@ HFONT CreateReportFont(int height)
 // of the selected font. Measured without vertical centring: centred in the
 // empty measuring rectangle, a line reports only the half below its middle,
 // and rows would overlap.
-int LineStep(HDC dc, CReportPage::Flavour flavour, int fontHeight)
+int LineStep(HDC dc, FrontEnd frontEnd, int fontHeight)
 {
-    if (flavour == CReportPage::Flavour::Program)
+    if (frontEnd == FrontEnd::Standalone)
         return std::abs(fontHeight) * 11 / 10;
     RECT measured = {0, 0, 0, 0};
     return DrawTextA(dc, "Test", -1, &measured, DT_SINGLELINE | DT_CALCRECT);
@@ -42,15 +43,14 @@ int CReportPage::PageCount() const
 
 void CReportPage::DrawPage(HDC dc, const RECT& area, int page) const
 {
-    const Flavour flavour = m_flavour;
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    const int fontHeight = height / (flavour == Flavour::Program ? -80 : -75);
+    const int fontHeight = height / (m_frontEnd == FrontEnd::Standalone ? -80 : -75);
     const CReportLayout::Columns columns = CReportLayout::ColumnsFor(width);
 
     CGdiObject<HFONT> font(CreateReportFont(fontHeight));
     CSelectedObject selected(dc, font.Get());
-    const int step = LineStep(dc, flavour, fontHeight);
+    const int step = LineStep(dc, m_frontEnd, fontHeight);
 
     RECT rect = {columns.left, area.top, area.right, area.top + step};
     DrawAligned(dc, CReportLayout::FileHeader, rect, area.right, DT_LEFT);

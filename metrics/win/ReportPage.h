@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrontEnd.h"
 #include "MetricsTree.h"
 #include "PrintedPages.h"
 
@@ -11,13 +12,7 @@
 class CReportPage : public IPrintedPages
 {
 public:
-    enum class Flavour
-    {
-        Program,
-        AddIn
-    };
-
-    CReportPage(const IMetricsTree& tree, Flavour flavour) : m_tree(tree), m_flavour(flavour) {}
+    CReportPage(const IMetricsTree& tree, FrontEnd frontEnd) : m_tree(tree), m_frontEnd(frontEnd) {}
 
     int PageCount() const override;
     // A page past the rows draws the header only.
@@ -25,5 +20,5 @@ public:
 
 private:
     const IMetricsTree& m_tree;
-    Flavour m_flavour;
+    FrontEnd m_frontEnd;
 };

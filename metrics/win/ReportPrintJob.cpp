@@ -1,3 +1,4 @@
+// The add-in's printing of the metrics report: the print dialog, then every page as one document.
 #include "ReportPrintJob.h"
 
 #include "GlobalMemory.h"
@@ -31,7 +32,7 @@ bool CReportPrintJob::Run(HWND owner, const IMetricsTree& tree, std::string& err
         error = CPrintJob::Failure(printer, "the printer could not be opened");
         return false;
     }
-    const CReportPage pages(tree, CReportPage::Flavour::AddIn);
+    const CReportPage pages(tree, FrontEnd::AddIn);
     // The dialog leaves the copies to the program: its device context prints one.
     const std::vector<int> order = CPrintJob::PageOrder(1, pages.PageCount(), std::max<int>(request.nCopies, 1),
                                                         (request.Flags & PD_COLLATE) != 0);

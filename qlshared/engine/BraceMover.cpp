@@ -1,3 +1,4 @@
+// Moves a brace the walk meets onto a line of its own or up onto the line before, as the brace options say.
 #include "BraceMover.h"
 
 #include "LineScanner.h"

@@ -1,3 +1,4 @@
+// One text formatted from start to end: sizes held to the pages' range, tab passes, the walk, then trimming.
 #include "CodeFormatter.h"
 
 #include "CodeWalk.h"

@@ -1,3 +1,4 @@
+// The formatting pass's walk over the lines: where code, comments and literals are, and which step acts at each byte.
 #include "CodeWalk.h"
 
 #include "LineScanner.h"

@@ -1,3 +1,4 @@
+// The fixed values of each format command, one row per command, which every front end looks up by name.
 #include "FormatCommandTable.h"
 
 // Each row names only what its command changes; the rest of its values keep
@@ -17,3 +18,13 @@ constexpr FormatCommandSet FormatCommandSets[FormatCommandCount] = {
     {.name = "parentheses-contract", .values = {.ParenthesesSpace = Spacing::NoSpace}},
     {.name = "delete-trailing-whitespace", .values = {.DeleteTrailingWhiteSpace = OnOff::On}},
 };
+
+const FormatCommandSet* FindFormatCommandSet(std::string_view name)
+{
+    for (const FormatCommandSet& set : FormatCommandSets)
+    {
+        if (name == set.name)
+            return &set;
+    }
+    return nullptr;
+}

@@ -1,3 +1,4 @@
+// Each format option's name, default, range and store order: the one table the store, CLI and pages share.
 #include "FormatOptionTable.h"
 
 #include <algorithm>

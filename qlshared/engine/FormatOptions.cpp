@@ -1,3 +1,4 @@
+// The stored defaults of a fresh option set, and a caller's nine special-format values laid over loaded options.
 #include "FormatOptions.h"
 
 #include "FormatOptionTable.h"

@@ -1,3 +1,4 @@
+// Recalculated indentation: the levels braces, brace-less statements and case labels owe, and each line's new blanks.
 #include "Indenter.h"
 
 #include "LineScanner.h"

@@ -1,3 +1,4 @@
+// The text's lines in one shared buffer with a gap that follows the edits, and the result the settled lines go into.
 #include "LineArray.h"
 
 #include "LargeBuffer.h"

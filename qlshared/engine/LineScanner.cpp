@@ -1,3 +1,4 @@
+// The whole-line scans of the formatting pass: whether a line's braces balance and what the line owes the next.
 #include "LineScanner.h"
 
 bool LineHasBalancedBraces(std::string_view line, bool inBlockComment)

@@ -1,3 +1,4 @@
+// The operators the formatting pass knows, indexed by first byte, and the byte pairs that would fuse into one token.
 #include "OperatorTable.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// Operator and parentheses spacing at the walk's position: spaces added or closed up, unless tokens would fuse.
 #include "Spacer.h"
 
 #include "LineScanner.h"

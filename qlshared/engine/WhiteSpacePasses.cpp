@@ -1,3 +1,4 @@
+// The passes blind to code structure: tabs to spaces, spaces to tabs, and trailing white space trimmed.
 #include "WhiteSpacePasses.h"
 
 #include "LineScanner.h"

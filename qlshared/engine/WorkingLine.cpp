@@ -1,3 +1,4 @@
+// The line under the walk, kept with a gap at the edit point so that inserting and removing blanks stays cheap.
 #include "WorkingLine.h"
 
 #include "LargeBuffer.h"

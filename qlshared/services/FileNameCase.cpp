@@ -1,3 +1,4 @@
+// Case-blind file name lookup, so that project files written on Windows find their sources on case-sensitive systems.
 #include "FileNameCase.h"
 
 #include <cctype>

@@ -1,3 +1,4 @@
+// Whole-file reading with the cause of a failure, pipes and devices left unread, and project paths made native.
 #include "FileUtil.h"
 
 #include "LargeBuffer.h"

@@ -1,3 +1,4 @@
+// The formatting exports' one failure handler: every exception caught, its message chosen by where it arose.
 #include "FormatGuard.h"
 
 #include "CodeFormatter.h"

@@ -1,3 +1,4 @@
+// The line and comment counts behind the metrics: which extensions count, and the counting passes over a file's text.
 #include "LineCounter.h"
 
 #include "FileNameCase.h"

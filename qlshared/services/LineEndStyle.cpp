@@ -1,3 +1,4 @@
+// Keeps a rewritten file's CR LF line ends, which the formatter's LF-only result would otherwise lose.
 #include "LineEndStyle.h"
 
 #include "LargeBuffer.h"

@@ -1,3 +1,4 @@
+// A failed file call's cause as strerror words it, where there is no Win32.
 #include "SystemErrorText.h"
 
 #include <cerrno>

@@ -1,3 +1,4 @@
+// A failed file call's cause in Windows' own words, and the system's text for any Win32 error or HRESULT.
 #include "SystemErrorText.h"
 
 #include <windows.h>

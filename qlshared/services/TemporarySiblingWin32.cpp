@@ -1,3 +1,4 @@
+// The temporary file a Windows rewrite writes beside its target, and the removal of those a killed run left.
 #include "TemporarySiblingWin32.h"
 
 #include <algorithm>

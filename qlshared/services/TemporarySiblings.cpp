@@ -1,3 +1,4 @@
+// The names of a rewrite's temporary files where there is no Win32, and the removal of those a killed run left.
 #include "TemporarySiblings.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The first line a reformat changes, for the "FILE:LINE: would reformat" reports of checking runs.
 #include "TextLines.h"
 
 #include <algorithm>

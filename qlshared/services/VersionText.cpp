@@ -1,3 +1,4 @@
+// The short "1.02" that GetVersionString makes of a product version such as "1, 0, 2, 1".
 #include "VersionText.h"
 
 #include <cctype>

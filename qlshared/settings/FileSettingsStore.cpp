@@ -1,3 +1,4 @@
+// The settings store of systems without a registry: the key kept in a regedit-compatible file, rewritten whole.
 #include "FileSettingsStore.h"
 
 #include "FileUtil.h"

@@ -1,3 +1,4 @@
+// The thirteen format options loaded from and saved to any settings store, in the table's load and save orders.
 #include "FormatSettings.h"
 
 #include "FormatOptionTable.h"

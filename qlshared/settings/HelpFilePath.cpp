@@ -1,3 +1,4 @@
+// The help file's path from the stored install folder, shared by the Windows export and the registry-free build.
 #include "HelpFilePath.h"
 
 #include "SettingNames.h"

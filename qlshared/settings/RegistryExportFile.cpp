@@ -1,3 +1,4 @@
+// Reading and editing regedit export files, with every line left unchanged kept byte for byte.
 #include "RegistryExportFile.h"
 
 #include <cstdio>

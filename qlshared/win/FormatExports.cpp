@@ -1,3 +1,4 @@
+// The library's exports FormatText and SpecialFormatText, and the options sheet's preview format, all under one guard.
 #include "FormatExports.h"
 
 #include "FormatGuard.h"

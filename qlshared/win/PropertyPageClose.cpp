@@ -1,3 +1,4 @@
+// The Close Brace page: a closing brace's indenting and placement, read from the store and exchanged with its controls.
 #include "PropertyPageClose.h"
 
 #include "DataExchange.h"

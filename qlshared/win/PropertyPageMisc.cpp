@@ -1,3 +1,4 @@
+// The Misc page: indent recalculation and the two spell checks, read from the store and exchanged with its controls.
 #include "PropertyPageMisc.h"
 
 #include "DataExchange.h"

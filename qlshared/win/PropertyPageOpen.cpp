@@ -1,3 +1,4 @@
+// The Open Brace page: an opening brace's indenting and placement, read from the store and exchanged with its controls.
 #include "PropertyPageOpen.h"
 
 #include "DataExchange.h"

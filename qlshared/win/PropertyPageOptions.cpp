@@ -1,3 +1,4 @@
+// What the five options pages share: their stored values, the modified mark on a click, and the preview on Apply.
 #include "PropertyPageOptions.h"
 
 #include "PropertySheetOptions.h"

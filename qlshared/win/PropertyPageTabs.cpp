@@ -1,3 +1,4 @@
+// The Tabs page: tab and indent sizes checked to 0..20, and the conversion of leading white space.
 #include "PropertyPageTabs.h"
 
 #include "DataExchange.h"

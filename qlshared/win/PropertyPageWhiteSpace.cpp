@@ -1,3 +1,4 @@
+// The White Space page, which refuses clicks that would set operators and parentheses to opposite spacing.
 #include "PropertyPageWhiteSpace.h"
 
 #include "DataExchange.h"

@@ -1,3 +1,4 @@
+// The "Format Settings" sheet: its five pages' values gathered, and the preview strip added at their right.
 #include "PropertySheetOptions.h"
 
 CPropertySheetOptions::CPropertySheetOptions(HWND owner) : CPropertySheet("Format Settings", owner, 0)

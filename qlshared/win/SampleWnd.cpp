@@ -1,3 +1,4 @@
+// The options sheet's preview: a sample formatted at each paint with the pages' values, never written to the store.
 #include "SampleWnd.h"
 
 #include "PropertyPageIds.h"

@@ -1,3 +1,4 @@
+// The one place QLShared's code gets its settings store: the registry, unless a test build installed another.
 #include "SettingsStoreFactory.h"
 
 #include "SettingsRegistry.h"

@@ -1,3 +1,4 @@
+// Hands each progress percentage to the progress dialog's window, which draws it before the pass goes on.
 #include "WindowProgressSink.h"
 
 void CWindowProgressSink::OnProgress(int percent)

@@ -2,29 +2,9 @@
 
 #include "AnsiText.h"
 
-std::vector<ShownBox> AddInTest::boxes;
-std::vector<OpenedHelp> AddInTest::helps;
-std::vector<std::string> AddInTest::shellOpens;
-void (*AddInTest::onBox)() = nullptr;
-
-int AddInTest::RecordBox(HWND owner, const std::string& text, const std::string& caption, UINT type)
+namespace
 {
-    boxes.push_back({owner, text, caption, type});
-    if (onBox)
-        onBox();
-    return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
-}
-
-BOOL WINAPI AddInTest::RecordHelp(HWND owner, const char* file, UINT command, ULONG_PTR data)
-{
-    helps.push_back({owner, file, command, data});
-    return TRUE;
-}
-
-bool AddInTest::RecordShellOpen(HWND, const std::string& path)
-{
-    shellOpens.push_back(path);
-    return true;
+const ScriptedSeam addInBoxes(&SetAddInMessageBoxHandler);
 }
 
 void AddInTest::SetUp()
@@ -32,14 +12,6 @@ void AddInTest::SetUp()
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     m_module = GetModuleHandleA("QLAddIn.dll");
     ASSERT_NE(m_module, nullptr);
-    boxes.clear();
-    helps.clear();
-    shellOpens.clear();
-    onBox = nullptr;
-    SetAddInMessageBoxHandler(&RecordBox);
-    SetLibraryMessageBoxHandler(&RecordBox);
-    SetAddInHelpViewer(&RecordHelp);
-    SetAddInShellOpenHandler(&RecordShellOpen);
     ASSERT_EQ(Register(), S_OK);
     *&host = new CHostApplication(log);
 }

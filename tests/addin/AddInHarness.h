@@ -1,46 +1,24 @@
 #pragma once
 
-// Loads the test build of the add-in, registers it, scripts its message boxes
-// help viewer and shell requests, and creates and connects add-in objects to a host double.
+// Loads the test build of the add-in, registers it, records its help viewer
+// and shell requests, and creates and connects add-in objects to a host
+// double. Its message boxes are scripted with the program's own.
 
 #include "AddInSeams.h"
 #include "ComPtr.h"
 #include "DevStudio.h"
 #include "HostObjects.h"
-#include "LibrarySeams.h"
 #include "QLAddIn.h"
+#include "win/HelpRequests.h"
+#include "win/MessageBoxScript.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-struct ShownBox
-{
-    HWND owner;
-    std::string text;
-    std::string caption;
-    UINT type;
-};
-
-struct OpenedHelp
-{
-    HWND owner;
-    std::string file;
-    UINT command;
-    ULONG_PTR data;
-};
-
 class AddInTest : public ::testing::Test
 {
-public:
-    // What the seams saw during the current test.
-    static std::vector<ShownBox> boxes;
-    static std::vector<OpenedHelp> helps;
-    static std::vector<std::string> shellOpens;
-    // Called from inside a message box, before it is answered.
-    static void (*onBox)();
-
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -64,13 +42,10 @@ protected:
     VARIANT_BOOL Connect(VARIANT_BOOL firstTime);
 
     HostLog log;
+    HelpRequests help{&SetAddInHelpViewer, &SetAddInShellOpenHandler};
     CComPtr<CHostApplication> host;
     CComPtr<IDSAddIn> addIn;
 
 private:
-    static int RecordBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
-    static BOOL WINAPI RecordHelp(HWND owner, const char* file, UINT command, ULONG_PTR data);
-    static bool RecordShellOpen(HWND owner, const std::string& path);
-
     HMODULE m_module = nullptr;
 };

@@ -27,11 +27,6 @@ void UntabifyFirstProject(HWND dialog)
     SendMessageA(dialog, WM_COMMAND, Untabify, 0);
 }
 
-std::wstring ExampleProject(const char* name)
-{
-    return FromAnsi(std::string(QUILLET_SOURCE_DIR) + "/examples/workspace/" + name);
-}
-
 } // namespace
 
 TEST_F(AddInTest, MainDialogOpensEmptyWithoutProjectsAndNotAtAllWithoutEnumerator)
@@ -72,74 +67,68 @@ TEST_F(AddInTest, BatchRunKeepsTheDialogDisabledSoASecondPressDoesNothing)
     ASSERT_EQ(Connect(VARIANT_FALSE), VARIANT_TRUE);
     *&host->projects = new CHostProjects(log, {FromAnsi(folder.PathOf("p.dsp"))}, true);
 
-    static bool enabledDuringRun;
-    onBox = []
+    bool enabledDuringRun = true;
+    HWND progress = nullptr;
+    MessageBoxScript boxes(IDNO);
+    boxes.whileShown = [&enabledDuringRun, &progress]
     {
         enabledDuringRun = IsWindowEnabled(g_dialog);
+        progress = FindWindowA(nullptr, "Loading Files");
         SendMessageA(g_dialog, WM_COMMAND, Untabify, 0);
     };
     ModalScript driver("Project Analysis", &UntabifyFirstProject, FillTicks);
     EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
-    ASSERT_EQ(boxes.size(), 1u) << "the second press started no second run";
-    EXPECT_EQ(boxes[0].text, "Write Error encount with file:\n\n.\\a.cpp\n\nProceed with other files?");
+    EXPECT_EQ(boxes.Texts(),
+              std::vector<std::string>{"Write Error encount with file:\n\n.\\a.cpp\n\nProceed with other files?"})
+        << "the second press started no second run";
     EXPECT_FALSE(enabledDuringRun);
+    ASSERT_NE(progress, nullptr) << "the run's progress dialog has the add-in's caption";
+    EXPECT_EQ(boxes.shown.at(0).owner, progress) << "the question is asked over the progress dialog";
     EXPECT_EQ(folder.Read("a.cpp"), "\tint a;\n");
 }
 
-TEST_F(AddInTest, MainDialogListsTheHostsProjectsByFileNameAndNamesAnUnreadableOne)
-{
-    ASSERT_EQ(Connect(VARIANT_FALSE), VARIANT_TRUE);
-    const std::wstring missing = ExampleProject("missing/none.dsp");
-    *&host->projects = new CHostProjects(
-        log, {missing, ExampleProject("calc/calc.dsp"), ExampleProject("text util/text util.dsp")}, true);
-    std::vector<std::string> projects;
-    ModalScript driver(
-        "Project Analysis",
-        [&projects](HWND dialog)
-        {
-            const HWND tree = FindChildOfClass(dialog, WC_TREEVIEWA);
-            for (auto item = TreeView_GetRoot(tree); item; item = TreeView_GetNextSibling(tree, item))
-                projects.push_back(TreeItemText(tree, item));
-        },
-        FillTicks);
-    EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
-    EXPECT_EQ(projects, (std::vector<std::string>{"none.dsp", "calc.dsp", "text util.dsp"}));
-    EXPECT_EQ(std::count(log.begin(), log.end(), "Next 1"), 4);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NE(boxes[0].text.find(ToAnsi(missing)), std::string::npos) << boxes[0].text;
-    EXPECT_EQ(boxes[0].caption, "Quillet");
-}
-
-TEST_F(AddInTest, MainDialogReadsVisualStudioProjectsTheHostHandsIt)
+// Workspace projects and Visual Studio projects alike, each by its file name
+// with its files as it names them; one that cannot be read is named in a box.
+TEST_F(AddInTest, MainDialogListsTheHostsProjectsAndNamesAnUnreadableOne)
 {
     ScratchFolder folder;
+    const std::string examples = std::string(QUILLET_SOURCE_DIR) + "/examples/";
+    const std::string missing = folder.PathOf("missing\\none.dsp");
     const std::string broken = folder.Write("broken.vcxproj", "<Project><ItemGroup></Project>");
-    const std::string solution = std::string(QUILLET_SOURCE_DIR) + "/examples/solution/";
+    const struct
+    {
+        std::vector<std::string> projects, rows;
+        std::string named;
+    } cases[] = {
+        {{missing, examples + "workspace/shared/shared.dsp"},
+         {"none.dsp", "shared.dsp", "  .\\mathutil.c", "  .\\mathutil.h", "  .\\mathutil.inl"},
+         missing},
+        {{examples + "solution/tools/word count/wordcount.vcxproj", examples + "solution/legacy/legacy.vcproj", broken},
+         {"wordcount.vcxproj", "  word count.cpp", "  ..\\..\\engine\\include\\engine.h", "legacy.vcproj",
+          "  .\\legacy.c", "  .\\legacy.def", "  .\\legacy.h", "broken.vcxproj"},
+         "broken.vcxproj: "},
+    };
     ASSERT_EQ(Connect(VARIANT_FALSE), VARIANT_TRUE);
-    *&host->projects = new CHostProjects(log,
-                                         {FromAnsi(solution + "tools/word count/wordcount.vcxproj"),
-                                          FromAnsi(solution + "legacy/legacy.vcproj"), FromAnsi(broken)},
-                                         true);
-    std::vector<std::string> rows;
-    ModalScript driver(
-        "Project Analysis",
-        [&rows](HWND dialog)
-        {
-            const HWND tree = FindChildOfClass(dialog, WC_TREEVIEWA);
-            for (auto project = TreeView_GetRoot(tree); project; project = TreeView_GetNextSibling(tree, project))
-            {
-                rows.push_back(TreeItemText(tree, project));
-                for (auto file = TreeView_GetChild(tree, project); file; file = TreeView_GetNextSibling(tree, file))
-                    rows.push_back("  " + TreeItemText(tree, file));
-            }
-        },
-        FillTicks);
-    EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
-    EXPECT_EQ(rows, (std::vector<std::string>{"wordcount.vcxproj", "  word count.cpp",
-                                              "  ..\\..\\engine\\include\\engine.h", "legacy.vcproj", "  .\\legacy.c",
-                                              "  .\\legacy.def", "  .\\legacy.h", "broken.vcxproj"}));
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NE(boxes[0].text.find("broken.vcxproj: "), std::string::npos) << boxes[0].text;
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.named);
+        std::vector<std::wstring> paths;
+        for (const std::string& project : c.projects)
+            paths.push_back(FromAnsi(project));
+        *&host->projects = new CHostProjects(log, paths, true);
+        std::vector<std::string> rows;
+        ModalScript driver(
+            "Project Analysis", [&rows](HWND dialog) { rows = TreeRows(FindChildOfClass(dialog, WC_TREEVIEWA)); },
+            FillTicks);
+        MessageBoxScript boxes;
+        log.clear();
+        EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
+        EXPECT_EQ(rows, c.rows);
+        EXPECT_EQ(std::count(log.begin(), log.end(), "Next 1"), int(c.projects.size()) + 1);
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_NE(boxes.shown[0].text.find(c.named), std::string::npos) << boxes.shown[0].text;
+        EXPECT_EQ(boxes.shown[0].caption, "Quillet");
+    }
 }
 
 TEST_F(AddInTest, BatchRunNamesTheFilesItSkippedAtItsEnd)
@@ -153,10 +142,11 @@ TEST_F(AddInTest, BatchRunNamesTheFilesItSkippedAtItsEnd)
     ASSERT_EQ(Connect(VARIANT_FALSE), VARIANT_TRUE);
     *&host->projects = new CHostProjects(log, {FromAnsi(folder.PathOf("p.dsp"))}, true);
     ModalScript driver("Project Analysis", &UntabifyFirstProject, FillTicks);
+    MessageBoxScript boxes;
     EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "This file was skipped and left as it was:\n\n.\\a.cpp: holds a NUL byte");
-    EXPECT_EQ(boxes[0].owner, g_dialog);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "This file was skipped and left as it was:\n\n.\\a.cpp: holds a NUL byte");
+    EXPECT_EQ(boxes.shown[0].owner, g_dialog);
     EXPECT_EQ(folder.Read("a.cpp"), nul);
     EXPECT_NE(folder.Read("b.cpp"), "\tint b;\n");
 }

@@ -3,11 +3,12 @@
 #include "AnsiText.h"
 #include "QLShared.h"
 #include "ScratchFolder.h"
-#include "SettingsKey.h"
+#include "win/SettingsKey.h"
 
 #include <filesystem>
 
 #include <set>
+#include <tuple>
 
 namespace
 {
@@ -65,7 +66,6 @@ TEST_F(CommandTest, EveryCommandRunsBetweenModelessOffAndOnAndAnswersOk)
         const char* body = method == std::wstring(L"QuilletMainDlg") ? "Projects" : "ActiveDocument";
         EXPECT_EQ(log, (HostLog{"EnableModeless 0", body, "EnableModeless -1"})) << ToAnsi(method);
     }
-    EXPECT_TRUE(boxes.empty()) << "no document and no projects: nothing is shown";
     EXPECT_EQ(host->RunCommand(L"Print"), DISP_E_UNKNOWNNAME);
 
     // Automation reserves Invoke's interface argument: anything but IID_NULL runs nothing.
@@ -89,34 +89,23 @@ TEST_F(CommandTest, HelpOpensTheInstalledHelpFileElseTheManualBesideItElseAsksTh
     const std::string installed = folder.PathOf("Quillet Setup");
     settings.Set("Install Path", REG_SZ, installed.c_str(), static_cast<DWORD>(installed.size() + 1));
     const std::string helpFile = installed + "\\Quillet.hlp", manual = installed + "\\manual\\index.html";
-    struct Case
-    {
-        bool helpFile, manual, viewer;
-    };
     // Without either file the viewer is asked as ever, and names the file.
-    for (Case c : {Case{true, true, true}, Case{false, true, false}, Case{false, false, true}})
+    const std::string viewer = "viewer " + std::to_string(HELP_CONTENTS) + " " + helpFile;
+    const std::tuple<bool, bool, std::string> cases[] = {
+        {true, true, viewer}, {false, true, "shell " + manual}, {false, false, viewer}};
+    for (const auto& [hasHelpFile, hasManual, opened] : cases)
     {
         std::filesystem::remove_all(installed);
-        if (c.helpFile)
+        if (hasHelpFile)
             folder.Write(helpFile, "?_");
-        if (c.manual)
+        if (hasManual)
             folder.Write(manual, "<html>");
         log.clear();
-        helps.clear();
-        shellOpens.clear();
+        help.opened.clear();
         EXPECT_EQ(host->RunCommand(L"QuilletHelp"), S_OK);
         EXPECT_EQ(log, (HostLog{"EnableModeless 0", "EnableModeless -1"}));
-        ASSERT_EQ(helps.size(), c.viewer ? 1u : 0u) << c.helpFile << c.manual;
-        if (c.viewer)
-        {
-            EXPECT_EQ(helps[0].owner, nullptr);
-            EXPECT_EQ(helps[0].file, helpFile);
-            EXPECT_EQ(helps[0].command, UINT(HELP_CONTENTS));
-            EXPECT_EQ(helps[0].data, 0u);
-        }
-        EXPECT_EQ(shellOpens, c.viewer ? std::vector<std::string>{} : std::vector<std::string>{manual});
+        EXPECT_EQ(help.opened, std::vector<std::string>{opened});
     }
-    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(CommandTest, FormattingCommandsReplaceTheWholeTextWithTheEnginesResult)
@@ -145,7 +134,6 @@ TEST_F(CommandTest, FormattingCommandsReplaceTheWholeTextWithTheEnginesResult)
     EXPECT_EQ(host->RunCommand(L"FullFormat"), S_OK);
     EXPECT_EQ(selection.text, FromAnsi(FormatText(ToAnsi(Sample), nullptr)));
     EXPECT_EQ(std::count(log.begin(), log.end(), "Text put"), 1);
-    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(CommandTest, OnlyCppInlCAndHFilesAreFormatted)
@@ -156,18 +144,17 @@ TEST_F(CommandTest, OnlyCppInlCAndHFilesAreFormatted)
         EXPECT_EQ(host->RunCommand(L"Untabify"), S_OK);
         EXPECT_NE(selection.text, L"\tint a;\n") << ToAnsi(name);
     }
-    EXPECT_TRUE(boxes.empty());
     for (const wchar_t* name : {L"x.hpp", L"x.idl", L"x.rc", L"C:\\readme", L"C:\\src.old\\readme"})
     {
-        boxes.clear();
+        MessageBoxScript boxes;
         CHostSelection& selection = OpenDocument(name, L"\tint a;\n");
         EXPECT_EQ(host->RunCommand(L"Untabify"), S_OK);
         EXPECT_EQ(selection.text, L"\tint a;\n") << ToAnsi(name);
-        ASSERT_EQ(boxes.size(), 1u) << ToAnsi(name);
-        EXPECT_EQ(boxes[0].owner, nullptr);
-        EXPECT_EQ(boxes[0].text, "Only cpp, inl, c and h files may be formatted");
-        EXPECT_EQ(boxes[0].caption, "Quillet");
-        EXPECT_EQ(boxes[0].type, UINT(MB_OK | MB_ICONINFORMATION));
+        ASSERT_EQ(boxes.shown.size(), 1u) << ToAnsi(name);
+        EXPECT_EQ(boxes.shown[0].owner, nullptr);
+        EXPECT_EQ(boxes.shown[0].text, "Only cpp, inl, c and h files may be formatted");
+        EXPECT_EQ(boxes.shown[0].caption, "Quillet");
+        EXPECT_EQ(boxes.shown[0].type, UINT(MB_OK | MB_ICONINFORMATION));
     }
 }
 
@@ -197,17 +184,17 @@ TEST_F(CommandTest, ATextHoldingANulOrAnUnpairedSurrogateIsLeftUntouched)
     };
     for (const auto& c : cases)
     {
-        boxes.clear();
+        MessageBoxScript boxes;
         CHostSelection& selection = OpenDocument(L"C:\\src\\Main.cpp", c.text);
         log.clear();
         EXPECT_EQ(host->RunCommand(L"Reindent"), S_OK);
         EXPECT_EQ(selection.text, c.text) << c.cause;
         EXPECT_EQ(std::count(log.begin(), log.end(), "Text put"), 0) << c.cause;
-        ASSERT_EQ(boxes.size(), 1u) << c.cause;
-        EXPECT_EQ(boxes[0].caption, "Quillet");
-        EXPECT_NE(boxes[0].text.find("C:\\src\\Main.cpp"), std::string::npos) << boxes[0].text;
-        EXPECT_NE(boxes[0].text.find(c.cause), std::string::npos) << boxes[0].text;
-        EXPECT_NE(boxes[0].text.find("left unchanged"), std::string::npos) << boxes[0].text;
+        ASSERT_EQ(boxes.shown.size(), 1u) << c.cause;
+        const ShownBox& box = boxes.shown[0];
+        EXPECT_EQ(box.caption, "Quillet");
+        for (const char* part : {"C:\\src\\Main.cpp", c.cause, "left unchanged"})
+            EXPECT_NE(box.text.find(part), std::string::npos) << box.text;
     }
 }
 
@@ -233,7 +220,6 @@ TEST_F(CommandTest, TextOutsideTheAnsiCodePageIsFormattedThroughUtf8WithEveryCha
     EXPECT_EQ(selection.text, expected);
     EXPECT_EQ(selection.text.rfind(L"// \u65E5\u672C\u8A9E \u20AC \u0100\n", 0), 0u) << "the comment is kept whole";
     EXPECT_NE(selection.text, foreign) << "and the code was reindented";
-    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(CommandTest, AWriteTheHostRefusesLeavesTheTextAsItWasAndSaysWhy)
@@ -254,18 +240,18 @@ TEST_F(CommandTest, AWriteTheHostRefusesLeavesTheTextAsItWasAndSaysWhy)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.hostError + std::string(c.kept ? "" : ", not restored"));
-        boxes.clear();
+        MessageBoxScript boxes;
         CHostSelection& selection = OpenDocument(L"C:\\src\\Main.cpp", text);
         selection.writeFailure = c.failure;
         selection.failingWrites = c.failingWrites;
         EXPECT_EQ(host->RunCommand(L"Reindent"), S_OK);
         EXPECT_EQ(selection.text, c.kept ? text : L"");
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].caption, "Quillet");
-        EXPECT_EQ(boxes[0].type, UINT(MB_OK | MB_ICONEXCLAMATION));
-        EXPECT_EQ(boxes[0].text.rfind("Cannot write the formatted text to C:\\src\\Main.cpp: ", 0), 0u)
-            << boxes[0].text;
-        EXPECT_NE(boxes[0].text.find(c.hostError), std::string::npos) << boxes[0].text;
-        EXPECT_NE(boxes[0].text.find(c.kept ? "left unchanged" : "use Undo"), std::string::npos) << boxes[0].text;
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        const ShownBox& box = boxes.shown[0];
+        EXPECT_EQ(box.caption, "Quillet");
+        EXPECT_EQ(box.type, UINT(MB_OK | MB_ICONEXCLAMATION));
+        EXPECT_EQ(box.text.rfind("Cannot write the formatted text to C:\\src\\Main.cpp: ", 0), 0u) << box.text;
+        EXPECT_NE(box.text.find(c.hostError), std::string::npos) << box.text;
+        EXPECT_NE(box.text.find(c.kept ? "left unchanged" : "use Undo"), std::string::npos) << box.text;
     }
 }

@@ -1,8 +1,8 @@
 // The Format menu over the list's selection: files rewritten in place, the
 // progress dialog over a disabled frame, the write-failure question.
 #include "AppHarness.h"
-#include "SettingsKey.h"
 #include "SystemErrorText.h"
+#include "win/SettingsKey.h"
 
 #include <commctrl.h>
 

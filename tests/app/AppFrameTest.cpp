@@ -2,10 +2,9 @@
 // the settings sheet and help.
 #include "AppHarness.h"
 
-#include "HelpViewerSeam.h"
-#include "SettingsKey.h"
-#include "ShellOpenSeam.h"
+#include "win/HelpRequests.h"
 #include "win/ModalScript.h"
+#include "win/SettingsKey.h"
 #include "win/ShellClasses.h"
 
 #include <commctrl.h>
@@ -40,34 +39,6 @@ struct DdeInstance
 {
     DWORD id = 0;
     ~DdeInstance() { DdeUninitialize(id); }
-};
-
-// Records what the help commands hand to the help viewer and the shell,
-// while it lives.
-struct HelpRequests
-{
-    HelpRequests() : viewer(SetHelpViewer(&Viewer)), shell(SetShellOpenHandler(&Shell)) {}
-    ~HelpRequests()
-    {
-        SetHelpViewer(viewer);
-        SetShellOpenHandler(shell);
-    }
-
-    static BOOL WINAPI Viewer(HWND, const char* file, UINT command, ULONG_PTR)
-    {
-        opened.push_back("viewer " + std::to_string(command) + " " + file);
-        return TRUE;
-    }
-    static bool Shell(HWND, const std::string& path)
-    {
-        opened.push_back("shell " + path);
-        return browserStarts;
-    }
-
-    static inline std::vector<std::string> opened;
-    static inline bool browserStarts = true;
-    HelpViewerRoutine viewer;
-    ShellOpenHandler shell;
 };
 
 } // namespace
@@ -152,7 +123,7 @@ TEST_F(AppTest, StartedForTheShellsDdeTheProgramOpensWhatTheRequestsName)
 TEST_F(AppTest, OpenedWorkspacesAreListedUnderFileAndKeptInTheProfile)
 {
     const std::string second = folder.PathOf("two\\example.dsw");
-    std::filesystem::copy(folder.PathOf("ws"), folder.PathOf("two"), std::filesystem::copy_options::recursive);
+    folder.Copy(folder.PathOf("ws"), "two");
     Start({workspace});
     app->OpenDocumentFile(second);
     app->OpenDocumentFile(workspace);
@@ -258,9 +229,9 @@ TEST_F(AppTest, HelpOpensTheProgramsHelpFileElseTheManualBesideItElseNamesBothPa
         std::string opened, box;
     };
     const Case cases[] = {
-        {true, true, true, "viewer 11 " + helpFile, ""},
-        {false, true, true, "shell " + manual, ""},
-        {false, true, false, "shell " + manual, "The manual could not be opened in a browser:\n\n" + manual},
+        {true, true, true, "viewer 11 " + helpFile + " owned", ""},
+        {false, true, true, "shell " + manual + " owned", ""},
+        {false, true, false, "shell " + manual + " owned", "The manual could not be opened in a browser:\n\n" + manual},
         {false, false, true, "", "Neither the help file nor the manual could be found:\n\n" + helpFile + "\n" + manual},
     };
     for (const Case& c : cases)
@@ -271,19 +242,17 @@ TEST_F(AppTest, HelpOpensTheProgramsHelpFileElseTheManualBesideItElseNamesBothPa
             folder.Write(helpFile, "?_");
         if (c.manual)
             folder.Write(manual, "<html>");
-        HelpRequests::browserStarts = c.browserStarts;
+        requests.browserStarts = c.browserStarts;
         for (UINT id : {ID_HELP_FINDER, ID_HELP, ID_CONTEXT_HELP})
         {
-            HelpRequests::opened.clear();
+            requests.opened.clear();
             MessageBoxScript boxes;
             Command(id);
             EXPECT_EQ(c.opened.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.opened},
-                      HelpRequests::opened)
+                      requests.opened)
                 << id;
-            std::vector<std::string> texts;
-            for (const ShownBox& box : boxes.shown)
-                texts.push_back(box.text);
-            EXPECT_EQ(c.box.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.box}, texts) << id;
+            EXPECT_EQ(c.box.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.box}, boxes.Texts())
+                << id;
         }
     }
 }

@@ -5,7 +5,6 @@
 // keyboard, the shell and other programs send.
 
 #include "MainFrame.h"
-#include "MessageBoxScript.h"
 #include "MetricsDoc.h"
 #include "MetricsView.h"
 #include "MultiDocTemplate.h"
@@ -14,6 +13,7 @@
 #include "ScratchFolder.h"
 #include "WindowText.h"
 #include "win/ControlText.h"
+#include "win/MessageBoxScript.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +25,24 @@
 #include <string>
 #include <vector>
 
+// Every item of a list as "name|lines|comments", files indented by two.
+inline std::vector<std::string> Rows(const CColumnTree& tree)
+{
+    std::vector<std::string> rows;
+    const auto row = [&](HTREEITEM item, const char* indent)
+    {
+        rows.push_back(indent + tree.GetItemText(item, 0) + "|" + tree.GetItemText(item, 1) + "|" +
+                       tree.GetItemText(item, 2));
+    };
+    for (HTREEITEM project = tree.GetRootItem(); project; project = tree.GetNextSiblingItem(project))
+    {
+        row(project, "");
+        for (HTREEITEM file = tree.GetChildItem(project); file; file = tree.GetNextSiblingItem(file))
+            row(file, "  ");
+    }
+    return rows;
+}
+
 class AppTest : public ::testing::Test
 {
 protected:
@@ -33,8 +51,7 @@ protected:
     void SetUp() override
     {
         SHDeleteKeyA(HKEY_CURRENT_USER, ProfileKey);
-        std::filesystem::copy(std::string(QUILLET_SOURCE_DIR) + "/examples/workspace", folder.PathOf("ws"),
-                              std::filesystem::copy_options::recursive);
+        folder.Copy(std::string(QUILLET_SOURCE_DIR) + "/examples/workspace", "ws");
         workspace = folder.PathOf("ws\\example.dsw");
     }
     void TearDown() override

@@ -20,21 +20,6 @@ bool ChooseFile(HWND, const std::string& filter, std::string& path)
     return true;
 }
 
-// Every item of the tree as "name|lines|comments", files indented by two.
-std::vector<std::string> Rows(const CColumnTree& tree)
-{
-    std::vector<std::string> rows;
-    for (HTREEITEM project = tree.GetRootItem(); project; project = tree.GetNextSiblingItem(project))
-    {
-        rows.push_back(tree.GetItemText(project, 0) + "|" + tree.GetItemText(project, 1) + "|" +
-                       tree.GetItemText(project, 2));
-        for (HTREEITEM file = tree.GetChildItem(project); file; file = tree.GetNextSiblingItem(file))
-            rows.push_back("  " + tree.GetItemText(file, 0) + "|" + tree.GetItemText(file, 1) + "|" +
-                           tree.GetItemText(file, 2));
-    }
-    return rows;
-}
-
 const char kTrailing[] = "int a;   \r\n// b\t\r\n";
 const char kTrimmed[] = "int a;\r\n// b\r\n";
 

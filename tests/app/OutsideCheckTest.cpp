@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -68,11 +67,6 @@ const UINT kHelpTopics = 0xE143;
 HWND WindowOf(HWND frame, const char* title)
 {
     return FindWindowExA(FindWindowExA(frame, nullptr, "MDICLIENT", nullptr), nullptr, nullptr, title);
-}
-
-HWND ListOf(HWND frame, const char* title)
-{
-    return FindChildOfClass(WindowOf(frame, title), WC_TREEVIEWA);
 }
 
 // The Linux path of a file, as Wine's start /unix takes it.
@@ -178,18 +172,6 @@ TEST(OutsideCheck, AShellOpenThroughWinesStartGivesOneWindow)
     PostMessageA(frame, WM_CLOSE, 0, 0);
     for (int attempt = 0; attempt < 100 && FindWindowA(nullptr, "Quillet - w.dsw"); ++attempt)
         Sleep(100);
-}
-
-TEST(OutsideCheck, TheExampleWorkspaceListsItsThreeProjectsAndSixteenFiles)
-{
-    ScratchFolder folder;
-    std::filesystem::copy(std::string(QUILLET_SOURCE_DIR) + "/examples/workspace", folder.PathOf("ws"),
-                          std::filesystem::copy_options::recursive);
-    RunningQuillet quillet(folder.PathOf("ws\\example.dsw"), "Quillet - example.dsw");
-    ASSERT_NE(nullptr, quillet.frame);
-    HWND tree = ListOf(quillet.frame, "example.dsw");
-    ASSERT_TRUE(tree);
-    EXPECT_EQ(19, SendMessageA(tree, TVM_GETCOUNT, 0, 0));
 }
 
 TEST(OutsideCheck, HelpTopicsOpenTheManualInstalledBesideTheProgram)

@@ -8,39 +8,87 @@
 namespace
 {
 
-TEST(CliUsage, EachCommandKeepsItsWordingAndPointsAtItsHelp)
+// The same fault reads the same in every command, and every usage error ends
+// by pointing at the command's help.
+TEST(CliUsage, EveryCommandSpeaksWithOneVoiceAndPointsAtItsHelp)
 {
     const std::string ws = std::string(QUILLET_SOURCE_DIR) + "/examples/workspace/example.dsw";
-    // The line that points at a command's help.
-    const auto help = [](const std::string& command) { return "\nTry 'quillet-cli " + command + "--help'.\n"; };
-    const std::string format = help("format "), metrics = help("metrics "), batch = help("batch ");
+    const std::string commands = "full, reindent, tabify, untabify, operator-expand, operator-contract, "
+                                 "parentheses-expand, parentheses-contract, delete-trailing-whitespace";
+    const std::string options = "TabSize, IndentSize, SpaceTabStyle, OpenIndentStyle, OpenNewLineStyle, "
+                                "CloseIndentStyle, CloseNewLineStyle, ParenthesesSpace, OperatorSpace, "
+                                "DeleteTrailingWhiteSpace, RecalculateIndents, SpellCheckComments, SpellCheckText";
+    // What each command needs besides the faulty arguments, so that only they
+    // are at fault; batch only checks, so that a fault let through cannot
+    // rewrite the bundled example.
+    const std::vector<std::pair<std::string, std::vector<std::string>>> runs = {
+        {"format", {}}, {"metrics", {ws}}, {"batch", {ws, "--check", "--command=reindent"}}};
     const struct
     {
         std::vector<std::string> args;
-        std::string err; // after "quillet-cli: "
+        std::string error;
+    } faults[] = {
+        {{"--frobnicate"}, "unknown option '--frobnicate'"},   {{"-x"}, "unknown option '-x'"},
+        {{"--frobnicate=1"}, "unknown option '--frobnicate'"}, {{"--help=1"}, "option '--help' takes no value"},
+        {{"--exclude"}, "option '--exclude' needs a value"},   {{"--exclude="}, "option '--exclude' needs a value"},
+    };
+    for (const auto& [command, needed] : runs)
+    {
+        for (const auto& fault : faults)
+        {
+            std::vector<std::string> args = {command};
+            args.insert(args.end(), needed.begin(), needed.end());
+            args.insert(args.end(), fault.args.begin(), fault.args.end());
+            EXPECT_EQ(RunCli(args, "int x;\n"), (CliResult{kExitFailure, "",
+                                                           "quillet-cli: " + command + ": " + fault.error +
+                                                               "\nTry 'quillet-cli " + command + " --help'.\n"}))
+                << ::testing::PrintToString(args);
+        }
+    }
+
+    // Faults of one command's own options, in the same words.
+    const struct
+    {
+        std::vector<std::string> args;
+        std::string err; // after "quillet-cli: COMMAND: ", before the help line
     } cases[] = {
-        {{"nope"}, "unknown command 'nope'" + help("")},
-        {{"format", "-x"}, "format: unknown argument '-x'" + format},
-        {{"format", "--option"}, "format: '--option' needs a value" + format},
-        {{"metrics", "--frobnicate"}, "metrics: unknown option '--frobnicate'" + metrics},
-        {{"metrics", ws, "--format"}, "metrics: --format needs a value" + metrics},
-        {{"metrics", "--format=csv"}, "metrics: no workspace file given" + metrics},
-        {{"metrics", ws, "--format=xml"}, "metrics: unknown format 'xml' (text, csv, json or markdown)\n"},
-        {{"metrics", ws, "b.dsw"}, "metrics: only one workspace, not also 'b.dsw'\n"},
-        {{"batch", ws, "--check=1"}, "batch: unknown option '--check=1'" + batch},
-        {{"batch", ws, "--command"}, "batch: --command needs a value" + batch},
-        {{"batch", ws, "b.dsw"}, "batch: only one workspace, not also 'b.dsw'" + batch},
-        {{"batch", ws, "--command=shuffle"},
-         "batch: unknown command 'shuffle' (full, reindent, tabify, untabify, operator-expand, operator-contract, "
-         "parentheses-expand, parentheses-contract, delete-trailing-whitespace)" +
-             batch},
-        {{"batch", ws, "--jobs=0"}, "batch: bad value in --jobs '0' (--jobs takes 1 to 256)" + batch},
-        {{"batch", ws, "--command=reindent", "--settings=none.reg", "--project=nope"},
-         "batch: no project 'nope' in the workspace\n"},
+        {{"format", "--settings", "a.reg", "--settings=b.reg"}, "option '--settings' given more than once"},
+        {{"batch", ws, "--check", "--command=tabify", "--command=reindent"}, "option '--command' given more than once"},
+        {{"metrics", ws, "--format=csv", "--format", "json"}, "option '--format' given more than once"},
+        {{"format", "--jobs", "1", "--jobs=2"}, "option '--jobs' given more than once"},
+        {{"format", "--command", "beautify"}, "unknown command 'beautify' for --command (one of " + commands + ")"},
+        {{"batch", ws, "--command=shuffle"}, "unknown command 'shuffle' for --command (one of " + commands + ")"},
+        {{"metrics", ws, "--format=xml"}, "unknown format 'xml' for --format (one of text, csv, json, markdown)"},
+        {{"metrics", ws, "b.dsw"}, "only one workspace, not also 'b.dsw'"},
+        {{"batch", ws, "b.dsw", "--check", "--command=full"}, "only one workspace, not also 'b.dsw'"},
+        {{"metrics", "--format=csv"}, "no workspace file given"},
+        {{"batch", ws}, "no --command given (" + commands + ")"},
+        {{"batch", ws, "--check", "--jobs=0"}, "bad value in --jobs '0' (--jobs takes 1 to 256)"},
+        {{"format", "--jobs", "257"}, "bad value in --jobs '257' (--jobs takes 1 to 256)"},
+        {{"format", "--option", "TabSiz=4"}, "unknown option name 'TabSiz' for --option (one of " + options + ")"},
+        {{"format", "--option", "TabSize=x"}, "bad value in --option 'TabSize=x' (TabSize takes 0 to 20)"},
+        {{"format", "--option", "TabSize=-1"}, "bad value in --option 'TabSize=-1' (TabSize takes 0 to 20)"},
+        {{"format", "--option", "TabSize=21"}, "bad value in --option 'TabSize=21' (TabSize takes 0 to 20)"},
+        {{"format", "--option=TabSize=99999999999"},
+         "bad value in --option 'TabSize=99999999999' (TabSize takes 0 to 20)"},
+        {{"format", "--in-place", "--check", "a.cpp"}, "--in-place and --check cannot be used together"},
+        {{"format", "--in-place"}, "--in-place needs at least one FILE"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(RunCli(c.args), (CliResult{kExitFailure, "", "quillet-cli: " + c.err}))
+    {
+        const std::string& command = c.args[0];
+        EXPECT_EQ(RunCli(c.args, "int x;\n"), (CliResult{kExitFailure, "",
+                                                         "quillet-cli: " + command + ": " + c.err +
+                                                             "\nTry 'quillet-cli " + command + " --help'.\n"}))
             << ::testing::PrintToString(c.args);
+    }
+    EXPECT_EQ(RunCli({"nope"}),
+              (CliResult{kExitFailure, "", "quillet-cli: unknown command 'nope'\nTry 'quillet-cli --help'.\n"}));
+    // A project or file the workspace lacks is no usage error but a failed run.
+    EXPECT_EQ(RunCli({"batch", ws, "--check", "--command=reindent", "--settings=none.reg", "--project=nope"}),
+              (CliResult{kExitFailure, "", "quillet-cli: batch: no project 'nope' in the workspace\n"}));
+    EXPECT_EQ(RunCli({"batch", ws, "--check", "--command=reindent", "--settings=none.reg", "--file=nope.c"}),
+              (CliResult{kExitFailure, "", "quillet-cli: batch: no source file 'nope.c' in the workspace\n"}));
 }
 
 TEST(CliUsage, HelpWinsOverMissingArgumentsButNotOverBadOnes)
@@ -61,35 +109,6 @@ TEST(CliUsage, HelpWinsOverMissingArgumentsButNotOverBadOnes)
         EXPECT_EQ(RunCli({command, "--bogus", "--help"}).status, kExitFailure);
     }
     EXPECT_EQ(RunCli({"format", "--in-place", "--help"}).status, kExitOk);
-}
-
-TEST(FormatUsage, BadArgumentsAreUsageErrorsNamingTheArgument)
-{
-    // Each case: the arguments after "format", and what the message must name.
-    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"--option", "TabSiz=4"}, "TabSiz"},
-        {{"--option", "TabSize=x"}, "TabSize=x"},
-        {{"--option", "TabSize=-1"}, "TabSize=-1"},
-        {{"--option", "TabSize=21"}, "TabSize=21"},
-        {{"--option", "TabSize=99999999999"}, "99999999999"},
-        {{"--command", "beautify"}, "beautify"},
-        {{"--settings="}, "--settings"},
-        {{"--settings", "a.reg", "--settings=b.reg"}, "once"},
-        {{"--command", "full", "--command", "tabify"}, "--command"},
-        {{"--in-place", "--check", "a.cpp"}, "--check"},
-        {{"--in-place"}, "--in-place"},
-        {{"--jobs", "0"}, "bad value in --jobs '0' (--jobs takes 1 to 256)"},
-        {{"--jobs", "257"}, "'257'"},
-    };
-    for (const auto& [args, named] : cases)
-    {
-        std::vector<std::string> all = {"format"};
-        all.insert(all.end(), args.begin(), args.end());
-        const CliResult result = RunCli(all, "int x;\n");
-        EXPECT_EQ(result.status, 2) << named;
-        EXPECT_EQ(result.out, "") << named;
-        EXPECT_TRUE(Contains(result.err, named));
-    }
 }
 
 } // namespace

@@ -12,15 +12,9 @@ namespace
 class SolutionCopy : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        std::filesystem::copy(std::string(QUILLET_SOURCE_DIR) + "/examples/solution", folder.PathOf("sln"),
-                              std::filesystem::copy_options::recursive);
-        solution = folder.PathOf("sln/example.sln");
-    }
-
     ScratchFolder folder;
-    std::string solution;
+    const std::string solution =
+        folder.Copy(std::string(QUILLET_SOURCE_DIR) + "/examples/solution", "sln") + "/example.sln";
 };
 
 TEST_F(SolutionCopy, MetricsAndBatchTakeASolutionWithTheWorkspaceOptions)

@@ -171,12 +171,6 @@ TEST_F(FormatStream, CommandSetsAndOptionsApplyTheirValues)
         {{}, "", ""},
         {{}, "char* s = \"\xe9\xff\x80\";\n", "char* s = \"\xe9\xff\x80\";\n"},
         {{"--command", "untabify"}, "\tx;\n", "    x;\n"},
-        // Well indented code stays as it is: a directive owes nothing, and
-        // "} else" owes its statement a level.
-        {{"--command", "reindent"},
-         "#include <stdio.h>\n\n// Entry point\nint main() {\n    return 0;\n}\n",
-         "#include <stdio.h>\n\n// Entry point\nint main() {\n    return 0;\n}\n"},
-        {{"--command", "reindent"}, "if (a) {\n    b();\n} else\n    c();\n", "if (a) {\n    b();\n} else\n    c();\n"},
         // The option comes first on the line but is applied after the set.
         {{"--option", "DeleteTrailingWhiteSpace=0", "--command", "delete-trailing-whitespace"}, "x;  \n", "x;  \n"},
         // A value after "=" may hold "=" itself.

@@ -6,6 +6,7 @@
 #include "ColumnTree.h"
 #include "MetricsTreeFill.h"
 #include "win/ControlText.h"
+#include "win/TopWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -13,16 +14,6 @@
 #include <map>
 #include <string>
 #include <vector>
-
-// A plain top-level window bound to its object, destroyed with it.
-class TopWindow : public CWnd
-{
-public:
-    explicit TopWindow(int width = 420, int height = 300)
-    {
-        CreateEx(0, "column tree test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{0, 0, width, height}, nullptr, 0);
-    }
-};
 
 class ColumnTreeTest : public ::testing::Test
 {

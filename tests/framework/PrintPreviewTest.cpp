@@ -1,5 +1,6 @@
 // The print preview driven by its buttons, keys and wheel.
 #include "PrintPreview.h"
+#include "win/TopWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,6 @@ protected:
     void Open(int pageCount, int pagesPerScreen)
     {
         host.count = pageCount;
-        ASSERT_TRUE(frame.CreateEx(0, "frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{0, 0, 800, 600}, nullptr, 0));
         RECT client;
         GetClientRect(frame.GetSafeHwnd(), &client);
         ASSERT_TRUE(preview.Create(frame.GetSafeHwnd(), client, screen, host, host, pagesPerScreen));
@@ -46,7 +46,7 @@ protected:
 
     HDC screen = GetDC(nullptr);
     Recorder host;
-    CWnd frame;
+    TopWindow frame{800, 600};
     CPrintPreview preview;
 };
 

@@ -3,10 +3,9 @@
 #include "BatchFormatter.h"
 #include "MetricsList.h"
 #include "ScratchFolder.h"
+#include "ScriptedBatch.h"
 
 #include <gtest/gtest.h>
-
-#include <deque>
 
 namespace
 {
@@ -21,33 +20,6 @@ std::string Rewritten(std::string text)
         text.insert(at, 1, '\r');
     return text;
 }
-
-// The progress shown and the questions answered, as scripted.
-class Scripted : public IBatchProgress, public IMessageSink
-{
-public:
-    void SetStatus(const std::string& text) override { statuses.push_back(text); }
-    bool IsCancelled() const override { return false; }
-    void OnProgress(int percent) override { percents.push_back(percent); }
-    MessageAnswer Show(const std::string& text, const std::string& caption, MessageStyle style) override
-    {
-        texts.push_back(text);
-        EXPECT_EQ("Quillet", caption);
-        EXPECT_EQ(MessageStyle::YesNoQuestion, style);
-        EXPECT_FALSE(answers.empty()) << "unexpected question: " << text;
-        if (answers.empty())
-            return MessageAnswer::No;
-        const MessageAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::vector<std::string> statuses;
-    std::vector<int> percents;
-    int formats = 0;
-    std::deque<MessageAnswer> answers;
-    std::vector<std::string> texts;
-};
 
 class BatchRun : public ::testing::Test
 {
@@ -74,7 +46,7 @@ protected:
     {
         return [this](const std::string& text, IProgressSink& sink)
         {
-            ++script.formats;
+            ++formats;
             formatted.push_back(text);
             sink.OnProgress(50);
             if (text.find("FAIL") != std::string::npos)
@@ -99,7 +71,8 @@ protected:
     MetricsTable table;
     CMetricsList list;
     BatchSettings settings;
-    Scripted script;
+    ScriptedBatch script;
+    int formats = 0;
     std::vector<std::string> formatted;
 };
 
@@ -149,7 +122,7 @@ TEST_F(BatchRun, OnlyFormattableExtensionsInAnyCase)
     }
     List().SelectProject(3);
     EXPECT_EQ(expected, ResultsOf(Run()));
-    EXPECT_EQ(3, script.formats);
+    EXPECT_EQ(3, formats);
     EXPECT_EQ(Rewritten("y\n"), folder.Read("q.c"));
 }
 
@@ -166,7 +139,7 @@ TEST_F(BatchRun, FullPathsAndWriteFailureQuestionPerFrontEndAndCommand)
     settings.fullFormat = true;
     EXPECT_EQ("Write Error" + tail, Formatter().WriteFailureText("my.c"));
     settings.fullFormat = false;
-    settings.frontEnd = BatchSettings::FrontEnd::AddIn;
+    settings.frontEnd = FrontEnd::AddIn;
     EXPECT_EQ("C:\\work\\one\\.\\a.c", Formatter().FullPath(TargetItem{3, 0}));
     EXPECT_EQ("C:\\work\\one\\..\\my dir\\d.c", Formatter().FullPath(TargetItem{3, 1}));
     EXPECT_EQ("Write Error" + tail, Formatter().WriteFailureText("my.c"));
@@ -186,7 +159,7 @@ TEST_F(BatchRun, ReadOnlyFileAsksYesGoesOnAndNoLeavesTheRestUnvisited)
     EXPECT_EQ((Results{{".\\a.c", Outcome::WriteFailed}, {".\\b.cpp", Outcome::WriteFailed}}), ResultsOf(report));
     EXPECT_FALSE(report.files[0].error.empty());
     EXPECT_TRUE(report.stopped);
-    EXPECT_EQ(2, script.formats);
+    EXPECT_EQ(2, formats);
 }
 
 TEST_F(BatchRun, LineEndsAreKept)

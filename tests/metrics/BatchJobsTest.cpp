@@ -4,25 +4,12 @@
 #include "BatchFormatter.h"
 #include "MetricsList.h"
 #include "ScratchFolder.h"
+#include "ScriptedBatch.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-
-class Scripted : public IBatchProgress, public IMessageSink
-{
-public:
-    Scripted(MessageAnswer answer, int cancelAfterStatuses) : answer(answer), cancelAfter(cancelAfterStatuses) {}
-    void SetStatus(const std::string& text) override { statuses.push_back(text); }
-    bool IsCancelled() const override { return cancelAfter >= 0 && int(statuses.size()) >= cancelAfter; }
-    void OnProgress(int) override {}
-    MessageAnswer Show(const std::string&, const std::string&, MessageStyle) override { return answer; }
-
-    const MessageAnswer answer;
-    const int cancelAfter;
-    std::vector<std::string> statuses;
-};
 
 const char* const kNames[] = {"a.c", "b.c", "ro.c", "d.c", "e.c", "f.c", "g.c", "h.c"};
 
@@ -48,7 +35,9 @@ Batch BatchOver(const ScratchFolder& folder, unsigned jobs, MessageAnswer answer
     BatchSettings settings;
     settings.workspaceDirectory = folder.Directory();
     settings.jobs = jobs;
-    Scripted script(answer, cancelAfterStatuses);
+    ScriptedBatch script;
+    script.answers = {answer};
+    script.cancelAfter = cancelAfterStatuses;
     const FormatStep xToY = [](const std::string& text, IProgressSink&) { return "y" + text.substr(1); };
     const BatchReport report = CBatchFormatter(list, settings, xToY, script, script).BatchFormat();
     Batch batch{{}, script.statuses, {}, report.cancelled, report.stopped};

@@ -1,8 +1,8 @@
 // The workspace and project reader: the rows it adds, the SOURCE= lines it
 // takes, the files that make it fail, and the real workspaces it must read.
 #include "ProjectReader.h"
-#include "LineCounter.h"
 #include "ScratchFolder.h"
+#include "TableRows.h"
 
 #include <gtest/gtest.h>
 
@@ -10,19 +10,6 @@
 
 namespace
 {
-
-// The command line's counters, as the workspace files below are counted.
-const SourceCounters Counted{CLineCounter::GetLineCount, CLineCounter::GetCommentCount};
-
-// Each row as "P|name|lines|comments" for a project, "F|..." for a file.
-std::vector<std::string> Rows(const MetricsTable& table)
-{
-    std::vector<std::string> rows;
-    for (std::size_t i = 0; i < table.Size(); ++i)
-        rows.push_back((table.kinds[i] == RowKind::Project ? "P|" : "F|") + table.names[i] + "|" +
-                       std::to_string(table.lineCounts[i]) + "|" + std::to_string(table.commentCounts[i]));
-    return rows;
-}
 
 std::string SourceBlocks(const std::vector<std::string>& values)
 {
@@ -38,7 +25,7 @@ TEST(ProjectReader, ReportsEachItemAsItIsAdded)
 {
     MetricsTable table;
     std::vector<std::string> status;
-    CProjectReader reader(table, CProjectReader::Flavour::Standalone, Counted,
+    CProjectReader reader(table, FrontEnd::Standalone, Counted,
                           [&](const std::string& text) { status.push_back(text); });
     std::string error;
     const std::string folder = std::string(QUILLET_SOURCE_DIR) + "/examples/workspace/";
@@ -83,15 +70,15 @@ TEST(ProjectReader, WorkspaceShapesAndFilesThatFailTheWholeLoad)
         folder.Write("w.dsw", c.workspace);
         MetricsTable table;
         std::string error;
-        EXPECT_EQ(c.loads, CProjectReader(table, CProjectReader::Flavour::Standalone, Counted)
-                               .ReadWorkspace(folder.PathOf("w.dsw"), error))
+        EXPECT_EQ(c.loads,
+                  CProjectReader(table, FrontEnd::Standalone, Counted).ReadWorkspace(folder.PathOf("w.dsw"), error))
             << error;
         EXPECT_EQ(c.rows, Rows(table));
         EXPECT_NE(std::string::npos, error.find(c.errorNames)) << error;
     }
     MetricsTable table;
     std::string error;
-    CProjectReader reader(table, CProjectReader::Flavour::Standalone, Counted);
+    CProjectReader reader(table, FrontEnd::Standalone, Counted);
     EXPECT_FALSE(reader.ReadWorkspace(folder.PathOf("none.dsw"), error));
     EXPECT_NE(std::string::npos, error.find("none.dsw")) << error;
 }
@@ -106,7 +93,7 @@ TEST(ProjectReader, AddInKeepsGoingPastAnUnreadableProjectAndKeepsWholeLineFeedV
     folder.Write("p/last.c", "\n\n");
     folder.Write("empty/empty.dsp", "");
     MetricsTable table;
-    CProjectReader reader(table, CProjectReader::Flavour::AddIn, Counted);
+    CProjectReader reader(table, FrontEnd::AddIn, Counted);
     std::string error;
     EXPECT_FALSE(reader.AddProject(folder.PathOf("missing/missing.dsp"), error));
     EXPECT_TRUE(reader.AddProject(project, error)) << error;
@@ -134,7 +121,7 @@ TEST(ProjectSources, QuotedValuesAreCountedAsTheFilesTheyName)
                                               "\"$(InputPath)\"", "\"\""}));
     MetricsTable table;
     std::string error;
-    ASSERT_TRUE(CProjectReader(table, CProjectReader::Flavour::AddIn, Counted).AddProject(project, error)) << error;
+    ASSERT_TRUE(CProjectReader(table, FrontEnd::AddIn, Counted).AddProject(project, error)) << error;
     EXPECT_EQ((std::vector<std::string>{"P|p.dsp|3|1", "F|\"sub dir\\a.c\"|2|1", "F|\"..\\shared\\b.h\"|1|0",
                                         "F|\"gone.c\"|0|0", "F|\"c.c|0|0", "F|c.c\"|-1|-1", "F|\"$(InputPath)\"|-1|-1",
                                         "F|\"\"|-1|-1"}),
@@ -163,7 +150,7 @@ TEST(ProjectSources, MarkersWithoutTheirOwnSourceLineShareTheNextOne)
         SCOPED_TRACE(c.title);
         ScratchFolder folder;
         MetricsTable table;
-        CProjectReader reader(table, CProjectReader::Flavour::AddIn, Counted);
+        CProjectReader reader(table, FrontEnd::AddIn, Counted);
         std::string error;
         ASSERT_TRUE(reader.AddProject(folder.Write("p.dsp", c.project), error)) << error;
         EXPECT_EQ(c.names, std::vector<std::string>(table.names.begin() + 1, table.names.end()));
@@ -202,8 +189,7 @@ TEST(ProjectReader, EveryProjectAndSourceEntryOfRealWorkspacesIsRead)
         SCOPED_TRACE(c.workspace);
         MetricsTable table;
         std::string error;
-        ASSERT_TRUE(CProjectReader(table, CProjectReader::Flavour::Standalone, Counted)
-                        .ReadWorkspace(root + "/" + c.workspace, error))
+        ASSERT_TRUE(CProjectReader(table, FrontEnd::Standalone, Counted).ReadWorkspace(root + "/" + c.workspace, error))
             << error;
         ASSERT_LT(0u, table.Size());
         EXPECT_EQ(c.firstProject, table.names[0]);

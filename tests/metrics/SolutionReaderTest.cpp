@@ -1,8 +1,8 @@
 // Visual Studio solutions and their XML projects. The same tables run in the
 // native build (libxml2) and under Wine (MSXML): both must give these rows.
-#include "LineCounter.h"
 #include "ProjectReader.h"
 #include "ScratchFolder.h"
+#include "TableRows.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +10,6 @@
 
 namespace
 {
-
-const SourceCounters Counted{CLineCounter::GetLineCount, CLineCounter::GetCommentCount};
-
-// Each row as "P|name|lines|comments" for a project, "F|..." for a file.
-std::vector<std::string> Rows(const MetricsTable& table)
-{
-    std::vector<std::string> rows;
-    for (std::size_t i = 0; i < table.Size(); ++i)
-        rows.push_back((table.kinds[i] == RowKind::Project ? "P|" : "F|") + table.names[i] + "|" +
-                       std::to_string(table.lineCounts[i]) + "|" + std::to_string(table.commentCounts[i]));
-    return rows;
-}
 
 std::string SolutionLine(const std::string& type, const std::string& name, const std::string& path)
 {
@@ -46,7 +34,7 @@ TEST(SolutionReader, HandWrittenSolutionListsEveryItemAsWritten)
 {
     MetricsTable table;
     std::vector<std::string> status;
-    CProjectReader reader(table, CProjectReader::Flavour::Standalone, Counted,
+    CProjectReader reader(table, FrontEnd::Standalone, Counted,
                           [&](const std::string& text) { status.push_back(text); });
     std::string error;
     const std::string folder = std::string(QUILLET_SOURCE_DIR) + "/tests/data/solution/";
@@ -105,8 +93,8 @@ TEST(SolutionReader, SolutionShapesAndFilesThatFailTheWholeLoad)
         folder.Write("s.sln", c.solution);
         MetricsTable table;
         std::string error;
-        EXPECT_EQ(c.loads, CProjectReader(table, CProjectReader::Flavour::Standalone, Counted)
-                               .ReadWorkspace(folder.PathOf("s.sln"), error))
+        EXPECT_EQ(c.loads,
+                  CProjectReader(table, FrontEnd::Standalone, Counted).ReadWorkspace(folder.PathOf("s.sln"), error))
             << error;
         EXPECT_EQ(c.rows, Rows(table));
         EXPECT_NE(std::string::npos, error.find(c.errorNames)) << error;
@@ -164,7 +152,7 @@ TEST(XmlProjectReader, ItemsAndTheProjectFilesThatCannotBeRead)
         const std::string project = folder.Write(std::string("p/") + c.file, c.project);
         MetricsTable table;
         std::string error;
-        CProjectReader reader(table, CProjectReader::Flavour::AddIn, Counted);
+        CProjectReader reader(table, FrontEnd::AddIn, Counted);
         EXPECT_EQ(*c.errorNames == '\0', reader.AddProject(project, error)) << error;
         EXPECT_EQ(c.names, std::vector<std::string>(table.names.begin() + 1, table.names.end()));
         EXPECT_EQ(c.file, table.names[0]);
@@ -220,8 +208,7 @@ TEST(SolutionReader, RealSolutionsGiveTheRowsCountedByHand)
         SCOPED_TRACE(c.solution);
         MetricsTable table;
         std::string error;
-        ASSERT_TRUE(
-            CProjectReader(table, CProjectReader::Flavour::Standalone, Counted).ReadWorkspace(root + c.solution, error))
+        ASSERT_TRUE(CProjectReader(table, FrontEnd::Standalone, Counted).ReadWorkspace(root + c.solution, error))
             << error;
         std::vector<Project> found;
         for (std::size_t i = 0; i < table.Size(); ++i)

@@ -2,11 +2,11 @@
 # The setup program in a fresh Wine prefix, silently, as a Windows user's
 # machine gets it: a broken install into a folder that cannot be written
 # registers nothing; an install into a folder with a space in its name lays
-# down the files, keys and shortcuts; the installed program lists the example
-# workspace and its help opens the installed manual (the prefix's .html open
-# verb writes the request to a file); a second setup replaces the files under
-# one uninstall entry; the silent uninstall leaves nothing of ours but the
-# format settings.
+# down the files, keys and shortcuts; the installed program lists and
+# reindents a workspace and its help opens the installed manual (the
+# prefix's .html open verb writes the request to a file); a second setup
+# replaces the files under one uninstall entry; the silent uninstall leaves
+# nothing of ours but the format settings.
 # Usage: setup-under-wine.sh BUILD_DIR CHECKER_EXE
 set -euo pipefail
 build=$1 checker=$2

@@ -48,6 +48,13 @@ public:
     std::string PathOf(const std::string& name) const { return (m_path / name).string(); }
     size_t FileCount() const { return std::distance(std::filesystem::directory_iterator(m_path), {}); }
 
+    // Copies a folder with everything in it to the name; returns the copy's path.
+    std::string Copy(const std::string& from, const std::string& name) const
+    {
+        std::filesystem::copy(from, m_path / name, std::filesystem::copy_options::recursive);
+        return PathOf(name);
+    }
+
     // Writes the bytes exactly, creating folders on the way.
     std::string Write(const std::string& name, const std::string& bytes) const
     {

@@ -31,9 +31,9 @@ int main(int argc, char** argv)
 {
     MetricsTable table;
     std::string error = "usage: column_tree_demo WORKSPACE.dsw [seconds] [wide]";
-    if (argc < 2 || !CProjectReader(table, CProjectReader::Flavour::Standalone,
-                                    {CLineCounter::GetLineCount, CLineCounter::GetCommentCount})
-                         .ReadWorkspace(argv[1], error))
+    if (argc < 2 ||
+        !CProjectReader(table, FrontEnd::Standalone, {CLineCounter::GetLineCount, CLineCounter::GetCommentCount})
+             .ReadWorkspace(argv[1], error))
     {
         std::cerr << error << "\n";
         return 1;

@@ -1,6 +1,7 @@
 // Shows one of the system's windows for a few seconds, for screenshots:
 //   gui_demo sheet [page] [seconds]   the Format Settings sheet on a page (0-4)
 //   gui_demo progress [seconds]       the progress dialog at 37 %
+#include "ProgressCaption.h"
 #include "ProgressDlg.h"
 #include "QLShared.h"
 
@@ -40,7 +41,7 @@ int main(int argc, char** argv)
         DoPropertySheet(nullptr);
         return 0;
     }
-    CProgressDlg dialog;
+    CProgressDlg dialog(ProgressCaptionId(FrontEnd::Standalone));
     dialog.Create();
     dialog.SetStatus("Formatting file: C:\\Projects\\Example\\MainFrm.cpp");
     SendMessageA(dialog.GetSafeHwnd(), WM_USER, 0, 37);

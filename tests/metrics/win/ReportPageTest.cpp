@@ -48,10 +48,10 @@ int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM
 
 // A page drawn into a metafile whose reference is the screen; area null
 // draws on the add-in's whole page.
-Page DrawPage(const IMetricsTree& tree, int number, CReportPage::Flavour flavour, const RECT* area)
+Page DrawPage(const IMetricsTree& tree, int number, FrontEnd frontEnd, const RECT* area)
 {
     HDC dc = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
-    CReportPage(tree, flavour).DrawPage(dc, area ? *area : CPrintJob::PrintableArea(dc), number);
+    CReportPage(tree, frontEnd).DrawPage(dc, area ? *area : CPrintJob::PrintableArea(dc), number);
     HENHMETAFILE metafile = CloseEnhMetaFile(dc);
     Page page;
     EnumEnhMetaFile(nullptr, metafile, Collect, &page, nullptr);
@@ -78,7 +78,7 @@ TEST(ReportPage, ProgramPageHasHeaderAndRowsAtItsColumnsFromTheAreasTop)
     CMetricsList list;
     list.Fill(SmallWorkspace());
     const RECT area = {0, 100, 4800, 6500}; // W 4800, H 6400, drawn from its top: font -80, step 88
-    const Page page = DrawPage(list, 1, CReportPage::Flavour::Program, &area);
+    const Page page = DrawPage(list, 1, FrontEnd::Standalone, &area);
 
     EXPECT_EQ(-80, page.font.lfHeight);
     EXPECT_EQ(std::wstring(L"Arial"), page.font.lfFaceName);

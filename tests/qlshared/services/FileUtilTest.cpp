@@ -26,6 +26,18 @@ namespace fs = std::filesystem;
 namespace
 {
 
+// A rewrite named by a bare name cleans up a leftover in the current folder.
+void ExpectABareNameCleansUp(const ScratchFolder& folder, const std::string& leftover)
+{
+    folder.Write(leftover, "left\n");
+    const fs::path before = fs::current_path();
+    fs::current_path(folder.PathOf(""));
+    std::string error;
+    EXPECT_TRUE(ReplaceFileContents("a.cpp", "new\n", error)) << error;
+    fs::current_path(before);
+    EXPECT_FALSE(fs::exists(folder.PathOf(leftover)));
+}
+
 class FileUtilTest : public ::testing::Test
 {
 protected:
@@ -146,14 +158,7 @@ TEST(TemporarySiblings, ARewriteRemovesOnlyItsOwnLeftovers)
         EXPECT_EQ(removed, !fs::exists(folder.PathOf(name))) << name;
     for (const char* name : kept)
         EXPECT_TRUE(fs::exists(fs::symlink_status(folder.PathOf(name)))) << name;
-
-    // A bare name is cleaned up in the current folder.
-    folder.Write(left[0].first, "left\n");
-    const fs::path before = fs::current_path();
-    fs::current_path(folder.PathOf(""));
-    EXPECT_TRUE(ReplaceFileContents("a.cpp", "new\n", error)) << error;
-    fs::current_path(before);
-    EXPECT_FALSE(fs::exists(folder.PathOf(left[0].first)));
+    ExpectABareNameCleansUp(folder, left[0].first);
 }
 #else
 TEST_F(FileUtilTest, ReplacingKeepsTheAttributesOfTheOriginal)
@@ -213,16 +218,7 @@ TEST_F(FileUtilTest, ARewriteRemovesWhatKilledRunsLeftInItsFolder)
         std::count_if(std::begin(left), std::end(left), [](const auto& entry) { return entry.second; });
     EXPECT_EQ(std::size(left) - removed + 2, folder.FileCount())
         << "a.cpp and the held one; no temporary of the rewrite";
-
-    // A bare name is cleaned up in the current folder.
-    ScratchFolder other;
-    other.Write(left[0].first, "left\n");
-    const fs::path before = fs::current_path();
-    fs::current_path(other.PathOf(""));
-    std::string error;
-    EXPECT_TRUE(ReplaceFileContents("a.cpp", "new\n", error)) << error;
-    fs::current_path(before);
-    EXPECT_FALSE(fs::exists(other.PathOf(left[0].first)));
+    ExpectABareNameCleansUp(ScratchFolder(), left[0].first);
 }
 #endif
 

@@ -1,7 +1,7 @@
 // The Windows sink's mapping of message styles to boxes and of buttons to
 // answers.
-#include "MessageBoxScript.h"
 #include "WinMessageSink.h"
+#include "win/MessageBoxScript.h"
 
 #include <gtest/gtest.h>
 

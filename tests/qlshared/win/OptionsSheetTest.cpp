@@ -4,6 +4,8 @@
 
 #include "LibrarySeams.h"
 #include "PropertyPageIds.h"
+#include "win/MessageBoxScript.h"
+#include "win/TopWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -80,7 +82,6 @@ TEST(OptionsSheet, PagesShowTheStoredValuesAndAClickIsAChange)
             H::Press(sheet, PSBTN_OK);
         });
     EXPECT_TRUE(shown);
-    EXPECT_TRUE(H::Boxes().empty());
     ExpectStored({{"SpellCheckComments", 1}, {"TabSize", 8}, {"CloseNewLineStyle", 1}});
 }
 
@@ -88,11 +89,8 @@ TEST(OptionsSheet, ApplyRepaintsPreviewWithPageValuesAndCancelThenWritesNothing)
 {
     H harness;
     H::key.numbers = {{"RecalculateIndents", 1}, {"IndentSize", 4}};
-    const std::unique_ptr<HWND__, decltype(&DestroyWindow)> ownerWindow(
-        CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
-                        GetModuleHandleA(nullptr), nullptr),
-        DestroyWindow);
-    HWND owner = ownerWindow.get();
+    const TopWindow ownerWindow;
+    HWND owner = ownerWindow.GetSafeHwnd();
     H::Run(
         [owner](HWND sheet)
         {
@@ -145,22 +143,22 @@ TEST(OptionsSheet, OutOfRangeSizesKeepThePageAndOkThenWritesAllThirteenInOrderCr
 {
     H harness;
     H::key.exists = false;
+    MessageBoxScript boxes;
     H::Run(
-        [](HWND sheet)
+        [&boxes](HWND sheet)
         {
             HWND page = H::ShowPage(sheet, 0);
             HWND tabSize = GetDlgItem(page, IDC_TAB_SIZE);
             SetWindowTextA(tabSize, "21");
             EXPECT_EQ(H::ShowPage(sheet, 1), page);
-            ASSERT_EQ(H::Boxes().size(), 1u);
-            EXPECT_EQ(H::Boxes()[0].text, "Please enter an integer between 0 and 20.");
+            EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Please enter an integer between 0 and 20."});
             EXPECT_EQ(GetFocus(), tabSize);
 
             // With both boxes wrong the Indent Size box is reported.
             SetWindowTextA(GetDlgItem(page, IDC_INDENT_SIZE), "x");
             H::Press(sheet, PSBTN_OK);
-            ASSERT_EQ(H::Boxes().size(), 2u);
-            EXPECT_EQ(H::Boxes()[1].text, "Please enter an integer.");
+            EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Please enter an integer between 0 and 20.",
+                                                               "Please enter an integer."}));
             EXPECT_EQ(GetFocus(), GetDlgItem(page, IDC_INDENT_SIZE));
 
             SetWindowTextA(GetDlgItem(page, IDC_INDENT_SIZE), "20");
@@ -201,20 +199,20 @@ TEST(OptionsSheet, OppositeSpacingIsRefusedOrAsksToSpaceBoth)
         H harness;
         H::key.numbers[row.changed.value] = 2;
         H::key.numbers[row.other.value] = row.toSpace ? 1 : 0;
-        H::Answers() = {row.answer};
+        MessageBoxScript boxes(row.answer);
         // A refusal or Yes ends with both spaced, No with neither.
         const bool spaced = row.answer != IDNO;
         H::Run(
-            [&row, spaced](HWND sheet)
+            [&row, &boxes, spaced](HWND sheet)
             {
                 HWND page = H::ShowPage(sheet, 3);
                 H::Click(page, row.toSpace ? row.changed.space : row.changed.noSpace);
-                ASSERT_EQ(H::Boxes().size(), 1u);
-                EXPECT_EQ(H::Boxes()[0].caption, "Configuration  Problem");
-                EXPECT_EQ(H::Boxes()[0].type,
+                ASSERT_EQ(boxes.shown.size(), 1u);
+                EXPECT_EQ(boxes.shown[0].caption, "Configuration  Problem");
+                EXPECT_EQ(boxes.shown[0].type,
                           static_cast<UINT>(row.toSpace ? MB_YESNO | MB_ICONQUESTION : MB_OK | MB_ICONSTOP));
                 // The reason, the way round in two steps, and the question only when asking.
-                const std::string& text = H::Boxes()[0].text;
+                const std::string& text = boxes.shown[0].text;
                 EXPECT_EQ(text.rfind(std::string("It is illegal to set the ") + row.reason, 0), 0u) << text;
                 EXPECT_NE(text.find("you must do it in two steps."), std::string::npos) << text;
                 EXPECT_EQ(text.find("\n\nDo you wish to set both items to space at this time?") != std::string::npos,
@@ -243,8 +241,9 @@ TEST(OptionsSheet, PreviewThatCannotFormatReportsOnceAndKeepsItsText)
     if (sizeof(void*) == 4)
         GTEST_SKIP() << "needs exceptions that cross modules";
     H harness;
+    MessageBoxScript boxes;
     H::Run(
-        [](HWND sheet)
+        [&boxes](HWND sheet)
         {
             HWND preview = GetDlgItem(sheet, IDC_SAMPLE);
             UpdateWindow(preview);
@@ -256,9 +255,9 @@ TEST(OptionsSheet, PreviewThatCannotFormatReportsOnceAndKeepsItsText)
                 UpdateWindow(preview);
             }
             H::key.failing = false;
-            ASSERT_EQ(H::Boxes().size(), 1u);
-            EXPECT_EQ(H::Boxes()[0].text, "Unexpected error in DLL entry point 1007");
-            EXPECT_EQ(H::Boxes()[0].caption, "QLShared DLL");
+            ASSERT_EQ(boxes.shown.size(), 1u);
+            EXPECT_EQ(boxes.shown[0].text, "Unexpected error in DLL entry point 1007");
+            EXPECT_EQ(boxes.shown[0].caption, "QLShared DLL");
             EXPECT_EQ(WindowText(preview), sample);
             H::Press(sheet, PSBTN_CANCEL);
         });

@@ -3,11 +3,11 @@
 // must create none, is a test of the exports.)
 #include "SettingsRegistry.h"
 #include "FormatSettings.h"
-#include "MessageBoxScript.h"
 #include "OptionValues.h"
 #include "ResourceModule.h"
 #include "SettingNames.h"
-#include "SettingsKey.h"
+#include "win/MessageBoxScript.h"
+#include "win/SettingsKey.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,6 @@ TEST(SettingsRegistryTest, EachValueOfAnotherTypeOrSizeTakesItsOwnDefault)
 TEST(SettingsRegistryTest, SavingCreatesTheKeyWithFourByteNumbers)
 {
     SettingsKey clean;
-    MessageBoxScript boxes;
     FormatOptions saved;
     saved.TabSize = 3;
     saved.CloseNewLineStyle = BracePlacement{-1};
@@ -49,7 +48,6 @@ TEST(SettingsRegistryTest, SavingCreatesTheKeyWithFourByteNumbers)
     EXPECT_EQ(std::make_pair(type, size), std::make_pair(DWORD{REG_DWORD}, DWORD{4}));
     CSettingsRegistry reader;
     EXPECT_EQ(OptionValues(LoadFormatOptions(reader)), OptionValues(saved));
-    EXPECT_TRUE(boxes.shown.empty());
 }
 
 namespace

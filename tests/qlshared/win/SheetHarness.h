@@ -1,10 +1,9 @@
 #pragma once
 
 // Drives QLShared's modal options sheet from inside its own message loop and
-// stands in for the library's settings store and message-box seam.
+// stands in for the library's settings store.
 
 #include "LibrarySeams.h"
-#include "MessageBoxScript.h"
 #include "QLShared.h"
 #include "SettingsStore.h"
 #include "WindowText.h"
@@ -31,8 +30,7 @@ struct MemoryKey
     bool failing = false;            // reading throws, as a broken store may
 };
 
-// Puts the memory key in place of the registry for its lifetime, and
-// scripts the message boxes (IDOK unless answers are queued).
+// Puts the memory key in place of the registry for its lifetime.
 class SheetHarness
 {
 public:
@@ -41,14 +39,9 @@ public:
     SheetHarness()
     {
         key = MemoryKey();
-        s_boxes = &m_boxes;
         SetLibrarySettingsStoreFactory([]() -> std::unique_ptr<ISettingsStore> { return std::make_unique<Store>(); });
     }
     ~SheetHarness() { SetLibrarySettingsStoreFactory(nullptr); }
-
-    // The boxes shown, and the answers queued for the next ones.
-    static std::vector<ShownBox>& Boxes() { return s_boxes->shown; }
-    static std::deque<int>& Answers() { return s_boxes->answers; }
 
     // Opens the sheet through DoPropertySheet and runs script once it is up;
     // false when the sheet never came. The script presses OK or Cancel.
@@ -106,7 +99,4 @@ private:
     private:
         bool m_open = false;
     };
-
-    MessageBoxScript m_boxes;
-    static inline MessageBoxScript* s_boxes = nullptr;
 };

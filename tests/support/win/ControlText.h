@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-// Texts of a tree item, of a header's columns and of a menu's items, read
+// Texts of a tree's items, of a header's columns and of a menu's items, read
 // through the controls' messages as another program reads them.
 inline std::string TreeItemText(HWND tree, HTREEITEM item)
 {
@@ -20,6 +20,19 @@ inline std::string TreeItemText(HWND tree, HTREEITEM item)
     get.cchTextMax = sizeof(text);
     SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&get));
     return text;
+}
+
+// Every item of a two-level tree, the second level indented by two.
+inline std::vector<std::string> TreeRows(HWND tree)
+{
+    std::vector<std::string> rows;
+    for (auto project = TreeView_GetRoot(tree); project; project = TreeView_GetNextSibling(tree, project))
+    {
+        rows.push_back(TreeItemText(tree, project));
+        for (auto file = TreeView_GetChild(tree, project); file; file = TreeView_GetNextSibling(tree, file))
+            rows.push_back("  " + TreeItemText(tree, file));
+    }
+    return rows;
 }
 
 inline std::vector<std::string> HeaderTexts(HWND header)
