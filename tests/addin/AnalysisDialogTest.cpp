@@ -130,23 +130,3 @@ TEST_F(AddInTest, MainDialogListsTheHostsProjectsAndNamesAnUnreadableOne)
         EXPECT_EQ(boxes.shown[0].caption, "Quillet");
     }
 }
-
-TEST_F(AddInTest, BatchRunNamesTheFilesItSkippedAtItsEnd)
-{
-    ScratchFolder folder;
-    folder.Write("p.dsp", "# Begin Source File\r\n\r\nSOURCE=.\\a.cpp\r\n# End Source File\r\n"
-                          "# Begin Source File\r\n\r\nSOURCE=.\\b.cpp\r\n# End Source File\r\n");
-    const std::string nul("\tint a;\n\0\tint b;\n", 16);
-    folder.Write("a.cpp", nul);
-    folder.Write("b.cpp", "\tint b;\n");
-    ASSERT_EQ(Connect(VARIANT_FALSE), VARIANT_TRUE);
-    *&host->projects = new CHostProjects(log, {FromAnsi(folder.PathOf("p.dsp"))}, true);
-    ModalScript driver("Project Analysis", &UntabifyFirstProject, FillTicks);
-    MessageBoxScript boxes;
-    EXPECT_EQ(host->RunCommand(L"QuilletMainDlg"), S_OK);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, "This file was skipped and left as it was:\n\n.\\a.cpp: holds a NUL byte");
-    EXPECT_EQ(boxes.shown[0].owner, g_dialog);
-    EXPECT_EQ(folder.Read("a.cpp"), nul);
-    EXPECT_NE(folder.Read("b.cpp"), "\tint b;\n");
-}

@@ -137,10 +137,3 @@ TEST_F(AddInTest, ClassObjectAndUnloadAnswerEveryCase)
     addIn.Release();
     EXPECT_EQ(CanUnloadNow(), S_OK);
 }
-
-TEST_F(AddInTest, ProgressDialogsAreCaptionedLoadingFiles)
-{
-    char caption[64] = "";
-    LoadStringA(Module(), 4, caption, sizeof(caption));
-    EXPECT_STREQ(caption, "Loading Files");
-}

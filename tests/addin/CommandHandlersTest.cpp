@@ -6,8 +6,6 @@
 #include "win/SettingsKey.h"
 
 #include <filesystem>
-
-#include <set>
 #include <tuple>
 
 namespace
@@ -110,7 +108,6 @@ TEST_F(CommandTest, HelpOpensTheInstalledHelpFileElseTheManualBesideItElseAsksTh
 
 TEST_F(CommandTest, FormattingCommandsReplaceTheWholeTextWithTheEnginesResult)
 {
-    std::set<std::wstring> results;
     for (const FixedCommand& command : FixedCommands)
     {
         CHostSelection& selection = OpenDocument(L"C:\\src\\Main.CPP", Sample);
@@ -125,9 +122,7 @@ TEST_F(CommandTest, FormattingCommandsReplaceTheWholeTextWithTheEnginesResult)
         EXPECT_EQ(log, (HostLog{"EnableModeless 0", "ActiveDocument", "FullName", "Selection", "SelectAll", "Text get",
                                 "Text put", "EnableModeless -1"}))
             << "the whole text is replaced by one write, without a Delete before it";
-        results.insert(expected);
     }
-    EXPECT_EQ(results.size(), std::size(FixedCommands)) << "each command changes the sample its own way";
 
     CHostSelection& selection = OpenDocument(L"C:\\src\\Main.CPP", Sample);
     log.clear();
@@ -151,7 +146,6 @@ TEST_F(CommandTest, OnlyCppInlCAndHFilesAreFormatted)
         EXPECT_EQ(host->RunCommand(L"Untabify"), S_OK);
         EXPECT_EQ(selection.text, L"\tint a;\n") << ToAnsi(name);
         ASSERT_EQ(boxes.shown.size(), 1u) << ToAnsi(name);
-        EXPECT_EQ(boxes.shown[0].owner, nullptr);
         EXPECT_EQ(boxes.shown[0].text, "Only cpp, inl, c and h files may be formatted");
         EXPECT_EQ(boxes.shown[0].caption, "Quillet");
         EXPECT_EQ(boxes.shown[0].type, UINT(MB_OK | MB_ICONINFORMATION));

@@ -107,19 +107,6 @@ TEST(MetricsCommand, CsvAndJsonAreUtf8WhateverTheNames)
     }
 }
 
-TEST(MetricsCommand, QuotedSourcePathsNameTheirFiles)
-{
-    ScratchFolder folder;
-    folder.Write("w.dsw", "x\nProject: \"p\"=p.dsp - Package Owner=<4>\n");
-    folder.Write("p.dsp", "# Begin Source File\n\nSOURCE=\"my dir\\a.c\"\n"
-                          "# Begin Source File\n\nSOURCE=\"gone.c\"\n");
-    folder.Write("my dir/a.c", "int a;\n");
-    const CliResult csv = RunCli({"metrics", folder.PathOf("w.dsw"), "--format", "csv"});
-    EXPECT_TRUE(Contains(csv.out, "\nfile,p.dsp,\"\"\"my dir\\a.c\"\"\",1,0,counted\n"
-                                  "file,p.dsp,\"\"\"gone.c\"\"\",0,0,missing\n"));
-    EXPECT_TRUE(Contains(csv.err, "gone.c: missing, counted as 0\n"));
-}
-
 TEST_F(ExampleCopy, UnreadableProjectFileFailsNamingIt)
 {
     std::filesystem::remove(folder.PathOf("ws/shared/shared.dsp"));

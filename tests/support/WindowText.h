@@ -4,17 +4,10 @@
 
 #include <string>
 
-// A window's text and its class name, as another program reads them.
+// A window's text, as another program reads it.
 inline std::string WindowText(HWND hwnd)
 {
     char buffer[1024] = {};
     GetWindowTextA(hwnd, buffer, sizeof(buffer));
     return buffer;
-}
-
-inline std::string ClassOf(HWND hwnd)
-{
-    char name[64] = {};
-    GetClassNameA(hwnd, name, sizeof(name));
-    return name;
 }

@@ -1,5 +1,6 @@
-// The progress dialog under Wine: texts, percentage, cancel flag, owner
-// enabling. Runs once with each front end's resources linked.
+// The progress dialog under Wine: percentage, cancel flag, owner enabling.
+// Runs once with each front end's resources linked; the captions and the
+// status line are seen through the front ends' runs.
 #include "ProgressDlg.h"
 
 #include "ProgressCaption.h"
@@ -39,35 +40,6 @@ void DrainMessages()
 }
 
 } // namespace
-
-TEST(ProgressDialog, ShowsTemplateTextsAndTheFrontEndsCaptionAndStatusLine)
-{
-    struct Look
-    {
-        const char* caption;
-        RECT status; // x, y, width and height in dialog units
-    };
-    const Look look = LinkedFrontEnd() == FrontEnd::AddIn ? Look{"Loading Files", {7, 7, 172, 8}}
-                                                          : Look{"Formatting Files", {13, 7, 158, 8}};
-    TopWindow owner;
-    Dialog dialog;
-    ASSERT_TRUE(dialog.Create(&owner));
-    HWND hwnd = dialog.GetSafeHwnd();
-    ASSERT_NE(hwnd, nullptr);
-    EXPECT_EQ(WindowText(hwnd), look.caption);
-    HWND status = GetDlgItem(hwnd, IDC_PROGRESS_STATUS);
-    RECT placed{}, expected = look.status;
-    GetWindowRect(status, &placed);
-    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&placed), 2);
-    MapDialogRect(hwnd, &expected);
-    EXPECT_EQ(placed.left, expected.left);
-    EXPECT_EQ(placed.right - placed.left, expected.right) << "the width";
-    EXPECT_EQ(WindowText(status), "");
-    EXPECT_EQ(SendMessageA(GetDlgItem(hwnd, IDC_PROGRESS_BAR), PBM_GETRANGE, FALSE, 0), 100);
-    EXPECT_TRUE(IsWindowVisible(hwnd));
-    dialog.SetStatus("Formatting file: a.cpp");
-    EXPECT_EQ(WindowText(status), "Formatting file: a.cpp");
-}
 
 TEST(ProgressDialog, ProgressMovesBarAndShowsThePercent)
 {
@@ -151,15 +123,6 @@ TEST(ProgressDialog, OwnerIsDisabledWhileShown)
         ASSERT_TRUE(dialog.Create(&owner));
         EXPECT_FALSE(IsWindowEnabled(owner.GetSafeHwnd()));
     }
-    EXPECT_TRUE(IsWindowEnabled(owner.GetSafeHwnd()));
-    {
-        // Without a parent the main window owns the dialog.
-        CWnd::SetMainWindow(owner.GetSafeHwnd());
-        Dialog dialog;
-        ASSERT_TRUE(dialog.Create());
-        EXPECT_FALSE(IsWindowEnabled(owner.GetSafeHwnd()));
-    }
-    CWnd::SetMainWindow(nullptr);
     EXPECT_TRUE(IsWindowEnabled(owner.GetSafeHwnd()));
 }
 

@@ -67,9 +67,5 @@ int MessageBoxScript::Record(HWND owner, const std::string& text, const std::str
     script.shown.push_back({owner, text, caption, type});
     if (script.whileShown)
         script.whileShown();
-    if (script.answers.empty())
-        return script.m_answer;
-    const int answer = script.answers.front();
-    script.answers.pop_front();
-    return answer;
+    return script.m_answer;
 }

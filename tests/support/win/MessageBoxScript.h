@@ -2,7 +2,6 @@
 
 #include "MessageBoxSeam.h"
 
-#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,9 +15,9 @@ struct ShownBox
 };
 
 // Scripts the message boxes of every module the test program reaches, for
-// one scope: each box is recorded and answered from the queue of answers,
-// then with the given button. Outside any script a box fails the running
-// test, so no real box ever appears and none is answered unseen.
+// one scope: each box is recorded and answered with the given button.
+// Outside any script a box fails the running test, so no real box ever
+// appears and none is answered unseen.
 class MessageBoxScript
 {
 public:
@@ -31,7 +30,6 @@ public:
     std::vector<std::string> Texts() const;
 
     std::vector<ShownBox> shown;
-    std::deque<int> answers;
     // Runs inside each box, before it is answered.
     std::function<void()> whileShown;
 
