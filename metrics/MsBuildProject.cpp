@@ -33,13 +33,13 @@ bool IsProjectItem(const std::vector<XmlElement>& elements, const XmlElement& it
     return true;
 }
 
-bool UsesPropertyOrItemList(const std::string& spec)
+bool UsesPropertyOrItemList(const std::string& pattern)
 {
-    return spec.find("$(") != std::string::npos || spec.find("@(") != std::string::npos;
+    return pattern.find("$(") != std::string::npos || pattern.find("@(") != std::string::npos;
 }
 
 // The ';'-separated parts of an attribute, blanks around them trimmed.
-std::vector<std::string> SpecParts(const std::string* value)
+std::vector<std::string> PatternParts(const std::string* value)
 {
     std::vector<std::string> parts;
     if (!value)
@@ -62,31 +62,31 @@ std::vector<std::string> SpecParts(const std::string* value)
     return parts;
 }
 
-bool Matches(const std::string& spec, const ProjectSourceEntry& entry)
+bool Matches(const std::string& pattern, const ProjectSourceEntry& entry)
 {
     // A property stays unevaluated: only the same text names the same item.
-    if (!entry.countable || UsesPropertyOrItemList(spec))
-        return EqualIgnoringCase(spec, entry.name);
-    return MsBuildSpecMatches(spec, entry.name);
+    if (!entry.countable || UsesPropertyOrItemList(pattern))
+        return EqualIgnoringCase(pattern, entry.name);
+    return MsBuildPatternMatches(pattern, entry.name);
 }
 
 // The entries one Include= part makes.
-void AddIncluded(const std::string& spec, const std::string& projectDirectory, std::vector<ProjectSourceEntry>& made)
+void AddIncluded(const std::string& pattern, const std::string& projectDirectory, std::vector<ProjectSourceEntry>& made)
 {
-    if (UsesPropertyOrItemList(spec))
+    if (UsesPropertyOrItemList(pattern))
     {
-        made.push_back({spec, false});
+        made.push_back({pattern, false});
         return;
     }
-    if (!HasMsBuildWildcard(spec))
+    if (!HasMsBuildWildcard(pattern))
     {
-        made.push_back({MsBuildUnescape(spec), true});
+        made.push_back({MsBuildUnescape(pattern), true});
         return;
     }
-    const auto files = ExpandMsBuildWildcard(spec, projectDirectory);
+    const auto files = ExpandMsBuildWildcard(pattern, projectDirectory);
     if (!files)
     {
-        made.push_back({spec, false});
+        made.push_back({pattern, false});
         return;
     }
     for (const std::string& file : *files)
@@ -111,27 +111,27 @@ std::vector<ProjectSourceEntry> MsBuildSourceItems(const std::vector<XmlElement>
         if (const std::string* include = element.Attribute("Include"))
         {
             std::vector<ProjectSourceEntry> made;
-            for (const std::string& spec : SpecParts(include))
-                AddIncluded(spec, projectDirectory, made);
-            const std::vector<std::string> excluded = SpecParts(element.Attribute("Exclude"));
+            for (const std::string& pattern : PatternParts(include))
+                AddIncluded(pattern, projectDirectory, made);
+            const std::vector<std::string> excluded = PatternParts(element.Attribute("Exclude"));
             for (const ProjectSourceEntry& entry : made)
             {
                 if (std::none_of(excluded.begin(), excluded.end(),
-                                 [&](const std::string& spec) { return Matches(spec, entry); }))
+                                 [&](const std::string& pattern) { return Matches(pattern, entry); }))
                     items.push_back({&element.name, entry});
             }
         }
         else
         {
             // Remove= takes away the items of its type listed so far.
-            const std::vector<std::string> removed = SpecParts(element.Attribute("Remove"));
+            const std::vector<std::string> removed = PatternParts(element.Attribute("Remove"));
             items.erase(std::remove_if(items.begin(), items.end(),
                                        [&](const Item& item)
                                        {
                                            return *item.type == element.name &&
                                                   std::any_of(removed.begin(), removed.end(),
-                                                              [&](const std::string& spec)
-                                                              { return Matches(spec, item.entry); });
+                                                              [&](const std::string& pattern)
+                                                              { return Matches(pattern, item.entry); });
                                        }),
                         items.end());
         }

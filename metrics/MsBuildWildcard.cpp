@@ -1,4 +1,4 @@
-// MSBuild item specifications: escapes decoded, wildcards expanded below a project, names matched as Windows does.
+// MSBuild item patterns: escapes decoded, wildcards expanded below a project, names matched as Windows does.
 #include "MsBuildWildcard.h"
 
 #include "FileNameCase.h"
@@ -38,7 +38,7 @@ char Lower(char c)
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
 
-// Whether name matches one part of a spec, still escaped; case-blind.
+// Whether name matches one part of a pattern, still escaped; case-blind.
 bool PartMatches(const std::string& pattern, std::size_t p, const std::string& name, std::size_t n)
 {
     while (p < pattern.size())
@@ -137,32 +137,32 @@ void Expand(const fs::path& folder, const std::string& prefix, const std::vector
 
 } // namespace
 
-std::string MsBuildUnescape(const std::string& spec)
+std::string MsBuildUnescape(const std::string& pattern)
 {
     std::string text;
-    for (std::size_t at = 0; at < spec.size(); ++at)
+    for (std::size_t at = 0; at < pattern.size(); ++at)
     {
-        const int escaped = EscapedAt(spec, at);
-        text += escaped >= 0 ? static_cast<char>(escaped) : spec[at];
+        const int escaped = EscapedAt(pattern, at);
+        text += escaped >= 0 ? static_cast<char>(escaped) : pattern[at];
         if (escaped >= 0)
             at += 2;
     }
     return text;
 }
 
-bool HasMsBuildWildcard(const std::string& spec)
+bool HasMsBuildWildcard(const std::string& pattern)
 {
-    return spec.find_first_of("*?") != std::string::npos;
+    return pattern.find_first_of("*?") != std::string::npos;
 }
 
-std::optional<std::vector<std::string>> ExpandMsBuildWildcard(const std::string& spec,
+std::optional<std::vector<std::string>> ExpandMsBuildWildcard(const std::string& pattern,
                                                               const std::string& projectDirectory)
 {
     // The leading parts without a wildcard name the folder to search.
-    const std::size_t wildcard = spec.find_first_of("*?");
-    const std::size_t separator = spec.find_last_of("\\/", wildcard);
-    const std::string fixed = separator == std::string::npos ? std::string() : spec.substr(0, separator + 1);
-    std::vector<std::string> parts = Parts(spec.substr(fixed.size()));
+    const std::size_t wildcard = pattern.find_first_of("*?");
+    const std::size_t separator = pattern.find_last_of("\\/", wildcard);
+    const std::string fixed = separator == std::string::npos ? std::string() : pattern.substr(0, separator + 1);
+    std::vector<std::string> parts = Parts(pattern.substr(fixed.size()));
     if (parts.empty())
         return std::vector<std::string>();
     // "src\**" stands for every file below src.
@@ -181,14 +181,14 @@ std::optional<std::vector<std::string>> ExpandMsBuildWildcard(const std::string&
     return found;
 }
 
-bool MsBuildSpecMatches(const std::string& spec, const std::string& itemName)
+bool MsBuildPatternMatches(const std::string& pattern, const std::string& itemName)
 {
-    if (!HasMsBuildWildcard(spec))
+    if (!HasMsBuildWildcard(pattern))
     {
-        const std::vector<std::string> specParts = Parts(MsBuildUnescape(spec));
+        const std::vector<std::string> patternParts = Parts(MsBuildUnescape(pattern));
         const std::vector<std::string> nameParts = Parts(itemName);
-        return specParts.size() == nameParts.size() &&
-               std::equal(specParts.begin(), specParts.end(), nameParts.begin(), EqualIgnoringCase);
+        return patternParts.size() == nameParts.size() &&
+               std::equal(patternParts.begin(), patternParts.end(), nameParts.begin(), EqualIgnoringCase);
     }
-    return PartsMatch(Parts(spec), 0, Parts(itemName), 0);
+    return PartsMatch(Parts(pattern), 0, Parts(itemName), 0);
 }
