@@ -95,12 +95,15 @@ CView* CMDIFrameWnd::GetActiveView() const
     return child ? child->GetView() : nullptr;
 }
 
-bool CMDIFrameWnd::RouteUpdate(CCmdUI& ui)
+std::array<CCommandTarget*, 4> CMDIFrameWnd::CommandTargets()
 {
     CView* view = GetActiveView();
-    CDocument* document = view ? view->GetDocument() : nullptr;
-    CCommandTarget* targets[] = {view, document, this, &m_program};
-    for (CCommandTarget* target : targets)
+    return {view, view ? view->GetDocument() : nullptr, this, &m_program};
+}
+
+bool CMDIFrameWnd::RouteUpdate(CCmdUI& ui)
+{
+    for (CCommandTarget* target : CommandTargets())
     {
         if (target && target->OnUpdateCommand(ui))
             return true;
@@ -114,10 +117,7 @@ bool CMDIFrameWnd::RouteCommand(UINT id)
     ui.id = id;
     if (RouteUpdate(ui) && !ui.enabled)
         return true;
-    CView* view = GetActiveView();
-    CDocument* document = view ? view->GetDocument() : nullptr;
-    CCommandTarget* targets[] = {view, document, this, &m_program};
-    for (CCommandTarget* target : targets)
+    for (CCommandTarget* target : CommandTargets())
     {
         if (target && target->OnCommand(id))
             return true;

@@ -5,6 +5,7 @@
 #include "MenuHandle.h"
 #include "Wnd.h"
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -92,6 +93,9 @@ protected:
     void OnFinalDestroy() override;
 
 private:
+    // The active view, its document, this frame and the program: the order a
+    // command is offered in.
+    std::array<CCommandTarget*, 4> CommandTargets();
     bool CreateClient();
     // Docks the toolbar along the edge nearest to where it was dropped.
     void DockToolBar(POINT screen);
