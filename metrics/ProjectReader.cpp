@@ -20,23 +20,30 @@ const char SourceKey[] = "SOURCE=";
 // The marker and the first character of its line end.
 const std::size_t SourceFileMarkerSkip = sizeof(SourceFileMarker) - 1 + 1;
 
-// Reads a file's every byte; on failure error is "FILE: cause".
-bool ReadBytes(const std::string& path, std::string& bytes, std::string& error)
+// Every failure to read a workspace, solution or project file says so in
+// these words.
+std::string ReadError(const char* kind, const std::string& nativePath, const std::string& cause)
+{
+    return std::string("cannot read ") + kind + " file " + nativePath + ": " + cause;
+}
+
+// Reads a file's every byte; kind names the file in the error.
+bool ReadBytes(const char* kind, const std::string& path, std::string& bytes, std::string& error)
 {
     const std::string nativePath = ResolveFileNameCase(NativePath(path));
     std::string cause;
     if (!ReadWholeFile(nativePath, bytes, cause))
     {
-        error = nativePath + ": " + cause;
+        error = ReadError(kind, nativePath, cause);
         return false;
     }
     return true;
 }
 
 // Reads a workspace or project file; the text ends at its first NUL.
-bool ReadText(const std::string& path, std::string& text, std::string& error)
+bool ReadText(const char* kind, const std::string& path, std::string& text, std::string& error)
 {
-    if (!ReadBytes(path, text, error))
+    if (!ReadBytes(kind, path, text, error))
         return false;
     if (const void* nul = std::memchr(text.data(), '\0', text.size()))
         text.resize(static_cast<const char*>(nul) - text.data());
@@ -83,11 +90,8 @@ bool CProjectReader::ReadWorkspace(const std::string& workspacePath, std::string
     if (IsSolution(workspacePath))
         return ReadSolution(workspacePath, error);
     std::string text;
-    if (!ReadText(workspacePath, text, error))
-    {
-        error = "cannot read workspace file " + error;
+    if (!ReadText("workspace", workspacePath, text, error))
         return false;
-    }
     m_workspaceDirectory = DirectoryPart(workspacePath);
 
     std::size_t pos = 0;
@@ -116,8 +120,8 @@ bool CProjectReader::ReadWorkspace(const std::string& workspacePath, std::string
         if (end == std::string::npos)
         {
             m_table.Clear();
-            error = "cannot read workspace file " + NativePath(workspacePath) +
-                    ": a Project entry has no closing quote or space after its project file";
+            error = ReadError("workspace", NativePath(workspacePath),
+                              "a Project entry has no closing quote or space after its project file");
             return false;
         }
         const std::string value = text.substr(pos, end - pos);
@@ -137,14 +141,11 @@ bool CProjectReader::ReadSolution(const std::string& solutionPath, std::string& 
     std::string text;
     std::vector<std::string> projects;
     std::string cause;
-    if (!ReadBytes(solutionPath, text, error))
-    {
-        error = "cannot read solution file " + error;
+    if (!ReadBytes("solution", solutionPath, text, error))
         return false;
-    }
     if (!ReadSolutionProjects(text, projects, cause))
     {
-        error = "cannot read solution file " + NativePath(solutionPath) + ": " + cause;
+        error = ReadError("solution", NativePath(solutionPath), cause);
         return false;
     }
     m_workspaceDirectory = DirectoryPart(solutionPath);
@@ -183,11 +184,8 @@ bool CProjectReader::ReadProjectSources(const std::string& projectFilePath, std:
     if (FormatOf(projectFilePath) != ProjectFormat::DeveloperStudio)
         return ReadXmlProjectSources(projectFilePath, error);
     std::string text;
-    if (!ReadText(projectFilePath, text, error))
-    {
-        error = "cannot read project file " + error;
+    if (!ReadText("project", projectFilePath, text, error))
         return false;
-    }
     const std::string projectDirectory = DirectoryPart(projectFilePath);
     const std::string directory = m_frontEnd == FrontEnd::AddIn ? projectDirectory : std::string();
 
@@ -232,14 +230,11 @@ bool CProjectReader::ReadXmlProjectSources(const std::string& projectFilePath, s
     std::string bytes;
     std::vector<XmlElement> elements;
     std::string cause;
-    if (!ReadBytes(projectFilePath, bytes, error))
-    {
-        error = "cannot read project file " + error;
+    if (!ReadBytes("project", projectFilePath, bytes, error))
         return false;
-    }
     if (!ReadXmlElements(bytes, elements, cause))
     {
-        error = "cannot read project file " + NativePath(projectFilePath) + ": " + cause;
+        error = ReadError("project", NativePath(projectFilePath), cause);
         return false;
     }
     const std::string projectDirectory = DirectoryPart(projectFilePath);
