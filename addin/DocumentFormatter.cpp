@@ -65,6 +65,11 @@ void ShowProblem(const std::string& text)
     ShowMessageBox(nullptr, text, Caption, MB_OK | MB_ICONEXCLAMATION);
 }
 
+void RefuseToFormat(const std::string& name, const char* cause)
+{
+    ShowProblem("Cannot format " + name + ": " + cause + "." + LeftUnchanged);
+}
+
 // The engine's 8-bit text of the document and the code page it is in: the
 // ANSI code page when it holds every character, as it always did; else
 // UTF-8, whose multi-byte characters hold no ASCII byte, so the engine, which
@@ -154,14 +159,14 @@ void FormatDocument(IDispatch* application, const char* status, const FormatComm
     // The engine's text ends at a NUL; its result would cut the document.
     if (original.find(L'\0') != std::wstring::npos)
     {
-        ShowProblem("Cannot format " + name + ": " + NulCause + "." + LeftUnchanged);
+        RefuseToFormat(name, NulCause);
         return;
     }
     std::string text;
     unsigned codePage = 0;
     if (!ToEngineText(original, text, codePage))
     {
-        ShowProblem("Cannot format " + name + ": " + UnconvertibleCause + "." + LeftUnchanged);
+        RefuseToFormat(name, UnconvertibleCause);
         return;
     }
 
@@ -177,7 +182,7 @@ void FormatDocument(IDispatch* application, const char* status, const FormatComm
     std::wstring formatted;
     if (!FromCodePageExactly(codePage, result, formatted))
     {
-        ShowProblem("Cannot format " + name + ": " + UnconvertibleCause + "." + LeftUnchanged);
+        RefuseToFormat(name, UnconvertibleCause);
         return;
     }
     WriteBack(selection.Get(), name, original, formatted);
